@@ -1,0 +1,3 @@
+# The settings file formats, compiled into kelmora_core.
+target_sources(kelmora_core PRIVATE
+)

@@ -1,0 +1,7 @@
+#include "namededitable.h"
+
+void NamedEditable::setName(const QString &name)
+{
+    m_name = name;
+    announceChange();
+}

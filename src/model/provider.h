@@ -1,0 +1,12 @@
+#pragma once
+
+#include "namededitable.h"
+
+// A service provider; channels refer to it.
+class Provider : public NamedEditable
+{
+    Q_OBJECT
+
+public:
+    int typeCode() const override { return ProviderType; }
+};

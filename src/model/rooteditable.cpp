@@ -1,0 +1,7 @@
+#include "rooteditable.h"
+
+RootEditable::RootEditable(int typeCode, const QString &name)
+    : m_typeCode(typeCode)
+    , m_name(name)
+{
+}

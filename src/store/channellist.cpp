@@ -1,0 +1,154 @@
+#include "channellist.h"
+
+#include "channel.h"
+#include "provider.h"
+#include "satellite.h"
+#include "transponder.h"
+
+#include <algorithm>
+#include <utility>
+
+int ChannelList::indexOf(Channel *channel) const
+{
+    if (!m_positionsValid) {
+        m_positions.clear();
+        m_positions.reserve(m_channels.size());
+        // Walk backwards so that the first position wins, should a list
+        // ever hold a channel twice.
+        for (int i = count() - 1; i >= 0; --i)
+            m_positions.insert(m_channels.at(i), i);
+        m_positionsValid = true;
+    }
+    return m_positions.value(channel, -1);
+}
+
+void ChannelList::append(Channel *channel)
+{
+    if (contains(channel))
+        return;
+    m_channels.append(channel);
+    m_positions.insert(channel, count() - 1);
+    if (m_tvFirst && channel->isTv()) {
+        moveDirect(count() - 1, tvCount());
+        m_tvChannels.insert(channel);
+    }
+    m_modified = true;
+}
+
+void ChannelList::remove(Channel *channel)
+{
+    remove(QList<Channel *>{channel});
+    m_modified = true;
+}
+
+bool ChannelList::remove(const QList<Channel *> &channels)
+{
+    QSet<Channel *> doomed;
+    for (Channel *channel : channels) {
+        if (contains(channel))
+            doomed.insert(channel);
+        m_tvChannels.remove(channel);
+    }
+    if (doomed.isEmpty())
+        return false;
+    m_channels.removeIf([&doomed](Channel *channel) { return doomed.contains(channel); });
+    invalidatePositions();
+    m_modified = true;
+    return true;
+}
+
+void ChannelList::move(int from, int to)
+{
+    if (m_tvFirst) {
+        const int tv = tvCount();
+        to = m_channels.at(from)->isTv() ? std::min(to, tv - 1) : std::max(to, tv);
+    }
+    moveDirect(from, to);
+    m_modified = true;
+}
+
+void ChannelList::move(Channel *channel, Channel *target)
+{
+    const int from = indexOf(channel);
+    const int to = indexOf(target);
+    if (from < 0 || to < 0)
+        return;
+    move(from, to);
+}
+
+void ChannelList::moveDirect(int from, int to)
+{
+    if (from == to)
+        return;
+    m_channels.move(from, to);
+    if (m_positionsValid) {
+        for (int i = std::min(from, to), last = std::max(from, to); i <= last; ++i)
+            m_positions.insert(m_channels.at(i), i);
+    }
+}
+
+void ChannelList::setTvFirst(bool on)
+{
+    m_tvFirst = on;
+    if (!on)
+        return;
+    const QList<Channel *> snapshot = m_channels;
+    for (Channel *channel : snapshot)
+        updateEditable(channel);
+}
+
+bool ChannelList::takeModified()
+{
+    return std::exchange(m_modified, false);
+}
+
+QList<Channel *> ChannelList::channelsOf(Editable *editable) const
+{
+    QList<Channel *> result;
+    if (!editable)
+        return result;
+    switch (editable->typeCode()) {
+    case ProviderType:
+        for (Channel *channel : m_channels)
+            if (channel->provider() == static_cast<Provider *>(editable))
+                result.append(channel);
+        break;
+    case SatelliteType:
+        for (Channel *channel : m_channels)
+            if (channel->transponder() && channel->transponder()->satellite() == static_cast<Satellite *>(editable))
+                result.append(channel);
+        break;
+    case SatellitesRootType:
+        result = m_channels;
+        break;
+    case TransponderType:
+        for (Channel *channel : m_channels)
+            if (channel->transponder() == static_cast<Transponder *>(editable))
+                result.append(channel);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+void ChannelList::updateEditable(Editable *editable)
+{
+    if (!m_tvFirst || !editable || editable->typeCode() != ChannelType)
+        return;
+    auto *channel = static_cast<Channel *>(editable);
+    const int position = indexOf(channel);
+    if (position < 0)
+        return;
+    const int tv = tvCount();
+    const bool inTvBlock = m_tvChannels.contains(channel);
+    if (!channel->isTv() && inTvBlock) {
+        moveDirect(position, tv - 1);
+        m_tvChannels.remove(channel);
+        m_modified = true;
+    } else if (channel->isTv() && !inTvBlock) {
+        moveDirect(position, tv);
+        m_tvChannels.insert(channel);
+        m_modified = true;
+    }
+}

@@ -1,0 +1,426 @@
+#include "settings.h"
+
+#include "channel.h"
+#include "favoritegroup.h"
+#include "provider.h"
+#include "rooteditable.h"
+#include "satellite.h"
+#include "transponder.h"
+
+// Keeps the record of deleted objects for exactly the outermost removal
+// call; a later call starts afresh, since addresses may be reused.
+class Settings::RemovalScope
+{
+public:
+    explicit RemovalScope(Settings *settings)
+        : m_settings(settings)
+    {
+        if (m_settings->m_removalDepth++ == 0)
+            m_settings->m_deleted.clear();
+    }
+    ~RemovalScope()
+    {
+        if (--m_settings->m_removalDepth == 0)
+            m_settings->m_deleted.clear();
+    }
+    RemovalScope(const RemovalScope &) = delete;
+    RemovalScope &operator=(const RemovalScope &) = delete;
+
+private:
+    Settings *m_settings;
+};
+
+namespace {
+
+template<typename T>
+QList<T *> withoutRepeats(const QList<T *> &objects)
+{
+    QList<T *> result;
+    QSet<T *> seen;
+    for (T *object : objects) {
+        if (!seen.contains(object)) {
+            seen.insert(object);
+            result.append(object);
+        }
+    }
+    return result;
+}
+
+template<typename T>
+QSet<const Editable *> toSet(const QList<T *> &objects)
+{
+    QSet<const Editable *> set;
+    for (T *object : objects)
+        set.insert(object);
+    return set;
+}
+
+} // namespace
+
+Settings::Settings()
+    : m_satellitesRoot(new RootEditable(SatellitesRootType, QStringLiteral("Satellites")))
+    , m_providersRoot(new RootEditable(ProvidersRootType, QStringLiteral("Providers")))
+    , m_favoritesRoot(new RootEditable(FavoritesRootType, QStringLiteral("Favorites")))
+{
+    connect(this, &Settings::updatedEditable, &m_channelList, &ChannelList::updateEditable);
+}
+
+Settings::~Settings()
+{
+    // No view may hear of the teardown.
+    disconnect(this, nullptr, nullptr, nullptr);
+    blockSignals(true);
+
+    removeChannels(nullptr, channels());
+    removeProviders(m_providers);
+    removeTransponders(m_transponders);
+    removeSatellites(m_satellites);
+
+    // A channel added to a group only belongs to no other list.
+    QSet<Channel *> groupOnly;
+    for (FavoriteGroup *group : std::as_const(m_favoriteGroups)) {
+        ChannelList *list = m_groupLists.value(group);
+        for (Channel *channel : list->channels())
+            groupOnly.insert(channel);
+        delete list;
+        delete group;
+    }
+    qDeleteAll(groupOnly);
+    delete m_satellitesRoot;
+    delete m_providersRoot;
+    delete m_favoritesRoot;
+}
+
+QList<Transponder *> Settings::transpondersOf(Satellite *satellite) const
+{
+    QList<Transponder *> result;
+    for (Transponder *transponder : m_transponders)
+        if (transponder->satellite() == satellite)
+            result.append(transponder);
+    return result;
+}
+
+ChannelList *Settings::channelListFor(Editable *context)
+{
+    if (context && context->typeCode() == FavoriteGroupType)
+        return m_groupLists.value(static_cast<FavoriteGroup *>(context));
+    return &m_channelList;
+}
+
+QList<Channel *> Settings::channelsOf(Editable *context) const
+{
+    if (context && context->typeCode() == FavoriteGroupType) {
+        const ChannelList *list = m_groupLists.value(static_cast<FavoriteGroup *>(context));
+        return list ? list->channels() : QList<Channel *>();
+    }
+    return m_channelList.channelsOf(context);
+}
+
+bool Settings::contains(const Editable *editable) const
+{
+    if (!editable)
+        return false;
+    if (editable == m_satellitesRoot || editable == m_providersRoot)
+        return true;
+    // Compare addresses only: the object may be gone.
+    auto *channel = const_cast<Channel *>(reinterpret_cast<const Channel *>(editable));
+    if (m_channelList.contains(channel))
+        return true;
+    auto sameAddress = [editable](const auto *object) {
+        return static_cast<const void *>(object) == static_cast<const void *>(editable);
+    };
+    return std::any_of(m_satellites.cbegin(), m_satellites.cend(), sameAddress)
+        || std::any_of(m_transponders.cbegin(), m_transponders.cend(), sameAddress)
+        || std::any_of(m_providers.cbegin(), m_providers.cend(), sameAddress)
+        || std::any_of(m_favoriteGroups.cbegin(), m_favoriteGroups.cend(), sameAddress);
+}
+
+void Settings::watch(Editable *editable)
+{
+    connect(editable, &Editable::propertyChanged, this, &Settings::editablePropertyChanged);
+}
+
+void Settings::addSatellite(Satellite *satellite)
+{
+    m_satellites.append(satellite);
+    watch(satellite);
+    emit updatedSatelliteList();
+}
+
+void Settings::addTransponder(Transponder *transponder)
+{
+    m_transponders.append(transponder);
+    watch(transponder);
+    emit updatedTransponderList();
+}
+
+void Settings::addProvider(Provider *provider)
+{
+    m_providers.append(provider);
+    watch(provider);
+    emit updatedProviderList();
+}
+
+void Settings::addChannel(Editable *context, Channel *channel)
+{
+    ChannelList *list = channelListFor(context);
+    if (!list)
+        return;
+    list->append(channel);
+    if (list == &m_channelList)
+        watch(channel);
+    emit updatedChannelList();
+}
+
+void Settings::addFavoriteGroup(FavoriteGroup *group)
+{
+    auto *list = new ChannelList;
+    list->setTvFirst(features().contains(0));
+    m_favoriteGroups.append(group);
+    m_groupLists.insert(group, list);
+    watch(group);
+    emit updatedFavoriteGroupList();
+}
+
+template<typename T>
+QList<T *> Settings::notYetDeleted(const QList<T *> &objects) const
+{
+    QList<T *> result;
+    for (T *object : withoutRepeats(objects))
+        if (!m_deleted.contains(object))
+            result.append(object);
+    return result;
+}
+
+void Settings::deleteChannels(const QList<Channel *> &channels)
+{
+    for (Channel *channel : channels) {
+        m_deleted.insert(channel);
+        delete channel;
+    }
+}
+
+void Settings::removeChannels(Editable *context, const QList<Channel *> &channels)
+{
+    RemovalScope scope(this);
+    ChannelList *list = channelListFor(context);
+    if (!list)
+        return;
+    const QList<Channel *> doomed = notYetDeleted(channels);
+    list->remove(doomed);
+    list->setModified();
+    if (list == &m_channelList) {
+        // No group may keep a channel that is about to be deleted.
+        for (ChannelList *groupList : std::as_const(m_groupLists))
+            groupList->remove(doomed);
+        deleteChannels(doomed);
+    }
+    if (!m_updatesSuspended)
+        emitPendingChannelListUpdate();
+}
+
+void Settings::removeChannelsOwnedBy(const QSet<const Editable *> &owners, bool byTransponder)
+{
+    QList<Channel *> doomed;
+    for (Channel *channel : m_channelList.channels()) {
+        const Editable *owner = byTransponder ? static_cast<const Editable *>(channel->transponder())
+                                              : static_cast<const Editable *>(channel->provider());
+        if (owner && owners.contains(owner))
+            doomed.append(channel);
+    }
+    if (doomed.isEmpty())
+        return;
+    const bool wasSuspended = setUpdatesSuspended(true);
+    removeChannels(nullptr, doomed);
+    setUpdatesSuspended(wasSuspended);
+}
+
+void Settings::removeProviders(const QList<Provider *> &providers)
+{
+    RemovalScope scope(this);
+    const QList<Provider *> doomed = notYetDeleted(providers);
+    const QSet<const Editable *> doomedSet = toSet(doomed);
+    removeChannelsOwnedBy(doomedSet, false);
+    m_providers.removeIf([&doomedSet](Provider *p) { return doomedSet.contains(p); });
+    for (Provider *provider : doomed) {
+        m_deleted.insert(provider);
+        delete provider;
+    }
+    m_providerListPending = true;
+    if (!m_updatesSuspended)
+        emitPendingUpdates();
+}
+
+void Settings::removeTransponders(const QList<Transponder *> &transponders)
+{
+    RemovalScope scope(this);
+    const QList<Transponder *> doomed = notYetDeleted(transponders);
+    const QSet<const Editable *> doomedSet = toSet(doomed);
+    removeChannelsOwnedBy(doomedSet, true);
+    m_transponders.removeIf([&doomedSet](Transponder *t) { return doomedSet.contains(t); });
+    for (Transponder *transponder : doomed) {
+        m_deleted.insert(transponder);
+        delete transponder;
+    }
+    m_transponderListPending = true;
+    if (!m_updatesSuspended)
+        emitPendingUpdates();
+}
+
+void Settings::removeSatellites(const QList<Satellite *> &satellites)
+{
+    RemovalScope scope(this);
+    const QList<Satellite *> doomed = notYetDeleted(satellites);
+    for (Satellite *satellite : doomed) {
+        removeTransponders(transpondersOf(satellite));
+        m_satellites.removeOne(satellite);
+    }
+    for (Satellite *satellite : doomed) {
+        m_deleted.insert(satellite);
+        delete satellite;
+    }
+    m_satelliteListPending = true;
+    if (!m_updatesSuspended)
+        emitPendingUpdates();
+}
+
+void Settings::removeEditables(const QList<Editable *> &editables)
+{
+    RemovalScope scope(this);
+    QList<Channel *> channels;
+    QList<Provider *> providers;
+    QList<Satellite *> satellites;
+    QList<Transponder *> transponders;
+    for (Editable *editable : editables) {
+        switch (editable->typeCode()) {
+        case ChannelType:
+            channels.append(static_cast<Channel *>(editable));
+            break;
+        case ProviderType:
+            providers.append(static_cast<Provider *>(editable));
+            break;
+        case SatelliteType:
+            satellites.append(static_cast<Satellite *>(editable));
+            break;
+        case TransponderType:
+            transponders.append(static_cast<Transponder *>(editable));
+            break;
+        default:
+            break;
+        }
+    }
+    const bool wasSuspended = setUpdatesSuspended(true);
+    removeSatellites(satellites);
+    removeTransponders(transponders);
+    removeProviders(providers);
+    removeChannels(nullptr, channels);
+    setUpdatesSuspended(wasSuspended);
+    emitPendingUpdates();
+}
+
+bool Settings::canDropEditable(Editable *dragged, Editable *target) const
+{
+    if (!dragged || !target)
+        return false;
+    const int targetType = target->typeCode();
+    switch (dragged->typeCode()) {
+    case ChannelType:
+        return targetType == ChannelType || targetType == FavoriteGroupType
+            || targetType == ProviderType || targetType == TransponderType;
+    case TransponderType:
+        return targetType == SatelliteType
+            || (targetType == TransponderType && !features().contains(1));
+    default:
+        return false;
+    }
+}
+
+bool Settings::canDropEditables(const QList<Editable *> &dragged, Editable *target) const
+{
+    return std::all_of(dragged.cbegin(), dragged.cend(),
+                       [this, target](Editable *editable) { return canDropEditable(editable, target); });
+}
+
+void Settings::dropEditable(Editable *dragged, Editable *target, Editable *context)
+{
+    if (!dragged || !target)
+        return;
+    const int targetType = target->typeCode();
+    if (dragged->typeCode() == ChannelType) {
+        auto *channel = static_cast<Channel *>(dragged);
+        if (targetType == ChannelType) {
+            if (ChannelList *list = channelListFor(context))
+                list->move(channel, static_cast<Channel *>(target));
+        } else if (targetType == FavoriteGroupType) {
+            if (ChannelList *list = channelListFor(target))
+                list->append(channel);
+        } else if (targetType == ProviderType) {
+            channel->setProvider(static_cast<Provider *>(target));
+        } else if (targetType == TransponderType) {
+            channel->setTransponder(static_cast<Transponder *>(target));
+        }
+    } else if (dragged->typeCode() == TransponderType) {
+        auto *transponder = static_cast<Transponder *>(dragged);
+        if (targetType == SatelliteType) {
+            transponder->setSatellite(static_cast<Satellite *>(target));
+            m_transponderListPending = true;
+        } else if (targetType == TransponderType && !features().contains(1)) {
+            const int from = int(m_transponders.indexOf(transponder));
+            const int to = int(m_transponders.indexOf(static_cast<Transponder *>(target)));
+            if (from >= 0 && to >= 0) {
+                m_transponders.move(from, to);
+                m_transponderListPending = true;
+            }
+        }
+    }
+    if (!m_updatesSuspended)
+        emitPendingUpdates();
+}
+
+void Settings::dropEditables(const QList<Editable *> &dragged, Editable *target, Editable *context)
+{
+    const bool wasSuspended = setUpdatesSuspended(true);
+    for (Editable *editable : dragged)
+        dropEditable(editable, target, context);
+    emitPendingUpdates();
+    setUpdatesSuspended(wasSuspended);
+}
+
+bool Settings::setUpdatesSuspended(bool on)
+{
+    return std::exchange(m_updatesSuspended, on);
+}
+
+bool Settings::emitPendingChannelListUpdate()
+{
+    // Every flag is taken, also after one was found set.
+    bool modified = m_channelList.takeModified();
+    for (FavoriteGroup *group : std::as_const(m_favoriteGroups))
+        modified = m_groupLists.value(group)->takeModified() || modified;
+    if (modified)
+        emit updatedChannelList();
+    return modified;
+}
+
+void Settings::emitPendingUpdates()
+{
+    if (std::exchange(m_satelliteListPending, false))
+        emit updatedSatelliteList();
+    if (std::exchange(m_transponderListPending, false))
+        emit updatedTransponderList();
+    if (std::exchange(m_providerListPending, false))
+        emit updatedProviderList();
+    emitPendingChannelListUpdate();
+}
+
+void Settings::editablePropertyChanged(Editable *editable)
+{
+    emit updatedEditable(editable);
+    if (!m_updatesSuspended)
+        emitPendingUpdates();
+}
+
+void Settings::moveSatellite(int from, int to)
+{
+    m_satellites.move(from, to);
+}

@@ -1,0 +1,127 @@
+#pragma once
+
+#include "channellist.h"
+#include "settingscapacity.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+class QFileDevice;
+class Channel;
+class Editable;
+class FavoriteGroup;
+class Provider;
+class RootEditable;
+class Satellite;
+class Transponder;
+
+// The store of one settings file: owns every object of the file, keeps them
+// in the receiver's order, carries out deletions with their cascades and
+// drops, and turns single object changes into store-wide signals. The file
+// formats derive from it and fill it on load.
+class Settings : public QObject
+{
+    Q_OBJECT
+
+public:
+    Settings();
+    ~Settings() override;
+
+    [[nodiscard]] virtual QSet<int> features() const = 0;
+    [[nodiscard]] virtual bool load(QFileDevice *file) = 0;
+    // Returns the number of bytes written, or -1 (see errorString()).
+    [[nodiscard]] virtual qint64 save(QFileDevice *file) = 0;
+    [[nodiscard]] virtual SettingsCapacity capacity() const { return {}; }
+    // Why the last load or save failed.
+    QString errorString() const { return m_errorString; }
+
+    RootEditable *satellitesRoot() const { return m_satellitesRoot; }
+    RootEditable *providersRoot() const { return m_providersRoot; }
+    RootEditable *favoritesRoot() const { return m_favoritesRoot; }
+
+    QList<Satellite *> satellites() const { return m_satellites; }
+    QList<Transponder *> transponders() const { return m_transponders; }
+    QList<Provider *> providers() const { return m_providers; }
+    QList<Channel *> channels() const { return m_channelList.channels(); }
+    // In the order the groups were added, which is the file's record order.
+    QList<FavoriteGroup *> favoriteGroups() const { return m_favoriteGroups; }
+    const ChannelList &mainChannelList() const { return m_channelList; }
+
+    QList<Transponder *> transpondersOf(Satellite *satellite) const;
+    ChannelList *channelListFor(Editable *context);
+    QList<Channel *> channelsOf(Editable *context) const;
+    // Never dereferences the pointer, so it is safe for an object that may
+    // already have been deleted.
+    bool contains(const Editable *editable) const;
+
+    void addSatellite(Satellite *satellite);
+    void addTransponder(Transponder *transponder);
+    void addProvider(Provider *provider);
+    void addChannel(Editable *context, Channel *channel);
+    void addFavoriteGroup(FavoriteGroup *group);
+
+    void removeChannels(Editable *context, const QList<Channel *> &channels);
+    void removeProviders(const QList<Provider *> &providers);
+    void removeTransponders(const QList<Transponder *> &transponders);
+    void removeSatellites(const QList<Satellite *> &satellites);
+    void removeEditables(const QList<Editable *> &editables);
+
+    bool canDropEditable(Editable *dragged, Editable *target) const;
+    bool canDropEditables(const QList<Editable *> &dragged, Editable *target) const;
+    void dropEditable(Editable *dragged, Editable *target, Editable *context);
+    void dropEditables(const QList<Editable *> &dragged, Editable *target, Editable *context);
+
+    bool updatesSuspended() const { return m_updatesSuspended; }
+    // Returns the previous value, which the caller restores when its batch ends.
+    bool setUpdatesSuspended(bool on);
+    void emitPendingUpdates();
+
+signals:
+    void updatedEditable(Editable *editable);
+    void updatedSatelliteList();
+    void updatedTransponderList();
+    void updatedProviderList();
+    void updatedChannelList();
+    void updatedFavoriteGroupList();
+
+public slots:
+    void editablePropertyChanged(Editable *editable);
+
+protected:
+    ChannelList &mainChannelList() { return m_channelList; }
+    void moveSatellite(int from, int to);
+    void setErrorString(const QString &message) { m_errorString = message; }
+
+private:
+    class RemovalScope;
+
+    void watch(Editable *editable);
+    bool emitPendingChannelListUpdate();
+    void deleteChannels(const QList<Channel *> &channels);
+    template<typename T>
+    QList<T *> notYetDeleted(const QList<T *> &objects) const;
+    void removeChannelsOwnedBy(const QSet<const Editable *> &owners, bool byTransponder);
+
+    RootEditable *m_satellitesRoot = nullptr;
+    RootEditable *m_providersRoot = nullptr;
+    RootEditable *m_favoritesRoot = nullptr;
+    QList<Satellite *> m_satellites;
+    QList<Transponder *> m_transponders;
+    QList<Provider *> m_providers;
+    ChannelList m_channelList;
+    QList<FavoriteGroup *> m_favoriteGroups;
+    QHash<const FavoriteGroup *, ChannelList *> m_groupLists;
+    bool m_satelliteListPending = false;
+    bool m_transponderListPending = false;
+    bool m_providerListPending = false;
+    bool m_updatesSuspended = false;
+    QString m_errorString;
+
+    // Objects deleted during the outermost removal call still running, so
+    // that a later step of the same call never touches them again.
+    QSet<const Editable *> m_deleted;
+    int m_removalDepth = 0;
+};
