@@ -1,3 +1,4 @@
 # The settings file formats, compiled into kelmora_core.
 target_sources(kelmora_core PRIVATE
+    formats/recognizesettings.h formats/recognizesettings.cpp
 )

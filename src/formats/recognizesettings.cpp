@@ -1,0 +1,9 @@
+#include "recognizesettings.h"
+
+#include <QFile>
+
+// Placeholder until the formats land.
+Settings *recognizeSettings(QFile *)
+{
+    return nullptr;
+}

@@ -1,0 +1,3 @@
+target_sources(kelmora_ui PRIVATE
+    ui/channellistwidget.h ui/channellistwidget.cpp
+)
