@@ -1,6 +1,6 @@
 add_library(kelmora_ui STATIC
     ui/settingseditor.h ui/settingseditor.cpp
-    ui/editdialog.h
+    ui/editdialog.h ui/editdialog.cpp
     ui/editablemimedata.h ui/editablemimedata.cpp
 )
 # The channel table and its column dialog.
