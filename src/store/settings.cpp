@@ -208,7 +208,8 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
         return;
     const QList<Channel *> doomed = notYetDeleted(channels);
     list->remove(doomed);
-    list->setModified();
+    if (!doomed.isEmpty())
+        list->setModified();
     if (list == &m_channelList) {
         // No group may keep a channel that is about to be deleted.
         for (ChannelList *groupList : std::as_const(m_groupLists))

@@ -91,7 +91,8 @@ public slots:
     void editablePropertyChanged(Editable *editable);
 
 protected:
-    ChannelList &mainChannelList() { return m_channelList; }
+    // The formats fill and reorder the main list while loading.
+    ChannelList &editableMainChannelList() { return m_channelList; }
     void moveSatellite(int from, int to);
     void setErrorString(const QString &message) { m_errorString = message; }
 

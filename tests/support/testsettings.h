@@ -9,7 +9,7 @@ public:
     explicit TestSettings(QSet<int> features = {0, 1})
         : m_features(std::move(features))
     {
-        mainChannelList().setTvFirst(true);
+        editableMainChannelList().setTvFirst(true);
     }
 
     QSet<int> features() const override { return m_features; }
