@@ -1,9 +1,28 @@
 add_library(kelmora_ui STATIC
     ui/settingseditor.h ui/settingseditor.cpp
-    ui/editdialog.h ui/editdialog.cpp
     ui/editablemimedata.h ui/editablemimedata.cpp
+    ui/editdialog.h ui/editdialog.cpp
+    ui/satellitedialog.cpp
+    ui/transponderdialog.cpp
+    ui/channeldialog.cpp
+    ui/dialogfields.h ui/dialogfields.cpp
+    ui/boundedintvalidator.h ui/boundedintvalidator.cpp
+    ui/forms/satellitedialog.ui
+    ui/forms/transponderdialog.ui
+    ui/forms/channeldialog.ui
+    ui/forms/providerdialog.ui
+    ui/forms/favoritegroupdialog.ui
 )
 # The channel table and its column dialog.
 include(ui/channeltable.cmake)
 target_include_directories(kelmora_ui PUBLIC ui)
 target_link_libraries(kelmora_ui PUBLIC kelmora_core Qt6::Widgets)
+
+# Linked into every user of kelmora_ui, so the icons are registered at start
+# without an explicit initialisation call.
+qt_add_resources(kelmora_ui "icons"
+    PREFIX "/icons"
+    BASE icons
+    FILES icons/fileopen.png icons/filesave.png icons/editdelete.png icons/plus.png
+    OPTIONS -no-compress
+)

@@ -1,0 +1,80 @@
+#include "channel.h"
+#include "dialogfields.h"
+#include "editdialog.h"
+#include "provider.h"
+#include "satellite.h"
+#include "settings.h"
+#include "transponder.h"
+#include "ui_channeldialog.h"
+
+#include <QDialog>
+
+using namespace DialogFields;
+
+namespace {
+
+const CodeTable &serviceTypeNames()
+{
+    static const CodeTable names { { 0, QStringLiteral("TV") }, { 1, QStringLiteral("Radio") } };
+    return names;
+}
+
+QString transponderText(const Transponder *transponder)
+{
+    if (!transponder->satellite())
+        return transponder->displayText();
+    return transponder->satellite()->displayText() + QStringLiteral(" - ") + transponder->displayText();
+}
+
+// The object at the chosen position; the current reference when nothing is
+// chosen, so that no reference outside the store is ever written.
+template<typename T> T *chosen(const QComboBox *comboBox, const QList<T *> &objects, T *current)
+{
+    const int index = comboBox->currentIndex();
+    return index >= 0 && index < objects.size() ? objects.at(index) : current;
+}
+
+} // namespace
+
+bool editChannel(QWidget *parent, Channel *channel, Settings *settings)
+{
+    QDialog dialog(parent);
+    Ui::channelDialog form;
+    form.setupUi(&dialog);
+
+    // Positions of the combo boxes refer to these copies.
+    const QList<Transponder *> transponders = settings ? settings->transponders() : QList<Transponder *>();
+    const QList<Provider *> providers = settings ? settings->providers() : QList<Provider *>();
+
+    for (const Provider *provider : providers)
+        form.providerComboBox->addItem(provider->displayText());
+    for (const Transponder *transponder : transponders)
+        form.transponderComboBox->addItem(transponderText(transponder));
+    fillComboBox(form.serviceTypeComboBox, serviceTypeNames());
+
+    setNumber(form.serviceIdLineEdit, channel->serviceId(), 0, 65535, &dialog);
+    form.providerComboBox->setCurrentIndex(int(providers.indexOf(channel->provider())));
+    form.transponderComboBox->setCurrentIndex(int(transponders.indexOf(channel->transponder())));
+    setNumber(form.videoPidLineEdit, channel->videoPid(), 0, 8191, &dialog);
+    setNumber(form.audioPidLineEdit, channel->audioPid(), 0, 8191, &dialog);
+    setNumber(form.pcrPidLineEdit, channel->pcrPid(), 0, 8191, &dialog);
+    setNumber(form.pmtPidLineEdit, channel->pmtPid(), 0, 8191, &dialog);
+    form.nameLineEdit->setText(channel->name());
+    selectCode(form.serviceTypeComboBox, serviceTypeNames(), channel->serviceType());
+
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+
+    channel->setServiceId(quint16(number(form.serviceIdLineEdit)));
+    channel->setProvider(chosen(form.providerComboBox, providers, channel->provider()));
+    channel->setTransponder(chosen(form.transponderComboBox, transponders, channel->transponder()));
+    channel->setVideoPid(quint16(number(form.videoPidLineEdit)));
+    channel->setAudioPid(quint16(number(form.audioPidLineEdit)));
+    channel->setPcrPid(quint16(number(form.pcrPidLineEdit)));
+    channel->setPmtPid(quint16(number(form.pmtPidLineEdit)));
+    channel->setName(form.nameLineEdit->text());
+    // Last, so a channel whose type changed moves to the other block of the
+    // channel list only once all its other fields are in place.
+    channel->setServiceType(selectedCode(form.serviceTypeComboBox, serviceTypeNames()));
+    return true;
+}
