@@ -1,0 +1,545 @@
+#include "settingskelmora.h"
+
+#include "channel.h"
+#include "favoritegroup.h"
+#include "kelmoranamecodec.h"
+#include "provider.h"
+#include "satellite.h"
+#include "transponder.h"
+
+#include <QFileDevice>
+
+namespace {
+
+// A satellite reference is one byte in a transponder record.
+constexpr int SatelliteReferenceLimit = 256;
+constexpr int NoReferenceWord = 0xFFFF;
+constexpr int NoReferenceByte = 0xFF;
+constexpr int NameWidth = 16;
+
+QMap<int, int> identityTable(std::initializer_list<int> values)
+{
+    QMap<int, int> table;
+    for (int value : values)
+        table.insert(value, value);
+    return table;
+}
+
+} // namespace
+
+SettingsKelmora::SettingsKelmora(const KelmoraLayout &modelLayout)
+    : m_modelLayout(modelLayout)
+{
+    editableMainChannelList().setTvFirst(true);
+}
+
+const QMap<int, int> &SettingsKelmora::diseqcCodes()
+{
+    static const QMap<int, int> table = identityTable({ 0, 1, 2, 3, 4, 5, 6 });
+    return table;
+}
+
+const QMap<int, int> &SettingsKelmora::toneCodes()
+{
+    static const QMap<int, int> table = identityTable({ 0, 1, 2 });
+    return table;
+}
+
+const QMap<int, int> &SettingsKelmora::diseqc12Codes()
+{
+    static const QMap<int, int> table = identityTable({ 0, 1 });
+    return table;
+}
+
+const QMap<int, int> &SettingsKelmora::diseqc11Codes()
+{
+    // Ports 10 to 16 are two decimal digits in the halves of the byte.
+    static const QMap<int, int> table
+        = identityTable({ 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16 });
+    return table;
+}
+
+const QMap<int, int> &SettingsKelmora::polarizationCodes()
+{
+    static const QMap<int, int> table = identityTable({ 0, 1 });
+    return table;
+}
+
+const QMap<int, int> &SettingsKelmora::channelFlagBits()
+{
+    static const QMap<int, int> table = identityTable({ 1, 2, 4, 8, 16, 32 });
+    return table;
+}
+
+int SettingsKelmora::codeFor(const QMap<int, int> &table, int value)
+{
+    return table.value(value, 0);
+}
+
+int SettingsKelmora::valueFor(const QMap<int, int> &table, int code)
+{
+    for (auto it = table.cbegin(); it != table.cend(); ++it)
+        if (it.value() == code)
+            return it.key();
+    return 0;
+}
+
+SettingsCapacity SettingsKelmora::capacity() const
+{
+    SettingsCapacity capacity;
+    capacity.satellites = std::min(m_modelLayout.satelliteMax, SatelliteReferenceLimit);
+    capacity.transponders = m_modelLayout.transponderMax;
+    capacity.providers = m_modelLayout.providerMax;
+    capacity.channels = m_modelLayout.channelMax;
+    capacity.favoriteGroups = m_modelLayout.favoriteGroupCount;
+    capacity.channelsPerGroup = m_modelLayout.favoriteGroupMaxChannels;
+    return capacity;
+}
+
+bool SettingsKelmora::load(QFileDevice *file)
+{
+    if (m_loaded) {
+        setErrorString(tr("These settings have already been loaded."));
+        return false;
+    }
+    readImage(file);
+    if (image().size() != m_modelLayout.fileSize) {
+        // A short read must not decode tables that are only partly there.
+        setErrorString(tr("The file gave %1 bytes; a %2 settings file has exactly %3.")
+                           .arg(image().size())
+                           .arg(QLatin1String(m_modelLayout.modelName))
+                           .arg(m_modelLayout.fileSize));
+        return false;
+    }
+    m_loaded = true;
+    loadRecords();
+    setErrorString(QString());
+    return true;
+}
+
+qint64 SettingsKelmora::save(QFileDevice *file)
+{
+    if (!m_loaded) {
+        setErrorString(tr("No settings file has been loaded, so there is nothing to save into."));
+        return -1;
+    }
+    moveKeepLastSatelliteToEnd();
+    mergeProviders();
+    const QString problem = capacityProblem();
+    if (!problem.isEmpty()) {
+        setErrorString(problem);
+        return -1;
+    }
+    storeRecords();
+    return writeImage(file);
+}
+
+QString SettingsKelmora::capacityProblem()
+{
+    const SettingsCapacity room = capacity();
+    const QString model = QLatin1String(m_modelLayout.modelName);
+    auto tooMany = [&model](qsizetype count, int limit, const QString &what) {
+        if (count <= limit)
+            return QString();
+        return tr("The settings hold %1 %2; a %3 file has room for %4.")
+            .arg(count)
+            .arg(what, model)
+            .arg(limit);
+    };
+    QString problem = tooMany(satellites().size(), room.satellites, tr("satellites"));
+    if (problem.isEmpty())
+        problem = tooMany(transponders().size(), room.transponders, tr("transponders"));
+    if (problem.isEmpty())
+        problem = tooMany(providers().size(), room.providers, tr("providers"));
+    if (problem.isEmpty())
+        problem = tooMany(mainChannelList().count(), room.channels, tr("channels"));
+    if (problem.isEmpty())
+        problem = tooMany(favoriteGroups().size(), room.favoriteGroups, tr("favourite groups"));
+    if (!problem.isEmpty())
+        return problem;
+    for (FavoriteGroup *group : favoriteGroups()) {
+        const ChannelList *list = channelListFor(group);
+        int written = 0;
+        for (Channel *channel : list->channels())
+            written += channelSlotOf(channel) >= 0 ? 1 : 0;
+        if (written > room.channelsPerGroup)
+            return tr("The favourite group \"%1\" holds %2 channels; a %3 file has room for %4 per group.")
+                .arg(group->name())
+                .arg(written)
+                .arg(model)
+                .arg(room.channelsPerGroup);
+    }
+    return QString();
+}
+
+int SettingsKelmora::channelSlotOf(Channel *channel) const
+{
+    return mainChannelList().indexOf(channel);
+}
+
+void SettingsKelmora::loadRecords()
+{
+    const KelmoraLayout &l = layout();
+    const int satelliteCount = std::min<int>(wordAt(l.satelliteCountOffset), l.satelliteMax);
+    const int transponderCount = std::min<int>(wordAt(l.transponderCountOffset), l.transponderMax);
+    const int providerCount = std::min<int>(wordAt(l.providerCountOffset), l.providerMax);
+    const int channelCount = std::min<int>(wordAt(l.channelCountOffset), l.channelMax);
+    const int tvCount = std::min<int>(wordAt(l.tvChannelCountOffset), l.channelMax);
+
+    for (int slot = 0; slot < satelliteCount; ++slot)
+        readSatellite(slot);
+    // The receiver expects the satellite of its last used slot to stay last.
+    if (!satellites().isEmpty())
+        satellites().constLast()->setKeepLast(true);
+    for (int slot = 0; slot < transponderCount; ++slot)
+        readTransponder(slot);
+    for (int slot = 0; slot < providerCount; ++slot)
+        readProvider(slot);
+    for (int slot = 0; slot < channelCount; ++slot)
+        readChannel(slot, tvCount);
+    for (int slot = 0; slot < l.favoriteGroupCount; ++slot)
+        readFavoriteGroup(slot);
+    mergeProviders();
+}
+
+void SettingsKelmora::buildSavePositions()
+{
+    const QList<Satellite *> satelliteList = satellites();
+    for (int i = 0; i < satelliteList.size(); ++i)
+        m_satellitePositions.insert(satelliteList.at(i), i);
+    const QList<Transponder *> transponderList = transponders();
+    for (int i = 0; i < transponderList.size(); ++i) {
+        m_transponderPositions.insert(transponderList.at(i), i);
+        ++m_transponderCounts[transponderList.at(i)->satellite()];
+    }
+    const QList<Provider *> providerList = providers();
+    for (int i = 0; i < providerList.size(); ++i)
+        m_providerPositions.insert(providerList.at(i), i);
+}
+
+void SettingsKelmora::storeRecords()
+{
+    const KelmoraLayout &l = layout();
+    buildSavePositions();
+    const QList<Satellite *> satelliteList = satellites();
+    const QList<Transponder *> transponderList = transponders();
+    const QList<Provider *> providerList = providers();
+    const ChannelList &channels = mainChannelList();
+
+    setWord(l.satelliteCountOffset, int(satelliteList.size()));
+    setWord(l.transponderCountOffset, int(transponderList.size()));
+    setWord(l.providerCountOffset, int(providerList.size()));
+    setWord(l.channelCountOffset, channels.count());
+    setWord(l.tvChannelCountOffset, channels.tvCount());
+
+    // The counts were checked against the table sizes before, but the loops
+    // stay bounded by the tables all the same.
+    for (int slot = 0; slot < l.satelliteMax; ++slot) {
+        if (slot < satelliteList.size())
+            writeSatellite(satelliteList.at(slot), slot);
+        else
+            clearSatellite(slot);
+    }
+    for (int slot = 0; slot < l.transponderMax; ++slot) {
+        if (slot < transponderList.size())
+            writeTransponder(transponderList.at(slot), slot);
+        else
+            clearTransponder(slot);
+    }
+    for (int slot = 0; slot < l.providerMax; ++slot) {
+        if (slot < providerList.size())
+            writeProvider(providerList.at(slot), slot);
+        else
+            clearProvider(slot);
+    }
+    for (int slot = 0; slot < l.channelMax; ++slot) {
+        if (slot < channels.count())
+            writeChannel(channels.at(slot), slot);
+        else
+            clearChannel(slot);
+    }
+    const QList<FavoriteGroup *> groups = favoriteGroups();
+    for (int slot = 0; slot < std::min<int>(int(groups.size()), l.favoriteGroupCount); ++slot)
+        writeFavoriteGroup(groups.at(slot), slot);
+
+    m_satellitePositions.clear();
+    m_transponderCounts.clear();
+    m_transponderPositions.clear();
+    m_providerPositions.clear();
+}
+
+void SettingsKelmora::moveKeepLastSatelliteToEnd()
+{
+    const QList<Satellite *> satelliteList = satellites();
+    for (int i = 0; i < satelliteList.size(); ++i) {
+        if (!satelliteList.at(i)->keepLast())
+            continue;
+        if (i != satelliteList.size() - 1) {
+            moveSatellite(i, int(satelliteList.size()) - 1);
+            emit updatedSatelliteList();
+        }
+        return;
+    }
+}
+
+void SettingsKelmora::mergeProviders()
+{
+    QHash<QString, Provider *> firstByName;
+    QList<Provider *> duplicates;
+    for (Provider *provider : providers()) {
+        if (firstByName.contains(provider->name()))
+            duplicates.append(provider);
+        else
+            firstByName.insert(provider->name(), provider);
+    }
+    if (duplicates.isEmpty())
+        return;
+
+    const QSet<Provider *> doomed(duplicates.cbegin(), duplicates.cend());
+    auto moveToFirst = [&firstByName, &doomed](Channel *channel) {
+        // A channel without provider stays without one; only channels of a
+        // duplicate change, so that the others announce nothing.
+        Provider *provider = channel->provider();
+        if (provider && doomed.contains(provider))
+            channel->setProvider(firstByName.value(provider->name()));
+    };
+    for (Channel *channel : mainChannelList().channels())
+        moveToFirst(channel);
+    // A channel held only by a group would otherwise keep a deleted provider.
+    for (FavoriteGroup *group : favoriteGroups())
+        for (Channel *channel : channelListFor(group)->channels())
+            moveToFirst(channel);
+    removeProviders(duplicates);
+}
+
+QString SettingsKelmora::decodeName(int offset, int width) const
+{
+    return KelmoraNameCodec::decode(bytesAt(offset, width)).text;
+}
+
+void SettingsKelmora::encodeName(int offset, const QString &text, int width)
+{
+    setBytes(offset, KelmoraNameCodec::encode(text, width));
+}
+
+QString SettingsKelmora::readName(const Editable *owner, int offset, int width)
+{
+    const QByteArray field = bytesAt(offset, width);
+    const KelmoraNameCodec::Decoded decoded = KelmoraNameCodec::decode(field);
+    m_readNames.insert(owner, ReadName { decoded.text, field.left(decoded.length) });
+    return decoded.text;
+}
+
+void SettingsKelmora::writeName(const Editable *owner, const QString &text, int offset, int width)
+{
+    const auto it = m_readNames.constFind(owner);
+    // The width test guards against an address reused by an object of
+    // another kind whose field is narrower.
+    if (it != m_readNames.cend() && it->text == text && it->bytes.size() <= width) {
+        QByteArray field = it->bytes;
+        field.append(width - field.size(), '\0');
+        setBytes(offset, field);
+        return;
+    }
+    encodeName(offset, text, width);
+}
+
+Satellite *SettingsKelmora::readSatellite(int slot)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.satelliteTableOffset + l.satelliteRecordSize * slot;
+    auto *satellite = new Satellite;
+    satellite->setPosition(wordAt(base + 2));
+    satellite->setName(readName(satellite, base + 4, NameWidth));
+    satellite->setLowLof(wordAt(base + 22));
+    satellite->setHighLof(wordAt(base + 24));
+    satellite->setDiseqc(valueFor(diseqcCodes(), byteAt(base + 26)));
+    satellite->setTone(valueFor(toneCodes(), byteAt(base + 27)));
+    satellite->setDiseqc12(valueFor(diseqc12Codes(), byteAt(base + 28)) != 0);
+    satellite->setDiseqc12Position(byteAt(base + 29));
+    satellite->setDiseqc11(valueFor(diseqc11Codes(), byteAt(base + 32)));
+    satellite->setKeepLast(false);
+    addSatellite(satellite);
+    return satellite;
+}
+
+void SettingsKelmora::writeSatellite(Satellite *satellite, int slot)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.satelliteTableOffset + l.satelliteRecordSize * slot;
+    setWord(base, slot);
+    setWord(base + 2, satellite->position());
+    writeName(satellite, satellite->name(), base + 4, NameWidth);
+    setWord(base + 20, m_transponderCounts.value(satellite));
+    setWord(base + 22, satellite->lowLof());
+    setWord(base + 24, satellite->highLof());
+    setByte(base + 26, codeFor(diseqcCodes(), satellite->diseqc()));
+    setByte(base + 27, codeFor(toneCodes(), satellite->tone()));
+    setByte(base + 28, codeFor(diseqc12Codes(), satellite->diseqc12() ? 1 : 0));
+    setByte(base + 29, satellite->diseqc12Position());
+    setByte(base + 30, 0);
+    setByte(base + 31, 0);
+    setWord(base + 32, codeFor(diseqc11Codes(), satellite->diseqc11()));
+}
+
+void SettingsKelmora::clearSatellite(int slot)
+{
+    const KelmoraLayout &l = layout();
+    fillBytes(l.satelliteTableOffset + l.satelliteRecordSize * slot, l.satelliteRecordSize, 0);
+}
+
+Transponder *SettingsKelmora::readTransponder(int slot)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.transponderTableOffset + l.transponderRecordSize * slot;
+    auto *transponder = new Transponder;
+    // A position beyond the satellites read names no satellite.
+    transponder->setSatellite(satellites().value(byteAt(base), nullptr));
+    transponder->setPolarization(valueFor(polarizationCodes(), byteAt(base + 2)));
+    transponder->setTransportStreamId(wordAt(base + 4));
+    transponder->setNetworkId(wordAt(base + 6));
+    transponder->setOriginalNetworkId(wordAt(base + 8));
+    transponder->setFrequency(wordAt(base + 10));
+    transponder->setSymbolRate(wordAt(base + 12));
+    addTransponder(transponder);
+    return transponder;
+}
+
+void SettingsKelmora::writeTransponder(Transponder *transponder, int slot)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.transponderTableOffset + l.transponderRecordSize * slot;
+    const int satellite = m_satellitePositions.value(transponder->satellite(), -1);
+    setByte(base, satellite >= 0 ? satellite : NoReferenceByte);
+    setByte(base + 1, 0);
+    setByte(base + 2, codeFor(polarizationCodes(), transponder->polarization()));
+    setByte(base + 3, 0);
+    setWord(base + 4, transponder->transportStreamId());
+    setWord(base + 6, transponder->networkId());
+    setWord(base + 8, transponder->originalNetworkId());
+    setWord(base + 10, transponder->frequency());
+    setWord(base + 12, transponder->symbolRate());
+}
+
+void SettingsKelmora::clearTransponder(int slot)
+{
+    const KelmoraLayout &l = layout();
+    fillBytes(l.transponderTableOffset + l.transponderRecordSize * slot, l.transponderRecordSize, 0);
+}
+
+Provider *SettingsKelmora::readProvider(int slot)
+{
+    const KelmoraLayout &l = layout();
+    auto *provider = new Provider;
+    provider->setName(readName(provider, l.providerTableOffset + l.providerRecordSize * slot, NameWidth));
+    addProvider(provider);
+    return provider;
+}
+
+void SettingsKelmora::writeProvider(Provider *provider, int slot)
+{
+    const KelmoraLayout &l = layout();
+    writeName(provider, provider->name(), l.providerTableOffset + l.providerRecordSize * slot, NameWidth);
+}
+
+void SettingsKelmora::clearProvider(int slot)
+{
+    const KelmoraLayout &l = layout();
+    encodeName(l.providerTableOffset + l.providerRecordSize * slot, QString(), NameWidth);
+}
+
+void SettingsKelmora::clearChannel(int slot)
+{
+    const KelmoraLayout &l = layout();
+    fillBytes(l.channelTableOffset + l.channelRecordSize * slot, l.channelRecordSize, 0);
+}
+
+Channel *SettingsKelmora::readChannelRecord(int slot, int tvCount, const ChannelRecord &record)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.channelTableOffset + l.channelRecordSize * slot;
+    auto *channel = new Channel;
+    channel->setServiceId(wordAt(base));
+    // Positions beyond the providers or transponders read name none.
+    channel->setProvider(providers().value(wordAt(base + 2), nullptr));
+    channel->setTransponder(transponders().value(wordAt(base + 4), nullptr));
+    channel->setVideoPid(wordAt(base + 6));
+    channel->setAudioPid(wordAt(base + 8));
+    channel->setPcrPid(wordAt(base + 10));
+    if (record.pmtPidOffset >= 0)
+        channel->setPmtPid(wordAt(base + record.pmtPidOffset));
+    const int flags = wordAt(base + record.flagsOffset);
+    const QMap<int, int> &bits = channelFlagBits();
+    for (auto it = bits.cbegin(); it != bits.cend(); ++it)
+        channel->setFlag(it.key(), (flags & it.value()) != 0);
+    channel->setName(readName(channel, base + record.nameOffset, record.nameWidth));
+    // The table holds the TV channels first; the header says how many.
+    channel->setServiceType(mainChannelList().count() < tvCount ? 0 : 1);
+    addChannel(nullptr, channel);
+    return channel;
+}
+
+void SettingsKelmora::writeChannelRecord(Channel *channel, int slot, const ChannelRecord &record)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.channelTableOffset + l.channelRecordSize * slot;
+    const int provider = m_providerPositions.value(channel->provider(), -1);
+    const int transponder = m_transponderPositions.value(channel->transponder(), -1);
+    setWord(base, channel->serviceId());
+    setWord(base + 2, provider >= 0 ? provider : NoReferenceWord);
+    setWord(base + 4, transponder >= 0 ? transponder : NoReferenceWord);
+    setWord(base + 6, channel->videoPid());
+    setWord(base + 8, channel->audioPid());
+    setWord(base + 10, channel->pcrPid());
+    if (record.pmtPidOffset >= 0)
+        setWord(base + record.pmtPidOffset, channel->pmtPid());
+    int flags = 0;
+    for (int flag : channel->flags())
+        flags |= codeFor(channelFlagBits(), flag);
+    setWord(base + record.flagsOffset, flags);
+    writeName(channel, channel->name(), base + record.nameOffset, record.nameWidth);
+}
+
+FavoriteGroup *SettingsKelmora::readFavoriteGroup(int slot)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.favoriteGroupTableOffset + l.favoriteGroupRecordSize * slot;
+    auto *group = new FavoriteGroup;
+    group->setName(readName(group, base, NameWidth));
+    addFavoriteGroup(group);
+
+    ChannelList *list = channelListFor(group);
+    const int count
+        = std::min<int>(wordAt(base + 18 + 2 * l.favoriteGroupMaxChannels), l.favoriteGroupMaxChannels);
+    const ChannelList &channels = mainChannelList();
+    for (int i = 0; i < count; ++i) {
+        // Entries that name no loaded channel are dropped; a repeated entry
+        // is ignored by the list itself.
+        const int position = wordAt(base + 16 + 2 * i);
+        if (position < channels.count())
+            list->append(channels.at(position));
+    }
+    return group;
+}
+
+void SettingsKelmora::writeFavoriteGroup(FavoriteGroup *group, int slot)
+{
+    const KelmoraLayout &l = layout();
+    const int base = l.favoriteGroupTableOffset + l.favoriteGroupRecordSize * slot;
+    writeName(group, group->name(), base, NameWidth);
+
+    int written = 0;
+    int tvWritten = 0;
+    for (Channel *channel : channelListFor(group)->channels()) {
+        // A channel that only the group holds has no slot to refer to.
+        const int position = channelSlotOf(channel);
+        if (position < 0 || written >= l.favoriteGroupMaxChannels)
+            continue;
+        setWord(base + 16 + 2 * written, position);
+        ++written;
+        tvWritten += channel->isTv() ? 1 : 0;
+    }
+    fillBytes(base + 16 + 2 * written, 2 * (l.favoriteGroupMaxChannels - written), 0);
+    setWord(base + 16 + 2 * l.favoriteGroupMaxChannels, tvWritten);
+    setWord(base + 18 + 2 * l.favoriteGroupMaxChannels, written);
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "kelmoralayout.h"
+#include "settingsflatbinary.h"
+
+#include <QHash>
+#include <QMap>
+
+class Channel;
+class Editable;
+class FavoriteGroup;
+class Provider;
+class Satellite;
+class Transponder;
+
+// The settings image of a Kelmora receiver: a header of counts and five
+// tables whose records refer to one another by list position. Loading
+// decodes the tables into the store; saving writes the store back into the
+// same image, so bytes outside the tables survive. The two receiver models
+// differ in the table positions and the channel record.
+class SettingsKelmora : public SettingsFlatBinary
+{
+    Q_OBJECT
+
+public:
+    QSet<int> features() const override { return { 0, 1 }; }
+    [[nodiscard]] bool load(QFileDevice *file) override;
+    [[nodiscard]] qint64 save(QFileDevice *file) override;
+    SettingsCapacity capacity() const override;
+
+    const KelmoraLayout &modelLayout() const { return m_modelLayout; }
+
+    // Property value to the code stored in the file.
+    static const QMap<int, int> &diseqcCodes();
+    static const QMap<int, int> &toneCodes();
+    static const QMap<int, int> &diseqc12Codes();
+    static const QMap<int, int> &diseqc11Codes();
+    static const QMap<int, int> &polarizationCodes();
+    static const QMap<int, int> &channelFlagBits();
+    // The code of a value, or 0 for a value the table does not know.
+    static int codeFor(const QMap<int, int> &table, int value);
+    // The smallest value with this code, or 0 for an unknown code.
+    static int valueFor(const QMap<int, int> &table, int code);
+
+    // Where the fields of a channel record lie; pmtPidOffset < 0 when the
+    // model's record has no PMT PID.
+    struct ChannelRecord
+    {
+        int pmtPidOffset;
+        int flagsOffset;
+        int nameOffset;
+        int nameWidth;
+    };
+
+protected:
+    explicit SettingsKelmora(const KelmoraLayout &modelLayout);
+
+    // Valid only once a whole image has been loaded.
+    const KelmoraLayout &layout() const { return m_modelLayout; }
+
+    virtual void loadRecords();
+    virtual void storeRecords();
+    void mergeProviders();
+    void moveKeepLastSatelliteToEnd();
+
+    virtual Satellite *readSatellite(int slot);
+    virtual void writeSatellite(Satellite *satellite, int slot);
+    virtual void clearSatellite(int slot);
+    virtual Transponder *readTransponder(int slot);
+    virtual void writeTransponder(Transponder *transponder, int slot);
+    virtual void clearTransponder(int slot);
+    virtual Provider *readProvider(int slot);
+    virtual void writeProvider(Provider *provider, int slot);
+    virtual void clearProvider(int slot);
+    virtual Channel *readChannel(int slot, int tvCount) = 0;
+    virtual void writeChannel(Channel *channel, int slot) = 0;
+    virtual void clearChannel(int slot);
+    virtual FavoriteGroup *readFavoriteGroup(int slot);
+    virtual void writeFavoriteGroup(FavoriteGroup *group, int slot);
+
+    Channel *readChannelRecord(int slot, int tvCount, const ChannelRecord &record);
+    void writeChannelRecord(Channel *channel, int slot, const ChannelRecord &record);
+
+    QString decodeName(int offset, int width) const;
+    void encodeName(int offset, const QString &text, int width);
+
+private:
+    // The text a name field decoded to at load and the bytes it came from.
+    struct ReadName
+    {
+        QString text;
+        QByteArray bytes;
+    };
+
+    // Decodes a name field and remembers it for the object it names.
+    QString readName(const Editable *owner, int offset, int width);
+    // Writes an unchanged name back with the bytes it was read from, so that
+    // saving an untouched file neither re-encodes nor cuts any name.
+    void writeName(const Editable *owner, const QString &text, int offset, int width);
+    // Why the store cannot be written into this model's tables, or empty.
+    QString capacityProblem();
+    int channelSlotOf(Channel *channel) const;
+    void buildSavePositions();
+
+    const KelmoraLayout &m_modelLayout;
+    bool m_loaded = false;
+    QHash<const void *, ReadName> m_readNames;
+
+    // Positions in the store's lists, valid during storeRecords only.
+    QHash<const Satellite *, int> m_satellitePositions;
+    QHash<const Satellite *, int> m_transponderCounts;
+    QHash<const Transponder *, int> m_transponderPositions;
+    QHash<const Provider *, int> m_providerPositions;
+};

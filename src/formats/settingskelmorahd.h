@@ -1,0 +1,18 @@
+#pragma once
+
+#include "settingskelmora.h"
+
+// The settings image of the Kelmora HD receiver.
+class SettingsKelmoraHD : public SettingsKelmora
+{
+    Q_OBJECT
+
+public:
+    static const KelmoraLayout modelValues;
+
+    SettingsKelmoraHD();
+
+protected:
+    Channel *readChannel(int slot, int tvCount) override;
+    void writeChannel(Channel *channel, int slot) override;
+};
