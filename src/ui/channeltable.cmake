@@ -1,3 +1,5 @@
 target_sources(kelmora_ui PRIVATE
     ui/channellistwidget.h ui/channellistwidget.cpp
+    ui/selectcolumnsdialog.h ui/selectcolumnsdialog.cpp
+    ui/forms/selectcolumnsdialog.ui
 )

@@ -1,0 +1,9 @@
+#pragma once
+
+class QTreeView;
+class QWidget;
+
+// Lets the user show and hide the columns of any tree view: one check box
+// per column of the view's model, ticked while the column is visible. The
+// choice applies only when the dialog is accepted. Returns whether it was.
+bool selectColumnsDialog(QWidget *parent, QTreeView *view);
