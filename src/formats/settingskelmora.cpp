@@ -9,6 +9,8 @@
 
 #include <QFileDevice>
 
+#include <algorithm>
+
 namespace {
 
 // A satellite reference is one byte in a transponder record.
@@ -528,9 +530,13 @@ void SettingsKelmora::writeFavoriteGroup(FavoriteGroup *group, int slot)
     const int base = l.favoriteGroupTableOffset + l.favoriteGroupRecordSize * slot;
     writeName(group, group->name(), base, NameWidth);
 
+    // The record keeps TV channels ahead of radio ones. The group's list
+    // does not hear of service type changes, so the order is made here.
+    QList<Channel *> members = channelListFor(group)->channels();
+    std::stable_partition(members.begin(), members.end(), [](Channel *channel) { return channel->isTv(); });
     int written = 0;
     int tvWritten = 0;
-    for (Channel *channel : channelListFor(group)->channels()) {
+    for (Channel *channel : std::as_const(members)) {
         // A channel that only the group holds has no slot to refer to.
         const int position = channelSlotOf(channel);
         if (position < 0 || written >= l.favoriteGroupMaxChannels)

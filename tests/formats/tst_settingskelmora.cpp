@@ -1,0 +1,535 @@
+#include "channel.h"
+#include "favoritegroup.h"
+#include "kelmoratestimage.h"
+#include "provider.h"
+#include "satellite.h"
+#include "settingskelmorahd.h"
+#include "transponder.h"
+
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(const TestModel *)
+
+namespace {
+
+QByteArray latin1(const char *text)
+{
+    return QByteArray(text);
+}
+
+// A small image of every table: two satellites, three transponders, two
+// providers, three channels (two TV) and one favourite group.
+TestImage smallImage(const TestModel &m)
+{
+    TestImage image(m);
+    image.setWord(m.satelliteCount, 2);
+    image.setWord(m.transponderCount, 3);
+    image.setWord(m.providerCount, 2);
+    image.setWord(m.channelCount, 3);
+    image.setWord(m.tvCount, 2);
+    for (int s = 0; s < 2; ++s) {
+        image.setWord(m.satellite(s), s);
+        image.setWord(m.satellite(s) + 2, 192 + s);
+        image.setBytes(m.satellite(s) + 4, s == 0 ? latin1("Astra") : latin1("Hotbird"));
+        image.setWord(m.satellite(s) + 20, s == 0 ? 2 : 1);
+        image.setWord(m.satellite(s) + 22, 9750);
+        image.setWord(m.satellite(s) + 24, 10600);
+    }
+    const int satelliteOf[3] = { 0, 0, 1 };
+    for (int t = 0; t < 3; ++t) {
+        image.setByte(m.transponder(t), satelliteOf[t]);
+        image.setByte(m.transponder(t) + 2, t % 2);
+        image.setWord(m.transponder(t) + 10, 11000 + t);
+        image.setWord(m.transponder(t) + 12, 27500);
+    }
+    image.setBytes(m.provider(0), latin1("ARD"));
+    image.setBytes(m.provider(1), latin1("ZDF"));
+    for (int c = 0; c < 3; ++c) {
+        image.setWord(m.channel(c), 100 + c);
+        image.setWord(m.channel(c) + 2, c % 2);
+        image.setWord(m.channel(c) + 4, c);
+        image.setBytes(m.channel(c) + m.nameOffset, QByteArray("Chan") + char('A' + c));
+    }
+    image.setBytes(m.favorite(0), latin1("News"));
+    image.setWord(m.favorite(0) + 16, 0);
+    image.setWord(m.favorite(0) + 18, 2);
+    image.setWord(m.favorite(0) + 816, 1);
+    image.setWord(m.favorite(0) + 818, 2);
+    return image;
+}
+
+} // namespace
+
+// Records read from and written to the exact offsets of both models, with
+// the references between the tables.
+class TestSettingsKelmora : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bothModels_data();
+    void recordFieldsReadFromTheirOffsets_data() { bothModels_data(); }
+    void recordFieldsReadFromTheirOffsets();
+    void unknownCodesReadAsZeroAndFlagsAboveBit5AreDropped_data() { bothModels_data(); }
+    void unknownCodesReadAsZeroAndFlagsAboveBit5AreDropped();
+    void canonicalFileIsSavedByteForByte_data() { bothModels_data(); }
+    void canonicalFileIsSavedByteForByte();
+    void bytesOutsideTheTablesSurviveASave_data() { bothModels_data(); }
+    void bytesOutsideTheTablesSurviveASave();
+    void countsBeyondCapacityAreClipped_data() { bothModels_data(); }
+    void countsBeyondCapacityAreClipped();
+    void danglingReferencesGiveNoObject_data() { bothModels_data(); }
+    void danglingReferencesGiveNoObject();
+    void favoriteGroupEntriesAreCheckedAndWrittenTvFirst_data() { bothModels_data(); }
+    void favoriteGroupEntriesAreCheckedAndWrittenTvFirst();
+    void referencesFollowDeletions_data() { bothModels_data(); }
+    void referencesFollowDeletions();
+    void sameNamedProvidersMerge();
+    void createdSatelliteIsSavedBeforeTheKeepLastOne();
+    void serviceTypeChangeMovesChannelIntoTvSection();
+    void groupOnlyChannelIsNotWritten();
+    void saveThatDoesNotFitWritesNothing_data();
+    void saveThatDoesNotFitWritesNothing();
+    void saveAcceptsAnAtomicSaveFile();
+    void shortImageDoesNotLoad();
+};
+
+void TestSettingsKelmora::bothModels_data()
+{
+    QTest::addColumn<const TestModel *>("model");
+    QTest::addRow("2XX") << &model2XX;
+    QTest::addRow("HD") << &modelHD;
+}
+
+void TestSettingsKelmora::recordFieldsReadFromTheirOffsets()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image = smallImage(m);
+    image.setWord(m.satellite(1) + 32, 0x0116); // high byte is not part of the code
+    image.setByte(m.satellite(1) + 26, 5);
+    image.setByte(m.satellite(1) + 27, 2);
+    image.setByte(m.satellite(1) + 28, 1);
+    image.setByte(m.satellite(1) + 29, 7);
+    image.setWord(m.transponder(2) + 4, 1001);
+    image.setWord(m.transponder(2) + 6, 1002);
+    image.setWord(m.transponder(2) + 8, 1003);
+    image.setWord(m.channel(2) + 6, 511);
+    image.setWord(m.channel(2) + 8, 512);
+    image.setWord(m.channel(2) + 10, 513);
+    if (m.pmtPidOffset >= 0)
+        image.setWord(m.channel(2) + m.pmtPidOffset, 514);
+    image.setWord(m.channel(2) + m.flagsOffset, 0x0021);
+
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    QCOMPARE(settings->satellites().size(), 2);
+    Satellite *hotbird = settings->satellites().at(1);
+    QCOMPARE(hotbird->name(), QStringLiteral("Hotbird"));
+    QCOMPARE(hotbird->position(), 193);
+    QCOMPARE(hotbird->lowLof(), 9750);
+    QCOMPARE(hotbird->highLof(), 10600);
+    QCOMPARE(hotbird->diseqc(), 5);
+    QCOMPARE(hotbird->tone(), 2);
+    QVERIFY(hotbird->diseqc12());
+    QCOMPARE(hotbird->diseqc12Position(), 7);
+    QCOMPARE(hotbird->diseqc11(), 0x16);
+    QVERIFY(hotbird->keepLast());
+    QVERIFY(!settings->satellites().at(0)->keepLast());
+
+    QCOMPARE(settings->transponders().size(), 3);
+    Transponder *third = settings->transponders().at(2);
+    QCOMPARE(third->satellite(), hotbird);
+    QCOMPARE(third->polarization(), 0);
+    QCOMPARE(settings->transponders().at(1)->polarization(), 1);
+    QCOMPARE(third->transportStreamId(), 1001);
+    QCOMPARE(third->networkId(), 1002);
+    QCOMPARE(third->originalNetworkId(), 1003);
+    QCOMPARE(third->frequency(), 11002);
+    QCOMPARE(third->symbolRate(), 27500);
+
+    QCOMPARE(settings->mainChannelList().count(), 3);
+    Channel *channel = settings->mainChannelList().at(2);
+    QCOMPARE(channel->name(), QStringLiteral("ChanC"));
+    QCOMPARE(channel->serviceId(), 102);
+    QCOMPARE(channel->provider()->name(), QStringLiteral("ARD"));
+    QCOMPARE(channel->transponder(), third);
+    QCOMPARE(channel->videoPid(), 511);
+    QCOMPARE(channel->audioPid(), 512);
+    QCOMPARE(channel->pcrPid(), 513);
+    QCOMPARE(channel->pmtPid(), m.pmtPidOffset >= 0 ? 514 : 0);
+    QCOMPARE(channel->flags(), (QSet<int> { 1, 32 }));
+    QVERIFY(!channel->isTv());
+    QVERIFY(settings->mainChannelList().at(0)->isTv());
+    QVERIFY(settings->mainChannelList().at(1)->isTv());
+
+    // Writing back puts the diseqc11 code as a word with a zero high byte.
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(saved.size(), m.fileSize);
+    QCOMPARE(wordIn(saved, m.satellite(1) + 32), 0x0016);
+    QCOMPARE(wordIn(saved, m.channel(2) + m.flagsOffset), 0x0021);
+    QCOMPARE(wordIn(saved, m.channel(2) + 2), 0);
+    QCOMPARE(wordIn(saved, m.channel(2) + 4), 2);
+}
+
+void TestSettingsKelmora::unknownCodesReadAsZeroAndFlagsAboveBit5AreDropped()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image = smallImage(m);
+    image.setByte(m.satellite(0) + 26, 9);
+    image.setByte(m.satellite(0) + 27, 3);
+    image.setByte(m.satellite(0) + 28, 2);
+    image.setByte(m.satellite(0) + 32, 0x0A);
+    image.setByte(m.transponder(0) + 2, 2);
+    image.setWord(m.channel(0) + m.flagsOffset, 0xFFC3);
+
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    Satellite *astra = settings->satellites().at(0);
+    QCOMPARE(astra->diseqc(), 0);
+    QCOMPARE(astra->tone(), 0);
+    QVERIFY(!astra->diseqc12());
+    QCOMPARE(astra->diseqc11(), 0);
+    QCOMPARE(settings->transponders().at(0)->polarization(), 0);
+    QCOMPARE(settings->mainChannelList().at(0)->flags(), (QSet<int> { 1, 2 }));
+
+    // Values outside the tables are written as 0.
+    astra->setDiseqc(42);
+    astra->setTone(-1);
+    astra->setDiseqc11(0x0B);
+    settings->transponders().at(0)->setPolarization(7);
+    settings->mainChannelList().at(0)->setFlag(64, true);
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(saved.at(m.satellite(0) + 26), '\0');
+    QCOMPARE(saved.at(m.satellite(0) + 27), '\0');
+    QCOMPARE(wordIn(saved, m.satellite(0) + 32), 0);
+    QCOMPARE(saved.at(m.transponder(0) + 2), '\0');
+    QCOMPARE(wordIn(saved, m.channel(0) + m.flagsOffset), 0x0003);
+}
+
+void TestSettingsKelmora::canonicalFileIsSavedByteForByte()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image = smallImage(m);
+    // Names through national tables and every other selector form must come
+    // back as the very bytes they were read from.
+    const QByteArray cyrillic
+        = QByteArray("\x01") + QByteArray("\xbf\xe0\xd8\xd2\xd5\xe2\xe1\xe2\xd2\xd8\xd5", 11);
+    image.setBytes(m.satellite(0) + 4, cyrillic);
+    image.setBytes(m.provider(0), QByteArray("\x03\xc5\xeb\xeb\xe7\xed\xe9\xea\xdc", 9));
+    image.setBytes(m.provider(1), QByteArray("\x10\x00\x05\xdd\xf0", 5));
+    image.setBytes(m.channel(0) + m.nameOffset, QByteArray("\x00Plain", 6));
+    image.setBytes(m.favorite(0), QByteArray("\x15\xd0\x96\xd0", 4)); // a UTF-8 sequence cut short
+    image.setBytes(m.favorite(1), QByteArray("\x14\xa4\x40", 3));
+    // Bytes 34-35 of a satellite and 14-15 of a transponder are the file's own.
+    image.setWord(m.satellite(0) + 34, 0xBEEF);
+    image.setWord(m.transponder(1) + 14, 0xCAFE);
+
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    QCOMPARE(settings->satellites().at(0)->name(), QString::fromUtf8("Приветствие"));
+    QCOMPARE(settings->providers().at(0)->name(), QString::fromUtf8("Ελληνικά"));
+    QCOMPARE(settings->mainChannelList().at(0)->name(), QStringLiteral("Plain"));
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(saved.size(), image.bytes().size());
+    for (int i = 0; i < saved.size(); ++i) {
+        if (saved.at(i) != image.bytes().at(i))
+            QFAIL(qPrintable(QStringLiteral("byte 0x%1 changed").arg(i, 0, 16)));
+    }
+}
+
+void TestSettingsKelmora::bytesOutsideTheTablesSurviveASave()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image = smallImage(m);
+    for (int i = 8; i < m.satelliteCount; ++i)
+        image.setByte(i, i * 7);
+    image.setWord(m.providerCount + 2, 0x5A5A);
+    // Stale bytes in an unused slot and wrong counts inside records.
+    image.setWord(m.satellite(5) + 2, 1234);
+    image.setWord(m.satellite(0) + 20, 77);
+    image.setByte(m.satellite(0) + 30, 0x33);
+    image.setWord(m.satellite(1), 9);
+
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(saved.left(m.satelliteCount), image.bytes().left(m.satelliteCount));
+    QCOMPARE(wordIn(saved, m.providerCount + 2), 0x5A5A);
+    QCOMPARE(saved.mid(m.satellite(5), 36), QByteArray(36, '\0'));
+    QCOMPARE(wordIn(saved, m.satellite(0) + 20), 2);
+    QCOMPARE(saved.at(m.satellite(0) + 30), '\0');
+    QCOMPARE(wordIn(saved, m.satellite(1)), 1);
+}
+
+void TestSettingsKelmora::countsBeyondCapacityAreClipped()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image(m);
+    image.setWord(m.satelliteCount, 0xFFFF);
+    image.setWord(m.transponderCount, 0xFFFF);
+    image.setWord(m.providerCount, 0xFFFF);
+    image.setWord(m.channelCount, 0xFFFF);
+    image.setWord(m.tvCount, 0xFFFF);
+    image.setWord(m.favorite(0) + 818, 0xFFFF);
+
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    QCOMPARE(settings->satellites().size(), m.satelliteMax);
+    QCOMPARE(settings->transponders().size(), m.transponderMax);
+    // All providers are named alike (empty) and merge into one.
+    QCOMPARE(settings->providers().size(), 1);
+    QCOMPARE(settings->mainChannelList().count(), m.channelMax);
+    QCOMPARE(settings->mainChannelList().tvCount(), m.channelMax);
+    QCOMPARE(settings->favoriteGroups().size(), 9);
+    // 400 entries that all name channel 0: one channel.
+    QCOMPARE(settings->channelsOf(settings->favoriteGroups().at(0)).size(), 1);
+
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(wordIn(saved, m.satelliteCount), m.satelliteMax);
+    QCOMPARE(wordIn(saved, m.channelCount), m.channelMax);
+    QCOMPARE(wordIn(saved, m.providerCount), 1);
+}
+
+void TestSettingsKelmora::danglingReferencesGiveNoObject()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image = smallImage(m);
+    image.setByte(m.transponder(2), 2); // only two satellites
+    image.setWord(m.channel(1) + 2, 2); // only two providers
+    image.setWord(m.channel(1) + 4, 0xFFFF);
+
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    QCOMPARE(settings->transponders().at(2)->satellite(), nullptr);
+    Channel *channel = settings->mainChannelList().at(1);
+    QCOMPARE(channel->provider(), nullptr);
+    QCOMPARE(channel->transponder(), nullptr);
+
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(quint8(saved.at(m.transponder(2))), 0xFF);
+    QCOMPARE(wordIn(saved, m.channel(1) + 2), 0xFFFF);
+    QCOMPARE(wordIn(saved, m.channel(1) + 4), 0xFFFF);
+    // And the written markers load as no reference again.
+    auto reloaded = loadBytes(saved);
+    QVERIFY(reloaded);
+    QCOMPARE(reloaded->mainChannelList().at(1)->provider(), nullptr);
+    QCOMPARE(reloaded->transponders().at(2)->satellite(), nullptr);
+}
+
+void TestSettingsKelmora::favoriteGroupEntriesAreCheckedAndWrittenTvFirst()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image = smallImage(m);
+    // Group 1: radio channel 2, an entry beyond the table, a repeat, TV 1.
+    const int base = m.favorite(1);
+    image.setWord(base + 16, 2);
+    image.setWord(base + 18, 3);
+    image.setWord(base + 20, 2);
+    image.setWord(base + 22, 1);
+    image.setWord(base + 818, 4);
+    image.setWord(base + 816, 99); // ignored on load
+
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    const QList<FavoriteGroup *> groups = settings->favoriteGroups();
+    QCOMPARE(groups.size(), 9);
+    const ChannelList &channels = settings->mainChannelList();
+    QCOMPARE(settings->channelsOf(groups.at(0)), (QList<Channel *> { channels.at(0), channels.at(2) }));
+    QCOMPARE(settings->channelsOf(groups.at(1)), (QList<Channel *> { channels.at(1), channels.at(2) }));
+    QCOMPARE(groups.at(2)->name(), QString());
+    QVERIFY(settings->channelsOf(groups.at(2)).isEmpty());
+
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(wordIn(saved, base + 16), 1);
+    QCOMPARE(wordIn(saved, base + 18), 2);
+    QCOMPARE(saved.mid(base + 20, 796), QByteArray(796, '\0'));
+    QCOMPARE(wordIn(saved, base + 816), 1);
+    QCOMPARE(wordIn(saved, base + 818), 2);
+    QCOMPARE(saved.mid(m.favorite(2), 820), QByteArray(820, '\0'));
+}
+
+void TestSettingsKelmora::referencesFollowDeletions()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    TestImage image = smallImage(m);
+    image.setWord(m.channelCount, 3);
+    // Channel 2 sits on transponder 2 of satellite 1; group 0 holds channel 2.
+    image.setWord(m.favorite(0) + 16, 2);
+    image.setWord(m.favorite(0) + 818, 1);
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    Channel *survivor = settings->mainChannelList().at(2);
+
+    // Satellite 0 takes transponders 0 and 1 with channels 0 and 1.
+    settings->removeSatellites({ settings->satellites().at(0) });
+    QCOMPARE(settings->mainChannelList().count(), 1);
+    QCOMPARE(settings->mainChannelList().at(0), survivor);
+
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(wordIn(saved, m.satelliteCount), 1);
+    QCOMPARE(wordIn(saved, m.transponderCount), 1);
+    QCOMPARE(wordIn(saved, m.channelCount), 1);
+    QCOMPARE(wordIn(saved, m.tvCount), 0);
+    QCOMPARE(quint8(saved.at(m.transponder(0))), 0);
+    QCOMPARE(wordIn(saved, m.satellite(0) + 20), 1);
+    QCOMPARE(wordIn(saved, m.channel(0) + 4), 0);
+    QCOMPARE(wordIn(saved, m.favorite(0) + 16), 0);
+    QCOMPARE(wordIn(saved, m.favorite(0) + 818), 1);
+    QCOMPARE(saved.mid(m.transponder(1), 16), QByteArray(16, '\0'));
+    QCOMPARE(saved.mid(m.channel(1), 32), QByteArray(32, '\0'));
+}
+
+void TestSettingsKelmora::sameNamedProvidersMerge()
+{
+    TestImage image = smallImage(modelHD);
+    image.setBytes(modelHD.provider(1), latin1("ARD"));
+    auto settings = loadBytes(image.bytes());
+    QVERIFY(settings);
+    QCOMPARE(settings->providers().size(), 1);
+    for (Channel *channel : settings->channels())
+        QCOMPARE(channel->provider(), settings->providers().at(0));
+
+    // A provider renamed to an existing name merges on save.
+    auto *second = new Provider;
+    second->setName(QStringLiteral("Other"));
+    settings->addProvider(second);
+    settings->mainChannelList().at(1)->setProvider(second);
+    settings->mainChannelList().at(2)->setProvider(nullptr);
+    second->setName(QStringLiteral("ARD"));
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(wordIn(saved, modelHD.providerCount), 1);
+    QCOMPARE(wordIn(saved, modelHD.channel(1) + 2), 0);
+    QCOMPARE(wordIn(saved, modelHD.channel(2) + 2), 0xFFFF);
+    QCOMPARE(settings->mainChannelList().at(2)->provider(), nullptr);
+}
+
+void TestSettingsKelmora::createdSatelliteIsSavedBeforeTheKeepLastOne()
+{
+    auto settings = loadBytes(smallImage(model2XX).bytes());
+    QVERIFY(settings);
+    auto *created = new Satellite;
+    created->setName(QStringLiteral("New"));
+    settings->addSatellite(created);
+    auto *transponder = new Transponder;
+    transponder->setSatellite(settings->satellites().at(1));
+    settings->addTransponder(transponder);
+
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(saved.mid(model2XX.satellite(1) + 4, 3), QByteArray("New"));
+    QCOMPARE(saved.mid(model2XX.satellite(2) + 4, 7), QByteArray("Hotbird"));
+    // Transponders name the satellites by their new slots.
+    QCOMPARE(quint8(saved.at(model2XX.transponder(2))), 2);
+    QCOMPARE(quint8(saved.at(model2XX.transponder(3))), 2);
+    QCOMPARE(wordIn(saved, model2XX.satellite(2) + 20), 2);
+}
+
+void TestSettingsKelmora::serviceTypeChangeMovesChannelIntoTvSection()
+{
+    auto settings = loadBytes(smallImage(model2XX).bytes());
+    QVERIFY(settings);
+    settings->mainChannelList().at(2)->setServiceType(0);
+    settings->mainChannelList().at(0)->setServiceType(1);
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(wordIn(saved, model2XX.tvCount), 2);
+    // ChanB, ChanC now TV; ChanA radio and last.
+    QCOMPARE(saved.mid(model2XX.channel(2) + 14, 5), QByteArray("ChanA"));
+    // Group 0 held ChanA and ChanC: the one that is TV now is written first.
+    QCOMPARE(wordIn(saved, model2XX.favorite(0) + 16), 1);
+    QCOMPARE(wordIn(saved, model2XX.favorite(0) + 18), 2);
+    QCOMPARE(wordIn(saved, model2XX.favorite(0) + 816), 1);
+}
+
+void TestSettingsKelmora::groupOnlyChannelIsNotWritten()
+{
+    auto settings = loadBytes(smallImage(modelHD).bytes());
+    QVERIFY(settings);
+    FavoriteGroup *group = settings->favoriteGroups().at(0);
+    settings->addChannel(group, new Channel);
+    QCOMPARE(settings->channelsOf(group).size(), 3);
+    const QByteArray saved = saveBytes(settings.get());
+    QCOMPARE(wordIn(saved, modelHD.channelCount), 3);
+    QCOMPARE(wordIn(saved, modelHD.favorite(0) + 818), 2);
+    QCOMPARE(wordIn(saved, modelHD.favorite(0) + 20), 0);
+}
+
+void TestSettingsKelmora::saveThatDoesNotFitWritesNothing_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addRow("satellites") << QStringLiteral("satellites");
+    QTest::addRow("channels in a group") << QStringLiteral("group");
+}
+
+void TestSettingsKelmora::saveThatDoesNotFitWritesNothing()
+{
+    QFETCH(QString, what);
+    auto settings = loadBytes(smallImage(modelHD).bytes());
+    QVERIFY(settings);
+    if (what == QLatin1String("satellites")) {
+        for (int i = 0; i < 199; ++i)
+            settings->addSatellite(new Satellite);
+    } else {
+        FavoriteGroup *group = settings->favoriteGroups().at(0);
+        for (int i = 0; i < 399; ++i) {
+            auto *channel = new Channel;
+            settings->addChannel(nullptr, channel);
+            settings->addChannel(group, channel);
+        }
+    }
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    QVERIFY(file.write("previous content") > 0);
+    QVERIFY(file.seek(0));
+    const QByteArray imageBefore = static_cast<SettingsKelmoraHD *>(settings.get())->image();
+    QCOMPARE(settings->save(&file), -1);
+    QVERIFY2(settings->errorString().contains(what == QLatin1String("satellites")
+                     ? QStringLiteral("201 satellites")
+                     : QStringLiteral("401 channels")),
+        qPrintable(settings->errorString()));
+    QCOMPARE(static_cast<SettingsKelmoraHD *>(settings.get())->image(), imageBefore);
+    QVERIFY(file.seek(0));
+    QCOMPARE(file.readAll(), QByteArray("previous content"));
+}
+
+void TestSettingsKelmora::saveAcceptsAnAtomicSaveFile()
+{
+    auto settings = loadBytes(smallImage(modelHD).bytes());
+    QVERIFY(settings);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("saved.si"));
+    QSaveFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(settings->save(&file), modelHD.fileSize);
+    QVERIFY(file.commit());
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    auto reloaded = std::unique_ptr<Settings>(recognizeSettings(&written));
+    QVERIFY(reloaded);
+    QCOMPARE(reloaded->channels().size(), 3);
+}
+
+void TestSettingsKelmora::shortImageDoesNotLoad()
+{
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    QVERIFY(file.write(QByteArray("DIZODIDO") + QByteArray(1000, '\x01')) > 0);
+    QVERIFY(file.seek(0));
+    SettingsKelmoraHD settings;
+    QVERIFY(!settings.load(&file));
+    QVERIFY(!settings.errorString().isEmpty());
+    QVERIFY(settings.satellites().isEmpty());
+    QVERIFY(settings.favoriteGroups().isEmpty());
+    QCOMPARE(settings.save(&file), -1);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsKelmora)
+#include "tst_settingskelmora.moc"
