@@ -2,9 +2,13 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    SettingsEditor editor(&application);
-    return QApplication::exec();
+    auto editor = std::make_unique<SettingsEditor>(&application);
+    const int exitCode = QApplication::exec();
+    editor.reset();
+    return exitCode;
 }

@@ -1,12 +1,230 @@
 #include "settingseditor.h"
 
-#include <QApplication>
-#include <QMainWindow>
+#include "recognizesettings.h"
+#include "rooteditable.h"
+#include "settings.h"
+#include "ui_settingseditormainwindow.h"
 
-SettingsEditor::SettingsEditor(QApplication *)
-    : m_mainWindow(std::make_unique<QMainWindow>())
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSaveFile>
+
+namespace {
+
+const QString fileFilter = QStringLiteral("settings (*.si)");
+const QByteArray magic = QByteArrayLiteral("DIZODIDO");
+
+// Why a file that opened could not be taken as a store.
+QString unrecognizedReason(QFile &file)
 {
-    m_mainWindow->show();
+    if (file.error() != QFileDevice::NoError)
+        return QObject::tr("It could not be read: %1").arg(file.errorString());
+    if (!file.seek(0) || file.read(magic.size()) != magic)
+        return QObject::tr("It is not a Kelmora 2XX or HD settings file: it does not start with \"%1\".")
+            .arg(QLatin1String(magic));
+    return QObject::tr(
+        "It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.")
+        .arg(file.size());
 }
 
-SettingsEditor::~SettingsEditor() = default;
+} // namespace
+
+SettingsEditor::SettingsEditor(QApplication *application)
+    : m_mainWindow(std::make_unique<QMainWindow>())
+    , m_form(std::make_unique<Ui::settingsEditorMainWindow>())
+{
+    m_form->setupUi(m_mainWindow.get());
+    m_formTitle = m_mainWindow->windowTitle();
+
+    m_form->actionOpen->setShortcut(QKeySequence::Open);
+    m_form->actionSave->setShortcut(QKeySequence::Save);
+    m_form->actionSaveAs->setShortcut(QKeySequence::SaveAs);
+    // Nothing to write until a file is loaded.
+    m_form->actionSave->setEnabled(false);
+    m_form->actionSaveAs->setEnabled(false);
+
+    connect(m_form->actionOpen, &QAction::triggered, this, &SettingsEditor::eventOpen);
+    connect(m_form->actionSave, &QAction::triggered, this, &SettingsEditor::eventSave);
+    connect(m_form->actionSaveAs, &QAction::triggered, this, &SettingsEditor::eventSaveAs);
+    connect(m_form->treeWidget, &EditableTreeWidget::editableSelectionChanged, this,
+        qOverload<Editable *>(&SettingsEditor::updateChannelList));
+    m_mainWindow->installEventFilter(this);
+    m_mainWindow->show();
+
+    // File managers open a document by passing its name as the one argument.
+    const QStringList arguments = application ? application->arguments() : QStringList();
+    if (arguments.size() > 1)
+        loadFile(arguments.at(1));
+}
+
+SettingsEditor::~SettingsEditor()
+{
+    // The views reference the store's objects; they let go of them first.
+    m_form->treeWidget->setSettings(nullptr);
+    m_form->channelListTreeView->setSettings(nullptr);
+    m_settings.reset();
+    m_form.reset();
+    m_mainWindow.reset();
+}
+
+bool SettingsEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mainWindow.get() && event->type() == QEvent::Close && !maybeSave()) {
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SettingsEditor::eventOpen()
+{
+    const QString name = QFileDialog::getOpenFileName(
+        m_mainWindow.get(), QStringLiteral("Open settings"), QString(), fileFilter);
+    if (name.isNull())
+        return;
+    loadFile(name);
+}
+
+void SettingsEditor::eventSave()
+{
+    if (m_settings && !m_fileName.isEmpty())
+        saveFile(m_fileName);
+}
+
+void SettingsEditor::eventSaveAs()
+{
+    if (!m_settings)
+        return;
+    const QString name = QFileDialog::getSaveFileName(
+        m_mainWindow.get(), QStringLiteral("Save settings"), QString(), fileFilter);
+    if (name.isNull())
+        return;
+    if (saveFile(name)) {
+        m_fileName = name;
+        updateTitle();
+    }
+}
+
+bool SettingsEditor::loadFile(const QString &name)
+{
+    QFile file(name);
+    std::unique_ptr<Settings> loaded;
+    QString reason;
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = tr("It could not be read: %1").arg(file.errorString());
+    } else {
+        loaded.reset(recognizeSettings(&file));
+        if (!loaded)
+            reason = unrecognizedReason(file);
+    }
+    file.close();
+    if (!loaded) {
+        QMessageBox::warning(m_mainWindow.get(), tr("Open settings"),
+            tr("%1 was not opened.").arg(QDir::toNativeSeparators(name)) + u'\n' + reason);
+        return false;
+    }
+    // Asked only now, so that a file that cannot be opened costs nothing.
+    if (!maybeSave())
+        return false;
+
+    std::unique_ptr<Settings> old = std::exchange(m_settings, std::move(loaded));
+    m_form->treeWidget->setSettings(m_settings.get());
+    m_form->channelListTreeView->setSettings(m_settings.get());
+    updateChannelList(m_settings->satellitesRoot());
+    connect(m_settings.get(), &Settings::updatedChannelList, this,
+        qOverload<>(&SettingsEditor::updateChannelList));
+
+    // Any announcement after the load is a change the user made.
+    auto markModified = [this] { setModified(true); };
+    connect(m_settings.get(), &Settings::updatedEditable, this, markModified);
+    connect(m_settings.get(), &Settings::updatedSatelliteList, this, markModified);
+    connect(m_settings.get(), &Settings::updatedTransponderList, this, markModified);
+    connect(m_settings.get(), &Settings::updatedProviderList, this, markModified);
+    connect(m_settings.get(), &Settings::updatedChannelList, this, markModified);
+    connect(m_settings.get(), &Settings::updatedFavoriteGroupList, this, markModified);
+    // Only after both views show the new store.
+    old.reset();
+
+    m_fileName = name;
+    m_form->actionSave->setEnabled(true);
+    m_form->actionSaveAs->setEnabled(true);
+    setModified(false);
+    updateTitle();
+    return true;
+}
+
+bool SettingsEditor::saveFile(const QString &name)
+{
+    if (!m_settings)
+        return false;
+    QSaveFile file(name);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else {
+        const qint64 written = m_settings->save(&file);
+        // size() flushes, so a full disk shows here at the latest.
+        if (written <= 0 || written != file.size()) {
+            reason = !m_settings->errorString().isEmpty() ? m_settings->errorString() : file.errorString();
+            file.cancelWriting();
+        }
+        if (reason.isEmpty() && !file.commit())
+            reason = file.errorString();
+    }
+    if (!reason.isEmpty()) {
+        QMessageBox::critical(m_mainWindow.get(), tr("Save settings"),
+            tr("%1 was not saved; the file is unchanged.").arg(QDir::toNativeSeparators(name)) + u'\n'
+                + reason);
+        return false;
+    }
+    setModified(false);
+    return true;
+}
+
+bool SettingsEditor::maybeSave()
+{
+    if (!m_settings || !m_mainWindow->isWindowModified())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::warning(m_mainWindow.get(), m_formTitle,
+        tr("%1 has unsaved changes. Do you want to save them?").arg(QFileInfo(m_fileName).fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return saveFile(m_fileName);
+    return answer == QMessageBox::Discard;
+}
+
+void SettingsEditor::setModified(bool modified)
+{
+    m_mainWindow->setWindowModified(modified);
+}
+
+void SettingsEditor::updateTitle()
+{
+    if (m_fileName.isEmpty())
+        m_mainWindow->setWindowTitle(m_formTitle);
+    else
+        m_mainWindow->setWindowTitle(
+            QFileInfo(m_fileName).fileName() + QStringLiteral("[*] - ") + m_formTitle);
+}
+
+void SettingsEditor::updateChannelList(Editable *editable)
+{
+    if (!m_settings)
+        return;
+    if (editable)
+        m_currentEditable = editable;
+    // The shown object may have been deleted; contains() never dereferences it.
+    if (!m_settings->contains(m_currentEditable))
+        m_currentEditable = m_settings->satellitesRoot();
+    m_form->channelListTreeView->showChannels(m_currentEditable, m_settings->channelsOf(m_currentEditable));
+}
+
+void SettingsEditor::updateChannelList()
+{
+    updateChannelList(nullptr);
+}

@@ -1,14 +1,23 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <memory>
 
 class QApplication;
 class QMainWindow;
+class Editable;
+class Settings;
 
-// The application's controller: owns the main window and the store of the
-// open settings file.
+namespace Ui {
+class settingsEditorMainWindow;
+}
+
+// The application's controller: owns the main window with its form, the
+// store of the open settings file and the name Save writes to. It ties the
+// File menu to opening and saving, hands each new store to the two panes
+// and keeps the channel table on the object selected in the tree.
 class SettingsEditor : public QObject
 {
     Q_OBJECT
@@ -17,6 +26,39 @@ public:
     explicit SettingsEditor(QApplication *application);
     ~SettingsEditor() override;
 
+    QMainWindow *mainWindow() const { return m_mainWindow.get(); }
+    Settings *settings() const { return m_settings.get(); }
+    QString fileName() const { return m_fileName; }
+
+public slots:
+    void eventOpen();
+    void eventSave();
+    void eventSaveAs();
+    void updateChannelList(Editable *editable);
+    void updateChannelList();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Replaces the store with the file's; on failure the current file
+    // stays and the user is told why.
+    bool loadFile(const QString &name);
+    // Writes the store atomically: the target is replaced only when the
+    // whole image was written.
+    bool saveFile(const QString &name);
+    // Asks whether unsaved changes are to be saved; false when the user
+    // cancels or saving fails.
+    bool maybeSave();
+    void setModified(bool modified);
+    void updateTitle();
+
     std::unique_ptr<QMainWindow> m_mainWindow;
+    std::unique_ptr<Ui::settingsEditorMainWindow> m_form;
+    QString m_fileName;
+    // Declared after the window, so it is deleted before the views that
+    // show it.
+    std::unique_ptr<Settings> m_settings;
+    Editable *m_currentEditable = nullptr;
+    QString m_formTitle;
 };

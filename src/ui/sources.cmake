@@ -1,5 +1,6 @@
 add_library(kelmora_ui STATIC
     ui/settingseditor.h ui/settingseditor.cpp
+    ui/editabletreewidget.h ui/editabletreewidget.cpp
     ui/editablemimedata.h ui/editablemimedata.cpp
     ui/editdialog.h ui/editdialog.cpp
     ui/satellitedialog.cpp
@@ -7,6 +8,7 @@ add_library(kelmora_ui STATIC
     ui/channeldialog.cpp
     ui/dialogfields.h ui/dialogfields.cpp
     ui/boundedintvalidator.h ui/boundedintvalidator.cpp
+    ui/forms/settingseditormainwindow.ui
     ui/forms/satellitedialog.ui
     ui/forms/transponderdialog.ui
     ui/forms/channeldialog.ui

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QPoint>
+#include <QPointer>
+#include <QTreeWidget>
+
+class QAction;
+class Editable;
+class Settings;
+
+// The object tree: satellites with their transponders, providers and
+// favourite groups under three fixed top-level items. The widget owns its
+// items and actions; the store and its objects are only referenced. Every
+// change the user makes goes through the store, and the tree repaints
+// itself from the store's signals.
+class EditableTreeWidget : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    explicit EditableTreeWidget(QWidget *parent = nullptr);
+    ~EditableTreeWidget() override;
+
+    void setSettings(Settings *settings);
+
+    QTreeWidgetItem *satellitesItem() const { return m_satellitesItem; }
+    QTreeWidgetItem *providersItem() const { return m_providersItem; }
+    QTreeWidgetItem *favoritesItem() const { return m_favoritesItem; }
+    // The item that shows the object, or null.
+    QTreeWidgetItem *itemOf(const Editable *editable) const;
+    QList<Editable *> selectedEditables() const;
+    // The object of the item at a point in viewport coordinates, or null.
+    Editable *editableAt(const QPoint &pos) const;
+    // The entries the context menu offers for the current selection.
+    QList<QAction *> contextMenuActions() const;
+
+signals:
+    void editableSelectionChanged(Editable *editable);
+
+public slots:
+    void QTreeWidgetItemDoubleClicked(QTreeWidgetItem *item, int column);
+    void QTreeWidgetItemSelectionChanged();
+    void updateEditable(Editable *editable);
+    void rebuildEditableTree();
+    void editEditable();
+    void deleteSelectedEditables();
+    void createSatellite();
+    void createTransponder();
+    void createProvider();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    // The drag is started by mouseMoveEvent with our own payload.
+    void startDrag(Qt::DropActions supportedActions) override;
+
+private:
+    void clearTree();
+    void buildTree();
+    void addItem(QTreeWidgetItem *item, Editable *editable);
+    // Moves a transponder's item under its satellite's item and into its
+    // sorted place after the transponder changed.
+    void placeTransponderItem(QTreeWidgetItem *item, Editable *transponder);
+    void sortTransponderItems(QTreeWidgetItem *satelliteItem);
+    // The dragged objects when all of them are still held by the store and
+    // may be dropped on the target; empty otherwise.
+    QList<Editable *> droppableEditables(const QMimeData *data, Editable *target) const;
+    // Tells the user and returns false when the store cannot take one more
+    // object of a kind.
+    bool roomForOneMore(qsizetype count, int capacity, const QString &what);
+    bool roomInGroup(const QList<Editable *> &dragged, Editable *group);
+
+    QPointer<Settings> m_settings;
+    QTreeWidgetItem *m_satellitesItem = nullptr;
+    QTreeWidgetItem *m_providersItem = nullptr;
+    QTreeWidgetItem *m_favoritesItem = nullptr;
+    QMap<QTreeWidgetItem *, Editable *> m_editableItems;
+    // The reverse of m_editableItems, so a refresh finds its item at once.
+    QHash<const Editable *, QTreeWidgetItem *> m_itemOfEditable;
+    QPoint m_dragStart;
+    QAction *m_editAction = nullptr;
+    QAction *m_deleteAction = nullptr;
+    QAction *m_createSatelliteAction = nullptr;
+    QAction *m_createTransponderAction = nullptr;
+    QAction *m_createProviderAction = nullptr;
+};
