@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Drives the next modal window a test's code opens: once a modal window
+// other than `previous` is active, `handle` runs on it from the event loop
+// that the window's exec() spins. Gives up after a few seconds, so a window
+// that never opens does not leave the driver waiting into the next test.
+inline void onNextModal(std::function<void(QWidget *)> handle, QWidget *previous = nullptr)
+{
+    auto *timer = new QTimer;
+    QPointer<QWidget> skip(previous);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle, skip, ticks = 0]() mutable {
+        QWidget *modal = QApplication::activeModalWidget();
+        if ((!modal || modal == skip) && ++ticks < 1000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal && modal != skip)
+            handle(modal);
+    });
+    timer->start();
+}
+
+template<typename T> T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
