@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the editor, writes a demo settings file and
-# opens it in the editor.
+# Installs what is missing, builds the editor, writes demo settings files and
+# opens the Kelmora HD one in the editor.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake --preset dev >/dev/null
-cmake --build build/dev -j "$(nproc)" --target kelmora-settings-editor
-exec build/dev/src/kelmora-settings-editor "$@"
+cmake --build build/dev -j "$(nproc)" --target kelmora-settings-editor kelmora-demo-files
+build/dev/tools/kelmora-demo-files build/dev/demo >/dev/null
+exec build/dev/src/kelmora-settings-editor build/dev/demo/demo-hd.si

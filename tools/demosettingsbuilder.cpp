@@ -268,7 +268,8 @@ void DemoSettingsBuilder::fillToFraction(Settings *settings, double fraction)
         channel->setServiceId(quint16(i + 1));
         channel->setTransponder(transponders.at(i % transponderCount));
         channel->setProvider(providers.at(i % providerCount));
-        channel->setServiceType(i % 4 == 3 ? 1 : 0);
+        // TV first, as the list keeps them: appending out of order moves every channel.
+        channel->setServiceType(i < channelCount - channelCount / 4 ? 0 : 1);
         channel->setFlag(1 << (i % 6), true);
         settings->addChannel(nullptr, channel);
         channels.append(channel);
