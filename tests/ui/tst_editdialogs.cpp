@@ -43,6 +43,7 @@ class TestEditDialogs : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { cancelPendingModalDrivers(); }
     void satelliteFormShowsItsFieldsAndCodes();
     void satelliteCodesMapByTableNotByIndex_data();
     void satelliteCodesMapByTableNotByIndex();
