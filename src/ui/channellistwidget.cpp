@@ -75,10 +75,9 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
 
     m_createAction = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create"), this);
     m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("delete"), this);
-    // Shown in the menu; the key itself is handled by keyPressEvent, so the
-    // table never competes with the tree for a window-wide shortcut.
+    // Only shown in the menu: the key itself is handled by keyPressEvent,
+    // so the table never competes with the tree for a window-wide shortcut.
     m_deleteAction->setShortcut(QKeySequence::Delete);
-    m_deleteAction->setShortcutContext(Qt::WidgetShortcut);
     m_selectColumnsAction = new QAction(tr("select columns"), this);
 
     connect(m_createAction, &QAction::triggered, this, &ChannelListWidget::createChannel);
@@ -86,6 +85,8 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     connect(m_selectColumnsAction, &QAction::triggered, this, &ChannelListWidget::selectColumns);
     connect(this, &QAbstractItemView::doubleClicked, this, &ChannelListWidget::QTreeViewDoubleClicked);
 }
+
+ChannelListWidget::~ChannelListWidget() = default;
 
 void ChannelListWidget::setSettings(Settings *settings)
 {
@@ -119,8 +120,7 @@ void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> 
         order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
 
     // Filled before the view sees it, so the view lays out once.
-    auto *model = new QStandardItemModel(0, int(m_columnTitles.size()), this);
-    model->setHorizontalHeaderLabels(m_columnTitles);
+    QStandardItemModel *model = newModel();
     m_channelItems.clear();
     m_itemOfChannel.clear();
     m_channelItems.reserve(order.size());
@@ -189,9 +189,14 @@ void ChannelListWidget::fillRow(int row, Channel *channel)
 void ChannelListWidget::createModel()
 {
     clearTable();
+    installModel(newModel());
+}
+
+QStandardItemModel *ChannelListWidget::newModel()
+{
     auto *model = new QStandardItemModel(0, int(m_columnTitles.size()), this);
     model->setHorizontalHeaderLabels(m_columnTitles);
-    installModel(model);
+    return model;
 }
 
 void ChannelListWidget::clearTable()
@@ -363,8 +368,8 @@ void ChannelListWidget::createChannel()
     if (channel->provider() && !m_settings->contains(channel->provider()))
         channel->setProvider(nullptr);
 
-    // A channel exists only in the main list; one created while a group is
-    // shown goes into that group as well.
+    // The file's channel table is the main list, so every channel goes
+    // there; one created while a group is shown joins that group too.
     Editable *shown = context();
     Channel *added = channel.release();
     m_settings->addChannel(nullptr, added);

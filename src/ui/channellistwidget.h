@@ -45,6 +45,7 @@ public:
     };
 
     explicit ChannelListWidget(QWidget *parent = nullptr);
+    ~ChannelListWidget() override;
 
     void setSettings(Settings *settings);
     void showChannels(Editable *editable, const QList<Channel *> &channels);
@@ -89,6 +90,7 @@ private:
     void fillRow(int row, Channel *channel);
     void refreshRowsOf(const Editable *owner);
     void createModel();
+    QStandardItemModel *newModel();
     void clearTable();
     void installModel(QStandardItemModel *model);
     Channel *channelOfRow(int row) const;

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -205,6 +206,7 @@ private slots:
     void dropsThatCannotApplyAreRefused();
     void dragStartsAtStartDragDistance();
     void newStoreEmptiesTheTable();
+    void contextMenuOffersCreateAndDeleteOnlyWithFile();
 };
 
 void TestChannelListWidget::tableWithoutFileHasTitlesOnly()
@@ -751,6 +753,39 @@ void TestChannelListWidget::newStoreEmptiesTheTable()
     table.showChannels(second.satellitesRoot(), second.channels());
     fresh->setName(u"fresh"_s);
     QCOMPARE(table.model()->index(0, ChannelListWidget::NameColumn).data().toString(), u"fresh"_s);
+}
+
+void TestChannelListWidget::contextMenuOffersCreateAndDeleteOnlyWithFile()
+{
+    const auto menuEntries = [](ChannelListWidget &table, const QPoint &pos) {
+        QStringList entries;
+        auto *timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, &entries] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            timer->deleteLater();
+            for (const QAction *action : menu->actions())
+                entries.append(action->text() + (action->isEnabled() ? u""_s : u" (disabled)"_s));
+            menu->close();
+        });
+        timer->start(10);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, table.viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(table.viewport(), &event);
+        return entries;
+    };
+
+    ChannelListWidget withoutFile;
+    QCOMPARE(menuEntries(withoutFile, QPoint(5, 5)),
+        QStringList({ u"create (disabled)"_s, u"delete (disabled)"_s, u"select columns"_s }));
+
+    Fixture f;
+    f.channel(u"A"_s);
+    f.table.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    const QStringList all { u"create"_s, u"delete"_s, u"select columns"_s };
+    QCOMPARE(menuEntries(f.table, f.rowCenter(0)), all);
+    QCOMPARE(menuEntries(f.table, QPoint(20, f.table.viewport()->height() - 3)), all);
 }
 
 QTEST_MAIN(TestChannelListWidget)
