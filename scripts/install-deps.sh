@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build clang
     qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libqt6core5compat6
     qt6-qpa-plugins libgl-dev
-    xvfb xauth
+    xvfb xauth x11-utils
     libbenchmark-dev
 )
 

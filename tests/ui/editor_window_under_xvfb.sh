@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Starts the real editor on demo files on a virtual X display and checks that
+# its window appears with the file loaded. The editor puts the file's name in
+# its title only after the store has been handed to the tree and the table,
+# so the title is the sign that both panes were filled.
+#
+# Usage: editor_window_under_xvfb.sh <kelmora-settings-editor> <kelmora-demo-files>
+set -euo pipefail
+
+if [ "${1:-}" = "--inside" ]; then
+    editor=$2
+    file=$3
+    expected="$(basename "$file") - Tolvar's Kelmora SettingsEditor"
+    QT_QPA_PLATFORM=xcb "$editor" "$file" >/dev/null 2>&1 &
+    pid=$!
+    found=no
+    for _ in $(seq 1 150); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "the editor ended before its window appeared" >&2
+            exit 1
+        fi
+        if xwininfo -root -tree | grep -qF "\"$expected\""; then
+            found=yes
+            break
+        fi
+        sleep 0.2
+    done
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    if [ "$found" != yes ]; then
+        echo "no window titled \"$expected\" appeared" >&2
+        xwininfo -root -tree >&2 || true
+        exit 1
+    fi
+    echo "window \"$expected\" appeared"
+    exit 0
+fi
+
+editor=$1
+demo_tool=$2
+for tool in xvfb-run xwininfo; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "$tool is not installed; skipping" >&2
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$demo_tool" "$work" >/dev/null
+
+for file in demo-hd.si demo-2xx.si; do
+    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$editor" "$work/$file"
+done
