@@ -496,8 +496,9 @@ void SettingsKelmora::writeChannelRecord(Channel *channel, int slot, const Chann
     if (record.pmtPidOffset >= 0)
         setWord(base + record.pmtPidOffset, channel->pmtPid());
     int flags = 0;
-    for (int flag : channel->flags())
-        flags |= codeFor(channelFlagBits(), flag);
+    const QMap<int, int> &bits = channelFlagBits();
+    for (auto it = bits.cbegin(); it != bits.cend(); ++it)
+        flags |= channel->hasFlag(it.key()) ? it.value() : 0;
     setWord(base + record.flagsOffset, flags);
     writeName(channel, channel->name(), base + record.nameOffset, record.nameWidth);
 }
