@@ -17,6 +17,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -139,7 +140,9 @@ void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> 
     installModel(model);
     // With header sorting on, the view has just sorted the new model by its
     // sort indicator; a rebuild always starts in main-list order.
-    if (isSortingEnabled())
+    const bool sortedById = header()->sortIndicatorSection() == IdColumn
+        && header()->sortIndicatorOrder() == Qt::AscendingOrder;
+    if (isSortingEnabled() && !sortedById)
         m_model->sort(IdColumn, Qt::AscendingOrder);
 }
 
