@@ -58,7 +58,11 @@ EditableTreeWidget::EditableTreeWidget(QWidget *parent)
 
 EditableTreeWidget::~EditableTreeWidget()
 {
-    clearTree();
+    // Items out of the tree are the only ones the widget does not delete.
+    const QList<QTreeWidgetItem *> items = m_editableItems.keys();
+    for (QTreeWidgetItem *item : items)
+        if (!item->treeWidget())
+            delete item;
 }
 
 void EditableTreeWidget::setSettings(Settings *settings)

@@ -142,7 +142,6 @@ private slots:
     void shapeFollowsStoreWithTranspondersInTextOrder();
     void contextMenuOffersWhatTheSelectionAllows_data();
     void contextMenuOffersWhatTheSelectionAllows();
-    void selectionReportsTheFirstItemOnly();
     void rebuildSelectsSatellitesAndStaysSilent();
     void editedTransponderIsPlacedAnewAtOnce();
     void dropsGoThroughTheStore_data();
@@ -241,19 +240,6 @@ void TestEditableTreeWidget::contextMenuOffersWhatTheSelectionAllows()
     QCOMPARE(actionTexts(tree.contextMenuActions()), entries);
 }
 
-void TestEditableTreeWidget::selectionReportsTheFirstItemOnly()
-{
-    Fixture f;
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-    tree.clearSelection();
-    QSignalSpy spy(&tree, &EditableTreeWidget::editableSelectionChanged);
-    tree.itemOf(f.rai)->setSelected(true);
-    tree.itemOf(f.astra)->setSelected(true);
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).value<Editable *>(), f.rai);
-}
-
 void TestEditableTreeWidget::rebuildSelectsSatellitesAndStaysSilent()
 {
     Fixture f;
@@ -300,16 +286,10 @@ void TestEditableTreeWidget::dropsGoThroughTheStore_data()
                                                   << "onHotbird" << false;
     QTest::addRow("satellite onto satellite") << "astra"
                                               << "hotbird" << false;
-    QTest::addRow("provider onto provider") << "orf"
-                                            << "rai" << false;
     QTest::addRow("channel onto provider") << "two"
                                            << "rai" << true;
-    QTest::addRow("channel onto transponder") << "two"
-                                              << "onHotbird" << true;
     QTest::addRow("channels onto group") << "two+three"
                                          << "news" << true;
-    QTest::addRow("channel onto root") << "two"
-                                       << "satellitesRoot" << false;
     QTest::addRow("channel and transponder onto group") << "two+low"
                                                         << "news" << false;
     QTest::addRow("empty payload") << ""
