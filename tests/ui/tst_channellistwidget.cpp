@@ -112,6 +112,13 @@ struct Fixture
         return channel;
     }
 
+    // Drops and clicks need laid-out rows.
+    [[nodiscard]] bool exposeTable()
+    {
+        table.show();
+        return QTest::qWaitForWindowExposed(&table);
+    }
+
     QAbstractItemModel *model() const { return table.model(); }
     QVariant cell(int row, int column) const { return model()->index(row, column).data(); }
     QStringList column(int column) const
@@ -482,8 +489,7 @@ void TestChannelListWidget::doubleClickEditsTheChannelOfTheRowAfterSorting()
     f.channel(u"a"_s);
     Channel *c = f.channel(u"c"_s);
     f.channel(u"b"_s);
-    f.table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    QVERIFY(f.exposeTable());
     f.table.sortByColumn(ChannelListWidget::NameColumn, Qt::DescendingOrder);
 
     // A double click arrives after the press and release of its first click.
@@ -632,8 +638,7 @@ void TestChannelListWidget::dropOntoChannelReordersMainList()
     QList<Channel *> c;
     for (const QString &name : { u"A"_s, u"B"_s, u"C"_s, u"D"_s })
         c.append(f.channel(name));
-    f.table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    QVERIFY(f.exposeTable());
 
     QSignalSpy listChanged(&f.settings, &Settings::updatedChannelList);
     QVERIFY(dragAndDrop(f.table, { c[3] }, f.rowCenter(f.rowOf(u"A"_s))));
@@ -656,8 +661,7 @@ void TestChannelListWidget::dropWhileGroupShownReordersOnlyTheGroup()
     for (Channel *channel : { a, b, c })
         f.settings.addChannel(group, channel);
     f.show(group);
-    f.table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    QVERIFY(f.exposeTable());
 
     QVERIFY(dragAndDrop(f.table, { c }, f.rowCenter(f.rowOf(u"A"_s))));
     QCOMPARE(f.names(f.settings.channelsOf(group)), QStringList({ u"C"_s, u"A"_s, u"B"_s }));
@@ -673,8 +677,7 @@ void TestChannelListWidget::dropKeepsRadioChannelInRadioBlock()
     f.channel(u"T1"_s);
     f.channel(u"R0"_s, nullptr, nullptr, 1);
     Channel *r1 = f.channel(u"R1"_s, nullptr, nullptr, 1);
-    f.table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    QVERIFY(f.exposeTable());
 
     QVERIFY(dragAndDrop(f.table, { r1 }, f.rowCenter(f.rowOf(u"T0"_s))));
     QCOMPARE(f.names(), QStringList({ u"T0"_s, u"T1"_s, u"R1"_s, u"R0"_s }));
@@ -684,11 +687,10 @@ void TestChannelListWidget::dropsThatCannotApplyAreRefused()
 {
     Fixture f;
     Satellite *satellite = f.satellite(u"S"_s);
-    Channel *a = f.channel(u"A"_s);
+    f.channel(u"A"_s);
     Channel *b = f.channel(u"B"_s);
     Channel *doomed = f.channel(u"doomed"_s);
-    f.table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    QVERIFY(f.exposeTable());
     QSignalSpy listChanged(&f.settings, &Settings::updatedChannelList);
 
     const QPoint belowRows(20, f.table.viewport()->height() - 3);
@@ -708,15 +710,13 @@ void TestChannelListWidget::dropsThatCannotApplyAreRefused()
     // An empty payload may be dropped and changes nothing.
     QVERIFY(dragAndDrop(f.table, {}, f.rowCenter(0)));
     QCOMPARE(listChanged.count(), 0);
-    Q_UNUSED(a);
 }
 
 void TestChannelListWidget::dragStartsAtStartDragDistance()
 {
     Fixture f;
     f.channel(u"A"_s);
-    f.table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    QVERIFY(f.exposeTable());
 
     const QPoint start = f.rowCenter(0);
     const int distance = QApplication::startDragDistance();
@@ -781,8 +781,7 @@ void TestChannelListWidget::contextMenuOffersCreateAndDeleteOnlyWithFile()
 
     Fixture f;
     f.channel(u"A"_s);
-    f.table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.table));
+    QVERIFY(f.exposeTable());
     const QStringList all { u"create"_s, u"delete"_s, u"select columns"_s };
     QCOMPARE(menuEntries(f.table, f.rowCenter(0)), all);
     QCOMPARE(menuEntries(f.table, QPoint(20, f.table.viewport()->height() - 3)), all);
