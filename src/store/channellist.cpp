@@ -63,6 +63,9 @@ void ChannelList::move(int from, int to)
         const int tv = tvCount();
         to = m_channels.at(from)->isTv() ? std::min(to, tv - 1) : std::max(to, tv);
     }
+    // A group list's TV block can be stale after a service type change, which
+    // would otherwise put the target outside the list.
+    to = std::clamp(to, 0, count() - 1);
     moveDirect(from, to);
     m_modified = true;
 }
