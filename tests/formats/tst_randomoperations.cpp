@@ -1,0 +1,378 @@
+#include "channel.h"
+#include "demosettingsbuilder.h"
+#include "favoritegroup.h"
+#include "kelmoratestimage.h"
+#include "provider.h"
+#include "satellite.h"
+#include "settings.h"
+#include "transponder.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <algorithm>
+
+Q_DECLARE_METATYPE(DemoSettingsBuilder::Model)
+
+namespace {
+
+constexpr int NameWidth = 16;
+
+// What a name field of the given width holds after the editor wrote the
+// text: the text itself, or its longest prefix of whole characters that fits.
+QString expectedName(const QString &text, int width)
+{
+    bool latin1 = text.isEmpty() || text.at(0).unicode() >= 0x20;
+    for (const QChar c : text)
+        latin1 = latin1 && c.unicode() <= 0xFF;
+    if (latin1)
+        return text.left(width);
+    QString kept;
+    int bytes = 1; // the selector
+    for (int i = 0; i < text.size();) {
+        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        bytes += int(character.toUtf8().size());
+        if (bytes > width)
+            break;
+        kept += character;
+        i += length;
+    }
+    return kept;
+}
+
+class RandomEditor
+{
+public:
+    RandomEditor(Settings *settings, quint32 seed)
+        : m_settings(settings)
+        , m_random(seed)
+    { }
+
+    void run(int operations)
+    {
+        for (int i = 0; i < operations; ++i)
+            step();
+    }
+
+private:
+    int below(int n) { return n > 0 ? int(m_random.bounded(n)) : 0; }
+    bool chance(int percent) { return below(100) < percent; }
+
+    template<typename T> T *pick(const QList<T *> &list)
+    {
+        return list.isEmpty() ? nullptr : list.at(below(int(list.size())));
+    }
+
+    QString randomName()
+    {
+        static const QList<QPair<char32_t, char32_t>> ranges = {
+            { U'A', U'Z' },
+            { U'a', U'z' },
+            { U' ', U'~' },
+            { 0xA0, 0xFF },
+            { 0x410, 0x44F },
+            { 0x391, 0x3C9 },
+            { 0x4E00, 0x4E50 },
+            { 0x1F600, 0x1F64F },
+            { 0x01, 0x1F },
+        };
+        QString name;
+        const int length = below(22);
+        for (int i = 0; i < length; ++i) {
+            const auto &range = ranges.at(below(int(ranges.size())));
+            const char32_t code = range.first + char32_t(below(int(range.second - range.first) + 1));
+            name += QString::fromUcs4(&code, 1);
+        }
+        return name;
+    }
+
+    QList<Channel *> allChannels() const
+    {
+        QList<Channel *> channels = m_settings->channels();
+        for (FavoriteGroup *group : m_settings->favoriteGroups())
+            for (Channel *channel : m_settings->channelsOf(group))
+                if (!channels.contains(channel))
+                    channels.append(channel);
+        return channels;
+    }
+
+    Editable *anyNamed()
+    {
+        switch (below(4)) {
+        case 0:
+            return pick(m_settings->satellites());
+        case 1:
+            return pick(m_settings->providers());
+        case 2:
+            return pick(m_settings->favoriteGroups());
+        default:
+            return pick(allChannels());
+        }
+    }
+
+    void rename(Editable *editable, const QString &name)
+    {
+        if (!editable)
+            return;
+        if (auto *satellite = qobject_cast<Satellite *>(editable))
+            satellite->setName(name);
+        else if (auto *named = qobject_cast<NamedEditable *>(editable))
+            named->setName(name);
+        else if (auto *channel = qobject_cast<Channel *>(editable))
+            channel->setName(name);
+    }
+
+    void step()
+    {
+        Settings *s = m_settings;
+        switch (below(12)) {
+        case 0: {
+            if (s->satellites().size() >= 60)
+                break;
+            auto *satellite = new Satellite;
+            satellite->setName(randomName());
+            satellite->setPosition(quint16(below(3600)));
+            s->addSatellite(satellite);
+            break;
+        }
+        case 1: {
+            auto *transponder = new Transponder;
+            transponder->setSatellite(chance(90) ? pick(s->satellites()) : nullptr);
+            transponder->setFrequency(quint16(10700 + below(2000)));
+            transponder->setPolarization(below(2));
+            s->addTransponder(transponder);
+            break;
+        }
+        case 2: {
+            auto *provider = new Provider;
+            // Now and then a name that already exists, to be merged on save.
+            const Provider *existing = pick(s->providers());
+            provider->setName(existing && chance(20) ? existing->name() : randomName());
+            s->addProvider(provider);
+            break;
+        }
+        case 3:
+        case 4: {
+            auto *channel = new Channel;
+            channel->setName(randomName());
+            channel->setServiceId(quint16(below(65536)));
+            channel->setServiceType(below(2));
+            channel->setTransponder(chance(90) ? pick(s->transponders()) : nullptr);
+            channel->setProvider(chance(90) ? pick(s->providers()) : nullptr);
+            channel->setFlag(1 << below(6), true);
+            // Mostly into the main list; sometimes straight into a group only.
+            s->addChannel(chance(85) ? nullptr : pick(s->favoriteGroups()), channel);
+            break;
+        }
+        case 5: {
+            QList<Editable *> doomed;
+            const int count = 1 + below(3);
+            for (int i = 0; i < count; ++i) {
+                switch (below(6)) {
+                case 0:
+                    if (Satellite *satellite = pick(s->satellites()); satellite && chance(30))
+                        doomed.append(satellite);
+                    break;
+                case 1:
+                    if (Transponder *transponder = pick(s->transponders()))
+                        doomed.append(transponder);
+                    break;
+                case 2:
+                    if (Provider *provider = pick(s->providers()))
+                        doomed.append(provider);
+                    break;
+                default:
+                    if (Channel *channel = pick(allChannels()))
+                        doomed.append(channel);
+                    break;
+                }
+            }
+            s->removeEditables(doomed);
+            break;
+        }
+        case 6: {
+            FavoriteGroup *group = pick(s->favoriteGroups());
+            if (Channel *channel = pick(s->channelsOf(group)))
+                s->removeChannels(group, { channel });
+            break;
+        }
+        case 7: {
+            QList<Editable *> dragged;
+            for (int i = below(4); i >= 0; --i)
+                if (Channel *channel = pick(s->channels()))
+                    dragged.append(channel);
+            Editable *target = nullptr;
+            switch (below(4)) {
+            case 0:
+                target = pick(s->providers());
+                break;
+            case 1:
+                target = pick(s->transponders());
+                break;
+            case 2:
+                target = pick(s->favoriteGroups());
+                break;
+            default:
+                target = pick(s->channels());
+                break;
+            }
+            if (target && s->canDropEditables(dragged, target))
+                s->dropEditables(dragged, target, nullptr);
+            break;
+        }
+        case 8: {
+            // Reordering inside a group.
+            FavoriteGroup *group = pick(s->favoriteGroups());
+            Channel *channel = pick(s->channelsOf(group));
+            Channel *target = pick(s->channelsOf(group));
+            if (channel && target)
+                s->dropEditables({ channel }, target, group);
+            break;
+        }
+        case 9: {
+            Transponder *transponder = pick(s->transponders());
+            Satellite *satellite = pick(s->satellites());
+            if (transponder && satellite)
+                s->dropEditables({ transponder }, satellite, nullptr);
+            break;
+        }
+        case 10:
+            if (Channel *channel = pick(allChannels()))
+                channel->setServiceType(channel->isTv() ? 1 : 0);
+            break;
+        default:
+            rename(anyNamed(), randomName());
+            break;
+        }
+    }
+
+    Settings *m_settings;
+    QRandomGenerator m_random;
+};
+
+template<typename T> int positionIn(const QList<T *> &list, const T *object)
+{
+    return object ? int(list.indexOf(const_cast<T *>(object))) : -1;
+}
+
+// Compares the reloaded store with the one that was saved, up to what the
+// file can hold: names cut at the field width, providers merged by name,
+// channels that only a group held left out.
+void compareStores(Settings *saved, Settings *reloaded, int channelNameWidth)
+{
+    const QList<Satellite *> satellites = saved->satellites();
+    QCOMPARE(reloaded->satellites().size(), satellites.size());
+    for (int i = 0; i < satellites.size(); ++i) {
+        const Satellite *a = satellites.at(i);
+        const Satellite *b = reloaded->satellites().at(i);
+        QCOMPARE(b->name(), expectedName(a->name(), NameWidth));
+        QCOMPARE(b->position(), a->position());
+        QCOMPARE(b->diseqc(), a->diseqc());
+        QCOMPARE(b->diseqc11(), a->diseqc11());
+        QCOMPARE(b->keepLast(), i == satellites.size() - 1);
+    }
+
+    const QList<Transponder *> transponders = saved->transponders();
+    QCOMPARE(reloaded->transponders().size(), transponders.size());
+    for (int i = 0; i < transponders.size(); ++i) {
+        const Transponder *a = transponders.at(i);
+        const Transponder *b = reloaded->transponders().at(i);
+        QCOMPARE(positionIn(reloaded->satellites(), b->satellite()), positionIn(satellites, a->satellite()));
+        QCOMPARE(b->frequency(), a->frequency());
+        QCOMPARE(b->polarization(), a->polarization());
+    }
+
+    QStringList providerNames;
+    for (const Provider *provider : saved->providers()) {
+        const QString name = expectedName(provider->name(), NameWidth);
+        if (!providerNames.contains(name))
+            providerNames.append(name);
+    }
+    QStringList reloadedProviderNames;
+    for (const Provider *provider : reloaded->providers())
+        reloadedProviderNames.append(provider->name());
+    QCOMPARE(reloadedProviderNames, providerNames);
+
+    const QList<Channel *> channels = saved->channels();
+    QCOMPARE(reloaded->channels().size(), channels.size());
+    for (int i = 0; i < channels.size(); ++i) {
+        const Channel *a = channels.at(i);
+        const Channel *b = reloaded->channels().at(i);
+        QCOMPARE(b->name(), expectedName(a->name(), channelNameWidth));
+        QCOMPARE(b->serviceId(), a->serviceId());
+        QCOMPARE(b->isTv(), a->isTv());
+        QCOMPARE(b->flags(), a->flags());
+        QCOMPARE(positionIn(reloaded->transponders(), b->transponder()),
+            positionIn(transponders, a->transponder()));
+        QCOMPARE(b->provider() ? b->provider()->name() : QStringLiteral("<none>"),
+            a->provider() ? expectedName(a->provider()->name(), NameWidth) : QStringLiteral("<none>"));
+    }
+
+    const QList<FavoriteGroup *> groups = saved->favoriteGroups();
+    QCOMPARE(reloaded->favoriteGroups().size(), groups.size());
+    for (int g = 0; g < groups.size(); ++g) {
+        QCOMPARE(reloaded->favoriteGroups().at(g)->name(), expectedName(groups.at(g)->name(), NameWidth));
+        QList<int> expected;
+        QList<Channel *> members = saved->channelsOf(groups.at(g));
+        std::stable_partition(members.begin(), members.end(), [](Channel *c) { return c->isTv(); });
+        for (Channel *channel : members)
+            if (channels.contains(channel))
+                expected.append(int(channels.indexOf(channel)));
+        QList<int> actual;
+        for (Channel *channel : reloaded->channelsOf(reloaded->favoriteGroups().at(g)))
+            actual.append(int(reloaded->channels().indexOf(channel)));
+        QCOMPARE(actual, expected);
+    }
+}
+
+} // namespace
+
+// Random edits of every kind, then save and reload: whatever the editor did,
+// the file must hold it.
+class TestRandomOperations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reloadedFileHoldsTheEditedStore_data();
+    void reloadedFileHoldsTheEditedStore();
+};
+
+void TestRandomOperations::reloadedFileHoldsTheEditedStore_data()
+{
+    QTest::addColumn<DemoSettingsBuilder::Model>("model");
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : { 1u, 2u, 3u, 4u, 5u }) {
+        QTest::addRow("2XX seed %u", seed) << DemoSettingsBuilder::Model::Kelmora2XX << seed;
+        QTest::addRow("HD seed %u", seed) << DemoSettingsBuilder::Model::KelmoraHD << seed;
+    }
+}
+
+void TestRandomOperations::reloadedFileHoldsTheEditedStore()
+{
+    QFETCH(DemoSettingsBuilder::Model, model);
+    QFETCH(quint32, seed);
+    const int channelNameWidth = model == DemoSettingsBuilder::Model::Kelmora2XX ? 18 : 16;
+
+    auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
+    QVERIFY(settings);
+    RandomEditor editor(settings.get(), seed);
+    // Several rounds on the same store: later saves start from an image that
+    // earlier saves wrote, with names remembered from the first load.
+    for (int round = 0; round < 4; ++round) {
+        editor.run(150);
+        const QByteArray bytes = saveBytes(settings.get());
+        QVERIFY2(!bytes.isEmpty(), qPrintable(settings->errorString()));
+        auto reloaded = loadBytes(bytes);
+        QVERIFY(reloaded);
+        compareStores(settings.get(), reloaded.get(), channelNameWidth);
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("round %1").arg(round)));
+        // A reloaded file saves to the very same bytes.
+        QCOMPARE(saveBytes(reloaded.get()), bytes);
+    }
+}
+
+QTEST_GUILESS_MAIN(TestRandomOperations)
+#include "tst_randomoperations.moc"
