@@ -80,8 +80,9 @@ const quint16 demoFrequencies[][3] = {
 };
 const quint16 demoSymbolRates[] = { 22000, 27500, 29900 };
 
-const char *const demoProviders[] = { "ARD", "ZDF", "RAI", "Триколор", "ΕΡΤ", "Digiturk", "BR" };
+const char *const demoProviders[] = { "ARD", "ZDF", "RAI", "НТВ Плюс", "ΕΡΤ", "Digiturk", "BR" };
 
+// Every name fits its field whole (a Cyrillic or Greek letter takes two bytes).
 const DemoChannel demoChannels[] = {
     { "Das Erste HD", 0, 0, 0, false, 10301 },
     { "ZDF HD", 0, 1, 1, false, 11110 },
@@ -92,14 +93,14 @@ const DemoChannel demoChannels[] = {
     { "Rai 1", 1, 0, 2, false, 3401 },
     { "Rai 2", 1, 0, 2, false, 3402 },
     { "Rai Radio 3", 1, 1, 2, true, 3403 },
-    { "Первый канал", 2, 0, 3, false, 1001 },
+    { "Первый", 2, 0, 3, false, 1001 },
     { "Россия 1", 2, 0, 3, false, 1002 },
-    { "Мультимузыка", 2, 1, 3, false, 1020 },
-    { "Радио России", 2, 2, 3, true, 1101 },
+    { "Муз-ТВ", 2, 1, 3, false, 1020 },
+    { "Радио 7", 2, 2, 3, true, 1101 },
     { "ΕΡΤ1", 3, 0, 4, false, 501 },
-    { "ΕΡΤ2 Σπορ", 3, 0, 4, false, 502 },
-    { "ΕΡΤ Ειδήσεις", 3, 1, 4, false, 503 },
-    { "Δεύτερο Πρόγραμμα", 3, 2, 4, true, 601 },
+    { "ΕΡΤ2", 3, 0, 4, false, 502 },
+    { "ΕΡΤ News", 3, 1, 4, false, 503 },
+    { "Δεύτερο", 3, 2, 4, true, 601 },
     { "TRT 1 HD", 4, 0, 5, false, 17001 },
     { "TRT Çocuk", 4, 1, 5, false, 17004 },
     { "TRT FM", 4, 2, 5, true, 17101 },
@@ -117,7 +118,7 @@ const DemoGroup demoGroups[] = {
     { "Music", { 4, 8, 11, 19 } },
     { "Kids", { 2, 18 } },
     { "Новости", { 9, 10, 12 } },
-    { "Ελληνικά", { 13, 14, 15, 16 } },
+    { "Ελλάδα", { 13, 14, 15, 16 } },
     { "Radio", { 4, 5, 8, 12, 16, 19 } },
     { "Italia", { 6, 7, 8 } },
     { "Favourites", { 0, 6, 9, 13, 17 } },
