@@ -215,6 +215,18 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
         for (ChannelList *groupList : std::as_const(m_groupLists))
             groupList->remove(doomed);
         deleteChannels(doomed);
+    } else {
+        // A channel created inside a group belongs to no other list; taken
+        // out of its last group it would be lost without being deleted.
+        QList<Channel *> orphans;
+        for (Channel *channel : doomed) {
+            const bool held = m_channelList.contains(channel)
+                || std::any_of(m_groupLists.cbegin(), m_groupLists.cend(),
+                               [channel](const ChannelList *other) { return other->contains(channel); });
+            if (!held)
+                orphans.append(channel);
+        }
+        deleteChannels(orphans);
     }
     if (!m_updatesSuspended)
         emitPendingChannelListUpdate();
