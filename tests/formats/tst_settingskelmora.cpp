@@ -1,4 +1,5 @@
 #include "channel.h"
+#include "demosettingsbuilder.h"
 #include "favoritegroup.h"
 #include "kelmoratestimage.h"
 #include "provider.h"
@@ -6,8 +7,6 @@
 #include "settingskelmorahd.h"
 #include "transponder.h"
 
-#include <QSaveFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(const TestModel *)
@@ -76,8 +75,6 @@ private slots:
     void unknownCodesReadAsZeroAndFlagsAboveBit5AreDropped();
     void canonicalFileIsSavedByteForByte_data() { bothModels_data(); }
     void canonicalFileIsSavedByteForByte();
-    void bytesOutsideTheTablesSurviveASave_data() { bothModels_data(); }
-    void bytesOutsideTheTablesSurviveASave();
     void countsBeyondCapacityAreClipped_data() { bothModels_data(); }
     void countsBeyondCapacityAreClipped();
     void danglingReferencesGiveNoObject_data() { bothModels_data(); }
@@ -86,14 +83,11 @@ private slots:
     void favoriteGroupEntriesAreCheckedAndWrittenTvFirst();
     void referencesFollowDeletions_data() { bothModels_data(); }
     void referencesFollowDeletions();
-    void sameNamedProvidersMerge();
-    void createdSatelliteIsSavedBeforeTheKeepLastOne();
-    void serviceTypeChangeMovesChannelIntoTvSection();
-    void groupOnlyChannelIsNotWritten();
     void saveThatDoesNotFitWritesNothing_data();
     void saveThatDoesNotFitWritesNothing();
-    void saveAcceptsAnAtomicSaveFile();
     void shortImageDoesNotLoad();
+    void fullFileFillsEveryTableAndSavesUnchanged_data() { bothModels_data(); }
+    void fullFileFillsEveryTableAndSavesUnchanged();
 };
 
 void TestSettingsKelmora::bothModels_data()
@@ -228,6 +222,9 @@ void TestSettingsKelmora::canonicalFileIsSavedByteForByte()
     // Bytes 34-35 of a satellite and 14-15 of a transponder are the file's own.
     image.setWord(m.satellite(0) + 34, 0xBEEF);
     image.setWord(m.transponder(1) + 14, 0xCAFE);
+    for (int i = 8; i < m.satelliteCount; ++i)
+        image.setByte(i, i * 7);
+    image.setWord(m.providerCount + 2, 0x5A5A);
 
     auto settings = loadBytes(image.bytes());
     QVERIFY(settings);
@@ -240,31 +237,6 @@ void TestSettingsKelmora::canonicalFileIsSavedByteForByte()
         if (saved.at(i) != image.bytes().at(i))
             QFAIL(qPrintable(QStringLiteral("byte 0x%1 changed").arg(i, 0, 16)));
     }
-}
-
-void TestSettingsKelmora::bytesOutsideTheTablesSurviveASave()
-{
-    QFETCH(const TestModel *, model);
-    const TestModel &m = *model;
-    TestImage image = smallImage(m);
-    for (int i = 8; i < m.satelliteCount; ++i)
-        image.setByte(i, i * 7);
-    image.setWord(m.providerCount + 2, 0x5A5A);
-    // Stale bytes in an unused slot and wrong counts inside records.
-    image.setWord(m.satellite(5) + 2, 1234);
-    image.setWord(m.satellite(0) + 20, 77);
-    image.setByte(m.satellite(0) + 30, 0x33);
-    image.setWord(m.satellite(1), 9);
-
-    auto settings = loadBytes(image.bytes());
-    QVERIFY(settings);
-    const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(saved.left(m.satelliteCount), image.bytes().left(m.satelliteCount));
-    QCOMPARE(wordIn(saved, m.providerCount + 2), 0x5A5A);
-    QCOMPARE(saved.mid(m.satellite(5), 36), QByteArray(36, '\0'));
-    QCOMPARE(wordIn(saved, m.satellite(0) + 20), 2);
-    QCOMPARE(saved.at(m.satellite(0) + 30), '\0');
-    QCOMPARE(wordIn(saved, m.satellite(1)), 1);
 }
 
 void TestSettingsKelmora::countsBeyondCapacityAreClipped()
@@ -366,6 +338,10 @@ void TestSettingsKelmora::referencesFollowDeletions()
     // Channel 2 sits on transponder 2 of satellite 1; group 0 holds channel 2.
     image.setWord(m.favorite(0) + 16, 2);
     image.setWord(m.favorite(0) + 818, 1);
+    // Stale bytes in records that the save rewrites.
+    image.setWord(m.satellite(0) + 20, 77);
+    image.setByte(m.satellite(0) + 30, 0x33);
+    image.setWord(m.satellite(0), 9);
     auto settings = loadBytes(image.bytes());
     QVERIFY(settings);
     Channel *survivor = settings->mainChannelList().at(2);
@@ -381,85 +357,15 @@ void TestSettingsKelmora::referencesFollowDeletions()
     QCOMPARE(wordIn(saved, m.channelCount), 1);
     QCOMPARE(wordIn(saved, m.tvCount), 0);
     QCOMPARE(quint8(saved.at(m.transponder(0))), 0);
+    QCOMPARE(wordIn(saved, m.satellite(0)), 0);
     QCOMPARE(wordIn(saved, m.satellite(0) + 20), 1);
+    QCOMPARE(saved.at(m.satellite(0) + 30), '\0');
+    QCOMPARE(saved.mid(m.satellite(1), 36), QByteArray(36, '\0'));
     QCOMPARE(wordIn(saved, m.channel(0) + 4), 0);
     QCOMPARE(wordIn(saved, m.favorite(0) + 16), 0);
     QCOMPARE(wordIn(saved, m.favorite(0) + 818), 1);
     QCOMPARE(saved.mid(m.transponder(1), 16), QByteArray(16, '\0'));
     QCOMPARE(saved.mid(m.channel(1), 32), QByteArray(32, '\0'));
-}
-
-void TestSettingsKelmora::sameNamedProvidersMerge()
-{
-    TestImage image = smallImage(modelHD);
-    image.setBytes(modelHD.provider(1), latin1("ARD"));
-    auto settings = loadBytes(image.bytes());
-    QVERIFY(settings);
-    QCOMPARE(settings->providers().size(), 1);
-    for (Channel *channel : settings->channels())
-        QCOMPARE(channel->provider(), settings->providers().at(0));
-
-    // A provider renamed to an existing name merges on save.
-    auto *second = new Provider;
-    second->setName(QStringLiteral("Other"));
-    settings->addProvider(second);
-    settings->mainChannelList().at(1)->setProvider(second);
-    settings->mainChannelList().at(2)->setProvider(nullptr);
-    second->setName(QStringLiteral("ARD"));
-    const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(wordIn(saved, modelHD.providerCount), 1);
-    QCOMPARE(wordIn(saved, modelHD.channel(1) + 2), 0);
-    QCOMPARE(wordIn(saved, modelHD.channel(2) + 2), 0xFFFF);
-    QCOMPARE(settings->mainChannelList().at(2)->provider(), nullptr);
-}
-
-void TestSettingsKelmora::createdSatelliteIsSavedBeforeTheKeepLastOne()
-{
-    auto settings = loadBytes(smallImage(model2XX).bytes());
-    QVERIFY(settings);
-    auto *created = new Satellite;
-    created->setName(QStringLiteral("New"));
-    settings->addSatellite(created);
-    auto *transponder = new Transponder;
-    transponder->setSatellite(settings->satellites().at(1));
-    settings->addTransponder(transponder);
-
-    const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(saved.mid(model2XX.satellite(1) + 4, 3), QByteArray("New"));
-    QCOMPARE(saved.mid(model2XX.satellite(2) + 4, 7), QByteArray("Hotbird"));
-    // Transponders name the satellites by their new slots.
-    QCOMPARE(quint8(saved.at(model2XX.transponder(2))), 2);
-    QCOMPARE(quint8(saved.at(model2XX.transponder(3))), 2);
-    QCOMPARE(wordIn(saved, model2XX.satellite(2) + 20), 2);
-}
-
-void TestSettingsKelmora::serviceTypeChangeMovesChannelIntoTvSection()
-{
-    auto settings = loadBytes(smallImage(model2XX).bytes());
-    QVERIFY(settings);
-    settings->mainChannelList().at(2)->setServiceType(0);
-    settings->mainChannelList().at(0)->setServiceType(1);
-    const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(wordIn(saved, model2XX.tvCount), 2);
-    // ChanB, ChanC now TV; ChanA radio and last.
-    QCOMPARE(saved.mid(model2XX.channel(2) + 14, 5), QByteArray("ChanA"));
-    // Group 0 held ChanA and ChanC: the one that is TV now is written first.
-    QCOMPARE(wordIn(saved, model2XX.favorite(0) + 16), 1);
-    QCOMPARE(wordIn(saved, model2XX.favorite(0) + 18), 2);
-    QCOMPARE(wordIn(saved, model2XX.favorite(0) + 816), 1);
-}
-
-void TestSettingsKelmora::groupOnlyChannelIsNotWritten()
-{
-    auto settings = loadBytes(smallImage(modelHD).bytes());
-    QVERIFY(settings);
-    FavoriteGroup *group = settings->favoriteGroups().at(0);
-    settings->addChannel(group, new Channel);
-    QCOMPARE(settings->channelsOf(group).size(), 3);
-    const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(wordIn(saved, modelHD.channelCount), 3);
-    QCOMPARE(wordIn(saved, modelHD.favorite(0) + 818), 2);
-    QCOMPARE(wordIn(saved, modelHD.favorite(0) + 20), 0);
 }
 
 void TestSettingsKelmora::saveThatDoesNotFitWritesNothing_data()
@@ -500,23 +406,6 @@ void TestSettingsKelmora::saveThatDoesNotFitWritesNothing()
     QCOMPARE(file.readAll(), QByteArray("previous content"));
 }
 
-void TestSettingsKelmora::saveAcceptsAnAtomicSaveFile()
-{
-    auto settings = loadBytes(smallImage(modelHD).bytes());
-    QVERIFY(settings);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("saved.si"));
-    QSaveFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(settings->save(&file), modelHD.fileSize);
-    QVERIFY(file.commit());
-    QFile written(path);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    auto reloaded = std::unique_ptr<Settings>(recognizeSettings(&written));
-    QVERIFY(reloaded);
-    QCOMPARE(reloaded->channels().size(), 3);
-}
-
 void TestSettingsKelmora::shortImageDoesNotLoad()
 {
     QTemporaryFile file;
@@ -529,6 +418,29 @@ void TestSettingsKelmora::shortImageDoesNotLoad()
     QVERIFY(settings.satellites().isEmpty());
     QVERIFY(settings.favoriteGroups().isEmpty());
     QCOMPARE(settings.save(&file), -1);
+}
+
+void TestSettingsKelmora::fullFileFillsEveryTableAndSavesUnchanged()
+{
+    QFETCH(const TestModel *, model);
+    const TestModel &m = *model;
+    QString error;
+    const QByteArray bytes = DemoSettingsBuilder::filledFile(m.fileSize == model2XX.fileSize
+            ? DemoSettingsBuilder::Model::Kelmora2XX
+            : DemoSettingsBuilder::Model::KelmoraHD,
+        1.0, &error);
+    QVERIFY2(bytes.size() == m.fileSize, qPrintable(error));
+    QCOMPARE(wordIn(bytes, m.satelliteCount), m.satelliteMax);
+    QCOMPARE(wordIn(bytes, m.transponderCount), m.transponderMax);
+    QCOMPARE(wordIn(bytes, m.providerCount), m.providerMax);
+    QCOMPARE(wordIn(bytes, m.channelCount), m.channelMax);
+    for (int g = 0; g < 9; ++g)
+        QCOMPARE(wordIn(bytes, m.favorite(g) + 818), 400);
+
+    auto settings = loadBytes(bytes);
+    QVERIFY(settings);
+    QCOMPARE(settings->channels().size(), m.channelMax);
+    QCOMPARE(saveBytes(settings.get()), bytes);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsKelmora)
