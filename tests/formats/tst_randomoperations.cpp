@@ -360,8 +360,8 @@ void TestRandomOperations::reloadedFileHoldsTheEditedStore()
     RandomEditor editor(settings.get(), seed);
     // Several rounds on the same store: later saves start from an image that
     // earlier saves wrote, with names remembered from the first load.
-    for (int round = 0; round < 4; ++round) {
-        editor.run(150);
+    for (int round = 0; round < 6; ++round) {
+        editor.run(250);
         const QByteArray bytes = saveBytes(settings.get());
         QVERIFY2(!bytes.isEmpty(), qPrintable(settings->errorString()));
         auto reloaded = loadBytes(bytes);
