@@ -234,32 +234,32 @@ void SettingsKelmora::storeRecords()
     setWord(l.channelCountOffset, channels.count());
     setWord(l.tvChannelCountOffset, channels.tvCount());
 
-    // The counts were checked against the table sizes before, but the loops
-    // stay bounded by the tables all the same.
-    for (int slot = 0; slot < l.satelliteMax; ++slot) {
-        if (slot < satelliteList.size())
-            writeSatellite(satelliteList.at(slot), slot);
-        else
-            clearSatellite(slot);
-    }
-    for (int slot = 0; slot < l.transponderMax; ++slot) {
-        if (slot < transponderList.size())
-            writeTransponder(transponderList.at(slot), slot);
-        else
-            clearTransponder(slot);
-    }
-    for (int slot = 0; slot < l.providerMax; ++slot) {
-        if (slot < providerList.size())
-            writeProvider(providerList.at(slot), slot);
-        else
-            clearProvider(slot);
-    }
-    for (int slot = 0; slot < l.channelMax; ++slot) {
-        if (slot < channels.count())
-            writeChannel(channels.at(slot), slot);
-        else
-            clearChannel(slot);
-    }
+    // Slots up to the count get the objects in list order, the rest are
+    // cleared. The counts were checked against the table sizes before, but
+    // the loop stays bounded by the table all the same.
+    auto storeTable = [](int slotCount, int used, auto write, auto clear) {
+        for (int slot = 0; slot < slotCount; ++slot) {
+            if (slot < used)
+                write(slot);
+            else
+                clear(slot);
+        }
+    };
+    storeTable(
+        l.satelliteMax, int(satelliteList.size()),
+        [&](int slot) { writeSatellite(satelliteList.at(slot), slot); },
+        [this](int slot) { clearSatellite(slot); });
+    storeTable(
+        l.transponderMax, int(transponderList.size()),
+        [&](int slot) { writeTransponder(transponderList.at(slot), slot); },
+        [this](int slot) { clearTransponder(slot); });
+    storeTable(
+        l.providerMax, int(providerList.size()),
+        [&](int slot) { writeProvider(providerList.at(slot), slot); },
+        [this](int slot) { clearProvider(slot); });
+    storeTable(
+        l.channelMax, channels.count(), [&](int slot) { writeChannel(channels.at(slot), slot); },
+        [this](int slot) { clearChannel(slot); });
     const QList<FavoriteGroup *> groups = favoriteGroups();
     for (int slot = 0; slot < std::min<int>(int(groups.size()), l.favoriteGroupCount); ++slot)
         writeFavoriteGroup(groups.at(slot), slot);
