@@ -30,6 +30,10 @@ public:
     Settings *settings() const { return m_settings.get(); }
     QString fileName() const { return m_fileName; }
 
+    // Replaces the store with the file's; on failure the current file
+    // stays and the user is told why.
+    bool loadFile(const QString &name);
+
 public slots:
     void eventOpen();
     void eventSave();
@@ -41,9 +45,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Replaces the store with the file's; on failure the current file
-    // stays and the user is told why.
-    bool loadFile(const QString &name);
     // Writes the store atomically: the target is replaced only when the
     // whole image was written.
     bool saveFile(const QString &name);

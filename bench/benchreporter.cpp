@@ -1,0 +1,51 @@
+#include "benchreporter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <tuple>
+
+bool BenchReporter::Key::operator<(const Key &other) const
+{
+    return std::tie(operation, model, percent) < std::tie(other.operation, other.model, other.percent);
+}
+
+void BenchReporter::ReportRuns(const std::vector<Run> &runs)
+{
+    for (const Run &run : runs) {
+        if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median" || run.error_occurred)
+            continue;
+        const std::string name = run.run_name.function_name;
+        const size_t modelStart = name.find('/');
+        const size_t percentStart = name.rfind('/');
+        if (modelStart == std::string::npos || percentStart == modelStart)
+            continue;
+        const Key key { name.substr(0, modelStart),
+            name.substr(modelStart + 1, percentStart - modelStart - 1),
+            std::stoi(name.substr(percentStart + 1)) };
+        const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        m_medians[key] = seconds * 1000.0;
+        if (std::find(m_operations.begin(), m_operations.end(), key.operation) == m_operations.end())
+            m_operations.push_back(key.operation);
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+void BenchReporter::printSummary() const
+{
+    std::printf("\nMedians in milliseconds; x floor = time / floor of the same file; full/half = growth.\n");
+    std::printf(
+        "%-50s %-4s %10s %10s %10s %9s %9s\n", "operation", "", "25%", "50%", "100%", "x floor", "full/half");
+    for (const std::string &operation : m_operations) {
+        for (const char *model : { "2xx", "hd" }) {
+            auto at = [&](const std::string &op, int percent) {
+                const auto found = m_medians.find(Key { op, model, percent });
+                return found == m_medians.end() ? -1.0 : found->second;
+            };
+            const double full = at(operation, 100);
+            const double half = at(operation, 50);
+            const double floor = at("floor", 100);
+            std::printf("%-50s %-4s %10.3f %10.3f %10.3f %9.1f %9.2f\n", operation.c_str(), model,
+                at(operation, 25), half, full, floor > 0 ? full / floor : 0.0, half > 0 ? full / half : 0.0);
+        }
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+// Prints the runs as the console reporter does and keeps the median of each
+// benchmark named "<operation>/<model>/<percent>", for a summary table of
+// ratios to the floor and of full to half capacity.
+class BenchReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override;
+    void printSummary() const;
+
+private:
+    struct Key
+    {
+        std::string operation, model;
+        int percent;
+        bool operator<(const Key &other) const;
+    };
+    // Milliseconds.
+    std::map<Key, double> m_medians;
+    std::vector<std::string> m_operations;
+};

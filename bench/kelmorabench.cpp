@@ -1,0 +1,342 @@
+// Benchmarks of the editor's user actions on filled settings files, at a
+// quarter, half and full capacity of both receiver models. Each operation is
+// printed with its median time, its ratio to the floor (reading the file and
+// decoding every record into plain structs) and the ratio of full to half
+// capacity, which shows whether it grows faster than linearly.
+
+#include "benchreporter.h"
+#include "plainsettingsdecoder.h"
+
+#include "channel.h"
+#include "channellistwidget.h"
+#include "demosettingsbuilder.h"
+#include "editabletreewidget.h"
+#include "favoritegroup.h"
+#include "provider.h"
+#include "recognizesettings.h"
+#include "rooteditable.h"
+#include "satellite.h"
+#include "settings.h"
+#include "settingseditor.h"
+#include "settingskelmora2xx.h"
+#include "settingskelmorahd.h"
+#include "transponder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QMainWindow>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct ModelInfo
+{
+    const char *name;
+    DemoSettingsBuilder::Model model;
+    const KelmoraLayout *layout;
+    bool hd;
+};
+
+const ModelInfo models[] = {
+    { "2xx", DemoSettingsBuilder::Model::Kelmora2XX, &SettingsKelmora2XX::modelValues, false },
+    { "hd", DemoSettingsBuilder::Model::KelmoraHD, &SettingsKelmoraHD::modelValues, true },
+};
+const int percentages[] = { 25, 50, 100 };
+
+QTemporaryDir *fileDirectory = nullptr;
+
+QString filePath(const ModelInfo &model, int percent)
+{
+    return fileDirectory->filePath(QStringLiteral("%1-%2.si").arg(QLatin1String(model.name)).arg(percent));
+}
+
+bool writeFiles()
+{
+    for (const ModelInfo &model : models) {
+        for (int percent : percentages) {
+            QString error;
+            const QByteArray bytes = DemoSettingsBuilder::filledFile(model.model, percent / 100.0, &error);
+            QFile file(filePath(model, percent));
+            if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+                qWarning("Cannot write the %s file at %d%%: %s", model.name, percent, qPrintable(error));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The editor with a file open, its two panes at hand.
+class OpenEditor
+{
+public:
+    explicit OpenEditor(const QString &path)
+        : m_editor(std::make_unique<SettingsEditor>(nullptr))
+    {
+        if (!m_editor->loadFile(path))
+            qFatal("Cannot open %s", qPrintable(path));
+        tree = m_editor->mainWindow()->findChild<EditableTreeWidget *>();
+        table = m_editor->mainWindow()->findChild<ChannelListWidget *>();
+        settings = m_editor->settings();
+    }
+    // Shows the channels of an object as a click on its tree item would.
+    void show(Editable *editable) { m_editor->updateChannelList(editable); }
+
+    Settings *settings = nullptr;
+    EditableTreeWidget *tree = nullptr;
+    ChannelListWidget *table = nullptr;
+
+private:
+    std::unique_ptr<SettingsEditor> m_editor;
+};
+
+// Runs prepare() untimed and act() timed, once per iteration, each time on
+// a freshly opened file.
+void measureOnFreshEditor(benchmark::State &state, const QString &path,
+    const std::function<void(OpenEditor &)> &prepare, const std::function<void(OpenEditor &)> &act)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto editor = std::make_unique<OpenEditor>(path);
+        prepare(*editor);
+        state.ResumeTiming();
+        act(*editor);
+        state.PauseTiming();
+        editor.reset();
+        state.ResumeTiming();
+    }
+}
+
+// The first n channels (of the main list) given to one provider, so that
+// the provider owns that share of the file.
+Provider *providerOwning(Settings *settings, int n)
+{
+    Provider *provider = settings->providers().first();
+    const QList<Channel *> channels = settings->channels();
+    for (int i = 0; i < channels.size(); ++i) {
+        if (i < n)
+            channels.at(i)->setProvider(provider);
+        else if (channels.at(i)->provider() == provider)
+            channels.at(i)->setProvider(settings->providers().last());
+    }
+    return provider;
+}
+
+void selectRows(ChannelListWidget *table, int rows)
+{
+    auto *model = static_cast<QStandardItemModel *>(table->model());
+    const QItemSelection selection(model->index(0, 0), model->index(rows - 1, model->columnCount() - 1));
+    table->selectionModel()->select(selection, QItemSelectionModel::Select);
+}
+
+using Operation = std::function<void(benchmark::State &, const ModelInfo &, const QString &, double)>;
+
+void registerOperation(const char *name, const Operation &operation)
+{
+    for (const ModelInfo &model : models) {
+        for (int percent : percentages) {
+            const std::string fullName = std::string(name) + '/' + model.name + '/' + std::to_string(percent);
+            benchmark::RegisterBenchmark(fullName.c_str(),
+                [operation, &model, percent](benchmark::State &state) {
+                    operation(state, model, filePath(model, percent), percent / 100.0);
+                })
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(1)
+                ->Repetitions(7)
+                ->ReportAggregatesOnly(true);
+        }
+    }
+}
+
+void registerAll()
+{
+    registerOperation(
+        "floor", [](benchmark::State &state, const ModelInfo &model, const QString &path, double) {
+            const PlainSettingsDecoder decoder(*model.layout, model.hd);
+            const std::string name = path.toStdString();
+            for (auto _ : state) {
+                PlainSettingsDecoder::Result result;
+                if (!decoder.decodeFile(name, result))
+                    state.SkipWithError("cannot read the file");
+                benchmark::DoNotOptimize(result);
+            }
+        });
+
+    registerOperation("load", [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+        for (auto _ : state) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                state.SkipWithError("cannot open the file");
+            std::unique_ptr<Settings> settings(recognizeSettings(&file));
+            benchmark::DoNotOptimize(settings.get());
+            state.PauseTiming();
+            settings.reset();
+            state.ResumeTiming();
+        }
+    });
+
+    registerOperation("save", [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+        QFile source(path);
+        if (!source.open(QIODevice::ReadOnly))
+            state.SkipWithError("cannot open the file");
+        std::unique_ptr<Settings> settings(recognizeSettings(&source));
+        const QString target = fileDirectory->filePath(QStringLiteral("saved.si"));
+        for (auto _ : state) {
+            QFile file(target);
+            if (!file.open(QIODevice::WriteOnly) || settings->save(&file) <= 0)
+                state.SkipWithError("cannot save");
+        }
+    });
+
+    registerOperation(
+        "tree built", [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            OpenEditor editor(path);
+            for (auto _ : state)
+                editor.tree->rebuildEditableTree();
+        });
+
+    registerOperation(
+        "table, all channels", [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            OpenEditor editor(path);
+            Settings *settings = editor.settings;
+            for (auto _ : state)
+                editor.table->showChannels(
+                    settings->satellitesRoot(), settings->channelsOf(settings->satellitesRoot()));
+        });
+
+    registerOperation("table, provider with 1/4",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            OpenEditor editor(path);
+            Settings *settings = editor.settings;
+            Provider *provider = providerOwning(settings, settings->channels().size() / 4);
+            for (auto _ : state)
+                editor.table->showChannels(provider, settings->channelsOf(provider));
+        });
+
+    registerOperation("delete half the channels in the table",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            measureOnFreshEditor(
+                state, path,
+                [](OpenEditor &editor) {
+                    selectRows(editor.table, int(editor.settings->channels().size()) / 2);
+                },
+                [](OpenEditor &editor) { editor.table->deleteSelectedChannels(); });
+        });
+
+    registerOperation("delete a provider with 1/4",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            Provider *provider = nullptr;
+            measureOnFreshEditor(
+                state, path,
+                [&provider](OpenEditor &editor) {
+                    provider = providerOwning(editor.settings, int(editor.settings->channels().size()) / 4);
+                },
+                [&provider](OpenEditor &editor) { editor.settings->removeEditables({ provider }); });
+        });
+
+    registerOperation("delete a satellite with 1/3 of the transponders",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            Satellite *satellite = nullptr;
+            measureOnFreshEditor(
+                state, path,
+                [&satellite](OpenEditor &editor) {
+                    // 1000 of the HD model's 3000 transponders at full capacity.
+                    const QList<Transponder *> transponders = editor.settings->transponders();
+                    satellite = editor.settings->satellites().first();
+                    for (int i = 0; i < transponders.size(); ++i)
+                        transponders.at(i)->setSatellite(
+                            i < transponders.size() / 3 ? satellite : editor.settings->satellites().last());
+                },
+                [&satellite](OpenEditor &editor) { editor.settings->removeEditables({ satellite }); });
+        });
+
+    registerOperation("drop 1/10 of the channels onto a channel",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            QList<Editable *> dragged;
+            Editable *target = nullptr;
+            measureOnFreshEditor(
+                state, path,
+                [&](OpenEditor &editor) {
+                    const QList<Channel *> channels = editor.settings->channels();
+                    dragged.clear();
+                    for (int i = 0; i < channels.size() / 10; ++i)
+                        dragged.append(channels.at(channels.size() - 1 - 5 * i));
+                    target = channels.at(channels.size() / 10);
+                },
+                [&](OpenEditor &editor) {
+                    editor.settings->dropEditables(dragged, target, editor.settings->satellitesRoot());
+                });
+        });
+
+    registerOperation("drop a group's room onto a group",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double fraction) {
+            QList<Editable *> dragged;
+            FavoriteGroup *group = nullptr;
+            measureOnFreshEditor(
+                state, path,
+                [&](OpenEditor &editor) {
+                    Settings *settings = editor.settings;
+                    group = settings->favoriteGroups().first();
+                    settings->removeChannels(group, settings->channelsOf(group));
+                    const QList<Channel *> channels = settings->channels();
+                    dragged.clear();
+                    for (int i = 0; i < int(400 * fraction); ++i)
+                        dragged.append(channels.at(channels.size() - 1 - i));
+                    editor.show(group);
+                },
+                [&](OpenEditor &editor) { editor.settings->dropEditables(dragged, group, nullptr); });
+        });
+
+    registerOperation("rename one channel, all shown",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            OpenEditor editor(path);
+            Channel *channel = editor.settings->channels().at(editor.settings->channels().size() / 2);
+            // The first change after loading also rebuilds the table; measure the ones after.
+            channel->setName(QStringLiteral("warm-up"));
+            int round = 0;
+            for (auto _ : state)
+                channel->setName(QStringLiteral("Renamed %1").arg(++round));
+        });
+
+    registerOperation("one channel from TV to radio, all shown",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            Channel *channel = nullptr;
+            measureOnFreshEditor(
+                state, path,
+                [&channel](OpenEditor &editor) {
+                    channel = editor.settings->channels().first();
+                    channel->setName(QStringLiteral("warm-up"));
+                },
+                [&channel](OpenEditor &) { channel->setServiceType(1); });
+        });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+
+    QTemporaryDir directory;
+    fileDirectory = &directory;
+    if (!directory.isValid() || !writeFiles())
+        return 1;
+
+    benchmark::Initialize(&argc, argv);
+    registerAll();
+    BenchReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printSummary();
+    benchmark::Shutdown();
+    return 0;
+}
