@@ -16,12 +16,11 @@ cmake --preset dev >/dev/null
 cmake --build build/dev -j "$jobs"
 ctest --test-dir build/dev --output-on-failure -j "$jobs"
 
+echo "== fuzz the loader =="
+bash scripts/fuzz.sh "${KELMORA_FUZZ_SECONDS:-60}"
+
 echo "== build and test (address + undefined sanitizers) =="
 cmake --preset asan >/dev/null
 cmake --build build/asan -j "$jobs"
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
-if [ -x scripts/fuzz.sh ]; then
-    echo "== fuzz the loader =="
-    bash scripts/fuzz.sh "${KELMORA_FUZZ_SECONDS:-60}"
-fi
