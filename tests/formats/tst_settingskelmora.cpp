@@ -4,6 +4,7 @@
 #include "kelmoratestimage.h"
 #include "provider.h"
 #include "satellite.h"
+#include "settingskelmora2xx.h"
 #include "settingskelmorahd.h"
 #include "transponder.h"
 
@@ -12,11 +13,6 @@
 Q_DECLARE_METATYPE(const TestModel *)
 
 namespace {
-
-QByteArray latin1(const char *text)
-{
-    return QByteArray(text);
-}
 
 // A small image of every table: two satellites, three transponders, two
 // providers, three channels (two TV) and one favourite group.
@@ -31,7 +27,7 @@ TestImage smallImage(const TestModel &m)
     for (int s = 0; s < 2; ++s) {
         image.setWord(m.satellite(s), s);
         image.setWord(m.satellite(s) + 2, 192 + s);
-        image.setBytes(m.satellite(s) + 4, s == 0 ? latin1("Astra") : latin1("Hotbird"));
+        image.setBytes(m.satellite(s) + 4, s == 0 ? QByteArray("Astra") : QByteArray("Hotbird"));
         image.setWord(m.satellite(s) + 20, s == 0 ? 2 : 1);
         image.setWord(m.satellite(s) + 22, 9750);
         image.setWord(m.satellite(s) + 24, 10600);
@@ -43,15 +39,15 @@ TestImage smallImage(const TestModel &m)
         image.setWord(m.transponder(t) + 10, 11000 + t);
         image.setWord(m.transponder(t) + 12, 27500);
     }
-    image.setBytes(m.provider(0), latin1("ARD"));
-    image.setBytes(m.provider(1), latin1("ZDF"));
+    image.setBytes(m.provider(0), QByteArray("ARD"));
+    image.setBytes(m.provider(1), QByteArray("ZDF"));
     for (int c = 0; c < 3; ++c) {
         image.setWord(m.channel(c), 100 + c);
         image.setWord(m.channel(c) + 2, c % 2);
         image.setWord(m.channel(c) + 4, c);
         image.setBytes(m.channel(c) + m.nameOffset, QByteArray("Chan") + char('A' + c));
     }
-    image.setBytes(m.favorite(0), latin1("News"));
+    image.setBytes(m.favorite(0), QByteArray("News"));
     image.setWord(m.favorite(0) + 16, 0);
     image.setWord(m.favorite(0) + 18, 2);
     image.setWord(m.favorite(0) + 816, 1);
@@ -61,24 +57,22 @@ TestImage smallImage(const TestModel &m)
 
 } // namespace
 
-// Records read from and written to the exact offsets of both models, with
-// the references between the tables.
+// Which files are taken for which receiver; records read from and written to
+// the exact offsets of both models, with the references between the tables.
 class TestSettingsKelmora : public QObject
 {
     Q_OBJECT
 
 private slots:
     void bothModels_data();
-    void recordFieldsReadFromTheirOffsets_data() { bothModels_data(); }
-    void recordFieldsReadFromTheirOffsets();
-    void unknownCodesReadAsZeroAndFlagsAboveBit5AreDropped_data() { bothModels_data(); }
-    void unknownCodesReadAsZeroAndFlagsAboveBit5AreDropped();
+    void recognisesByMagicAndExactSize_data();
+    void recognisesByMagicAndExactSize();
+    void recordsAtTheirOffsets_data() { bothModels_data(); }
+    void recordsAtTheirOffsets();
     void canonicalFileIsSavedByteForByte_data() { bothModels_data(); }
     void canonicalFileIsSavedByteForByte();
     void countsBeyondCapacityAreClipped_data() { bothModels_data(); }
     void countsBeyondCapacityAreClipped();
-    void danglingReferencesGiveNoObject_data() { bothModels_data(); }
-    void danglingReferencesGiveNoObject();
     void favoriteGroupEntriesAreCheckedAndWrittenTvFirst_data() { bothModels_data(); }
     void favoriteGroupEntriesAreCheckedAndWrittenTvFirst();
     void referencesFollowDeletions_data() { bothModels_data(); }
@@ -97,16 +91,46 @@ void TestSettingsKelmora::bothModels_data()
     QTest::addRow("HD") << &modelHD;
 }
 
-void TestSettingsKelmora::recordFieldsReadFromTheirOffsets()
+void TestSettingsKelmora::recognisesByMagicAndExactSize_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("model");
+    const QByteArray image2XX = TestImage(model2XX).bytes();
+    const QByteArray imageHD = TestImage(modelHD).bytes();
+    QByteArray wrongMagic = imageHD;
+    wrongMagic[7] = 'X';
+    QByteArray cutMagic = image2XX;
+    cutMagic[7] = '\0';
+    QTest::addRow("2XX") << image2XX << "2XX";
+    QTest::addRow("HD") << imageHD << "HD";
+    QTest::addRow("2XX one byte long") << image2XX + '\0' << QString();
+    QTest::addRow("HD one byte short") << imageHD.left(imageHD.size() - 1) << QString();
+    QTest::addRow("magic differs in one byte") << wrongMagic << QString();
+    QTest::addRow("magic cut by a NUL") << cutMagic << QString();
+    QTest::addRow("empty file") << QByteArray() << QString();
+    QTest::addRow("shorter than the magic") << QByteArray("DIZO") << QString();
+}
+
+void TestSettingsKelmora::recognisesByMagicAndExactSize()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, model);
+    auto settings = loadBytes(bytes);
+    QCOMPARE(dynamic_cast<SettingsKelmora2XX *>(settings.get()) != nullptr, model == QLatin1String("2XX"));
+    QCOMPARE(dynamic_cast<SettingsKelmoraHD *>(settings.get()) != nullptr, model == QLatin1String("HD"));
+    if (settings) {
+        QCOMPARE(settings->favoriteGroups().size(), 9);
+        QCOMPARE(settings->features(), (QSet<int> { 0, 1 }));
+    }
+}
+
+void TestSettingsKelmora::recordsAtTheirOffsets()
 {
     QFETCH(const TestModel *, model);
     const TestModel &m = *model;
     TestImage image = smallImage(m);
-    image.setWord(m.satellite(1) + 32, 0x0116); // high byte is not part of the code
-    image.setByte(m.satellite(1) + 26, 5);
-    image.setByte(m.satellite(1) + 27, 2);
-    image.setByte(m.satellite(1) + 28, 1);
-    image.setByte(m.satellite(1) + 29, 7);
+    image.setWord(m.satellite(1) + 32, 0x0116); // the high byte is not part of the code
+    image.setBytes(m.satellite(1) + 26, QByteArray("\x05\x02\x01\x07"));
     image.setWord(m.transponder(2) + 4, 1001);
     image.setWord(m.transponder(2) + 6, 1002);
     image.setWord(m.transponder(2) + 8, 1003);
@@ -116,92 +140,75 @@ void TestSettingsKelmora::recordFieldsReadFromTheirOffsets()
     if (m.pmtPidOffset >= 0)
         image.setWord(m.channel(2) + m.pmtPidOffset, 514);
     image.setWord(m.channel(2) + m.flagsOffset, 0x0021);
+    // Unknown codes, and flags above bit 5.
+    image.setBytes(m.satellite(0) + 26, QByteArray("\x09\x03\x02"));
+    image.setByte(m.satellite(0) + 32, 0x0A);
+    image.setByte(m.transponder(0) + 2, 2);
+    image.setWord(m.channel(0) + m.flagsOffset, 0xFFC3);
+    // References beyond the tables of two satellites and two providers.
+    image.setByte(m.transponder(1), 2);
+    image.setWord(m.channel(1) + 2, 2);
+    image.setWord(m.channel(1) + 4, 0xFFFF);
 
     auto settings = loadBytes(image.bytes());
     QVERIFY(settings);
     QCOMPARE(settings->satellites().size(), 2);
+    Satellite *astra = settings->satellites().at(0);
     Satellite *hotbird = settings->satellites().at(1);
     QCOMPARE(hotbird->name(), QStringLiteral("Hotbird"));
-    QCOMPARE(hotbird->position(), 193);
-    QCOMPARE(hotbird->lowLof(), 9750);
-    QCOMPARE(hotbird->highLof(), 10600);
-    QCOMPARE(hotbird->diseqc(), 5);
-    QCOMPARE(hotbird->tone(), 2);
-    QVERIFY(hotbird->diseqc12());
-    QCOMPARE(hotbird->diseqc12Position(), 7);
-    QCOMPARE(hotbird->diseqc11(), 0x16);
-    QVERIFY(hotbird->keepLast());
-    QVERIFY(!settings->satellites().at(0)->keepLast());
+    QCOMPARE((QList<int> { hotbird->position(), hotbird->lowLof(), hotbird->highLof(), hotbird->diseqc(),
+                 hotbird->tone(), hotbird->diseqc12(), hotbird->diseqc12Position(), hotbird->diseqc11(),
+                 hotbird->keepLast() }),
+        (QList<int> { 193, 9750, 10600, 5, 2, 1, 7, 0x16, 1 }));
+    QCOMPARE((QList<int> {
+                 astra->diseqc(), astra->tone(), astra->diseqc12(), astra->diseqc11(), astra->keepLast() }),
+        (QList<int> { 0, 0, 0, 0, 0 }));
 
-    QCOMPARE(settings->transponders().size(), 3);
-    Transponder *third = settings->transponders().at(2);
+    const QList<Transponder *> transponders = settings->transponders();
+    QCOMPARE(transponders.size(), 3);
+    Transponder *third = transponders.at(2);
     QCOMPARE(third->satellite(), hotbird);
-    QCOMPARE(third->polarization(), 0);
-    QCOMPARE(settings->transponders().at(1)->polarization(), 1);
-    QCOMPARE(third->transportStreamId(), 1001);
-    QCOMPARE(third->networkId(), 1002);
-    QCOMPARE(third->originalNetworkId(), 1003);
-    QCOMPARE(third->frequency(), 11002);
-    QCOMPARE(third->symbolRate(), 27500);
+    QCOMPARE(transponders.at(1)->satellite(), nullptr);
+    QCOMPARE((QList<int> { transponders.at(0)->polarization(), transponders.at(1)->polarization(),
+                 third->polarization(), third->transportStreamId(), third->networkId(),
+                 third->originalNetworkId(), third->frequency(), third->symbolRate() }),
+        (QList<int> { 0, 1, 0, 1001, 1002, 1003, 11002, 27500 }));
 
-    QCOMPARE(settings->mainChannelList().count(), 3);
-    Channel *channel = settings->mainChannelList().at(2);
+    const ChannelList &channels = settings->mainChannelList();
+    QCOMPARE(channels.count(), 3);
+    Channel *channel = channels.at(2);
     QCOMPARE(channel->name(), QStringLiteral("ChanC"));
-    QCOMPARE(channel->serviceId(), 102);
     QCOMPARE(channel->provider()->name(), QStringLiteral("ARD"));
     QCOMPARE(channel->transponder(), third);
-    QCOMPARE(channel->videoPid(), 511);
-    QCOMPARE(channel->audioPid(), 512);
-    QCOMPARE(channel->pcrPid(), 513);
-    QCOMPARE(channel->pmtPid(), m.pmtPidOffset >= 0 ? 514 : 0);
+    QCOMPARE((QList<int> { channel->serviceId(), channel->videoPid(), channel->audioPid(), channel->pcrPid(),
+                 channel->pmtPid(), channels.at(0)->isTv(), channels.at(1)->isTv(), channel->isTv() }),
+        (QList<int> { 102, 511, 512, 513, m.pmtPidOffset >= 0 ? 514 : 0, 1, 1, 0 }));
     QCOMPARE(channel->flags(), (QSet<int> { 1, 32 }));
-    QVERIFY(!channel->isTv());
-    QVERIFY(settings->mainChannelList().at(0)->isTv());
-    QVERIFY(settings->mainChannelList().at(1)->isTv());
+    QCOMPARE(channels.at(0)->flags(), (QSet<int> { 1, 2 }));
+    QCOMPARE(channels.at(1)->provider(), nullptr);
+    QCOMPARE(channels.at(1)->transponder(), nullptr);
 
-    // Writing back puts the diseqc11 code as a word with a zero high byte.
-    const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(saved.size(), m.fileSize);
-    QCOMPARE(wordIn(saved, m.satellite(1) + 32), 0x0016);
-    QCOMPARE(wordIn(saved, m.channel(2) + m.flagsOffset), 0x0021);
-    QCOMPARE(wordIn(saved, m.channel(2) + 2), 0);
-    QCOMPARE(wordIn(saved, m.channel(2) + 4), 2);
-}
-
-void TestSettingsKelmora::unknownCodesReadAsZeroAndFlagsAboveBit5AreDropped()
-{
-    QFETCH(const TestModel *, model);
-    const TestModel &m = *model;
-    TestImage image = smallImage(m);
-    image.setByte(m.satellite(0) + 26, 9);
-    image.setByte(m.satellite(0) + 27, 3);
-    image.setByte(m.satellite(0) + 28, 2);
-    image.setByte(m.satellite(0) + 32, 0x0A);
-    image.setByte(m.transponder(0) + 2, 2);
-    image.setWord(m.channel(0) + m.flagsOffset, 0xFFC3);
-
-    auto settings = loadBytes(image.bytes());
-    QVERIFY(settings);
-    Satellite *astra = settings->satellites().at(0);
-    QCOMPARE(astra->diseqc(), 0);
-    QCOMPARE(astra->tone(), 0);
-    QVERIFY(!astra->diseqc12());
-    QCOMPARE(astra->diseqc11(), 0);
-    QCOMPARE(settings->transponders().at(0)->polarization(), 0);
-    QCOMPARE(settings->mainChannelList().at(0)->flags(), (QSet<int> { 1, 2 }));
-
-    // Values outside the tables are written as 0.
+    // Values outside the tables are written as 0, missing references as all ones.
     astra->setDiseqc(42);
     astra->setTone(-1);
     astra->setDiseqc11(0x0B);
-    settings->transponders().at(0)->setPolarization(7);
-    settings->mainChannelList().at(0)->setFlag(64, true);
+    transponders.at(0)->setPolarization(7);
+    channels.at(0)->setFlag(64, true);
     const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(saved.at(m.satellite(0) + 26), '\0');
-    QCOMPARE(saved.at(m.satellite(0) + 27), '\0');
-    QCOMPARE(wordIn(saved, m.satellite(0) + 32), 0);
-    QCOMPARE(saved.at(m.transponder(0) + 2), '\0');
-    QCOMPARE(wordIn(saved, m.channel(0) + m.flagsOffset), 0x0003);
+    QCOMPARE(saved.size(), m.fileSize);
+    QCOMPARE((QList<int> { wordIn(saved, m.satellite(1) + 32), wordIn(saved, m.channel(2) + m.flagsOffset),
+                 wordIn(saved, m.channel(2) + 2), wordIn(saved, m.channel(2) + 4) }),
+        (QList<int> { 0x0016, 0x0021, 0, 2 }));
+    QCOMPARE((QList<int> { wordIn(saved, m.satellite(0) + 26), wordIn(saved, m.satellite(0) + 32),
+                 saved.at(m.transponder(0) + 2), wordIn(saved, m.channel(0) + m.flagsOffset) }),
+        (QList<int> { 0, 0, 0, 0x0003 }));
+    QCOMPARE((QList<int> { quint8(saved.at(m.transponder(1))), wordIn(saved, m.channel(1) + 2),
+                 wordIn(saved, m.channel(1) + 4) }),
+        (QList<int> { 0xFF, 0xFFFF, 0xFFFF }));
+    auto reloaded = loadBytes(saved);
+    QVERIFY(reloaded);
+    QCOMPARE(reloaded->mainChannelList().at(1)->provider(), nullptr);
+    QCOMPARE(reloaded->transponders().at(1)->satellite(), nullptr);
 }
 
 void TestSettingsKelmora::canonicalFileIsSavedByteForByte()
@@ -269,33 +276,6 @@ void TestSettingsKelmora::countsBeyondCapacityAreClipped()
     QCOMPARE(wordIn(saved, m.providerCount), 1);
 }
 
-void TestSettingsKelmora::danglingReferencesGiveNoObject()
-{
-    QFETCH(const TestModel *, model);
-    const TestModel &m = *model;
-    TestImage image = smallImage(m);
-    image.setByte(m.transponder(2), 2); // only two satellites
-    image.setWord(m.channel(1) + 2, 2); // only two providers
-    image.setWord(m.channel(1) + 4, 0xFFFF);
-
-    auto settings = loadBytes(image.bytes());
-    QVERIFY(settings);
-    QCOMPARE(settings->transponders().at(2)->satellite(), nullptr);
-    Channel *channel = settings->mainChannelList().at(1);
-    QCOMPARE(channel->provider(), nullptr);
-    QCOMPARE(channel->transponder(), nullptr);
-
-    const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(quint8(saved.at(m.transponder(2))), 0xFF);
-    QCOMPARE(wordIn(saved, m.channel(1) + 2), 0xFFFF);
-    QCOMPARE(wordIn(saved, m.channel(1) + 4), 0xFFFF);
-    // And the written markers load as no reference again.
-    auto reloaded = loadBytes(saved);
-    QVERIFY(reloaded);
-    QCOMPARE(reloaded->mainChannelList().at(1)->provider(), nullptr);
-    QCOMPARE(reloaded->transponders().at(2)->satellite(), nullptr);
-}
-
 void TestSettingsKelmora::favoriteGroupEntriesAreCheckedAndWrittenTvFirst()
 {
     QFETCH(const TestModel *, model);
@@ -334,7 +314,6 @@ void TestSettingsKelmora::referencesFollowDeletions()
     QFETCH(const TestModel *, model);
     const TestModel &m = *model;
     TestImage image = smallImage(m);
-    image.setWord(m.channelCount, 3);
     // Channel 2 sits on transponder 2 of satellite 1; group 0 holds channel 2.
     image.setWord(m.favorite(0) + 16, 2);
     image.setWord(m.favorite(0) + 818, 1);
@@ -352,18 +331,15 @@ void TestSettingsKelmora::referencesFollowDeletions()
     QCOMPARE(settings->mainChannelList().at(0), survivor);
 
     const QByteArray saved = saveBytes(settings.get());
-    QCOMPARE(wordIn(saved, m.satelliteCount), 1);
-    QCOMPARE(wordIn(saved, m.transponderCount), 1);
-    QCOMPARE(wordIn(saved, m.channelCount), 1);
-    QCOMPARE(wordIn(saved, m.tvCount), 0);
-    QCOMPARE(quint8(saved.at(m.transponder(0))), 0);
-    QCOMPARE(wordIn(saved, m.satellite(0)), 0);
-    QCOMPARE(wordIn(saved, m.satellite(0) + 20), 1);
-    QCOMPARE(saved.at(m.satellite(0) + 30), '\0');
+    // The counts, the moved satellite's rewritten record, and the references
+    // of the transponder, the channel and the group.
+    QCOMPARE((QList<int> { wordIn(saved, m.satelliteCount), wordIn(saved, m.transponderCount),
+                 wordIn(saved, m.channelCount), wordIn(saved, m.tvCount), wordIn(saved, m.satellite(0)),
+                 wordIn(saved, m.satellite(0) + 20), saved.at(m.satellite(0) + 30),
+                 saved.at(m.transponder(0)), wordIn(saved, m.channel(0) + 4),
+                 wordIn(saved, m.favorite(0) + 16), wordIn(saved, m.favorite(0) + 818) }),
+        (QList<int> { 1, 1, 1, 0, 0, 1, 0, 0, 0, 0, 1 }));
     QCOMPARE(saved.mid(m.satellite(1), 36), QByteArray(36, '\0'));
-    QCOMPARE(wordIn(saved, m.channel(0) + 4), 0);
-    QCOMPARE(wordIn(saved, m.favorite(0) + 16), 0);
-    QCOMPARE(wordIn(saved, m.favorite(0) + 818), 1);
     QCOMPARE(saved.mid(m.transponder(1), 16), QByteArray(16, '\0'));
     QCOMPARE(saved.mid(m.channel(1), 32), QByteArray(32, '\0'));
 }
