@@ -12,6 +12,11 @@
 class BenchReporter : public benchmark::ConsoleReporter
 {
 public:
+    // Plain text: the summary goes to logs and READMEs.
+    BenchReporter()
+        : ConsoleReporter(OO_Tabular)
+    { }
+
     void ReportRuns(const std::vector<Run> &runs) override;
     void printSummary() const;
 
