@@ -1,24 +1,18 @@
 #include "channel.h"
-#include "editablemimedata.h"
 #include "editabletreewidget.h"
 #include "favoritegroup.h"
-#include "modaldriver.h"
 #include "provider.h"
 #include "rooteditable.h"
 #include "satellite.h"
 #include "testsettings.h"
 #include "transponder.h"
+#include "uitest.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QDropEvent>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
-#include <memory>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,142 +24,121 @@ QStringList childTexts(const QTreeWidgetItem *item)
     return texts;
 }
 
-QStringList actionTexts(const QList<QAction *> &actions)
+template<typename T> T *named(const char *name)
 {
-    QStringList texts;
-    for (const QAction *action : actions)
-        texts.append(action->text());
-    return texts;
+    auto *object = new T;
+    object->setName(QString::fromUtf8(name));
+    return object;
 }
 
-// A store with two satellites, transponders out of text order, two
-// providers, two favourite groups and three channels.
+// A tree on a store with two satellites, transponders out of text order,
+// two providers, two favourite groups and three channels, the first of
+// them in the group News.
 struct Fixture
 {
     TestSettings settings;
-    Satellite *astra = new Satellite;
-    Satellite *hotbird = new Satellite;
+    Satellite *astra = named<Satellite>("Astra");
+    Satellite *hotbird = named<Satellite>("Hotbird");
     Transponder *high = new Transponder;
     Transponder *low = new Transponder;
     Transponder *onHotbird = new Transponder;
-    Provider *orf = new Provider;
-    Provider *rai = new Provider;
-    FavoriteGroup *news = new FavoriteGroup;
-    FavoriteGroup *music = new FavoriteGroup;
+    Provider *orf = named<Provider>("ORF");
+    Provider *rai = named<Provider>("RAI");
+    FavoriteGroup *news = named<FavoriteGroup>("News");
     Channel *one = new Channel;
     Channel *two = new Channel;
     Channel *three = new Channel;
+    EditableTreeWidget tree;
 
     Fixture()
     {
-        astra->setName(QStringLiteral("Astra"));
-        hotbird->setName(QStringLiteral("Hotbird"));
         settings.addSatellite(astra);
         settings.addSatellite(hotbird);
-        high->setSatellite(astra);
-        high->setFrequency(11700);
-        low->setSatellite(astra);
-        low->setFrequency(9750);
-        onHotbird->setSatellite(hotbird);
-        settings.addTransponder(low);
-        settings.addTransponder(high);
-        settings.addTransponder(onHotbird);
-        orf->setName(QStringLiteral("ORF"));
-        rai->setName(QStringLiteral("RAI"));
+        for (auto [transponder, satellite, frequency] : { std::tuple(low, astra, 9750),
+                 std::tuple(high, astra, 11700), std::tuple(onHotbird, hotbird, 12000) }) {
+            transponder->setSatellite(satellite);
+            transponder->setFrequency(quint16(frequency));
+            settings.addTransponder(transponder);
+        }
         settings.addProvider(orf);
         settings.addProvider(rai);
-        news->setName(QStringLiteral("News"));
-        music->setName(QStringLiteral("Music"));
         settings.addFavoriteGroup(news);
-        settings.addFavoriteGroup(music);
+        settings.addFavoriteGroup(named<FavoriteGroup>("Music"));
         for (Channel *channel : { one, two, three }) {
             channel->setTransponder(high);
             settings.addChannel(nullptr, channel);
         }
         settings.addChannel(news, one);
+        tree.resize(300, 600);
+        tree.setSettings(&settings);
     }
-};
 
-class TreeTestCase : public QObject
-{
-    Q_OBJECT
-
-protected:
-    // Sends a drag move and, when it was accepted, the drop, at the centre
-    // of the target item; returns whether the drop was accepted.
-    bool dragAndDrop(EditableTreeWidget &tree, QMimeData *data, QTreeWidgetItem *target)
+    // The objects of a space-separated list of names.
+    QList<Editable *> objects(const char *names)
     {
-        if (!tree.isVisible()) {
-            tree.resize(300, 600);
-            tree.expandAll();
-            tree.show();
-            if (!QTest::qWaitForWindowExposed(&tree))
-                return false;
-        }
-        const QPoint pos = tree.visualItemRect(target).center();
-        QDragEnterEvent enter(pos, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(tree.viewport(), &enter);
-        QDragMoveEvent move(pos, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(tree.viewport(), &move);
-        if (!move.isAccepted())
-            return false;
-        QDropEvent drop(QPointF(pos), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(tree.viewport(), &drop);
-        return drop.isAccepted();
+        const QHash<QString, Editable *> all { { u"satellitesRoot"_s, settings.satellitesRoot() },
+            { u"providersRoot"_s, settings.providersRoot() },
+            { u"favoritesRoot"_s, settings.favoritesRoot() }, { u"astra"_s, astra },
+            { u"hotbird"_s, hotbird }, { u"low"_s, low }, { u"onHotbird"_s, onHotbird }, { u"orf"_s, orf },
+            { u"rai"_s, rai }, { u"news"_s, news }, { u"two"_s, two }, { u"three"_s, three } };
+        QList<Editable *> found;
+        for (const QString &name : words(names))
+            found.append(all.value(name));
+        return found;
     }
-
-    std::unique_ptr<EditableMimeData> payload(const QList<Editable *> &editables)
-    {
-        auto data = std::make_unique<EditableMimeData>();
-        data->setEditables(editables);
-        return data;
-    }
-
-    void select(EditableTreeWidget &tree, const QList<Editable *> &editables)
+    void select(const QList<Editable *> &editables)
     {
         tree.clearSelection();
         for (Editable *editable : editables)
             tree.itemOf(editable)->setSelected(true);
     }
+    // Drops onto the centre of the target's item, in a shown, expanded tree.
+    bool drop(const QMimeData *data, Editable *target)
+    {
+        tree.expandAll();
+        tree.show();
+        return QTest::qWaitForWindowExposed(&tree)
+            && dragAndDropData(&tree, data, tree.visualItemRect(tree.itemOf(target)).center());
+    }
+    bool drop(const QList<Editable *> &objects, Editable *target)
+    {
+        EditableMimeData payload;
+        payload.setEditables(objects);
+        return drop(&payload, target);
+    }
 };
 
 } // namespace
 
-class TestEditableTreeWidget : public TreeTestCase
+class TestEditableTreeWidget : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { qRegisterMetaType<Editable *>(); }
     void cleanup() { cancelPendingModalDrivers(); }
-    void withoutStoreOnlyEmptyRootsAndNoCreate();
+    void withoutStoreNothingIsOfferedOrCreated();
     void shapeFollowsStoreWithTranspondersInTextOrder();
     void contextMenuOffersWhatTheSelectionAllows_data();
     void contextMenuOffersWhatTheSelectionAllows();
     void rebuildSelectsSatellitesAndStaysSilent();
-    void editedTransponderIsPlacedAnewAtOnce();
     void dropsGoThroughTheStore_data();
     void dropsGoThroughTheStore();
     void staleOrForeignPayloadIsRefused();
-    void overfullFavouriteGroupIsRefusedWithTheLimit();
-    void creationBeyondCapacityIsRefusedWithTheLimit();
-    void cancelledCreateAddsNothing();
+    void beyondCapacityIsRefusedWithTheLimit();
+    void createRunsTheDialogAndStartsOnSelectedSatellite();
     void deleteKeyRemovesSelectedObjects();
 };
 
-void TestEditableTreeWidget::withoutStoreOnlyEmptyRootsAndNoCreate()
+void TestEditableTreeWidget::withoutStoreNothingIsOfferedOrCreated()
 {
     EditableTreeWidget tree;
-    QCOMPARE(tree.headerItem()->text(0), QStringLiteral("Objects"));
-    QCOMPARE(tree.topLevelItemCount(), 3);
-    QCOMPARE(tree.topLevelItem(1)->text(0), QStringLiteral("Providers"));
-    QCOMPARE(tree.selectionMode(), QAbstractItemView::ExtendedSelection);
     for (QTreeWidgetItem *root : { tree.satellitesItem(), tree.providersItem() }) {
-        select(tree, {});
+        tree.clearSelection();
         root->setSelected(true);
         QVERIFY(tree.contextMenuActions().isEmpty());
     }
-    // The create slots must not reach for a store that is not there.
+    // The slots must not reach for a store that is not there.
     tree.createSatellite();
     tree.createTransponder();
     tree.createProvider();
@@ -178,289 +151,189 @@ void TestEditableTreeWidget::shapeFollowsStoreWithTranspondersInTextOrder()
     Fixture f;
     auto *orphan = new Transponder;
     f.settings.addTransponder(orphan);
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-
-    QCOMPARE(childTexts(tree.satellitesItem()),
-        QStringList({ QStringLiteral("Astra"), QStringLiteral("Hotbird") }));
+    QCOMPARE(childTexts(f.tree.satellitesItem()), words("Astra Hotbird"));
     // Text order: a four-digit frequency sorts after five digits starting with 1.
-    QCOMPARE(childTexts(tree.itemOf(f.astra)),
-        QStringList({ QStringLiteral("11700 H"), QStringLiteral("9750 H") }));
-    QCOMPARE(childTexts(tree.itemOf(f.hotbird)), QStringList({ QStringLiteral("12000 H") }));
-    QCOMPARE(childTexts(tree.providersItem()), QStringList({ QStringLiteral("ORF"), QStringLiteral("RAI") }));
-    QCOMPARE(
-        childTexts(tree.favoritesItem()), QStringList({ QStringLiteral("News"), QStringLiteral("Music") }));
-    QCOMPARE(tree.itemOf(orphan), nullptr);
+    QCOMPARE(childTexts(f.tree.itemOf(f.astra)), QStringList({ u"11700 H"_s, u"9750 H"_s }));
+    QCOMPARE(childTexts(f.tree.providersItem()), words("ORF RAI"));
+    QCOMPARE(childTexts(f.tree.favoritesItem()), words("News Music"));
+    QCOMPARE(f.tree.itemOf(orphan), nullptr);
+    f.orf->setName(u"ORF 2"_s);
+    QCOMPARE(f.tree.itemOf(f.orf)->text(0), u"ORF 2"_s);
 
-    f.orf->setName(QStringLiteral("ORF 2"));
-    QCOMPARE(tree.itemOf(f.orf)->text(0), QStringLiteral("ORF 2"));
+    // An edited transponder moves to its new place at once.
+    f.low->setSatellite(f.hotbird);
+    QCOMPARE(childTexts(f.tree.itemOf(f.astra)), QStringList { u"11700 H"_s });
+    QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)), QStringList({ u"12000 H"_s, u"9750 H"_s }));
+    f.low->setFrequency(10700);
+    QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)), QStringList({ u"10700 H"_s, u"12000 H"_s }));
+    // Losing its satellite takes it out of the tree until it has one again.
+    f.low->setSatellite(nullptr);
+    QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)), QStringList { u"12000 H"_s });
+    f.low->setSatellite(f.astra);
+    QCOMPARE(f.tree.itemOf(f.low)->parent(), f.tree.itemOf(f.astra));
 }
 
 void TestEditableTreeWidget::contextMenuOffersWhatTheSelectionAllows_data()
 {
-    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QByteArray>("selection");
     QTest::addColumn<QStringList>("entries");
-    QTest::addRow("Satellites root") << "satellitesRoot"
-                                     << QStringList { QStringLiteral("create satellite") };
-    QTest::addRow("Providers root") << "providersRoot" << QStringList { QStringLiteral("create provider") };
-    QTest::addRow("Favorites root") << "favoritesRoot" << QStringList { QStringLiteral("edit") };
-    QTest::addRow("satellite") << "satellite"
-                               << QStringList { QStringLiteral("edit"), QStringLiteral("create transponder"),
-                                      QStringLiteral("delete") };
-    QTest::addRow("transponder") << "transponder"
-                                 << QStringList { QStringLiteral("edit"), QStringLiteral("delete") };
-    QTest::addRow("provider") << "provider"
-                              << QStringList { QStringLiteral("edit"), QStringLiteral("delete") };
-    QTest::addRow("favourite group") << "group" << QStringList { QStringLiteral("edit") };
-    QTest::addRow("group and provider") << "group+provider" << QStringList { QStringLiteral("delete") };
-    QTest::addRow("nothing") << "" << QStringList();
+    const QString edit = u"edit"_s, del = u"delete"_s;
+    QTest::addRow("Satellites root") << "satellitesRoot"_ba << QStringList { u"create satellite"_s };
+    QTest::addRow("Providers root") << "providersRoot"_ba << QStringList { u"create provider"_s };
+    QTest::addRow("Favorites root") << "favoritesRoot"_ba << QStringList { edit };
+    QTest::addRow("satellite") << "astra"_ba << QStringList { edit, u"create transponder"_s, del };
+    QTest::addRow("transponder") << "low"_ba << QStringList { edit, del };
+    QTest::addRow("provider") << "orf"_ba << QStringList { edit, del };
+    QTest::addRow("favourite group") << "news"_ba << QStringList { edit };
+    QTest::addRow("group and provider") << "news orf"_ba << QStringList { del };
+    QTest::addRow("nothing") << QByteArray() << QStringList();
 }
 
 void TestEditableTreeWidget::contextMenuOffersWhatTheSelectionAllows()
 {
-    QFETCH(QString, selection);
+    QFETCH(QByteArray, selection);
     QFETCH(QStringList, entries);
     Fixture f;
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-    const QHash<QString, Editable *> objects {
-        { QStringLiteral("satellitesRoot"), f.settings.satellitesRoot() },
-        { QStringLiteral("providersRoot"), f.settings.providersRoot() },
-        { QStringLiteral("favoritesRoot"), f.settings.favoritesRoot() },
-        { QStringLiteral("satellite"), f.astra },
-        { QStringLiteral("transponder"), f.low },
-        { QStringLiteral("provider"), f.orf },
-        { QStringLiteral("group"), f.news },
-    };
-    QList<Editable *> selected;
-    const QStringList names = selection.split(u'+', Qt::SkipEmptyParts);
-    for (const QString &name : names)
-        selected.append(objects.value(name));
-    select(tree, selected);
-    QCOMPARE(actionTexts(tree.contextMenuActions()), entries);
+    f.select(f.objects(selection.constData()));
+    QStringList texts;
+    const QList<QAction *> actions = f.tree.contextMenuActions();
+    for (const QAction *action : actions)
+        texts.append(action->text());
+    QCOMPARE(texts, entries);
 }
 
 void TestEditableTreeWidget::rebuildSelectsSatellitesAndStaysSilent()
 {
     Fixture f;
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-    select(tree, { f.orf });
-    QSignalSpy spy(&tree, &EditableTreeWidget::editableSelectionChanged);
+    f.select({ f.orf });
+    QSignalSpy spy(&f.tree, &EditableTreeWidget::editableSelectionChanged);
     f.settings.addProvider(new Provider);
     QCOMPARE(spy.count(), 0);
-    QCOMPARE(tree.providersItem()->childCount(), 3);
-    QCOMPARE(tree.selectedEditables(), QList<Editable *> { f.settings.satellitesRoot() });
-}
-
-void TestEditableTreeWidget::editedTransponderIsPlacedAnewAtOnce()
-{
-    Fixture f;
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-
-    f.low->setSatellite(f.hotbird);
-    QCOMPARE(childTexts(tree.itemOf(f.astra)), QStringList { QStringLiteral("11700 H") });
-    QCOMPARE(childTexts(tree.itemOf(f.hotbird)),
-        QStringList({ QStringLiteral("12000 H"), QStringLiteral("9750 H") }));
-
-    f.low->setFrequency(10700);
-    QCOMPARE(childTexts(tree.itemOf(f.hotbird)),
-        QStringList({ QStringLiteral("10700 H"), QStringLiteral("12000 H") }));
-
-    // Losing its satellite takes it out of the tree until it has one again.
-    f.low->setSatellite(nullptr);
-    QCOMPARE(childTexts(tree.itemOf(f.hotbird)), QStringList { QStringLiteral("12000 H") });
-    f.low->setSatellite(f.astra);
-    QCOMPARE(tree.itemOf(f.low)->parent(), tree.itemOf(f.astra));
+    QCOMPARE(f.tree.providersItem()->childCount(), 3);
+    QCOMPARE(f.tree.selectedEditables(), QList<Editable *> { f.settings.satellitesRoot() });
 }
 
 void TestEditableTreeWidget::dropsGoThroughTheStore_data()
 {
-    QTest::addColumn<QString>("dragged");
-    QTest::addColumn<QString>("target");
+    QTest::addColumn<QByteArray>("dragged");
+    QTest::addColumn<QByteArray>("target");
     QTest::addColumn<bool>("accepted");
-    QTest::addRow("transponder onto satellite") << "low"
-                                                << "hotbird" << true;
-    QTest::addRow("transponder onto transponder") << "low"
-                                                  << "onHotbird" << false;
-    QTest::addRow("satellite onto satellite") << "astra"
-                                              << "hotbird" << false;
-    QTest::addRow("channel onto provider") << "two"
-                                           << "rai" << true;
-    QTest::addRow("channels onto group") << "two+three"
-                                         << "news" << true;
-    QTest::addRow("channel and transponder onto group") << "two+low"
-                                                        << "news" << false;
-    QTest::addRow("empty payload") << ""
-                                   << "news" << false;
+    QTest::addRow("transponder onto satellite") << "low"_ba
+                                                << "hotbird"_ba << true;
+    QTest::addRow("transponder onto transponder") << "low"_ba
+                                                  << "onHotbird"_ba << false;
+    QTest::addRow("satellite onto satellite") << "astra"_ba
+                                              << "hotbird"_ba << false;
+    QTest::addRow("channel onto provider") << "two"_ba
+                                           << "rai"_ba << true;
+    QTest::addRow("channels onto group") << "two three"_ba
+                                         << "news"_ba << true;
+    QTest::addRow("channel and transponder onto group") << "two low"_ba
+                                                        << "news"_ba << false;
+    QTest::addRow("empty payload") << QByteArray() << "news"_ba << false;
 }
 
 void TestEditableTreeWidget::dropsGoThroughTheStore()
 {
-    QFETCH(QString, dragged);
-    QFETCH(QString, target);
+    QFETCH(QByteArray, dragged);
+    QFETCH(QByteArray, target);
     QFETCH(bool, accepted);
     Fixture f;
-    EditableTreeWidget tree;
-    tree.resize(300, 600);
-    tree.setSettings(&f.settings);
-    tree.expandAll();
-    const QHash<QString, Editable *> objects {
-        { QStringLiteral("low"), f.low },
-        { QStringLiteral("hotbird"), f.hotbird },
-        { QStringLiteral("onHotbird"), f.onHotbird },
-        { QStringLiteral("astra"), f.astra },
-        { QStringLiteral("orf"), f.orf },
-        { QStringLiteral("rai"), f.rai },
-        { QStringLiteral("two"), f.two },
-        { QStringLiteral("three"), f.three },
-        { QStringLiteral("news"), f.news },
-        { QStringLiteral("satellitesRoot"), f.settings.satellitesRoot() },
-    };
-    QList<Editable *> editables;
-    const QStringList names = dragged.split(u'+', Qt::SkipEmptyParts);
-    for (const QString &name : names)
-        editables.append(objects.value(name));
-    auto data = payload(editables);
-    QCOMPARE(dragAndDrop(tree, data.get(), tree.itemOf(objects.value(target))), accepted);
-
-    if (target == QLatin1String("hotbird") && accepted)
-        QCOMPARE(tree.itemOf(f.low)->parent(), tree.itemOf(f.hotbird));
-    if (target == QLatin1String("rai"))
-        QCOMPARE(f.two->provider(), accepted ? f.rai : nullptr);
-    if (target == QLatin1String("news"))
-        QCOMPARE(f.settings.channelsOf(f.news).size(), accepted ? 3 : 1);
-    if (!accepted) {
-        QCOMPARE(f.low->satellite(), f.astra);
-        QCOMPARE(f.two->transponder(), f.high);
-    }
+    QCOMPARE(f.drop(f.objects(dragged.constData()), f.objects(target.constData()).first()), accepted);
+    const auto applied = [&](const char *onto) { return accepted && target == onto; };
+    QCOMPARE(f.tree.itemOf(f.low)->parent(), f.tree.itemOf(applied("hotbird") ? f.hotbird : f.astra));
+    QCOMPARE(f.two->provider(), applied("rai") ? f.rai : nullptr);
+    QCOMPARE(f.settings.channelsOf(f.news).size(), applied("news") ? 3 : 1);
+    QCOMPARE(f.two->transponder(), f.high);
 }
 
 void TestEditableTreeWidget::staleOrForeignPayloadIsRefused()
 {
     Fixture f;
-    EditableTreeWidget tree;
-    tree.resize(300, 600);
-    tree.setSettings(&f.settings);
-    tree.expandAll();
-
     // Another program's data that claims our type carries nothing.
     QMimeData foreign;
     foreign.setData(EditableMimeData::mimeType, QByteArrayLiteral("0x1234"));
-    QVERIFY(!dragAndDrop(tree, &foreign, tree.itemOf(f.rai)));
+    QVERIFY(!f.drop(&foreign, f.rai));
 
     // A payload that names a channel deleted since the drag began.
-    auto data = payload({ f.three });
+    EditableMimeData stale;
+    stale.setEditables({ f.three });
     f.settings.removeChannels(nullptr, { f.three });
-    QVERIFY(!dragAndDrop(tree, data.get(), tree.itemOf(f.rai)));
+    QVERIFY(!f.drop(&stale, f.rai));
 
     // Without an object under the cursor, the drop does nothing.
-    auto live = payload({ f.two });
-    QDropEvent drop(QPointF(5, tree.viewport()->height() - 2), Qt::MoveAction, live.get(), Qt::LeftButton,
-        Qt::NoModifier);
-    QApplication::sendEvent(tree.viewport(), &drop);
+    EditableMimeData live;
+    live.setEditables({ f.two });
+    QDropEvent drop(
+        QPointF(5, f.tree.viewport()->height() - 2), Qt::MoveAction, &live, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f.tree.viewport(), &drop);
     QVERIFY(!drop.isAccepted());
+    QCOMPARE(f.two->provider(), nullptr);
 }
 
-void TestEditableTreeWidget::overfullFavouriteGroupIsRefusedWithTheLimit()
-{
-    Fixture f;
-    SettingsCapacity capacity;
-    capacity.channelsPerGroup = 2;
-    f.settings.setCapacity(capacity);
-    EditableTreeWidget tree;
-    tree.resize(300, 600);
-    tree.setSettings(&f.settings);
-    tree.expandAll();
-
-    QString message;
-    onNextModal([&](QWidget *box) {
-        message = static_cast<QMessageBox *>(box)->text();
-        static_cast<QMessageBox *>(box)->accept();
-    });
-    auto tooMany = payload({ f.two, f.three });
-    QVERIFY(!dragAndDrop(tree, tooMany.get(), tree.itemOf(f.news)));
-    QVERIFY2(message.contains(QLatin1String("at most 2")), qPrintable(message));
-    QCOMPARE(f.settings.channelsOf(f.news).size(), 1);
-
-    // A channel the group already holds takes no room.
-    auto fits = payload({ f.one, f.two });
-    QVERIFY(dragAndDrop(tree, fits.get(), tree.itemOf(f.news)));
-    QCOMPARE(f.settings.channelsOf(f.news), QList<Channel *>({ f.one, f.two }));
-}
-
-void TestEditableTreeWidget::creationBeyondCapacityIsRefusedWithTheLimit()
+void TestEditableTreeWidget::beyondCapacityIsRefusedWithTheLimit()
 {
     Fixture f;
     SettingsCapacity capacity;
     capacity.satellites = 2;
     capacity.transponders = 3;
     capacity.providers = 2;
+    capacity.channelsPerGroup = 2;
     f.settings.setCapacity(capacity);
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-    select(tree, { f.astra });
-
-    const QList<std::pair<void (EditableTreeWidget::*)(), QString>> cases {
-        { &EditableTreeWidget::createSatellite, QStringLiteral("at most 2 satellites") },
-        { &EditableTreeWidget::createTransponder, QStringLiteral("at most 3 transponders") },
-        { &EditableTreeWidget::createProvider, QStringLiteral("at most 2 providers") },
+    f.select({ f.astra });
+    const QList<std::pair<void (EditableTreeWidget::*)(), QString>> creations {
+        { &EditableTreeWidget::createSatellite, u"at most 2 satellites"_s },
+        { &EditableTreeWidget::createTransponder, u"at most 3 transponders"_s },
+        { &EditableTreeWidget::createProvider, u"at most 2 providers"_s },
     };
-    for (const auto &[create, expected] : cases) {
-        QString message;
-        onNextModal([&message](QWidget *box) {
-            message = static_cast<QMessageBox *>(box)->text();
-            static_cast<QMessageBox *>(box)->accept();
-        });
-        (tree.*create)();
+    QString message;
+    for (const auto &[create, expected] : creations) {
+        answerNextMessage(&message);
+        (f.tree.*create)();
         QVERIFY2(message.contains(expected), qPrintable(message));
     }
-    QCOMPARE(f.settings.satellites().size(), 2);
-    QCOMPARE(f.settings.transponders().size(), 3);
+    QCOMPARE(f.settings.satellites().size() + f.settings.transponders().size(), 5);
     QCOMPARE(f.settings.providers().size(), 2);
+
+    answerNextMessage(&message);
+    QVERIFY(!f.drop({ f.two, f.three }, f.news));
+    QVERIFY2(message.contains(QLatin1String("at most 2")), qPrintable(message));
+    QCOMPARE(f.settings.channelsOf(f.news).size(), 1);
+    // A channel the group already holds takes no room.
+    QVERIFY(f.drop({ f.one, f.two }, f.news));
+    QCOMPARE(f.settings.channelsOf(f.news), QList<Channel *>({ f.one, f.two }));
 }
 
-void TestEditableTreeWidget::cancelledCreateAddsNothing()
+void TestEditableTreeWidget::createRunsTheDialogAndStartsOnSelectedSatellite()
 {
     Fixture f;
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-    select(tree, { f.hotbird });
-
-    onNextModal([](QWidget *dialog) {
-        child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Cancel)->click();
-    });
-    tree.createProvider();
+    f.select({ f.hotbird });
+    onNextModal([](QWidget *dialog) { press(dialog, QDialogButtonBox::Cancel); });
+    f.tree.createProvider();
     QCOMPARE(f.settings.providers().size(), 2);
 
-    // An accepted transponder starts on the selected satellite.
     QString shownSatellite;
     onNextModal([&shownSatellite](QWidget *dialog) {
         shownSatellite = child<QComboBox>(dialog, "satelliteComboBox")->currentText();
-        child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+        press(dialog, QDialogButtonBox::Ok);
     });
-    tree.createTransponder();
-    QCOMPARE(shownSatellite, QStringLiteral("Hotbird"));
+    f.tree.createTransponder();
+    QCOMPARE(shownSatellite, u"Hotbird"_s);
     QCOMPARE(f.settings.transponders().size(), 4);
-    QCOMPARE(tree.itemOf(f.hotbird)->childCount(), 2);
+    QCOMPARE(f.tree.itemOf(f.hotbird)->childCount(), 2);
 }
 
 void TestEditableTreeWidget::deleteKeyRemovesSelectedObjects()
 {
     Fixture f;
-    EditableTreeWidget tree;
-    tree.setSettings(&f.settings);
-    select(tree, { f.astra, f.news });
-    QTest::keyClick(&tree, Qt::Key_Delete);
+    f.select({ f.astra, f.news });
+    QTest::keyClick(&f.tree, Qt::Key_Delete);
     // The satellite goes with its transponders and their channels; the
     // favourite group stays.
-    QCOMPARE(f.settings.satellites(), QList<Satellite *> { f.hotbird });
     QCOMPARE(f.settings.transponders(), QList<Transponder *> { f.onHotbird });
     QVERIFY(f.settings.channels().isEmpty());
-    QCOMPARE(
-        childTexts(tree.favoritesItem()), QStringList({ QStringLiteral("News"), QStringLiteral("Music") }));
-    QCOMPARE(childTexts(tree.satellitesItem()), QStringList { QStringLiteral("Hotbird") });
+    QCOMPARE(childTexts(f.tree.satellitesItem()), words("Hotbird"));
+    QCOMPARE(childTexts(f.tree.favoritesItem()), words("News Music"));
 }
 
 QTEST_MAIN(TestEditableTreeWidget)

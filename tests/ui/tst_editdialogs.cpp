@@ -1,32 +1,20 @@
 #include "channel.h"
 #include "editdialog.h"
 #include "favoritegroup.h"
-#include "modaldriver.h"
 #include "provider.h"
 #include "rooteditable.h"
 #include "satellite.h"
 #include "testsettings.h"
 #include "transponder.h"
+#include "uitest.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
-using EditFunction = std::function<bool(QWidget *)>;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-void press(QWidget *dialog, QDialogButtonBox::StandardButton which)
-{
-    child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
-}
 
 void retype(QWidget *dialog, const char *field, const QString &text)
 {
@@ -36,6 +24,37 @@ void retype(QWidget *dialog, const char *field, const QString &text)
     QTest::keyClicks(lineEdit, text);
 }
 
+QComboBox *comboBox(QWidget *dialog, const char *name)
+{
+    return child<QComboBox>(dialog, name);
+}
+
+// One object of each kind that has a dialog, in a store with one satellite
+// that the transponder sits on.
+struct Objects
+{
+    TestSettings settings;
+    Satellite *held = new Satellite;
+    Satellite satellite;
+    Transponder transponder;
+    Channel channel;
+    Provider provider;
+    FavoriteGroup group;
+
+    Objects()
+    {
+        settings.addSatellite(held);
+        transponder.setSatellite(held);
+    }
+    Editable *byKind(const QByteArray &kind)
+    {
+        const QHash<QByteArray, Editable *> kinds { { "satellite", &satellite },
+            { "transponder", &transponder }, { "channel", &channel }, { "provider", &provider },
+            { "group", &group } };
+        return kinds.value(kind);
+    }
+};
+
 } // namespace
 
 class TestEditDialogs : public QObject
@@ -44,196 +63,137 @@ class TestEditDialogs : public QObject
 
 private slots:
     void cleanup() { cancelPendingModalDrivers(); }
-    void satelliteFormShowsItsFieldsAndCodes();
     void satelliteCodesMapByTableNotByIndex_data();
     void satelliteCodesMapByTableNotByIndex();
     void typingBeyondLimitsIsRefused_data();
     void typingBeyondLimitsIsRefused();
     void okWritesEveryFieldEvenUnchanged_data();
     void okWritesEveryFieldEvenUnchanged();
-    void transponderWithoutSatelliteCannotBeAccepted();
-    void transponderSatelliteIsChosenByPosition();
-    void channelDialogShowsStoreListsInOrder();
-    void channelWithoutChoiceKeepsItsReferences();
-    void channelWriteBack();
-    void namedDialogsWriteTheName();
-    void rootsHaveNoDialog();
-
-private:
-    TestSettings m_settings;
+    void transponderNeedsSatelliteChosenByPosition();
+    void channelKeepsReferencesNotChosenAndWritesBack();
 };
-
-void TestEditDialogs::satelliteFormShowsItsFieldsAndCodes()
-{
-    Satellite satellite;
-    satellite.setName(QStringLiteral("Astra"));
-    satellite.setDiseqc(5);
-    satellite.setTone(2);
-    satellite.setDiseqc12(true);
-    satellite.setDiseqc12Position(42);
-    bool checked = false;
-    onNextModal([&](QWidget *dialog) {
-        checked = true;
-        QCOMPARE(dialog->objectName(), QStringLiteral("satelliteDialog"));
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Satellite"));
-        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-        QCOMPARE(child<QLabel>(dialog, "label_9")->text(), QStringLiteral("DiSEqC 1.2"));
-        QCOMPARE(child<QLabel>(dialog, "label_8")->text(), QStringLiteral("Tone 22kHz"));
-        QCOMPARE(child<QLineEdit>(dialog, "positionLineEdit")->text(), QStringLiteral("9999"));
-        QCOMPARE(child<QLineEdit>(dialog, "nameLineEdit")->text(), QStringLiteral("Astra"));
-        QCOMPARE(child<QLineEdit>(dialog, "lowLofLineEdit")->text(), QStringLiteral("9750"));
-        QCOMPARE(child<QLineEdit>(dialog, "highLofLineEdit")->text(), QStringLiteral("10600"));
-        QCOMPARE(child<QComboBox>(dialog, "diseqcComboBox")->currentText(), QStringLiteral("TONE BURST A"));
-        QCOMPARE(child<QComboBox>(dialog, "toneComboBox")->currentText(), QStringLiteral("OFF"));
-        QVERIFY(child<QCheckBox>(dialog, "diseqc12CheckBox")->isChecked());
-        QCOMPARE(child<QLineEdit>(dialog, "diseqc12PositionLineEdit")->text(), QStringLiteral("42"));
-        QCOMPARE(child<QComboBox>(dialog, "diseqc11ComboBox")->count(), 17);
-        press(dialog, QDialogButtonBox::Cancel);
-    });
-    QVERIFY(!editSatellite(nullptr, &satellite, &m_settings));
-    QVERIFY(checked);
-}
 
 void TestEditDialogs::satelliteCodesMapByTableNotByIndex_data()
 {
+    QTest::addColumn<QByteArray>("box");
     QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<int>("written");
-    QTest::addRow("port 10 is code 16") << 16 << QStringLiteral("10") << QString() << 16;
-    QTest::addRow("choosing port 16 stores 22") << 0 << QStringLiteral("OFF") << QStringLiteral("16") << 22;
-    QTest::addRow("port 9 is code 9") << 9 << QStringLiteral("9") << QString() << 9;
-    QTest::addRow("unknown code shows nothing, becomes 0") << 12 << QString() << QString() << 0;
+    const QByteArray port = "diseqc11ComboBox";
+    QTest::addRow("port 10 is code 16") << port << 16 << u"10"_s << QString() << 16;
+    QTest::addRow("choosing port 16 stores 22") << port << 0 << u"OFF"_s << u"16"_s << 22;
+    QTest::addRow("port 9 is code 9") << port << 9 << u"9"_s << QString() << 9;
+    QTest::addRow("unknown code shows nothing, becomes 0") << port << 12 << QString() << QString() << 0;
+    QTest::addRow("DiSEqC 5 is tone burst A") << "diseqcComboBox"_ba << 5 << u"TONE BURST A"_s << u"B"_s << 2;
+    QTest::addRow("tone 2 is off") << "toneComboBox"_ba << 2 << u"OFF"_s << u"AUTO"_s << 0;
 }
 
 void TestEditDialogs::satelliteCodesMapByTableNotByIndex()
 {
+    QFETCH(QByteArray, box);
     QFETCH(int, stored);
     QFETCH(QString, shown);
     QFETCH(QString, chosen);
     QFETCH(int, written);
-    Satellite satellite;
-    satellite.setDiseqc11(stored);
+    using Field = std::pair<void (Satellite::*)(int), int (Satellite::*)() const>;
+    const QHash<QByteArray, Field> fields { { "diseqc11ComboBox",
+                                                { &Satellite::setDiseqc11, &Satellite::diseqc11 } },
+        { "diseqcComboBox", { &Satellite::setDiseqc, &Satellite::diseqc } },
+        { "toneComboBox", { &Satellite::setTone, &Satellite::tone } } };
+    const auto [set, get] = fields.value(box);
+    Objects objects;
+    (objects.satellite.*set)(stored);
     onNextModal([&](QWidget *dialog) {
-        auto *comboBox = child<QComboBox>(dialog, "diseqc11ComboBox");
-        QCOMPARE(comboBox->currentText(), shown);
+        QComboBox *codes = comboBox(dialog, box.constData());
+        QCOMPARE(codes->currentText(), shown);
         if (!chosen.isEmpty())
-            comboBox->setCurrentIndex(comboBox->findText(chosen));
+            codes->setCurrentIndex(codes->findText(chosen));
         press(dialog, QDialogButtonBox::Ok);
     });
-    QVERIFY(editSatellite(nullptr, &satellite, &m_settings));
-    QCOMPARE(satellite.diseqc11(), written);
+    QVERIFY(editSatellite(nullptr, &objects.satellite, &objects.settings));
+    QCOMPARE((objects.satellite.*get)(), written);
 }
 
 void TestEditDialogs::typingBeyondLimitsIsRefused_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<QByteArray>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    const QString s = QStringLiteral("satellite"), t = QStringLiteral("transponder"),
-                  c = QStringLiteral("channel");
-    QTest::addRow("low LOF above 20000") << s << "lowLofLineEdit"
-                                         << "20001"
-                                         << "2000";
-    QTest::addRow("DiSEqC 1.2 position above 60") << s << "diseqc12PositionLineEdit"
-                                                  << "61"
-                                                  << "6";
-    QTest::addRow("name of 17 characters") << s << "nameLineEdit"
-                                           << "ABCDEFGHIJKLMNOPQ"
-                                           << "ABCDEFGHIJKLMNOP";
-    QTest::addRow("frequency above 13000") << t << "frequencyLineEdit"
-                                           << "13001"
-                                           << "1300";
-    QTest::addRow("network id above 65535") << t << "networkIdLineEdit"
-                                            << "65536"
-                                            << "6553";
-    QTest::addRow("letters in a number") << t << "transportStreamIdLineEdit"
-                                         << "12a3"
-                                         << "123";
-    QTest::addRow("PID above 8191") << c << "videoPidLineEdit"
-                                    << "8192"
-                                    << "819";
+    const QByteArray s = "satellite", t = "transponder";
+    QTest::addRow("low LOF above 20000") << s << "lowLofLineEdit"_ba << u"20001"_s << u"2000"_s;
+    QTest::addRow("DiSEqC 1.2 position above 60") << s << "diseqc12PositionLineEdit"_ba << u"61"_s << u"6"_s;
+    QTest::addRow("name of 17 characters")
+        << s << "nameLineEdit"_ba << u"ABCDEFGHIJKLMNOPQ"_s << u"ABCDEFGHIJKLMNOP"_s;
+    QTest::addRow("frequency above 13000") << t << "frequencyLineEdit"_ba << u"13001"_s << u"1300"_s;
+    QTest::addRow("network id above 65535") << t << "networkIdLineEdit"_ba << u"65536"_s << u"6553"_s;
+    QTest::addRow("letters in a number") << t << "transportStreamIdLineEdit"_ba << u"12a3"_s << u"123"_s;
+    QTest::addRow("PID above 8191") << "channel"_ba
+                                    << "videoPidLineEdit"_ba << u"8192"_s << u"819"_s;
 }
 
 void TestEditDialogs::typingBeyondLimitsIsRefused()
 {
-    QFETCH(QString, kind);
-    QFETCH(QString, field);
+    QFETCH(QByteArray, kind);
+    QFETCH(QByteArray, field);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
-    Satellite satellite;
-    Transponder transponder;
-    Channel channel;
+    Objects objects;
     QString seen;
     onNextModal([&](QWidget *dialog) {
-        retype(dialog, field.toLatin1().constData(), typed);
-        seen = child<QLineEdit>(dialog, field.toLatin1().constData())->text();
+        retype(dialog, field.constData(), typed);
+        seen = child<QLineEdit>(dialog, field.constData())->text();
         press(dialog, QDialogButtonBox::Cancel);
     });
-    if (kind == QLatin1String("satellite"))
-        QVERIFY(!editSatellite(nullptr, &satellite, &m_settings));
-    else if (kind == QLatin1String("transponder"))
-        QVERIFY(!editTransponder(nullptr, &transponder, &m_settings));
-    else
-        QVERIFY(!editChannel(nullptr, &channel, &m_settings));
+    QVERIFY(!editDialog(nullptr, objects.byKind(kind), &objects.settings));
     QCOMPARE(seen, kept);
 }
 
 void TestEditDialogs::okWritesEveryFieldEvenUnchanged_data()
 {
-    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<bool>("accept");
     QTest::addColumn<int>("setters");
-    QTest::addRow("satellite") << int(SatelliteType) << 9;
-    QTest::addRow("transponder") << int(TransponderType) << 7;
-    QTest::addRow("channel") << int(ChannelType) << 9;
-    QTest::addRow("provider") << int(ProviderType) << 1;
-    QTest::addRow("favourite group") << int(FavoriteGroupType) << 1;
+    QTest::addRow("satellite") << "satellite"_ba << true << 9;
+    QTest::addRow("transponder") << "transponder"_ba << true << 7;
+    QTest::addRow("channel") << "channel"_ba << true << 9;
+    QTest::addRow("provider") << "provider"_ba << true << 1;
+    QTest::addRow("favourite group") << "group"_ba << true << 1;
+    QTest::addRow("cancelled channel") << "channel"_ba << false << 0;
 }
 
 void TestEditDialogs::okWritesEveryFieldEvenUnchanged()
 {
-    QFETCH(int, typeCode);
+    QFETCH(QByteArray, kind);
+    QFETCH(bool, accept);
     QFETCH(int, setters);
-    TestSettings settings;
-    auto *satellite = new Satellite;
-    settings.addSatellite(satellite);
-    Transponder transponder;
-    transponder.setSatellite(satellite);
-    Satellite newSatellite;
-    Channel channel;
-    Provider provider;
-    FavoriteGroup group;
-    Editable *editable = nullptr;
-    switch (typeCode) {
-    case SatelliteType:
-        editable = &newSatellite;
-        break;
-    case TransponderType:
-        editable = &transponder;
-        break;
-    case ChannelType:
-        editable = &channel;
-        break;
-    case ProviderType:
-        editable = &provider;
-        break;
-    default:
-        editable = &group;
-        break;
-    }
+    Objects objects;
+    Editable *editable = objects.byKind(kind);
     QSignalSpy spy(editable, &Editable::propertyChanged);
-    onNextModal([](QWidget *dialog) { press(dialog, QDialogButtonBox::Ok); });
-    QVERIFY(editDialog(nullptr, editable, &settings));
+    onNextModal([accept](QWidget *dialog) {
+        if (child<QLineEdit>(dialog, "nameLineEdit"))
+            retype(dialog, "nameLineEdit", u"typed"_s);
+        press(dialog, accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+    });
+    QCOMPARE(editDialog(nullptr, editable, &objects.settings), accept);
     QCOMPARE(spy.count(), setters);
-    QCOMPARE(transponder.satellite(), satellite);
-    QCOMPARE(channel.pmtPid(), quint16(0));
-    QCOMPARE(channel.videoPid(), Channel::NoPid);
+    // What was typed reaches the object only on OK.
+    if (kind != "transponder")
+        QCOMPARE(editable->displayText().endsWith(u"typed"_s), accept);
+    QCOMPARE(objects.transponder.satellite(), objects.held);
+    QCOMPARE(objects.channel.pmtPid(), quint16(0));
+    QCOMPARE(objects.channel.videoPid(), Channel::NoPid);
+
+    // The roots have nothing to edit.
+    QVERIFY(!editDialog(nullptr, objects.settings.satellitesRoot(), &objects.settings));
+    QVERIFY(!editDialog(nullptr, objects.settings.favoritesRoot(), &objects.settings));
+    QVERIFY(!editDialog(nullptr, nullptr, &objects.settings));
 }
 
-void TestEditDialogs::transponderWithoutSatelliteCannotBeAccepted()
+void TestEditDialogs::transponderNeedsSatelliteChosenByPosition()
 {
-    // The store has no satellite at all: nothing can be chosen.
+    // The store has no satellite at all: neither OK nor Return accepts.
     TestSettings settings;
     Transponder transponder;
     bool okEnabled = true;
@@ -247,182 +207,103 @@ void TestEditDialogs::transponderWithoutSatelliteCannotBeAccepted()
     });
     QVERIFY(!editTransponder(nullptr, &transponder, &settings));
     QVERIFY(!okEnabled);
-    QCOMPARE(transponder.satellite(), nullptr);
 
-    // A satellite exists but the transponder's is not among them: OK waits
-    // for a choice.
-    auto *satellite = new Satellite;
-    settings.addSatellite(satellite);
-    onNextModal([&](QWidget *dialog) {
-        QPushButton *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
-        okEnabled = ok->isEnabled();
-        child<QComboBox>(dialog, "satelliteComboBox")->setCurrentIndex(0);
-        QVERIFY(ok->isEnabled());
-        ok->click();
-    });
-    QVERIFY(editTransponder(nullptr, &transponder, &settings));
-    QVERIFY(!okEnabled);
-    QCOMPARE(transponder.satellite(), satellite);
-}
-
-void TestEditDialogs::transponderSatelliteIsChosenByPosition()
-{
-    TestSettings settings;
+    // Two satellites of one name: OK waits for a choice, which is taken by
+    // position, not by name.
     auto *first = new Satellite;
     auto *second = new Satellite;
-    first->setName(QStringLiteral("Hotbird"));
-    second->setName(QStringLiteral("Hotbird"));
+    first->setName(u"Hotbird"_s);
+    second->setName(u"Hotbird"_s);
     settings.addSatellite(first);
     settings.addSatellite(second);
-    Transponder transponder;
-    transponder.setSatellite(first);
-    onNextModal([](QWidget *dialog) {
-        auto *comboBox = child<QComboBox>(dialog, "satelliteComboBox");
-        QCOMPARE(comboBox->currentIndex(), 0);
-        QCOMPARE(comboBox->itemText(1), QStringLiteral("Hotbird"));
-        comboBox->setCurrentIndex(1);
-        child<QComboBox>(dialog, "polarizationComboBox")->setCurrentIndex(1);
-        retype(dialog, "symbolRateLineEdit", QStringLiteral("22000"));
+    onNextModal([&](QWidget *dialog) {
+        okEnabled = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->isEnabled();
+        comboBox(dialog, "satelliteComboBox")->setCurrentIndex(1);
+        comboBox(dialog, "polarizationComboBox")->setCurrentIndex(1);
+        retype(dialog, "symbolRateLineEdit", u"22000"_s);
         press(dialog, QDialogButtonBox::Ok);
     });
     QVERIFY(editTransponder(nullptr, &transponder, &settings));
+    QVERIFY(!okEnabled);
     QCOMPARE(transponder.satellite(), second);
     QCOMPARE(transponder.polarization(), 1);
     QCOMPARE(transponder.symbolRate(), quint16(22000));
-}
 
-void TestEditDialogs::channelDialogShowsStoreListsInOrder()
-{
-    TestSettings settings;
-    auto *astra = new Satellite;
-    auto *hotbird = new Satellite;
-    astra->setName(QStringLiteral("Astra"));
-    hotbird->setName(QStringLiteral("Hotbird"));
-    settings.addSatellite(astra);
-    settings.addSatellite(hotbird);
-    auto *onHotbird = new Transponder;
-    onHotbird->setSatellite(hotbird);
-    onHotbird->setFrequency(11000);
-    auto *onAstra = new Transponder;
-    onAstra->setSatellite(astra);
-    onAstra->setPolarization(1);
-    settings.addTransponder(onHotbird);
-    settings.addTransponder(onAstra);
-    auto *provider = new Provider;
-    provider->setName(QStringLiteral("ORF"));
-    settings.addProvider(provider);
-
-    Channel channel;
-    onNextModal([](QWidget *dialog) {
-        QCOMPARE(dialog->objectName(), QStringLiteral("channelDialog"));
-        auto *transponders = child<QComboBox>(dialog, "transponderComboBox");
-        QCOMPARE(transponders->count(), 2);
-        QCOMPARE(transponders->itemText(0), QStringLiteral("Hotbird - 11000 H"));
-        QCOMPARE(transponders->itemText(1), QStringLiteral("Astra - 12000 V"));
-        QCOMPARE(transponders->currentIndex(), -1);
-        QCOMPARE(child<QComboBox>(dialog, "providerComboBox")->currentIndex(), -1);
-        QCOMPARE(child<QComboBox>(dialog, "serviceTypeComboBox")->currentText(), QStringLiteral("TV"));
-        QCOMPARE(child<QLineEdit>(dialog, "serviceIdLineEdit")->text(), QStringLiteral("65535"));
-        QCOMPARE(child<QLineEdit>(dialog, "pcrPidLineEdit")->text(), QStringLiteral("8191"));
-        QCOMPARE(child<QLineEdit>(dialog, "pmtPidLineEdit")->text(), QStringLiteral("0"));
-        QCOMPARE(child<QLabel>(dialog, "label_9")->text(), QStringLiteral("PMT PID"));
+    int shown = -1;
+    onNextModal([&shown](QWidget *dialog) {
+        shown = comboBox(dialog, "satelliteComboBox")->currentIndex();
         press(dialog, QDialogButtonBox::Cancel);
     });
-    QVERIFY(!editChannel(nullptr, &channel, &settings));
+    QVERIFY(!editTransponder(nullptr, &transponder, &settings));
+    QCOMPARE(shown, 1);
 }
 
-void TestEditDialogs::channelWithoutChoiceKeepsItsReferences()
+void TestEditDialogs::channelKeepsReferencesNotChosenAndWritesBack()
 {
     TestSettings settings;
-    auto *provider = new Provider;
-    settings.addProvider(provider);
-    auto *satellite = new Satellite;
-    settings.addSatellite(satellite);
-    auto *transponder = new Transponder;
-    transponder->setSatellite(satellite);
-    settings.addTransponder(transponder);
+    QList<Transponder *> transponders;
+    for (const char *name : { "Hotbird", "Astra" }) {
+        auto *satellite = new Satellite;
+        satellite->setName(QString::fromUtf8(name));
+        settings.addSatellite(satellite);
+        transponders.append(new Transponder);
+        transponders.last()->setSatellite(satellite);
+        settings.addTransponder(transponders.last());
+    }
+    transponders.last()->setPolarization(1);
+    auto *second = new Provider;
+    settings.addProvider(new Provider);
+    settings.addProvider(second);
 
     // A new channel with nothing chosen gets no references at all.
     Channel fresh;
-    onNextModal([](QWidget *dialog) { press(dialog, QDialogButtonBox::Ok); });
+    QStringList listed;
+    onNextModal([&listed](QWidget *dialog) {
+        QComboBox *choices = comboBox(dialog, "transponderComboBox");
+        for (int i = 0; i < choices->count(); ++i)
+            listed.append(choices->itemText(i));
+        QCOMPARE(choices->currentIndex(), -1);
+        QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
+        press(dialog, QDialogButtonBox::Ok);
+    });
     QVERIFY(editChannel(nullptr, &fresh, &settings));
+    QCOMPARE(listed, QStringList({ u"Hotbird - 12000 H"_s, u"Astra - 12000 V"_s }));
     QCOMPARE(fresh.provider(), nullptr);
     QCOMPARE(fresh.transponder(), nullptr);
 
-    // A channel whose provider the list does not show keeps it rather than
-    // getting a reference from outside the lists.
+    // A provider the list does not show is kept rather than replaced by
+    // one from the list; every field typed is written back.
     Provider elsewhere;
     Channel channel;
     channel.setProvider(&elsewhere);
-    channel.setTransponder(transponder);
+    channel.setTransponder(transponders.last());
     onNextModal([](QWidget *dialog) {
-        QCOMPARE(child<QComboBox>(dialog, "providerComboBox")->currentIndex(), -1);
-        QCOMPARE(child<QComboBox>(dialog, "transponderComboBox")->currentIndex(), 0);
+        QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
+        QCOMPARE(comboBox(dialog, "transponderComboBox")->currentIndex(), 1);
+        retype(dialog, "serviceIdLineEdit", u"1234"_s);
+        retype(dialog, "audioPidLineEdit", u"101"_s);
+        child<QLineEdit>(dialog, "pmtPidLineEdit")->clear();
+        retype(dialog, "nameLineEdit", u"Ö1 Radio"_s);
+        comboBox(dialog, "serviceTypeComboBox")->setCurrentIndex(1);
         press(dialog, QDialogButtonBox::Ok);
     });
     QVERIFY(editChannel(nullptr, &channel, &settings));
     QCOMPARE(channel.provider(), &elsewhere);
-    QCOMPARE(channel.transponder(), transponder);
-}
-
-void TestEditDialogs::channelWriteBack()
-{
-    TestSettings settings;
-    auto *first = new Provider;
-    auto *second = new Provider;
-    settings.addProvider(first);
-    settings.addProvider(second);
-    Channel channel;
-    channel.setProvider(first);
-    onNextModal([](QWidget *dialog) {
-        retype(dialog, "serviceIdLineEdit", QStringLiteral("1234"));
-        child<QComboBox>(dialog, "providerComboBox")->setCurrentIndex(1);
-        retype(dialog, "audioPidLineEdit", QStringLiteral("101"));
-        child<QLineEdit>(dialog, "pmtPidLineEdit")->clear();
-        retype(dialog, "nameLineEdit", QStringLiteral("Ö1 Radio"));
-        child<QComboBox>(dialog, "serviceTypeComboBox")->setCurrentIndex(1);
-        press(dialog, QDialogButtonBox::Ok);
-    });
-    QVERIFY(editChannel(nullptr, &channel, &settings));
+    QCOMPARE(channel.transponder(), transponders.last());
     QCOMPARE(channel.serviceId(), quint16(1234));
-    QCOMPARE(channel.provider(), second);
     QCOMPARE(channel.audioPid(), quint16(101));
     QCOMPARE(channel.videoPid(), Channel::NoPid);
     QCOMPARE(channel.pmtPid(), quint16(0));
-    QCOMPARE(channel.name(), QStringLiteral("Ö1 Radio"));
+    QCOMPARE(channel.name(), u"Ö1 Radio"_s);
     QCOMPARE(channel.serviceType(), 1);
-}
 
-void TestEditDialogs::namedDialogsWriteTheName()
-{
-    Provider provider;
-    provider.setName(QStringLiteral("old"));
+    // Choosing from the list does replace it.
     onNextModal([](QWidget *dialog) {
-        QCOMPARE(dialog->objectName(), QStringLiteral("providerDialog"));
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Provider"));
-        retype(dialog, "nameLineEdit", QStringLiteral("new"));
-        press(dialog, QDialogButtonBox::Cancel);
-    });
-    QVERIFY(!editProvider(nullptr, &provider, &m_settings));
-    QCOMPARE(provider.name(), QStringLiteral("old"));
-
-    FavoriteGroup group;
-    onNextModal([](QWidget *dialog) {
-        QCOMPARE(dialog->objectName(), QStringLiteral("favoriteGroupDialog"));
-        QVERIFY(child<QLayout>(dialog, "gridLayout1"));
-        retype(dialog, "nameLineEdit", QStringLiteral("News"));
+        comboBox(dialog, "providerComboBox")->setCurrentIndex(1);
         press(dialog, QDialogButtonBox::Ok);
     });
-    QVERIFY(editFavoriteGroup(nullptr, &group, &m_settings));
-    QCOMPARE(group.name(), QStringLiteral("News"));
-}
-
-void TestEditDialogs::rootsHaveNoDialog()
-{
-    QVERIFY(!editDialog(nullptr, m_settings.satellitesRoot(), &m_settings));
-    QVERIFY(!editDialog(nullptr, m_settings.providersRoot(), &m_settings));
-    QVERIFY(!editDialog(nullptr, m_settings.favoritesRoot(), &m_settings));
-    QVERIFY(!editDialog(nullptr, nullptr, &m_settings));
+    QVERIFY(editChannel(nullptr, &channel, &settings));
+    QCOMPARE(channel.provider(), second);
 }
 
 QTEST_MAIN(TestEditDialogs)

@@ -2,147 +2,82 @@
 #include "rooteditable.h"
 #include "selectcolumnsdialog.h"
 #include "testsettings.h"
+#include "uitest.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
-#include <functional>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// What the dialog showed: the label text and tick of each row of its grid.
-struct Shown
-{
-    QStringList titles;
-    QList<bool> ticked;
-};
-
-// Once the dialog runs, records what it shows, lets `change` work on its
-// check boxes (in grid order) and presses `button`.
-void driveNextDialog(Shown *shown, const std::function<void(const QList<QCheckBox *> &)> &change,
-    QDialogButtonBox::StandardButton button)
-{
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [=] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->deleteLater();
-        QList<QCheckBox *> boxes;
-        auto *grid = dialog->findChild<QGridLayout *>();
-        for (int row = 0; grid && row < grid->rowCount(); ++row) {
-            auto *box = qobject_cast<QCheckBox *>(grid->itemAtPosition(row, 0)->widget());
-            auto *label = qobject_cast<QLabel *>(grid->itemAtPosition(row, 1)->widget());
-            if (!box || !label)
-                continue;
-            boxes.append(box);
-            shown->titles.append(label->text());
-            shown->ticked.append(box->isChecked());
-        }
-        change(boxes);
-        dialog->findChild<QDialogButtonBox *>()->button(button)->click();
-    });
-    timer->start(10);
-}
-
-QList<bool> visibility(const QTreeView &view)
-{
-    QList<bool> visible;
-    for (int column = 0; column < view.model()->columnCount(); ++column)
-        visible.append(!view.isColumnHidden(column));
-    return visible;
-}
-
-} // namespace
+using Column = ChannelListWidget::Column;
 
 class TestSelectColumnsDialog : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void listsEveryColumnTickedWhileVisible();
-    void okAppliesTheTicksAndCancelKeepsVisibility();
-    void everyColumnMayBeHiddenAndStaysHiddenAcrossRebuilds();
-    void viewWithoutModelOpensNoDialog();
+    void cleanup() { cancelPendingModalDrivers(); }
+    void okAppliesTheTicksAndCancelKeepsThem_data();
+    void okAppliesTheTicksAndCancelKeepsThem();
 };
 
-void TestSelectColumnsDialog::listsEveryColumnTickedWhileVisible()
+void TestSelectColumnsDialog::okAppliesTheTicksAndCancelKeepsThem_data()
 {
-    ChannelListWidget table;
-    table.setColumnHidden(ChannelListWidget::SatelliteColumn, true);
-    Shown shown;
-    driveNextDialog(
-        &shown, [](const QList<QCheckBox *> &) {}, QDialogButtonBox::Cancel);
-    // Opened the way the user opens it, from the context menu's action.
-    table.selectColumnsAction()->trigger();
-
-    QCOMPARE(shown.titles,
-        QStringList({ u"Id"_s, u"Name"_s, u"Provider"_s, u"Satellite"_s, u"Frequency"_s, u"SymbolRate"_s,
-            u"Polarization"_s, u"Service Type"_s, u"SID"_s, u"Video PID"_s, u"Audio PID"_s, u"PCR PID"_s,
-            u"PMT PID"_s }));
-    QList<bool> expected(ChannelListWidget::ColumnCount, true);
-    expected[ChannelListWidget::SatelliteColumn] = false;
-    QCOMPARE(shown.ticked, expected);
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QList<int>>("clicked");
+    QTest::addColumn<QList<int>>("hidden");
+    const QList<int> idAndPmt { Column::IdColumn, Column::PmtPidColumn };
+    QTest::addRow("cancel") << false << idAndPmt << QList<int> { Column::IdColumn };
+    QTest::addRow("ok") << true << idAndPmt << QList<int> { Column::PmtPidColumn };
+    QList<int> all(Column::ColumnCount);
+    std::iota(all.begin(), all.end(), 0);
+    QTest::addRow("every column may go") << true << all.mid(1) << all;
 }
 
-void TestSelectColumnsDialog::okAppliesTheTicksAndCancelKeepsVisibility()
+void TestSelectColumnsDialog::okAppliesTheTicksAndCancelKeepsThem()
 {
-    ChannelListWidget table;
-    table.setColumnHidden(ChannelListWidget::IdColumn, true);
-    const auto flip = [](const QList<QCheckBox *> &boxes) {
-        boxes.at(ChannelListWidget::IdColumn)->click();
-        boxes.at(ChannelListWidget::PmtPidColumn)->click();
-    };
-
-    Shown cancelled;
-    driveNextDialog(&cancelled, flip, QDialogButtonBox::Cancel);
-    QVERIFY(!selectColumnsDialog(&table, &table));
-    QList<bool> expected(ChannelListWidget::ColumnCount, true);
-    expected[ChannelListWidget::IdColumn] = false;
-    QCOMPARE(visibility(table), expected);
-
-    Shown accepted;
-    driveNextDialog(&accepted, flip, QDialogButtonBox::Ok);
-    QVERIFY(selectColumnsDialog(&table, &table));
-    expected[ChannelListWidget::IdColumn] = true;
-    expected[ChannelListWidget::PmtPidColumn] = false;
-    QCOMPARE(visibility(table), expected);
-}
-
-void TestSelectColumnsDialog::everyColumnMayBeHiddenAndStaysHiddenAcrossRebuilds()
-{
+    QFETCH(bool, accept);
+    QFETCH(QList<int>, clicked);
+    QFETCH(QList<int>, hidden);
     TestSettings settings;
     ChannelListWidget table;
     table.setSettings(&settings);
-    Shown shown;
-    driveNextDialog(
-        &shown,
-        [](const QList<QCheckBox *> &boxes) {
-            for (QCheckBox *box : boxes)
-                box->setChecked(false);
-        },
-        QDialogButtonBox::Ok);
-    table.selectColumns();
-    QCOMPARE(visibility(table), QList<bool>(ChannelListWidget::ColumnCount, false));
+    table.setColumnHidden(Column::IdColumn, true);
+    QStringList titles;
+    QList<bool> shownTicks;
+    onNextModal([&](QWidget *dialog) {
+        auto *grid = dialog->findChild<QGridLayout *>();
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            auto *box = qobject_cast<QCheckBox *>(grid->itemAtPosition(row, 0)->widget());
+            titles.append(qobject_cast<QLabel *>(grid->itemAtPosition(row, 1)->widget())->text());
+            shownTicks.append(box->isChecked());
+            if (clicked.contains(row))
+                box->click();
+        }
+        dialog->findChild<QDialogButtonBox *>()
+            ->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+            ->click();
+    });
+    // Opened the way the user opens it, from the context menu's action.
+    table.selectColumnsAction()->trigger();
 
+    QCOMPARE(titles,
+        QStringList({ u"Id"_s, u"Name"_s, u"Provider"_s, u"Satellite"_s, u"Frequency"_s, u"SymbolRate"_s,
+            u"Polarization"_s, u"Service Type"_s, u"SID"_s, u"Video PID"_s, u"Audio PID"_s, u"PCR PID"_s,
+            u"PMT PID"_s }));
+    // A box is ticked while its column is visible.
+    QCOMPARE(shownTicks.indexOf(false), int(Column::IdColumn));
+    QCOMPARE(shownTicks.count(false), 1);
+    // The choice outlives the next rebuild of the rows.
     table.showChannels(settings.satellitesRoot(), settings.channels());
-    QCOMPARE(visibility(table), QList<bool>(ChannelListWidget::ColumnCount, false));
-}
+    for (int column = 0; column < Column::ColumnCount; ++column)
+        QVERIFY2(
+            table.isColumnHidden(column) == hidden.contains(column), qPrintable(QString::number(column)));
 
-void TestSelectColumnsDialog::viewWithoutModelOpensNoDialog()
-{
-    QTreeView view;
-    QVERIFY(!selectColumnsDialog(nullptr, &view));
+    QVERIFY(!selectColumnsDialog(nullptr, new QTreeView(&table)));
     QVERIFY(!selectColumnsDialog(nullptr, nullptr));
 }
 

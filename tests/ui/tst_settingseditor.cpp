@@ -1,26 +1,23 @@
 #include "channellistwidget.h"
 #include "demosettingsbuilder.h"
 #include "editabletreewidget.h"
-#include "modaldriver.h"
 #include "provider.h"
 #include "satellite.h"
 #include "settings.h"
 #include "settingseditor.h"
+#include "uitest.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMessageBox>
-#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
-using Model = DemoSettingsBuilder::Model;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -43,21 +40,15 @@ void answerFileDialog(const QString &caption, const QString &path)
         auto *dialog = qobject_cast<QFileDialog *>(window);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), caption);
-        QCOMPARE(dialog->nameFilters(), QStringList { QStringLiteral("settings (*.si)") });
+        QCOMPARE(dialog->nameFilters(), QStringList { u"settings (*.si)"_s });
         dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, &QDialog::accept);
     });
 }
 
-// Answers the next message box with a button and keeps its text.
-void answerMessageBox(QMessageBox::StandardButton button, QString *text)
+QAction *action(SettingsEditor &editor, const char *name)
 {
-    onNextModal([button, text](QWidget *window) {
-        auto *box = qobject_cast<QMessageBox *>(window);
-        QVERIFY(box);
-        *text = box->text() + u'\n' + box->informativeText();
-        box->button(button)->click();
-    });
+    return editor.mainWindow()->findChild<QAction *>(QLatin1String(name));
 }
 
 } // namespace
@@ -69,20 +60,17 @@ class TestSettingsEditor : public QObject
 private slots:
     void initTestCase();
     void cleanup() { cancelPendingModalDrivers(); }
-    void formAndIconsAreAsDesigned();
     void openShowsFileAndFillsBothPanes();
     void failedOpenKeepsCurrentFileAndSaysWhy_data();
     void failedOpenKeepsCurrentFileAndSaysWhy();
-    void saveWritesToOpenedThenToSavedAsName();
-    void failedSaveLeavesTargetUntouched();
-    void unsavedChangesAreAskedAboutOnClose_data();
-    void unsavedChangesAreAskedAboutOnClose();
-    void cancelledPromptKeepsStoreWhenOpeningAnother();
+    void saveAsTakesTheNameOnlyOnSuccess();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
 
 private:
-    // An editor with the demo HD file open and one unsaved change.
+    // An editor with the demo HD file open, with one unsaved change if
+    // `modify`.
     std::unique_ptr<SettingsEditor> openEditor(bool modify);
-    QAction *action(SettingsEditor &editor, const char *name);
 
     QTemporaryDir m_dir;
     QString m_demoPath;
@@ -93,15 +81,9 @@ void TestSettingsEditor::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QString error;
-    m_demoBytes = DemoSettingsBuilder::demoFile(Model::KelmoraHD, &error);
+    m_demoBytes = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD, &error);
     QVERIFY2(!m_demoBytes.isEmpty(), qPrintable(error));
-    m_demoPath = m_dir.filePath(QStringLiteral("demo-hd.si"));
-    QVERIFY(writeFile(m_demoPath, m_demoBytes));
-}
-
-QAction *TestSettingsEditor::action(SettingsEditor &editor, const char *name)
-{
-    return editor.mainWindow()->findChild<QAction *>(QLatin1String(name));
+    m_demoPath = m_dir.filePath(u"demo-hd.si"_s);
 }
 
 std::unique_ptr<SettingsEditor> TestSettingsEditor::openEditor(bool modify)
@@ -109,71 +91,40 @@ std::unique_ptr<SettingsEditor> TestSettingsEditor::openEditor(bool modify)
     auto editor = std::make_unique<SettingsEditor>(nullptr);
     if (!writeFile(m_demoPath, m_demoBytes))
         return editor;
-    answerFileDialog(QStringLiteral("Open settings"), m_demoPath);
+    answerFileDialog(u"Open settings"_s, m_demoPath);
     editor->eventOpen();
     if (editor->settings() && modify)
-        editor->settings()->satellites().first()->setName(QStringLiteral("Renamed"));
+        editor->settings()->satellites().first()->setName(u"Renamed"_s);
     return editor;
-}
-
-void TestSettingsEditor::formAndIconsAreAsDesigned()
-{
-    SettingsEditor editor(nullptr);
-    QMainWindow *window = editor.mainWindow();
-    QCOMPARE(window->objectName(), QStringLiteral("settingsEditorMainWindow"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tolvar's Kelmora SettingsEditor"));
-    auto *tree = window->findChild<EditableTreeWidget *>(QStringLiteral("treeWidget"));
-    auto *table = window->findChild<ChannelListWidget *>(QStringLiteral("channelListTreeView"));
-    QVERIFY(tree && table);
-    QCOMPARE(tree->maximumWidth(), 250);
-    QCOMPARE(tree->parentWidget(), window->findChild<QSplitter *>(QStringLiteral("splitter")));
-    QVERIFY(table->alternatingRowColors());
-    QVERIFY(!table->rootIsDecorated());
-    QVERIFY(table->isSortingEnabled());
-
-    auto *menu = window->findChild<QMenu *>(QStringLiteral("menuFile"));
-    QCOMPARE(menu->title(), QStringLiteral("File"));
-    QStringList texts;
-    const QList<QAction *> actions = menu->actions();
-    for (const QAction *entry : actions)
-        texts.append(entry->text());
-    QCOMPARE(
-        texts, QStringList({ QStringLiteral("Open"), QStringLiteral("Save"), QStringLiteral("Save as") }));
-    QCOMPARE(action(editor, "actionOpen")->shortcut(), QKeySequence(QKeySequence::Open));
-    // Nothing to save before a file is open.
-    QVERIFY(!action(editor, "actionSave")->isEnabled());
-    QVERIFY(!action(editor, "actionSaveAs")->isEnabled());
-    editor.eventSave();
-
-    const QList<std::pair<QString, QSize>> icons {
-        { QStringLiteral(":/icons/fileopen.png"), QSize(24, 24) },
-        { QStringLiteral(":/icons/filesave.png"), QSize(24, 24) },
-        { QStringLiteral(":/icons/editdelete.png"), QSize(22, 22) },
-        { QStringLiteral(":/icons/plus.png"), QSize(22, 22) },
-    };
-    for (const auto &[path, size] : icons)
-        QCOMPARE(QPixmap(path).size(), size);
 }
 
 void TestSettingsEditor::openShowsFileAndFillsBothPanes()
 {
+    SettingsEditor empty(nullptr);
+    QCOMPARE(empty.mainWindow()->windowTitle(), u"Tolvar's Kelmora SettingsEditor"_s);
+    QStringList texts;
+    const QList<QAction *> entries = empty.mainWindow()->findChild<QMenu *>(u"menuFile"_s)->actions();
+    for (const QAction *entry : entries)
+        texts.append(entry->text() + (entry->isEnabled() ? u""_s : u" (disabled)"_s));
+    // Nothing to save before a file is open.
+    QCOMPARE(texts, QStringList({ u"Open"_s, u"Save (disabled)"_s, u"Save as (disabled)"_s }));
+    empty.eventSave();
+
     std::unique_ptr<SettingsEditor> editor = openEditor(false);
     QVERIFY(editor->settings());
     QMainWindow *window = editor->mainWindow();
-    QCOMPARE(window->windowTitle(), QStringLiteral("demo-hd.si[*] - Tolvar's Kelmora SettingsEditor"));
+    QCOMPARE(window->windowTitle(), u"demo-hd.si[*] - Tolvar's Kelmora SettingsEditor"_s);
     QVERIFY(!window->isWindowModified());
     QCOMPARE(editor->fileName(), m_demoPath);
     QVERIFY(action(*editor, "actionSave")->isEnabled());
-
-    auto *tree = window->findChild<EditableTreeWidget *>(QStringLiteral("treeWidget"));
-    auto *table = window->findChild<ChannelListWidget *>(QStringLiteral("channelListTreeView"));
+    auto *tree = window->findChild<EditableTreeWidget *>();
+    auto *table = window->findChild<ChannelListWidget *>();
     QCOMPARE(tree->satellitesItem()->childCount(), int(editor->settings()->satellites().size()));
-    QVERIFY(tree->satellitesItem()->childCount() > 0);
     QCOMPARE(table->model()->rowCount(), int(editor->settings()->channels().size()));
     QVERIFY(table->model()->rowCount() > 0);
 
     // Any change after the load marks the window.
-    editor->settings()->providers().first()->setName(QStringLiteral("Other"));
+    editor->settings()->providers().first()->setName(u"Other"_s);
     QVERIFY(window->isWindowModified());
     window->setWindowModified(false);
 }
@@ -184,9 +135,9 @@ void TestSettingsEditor::failedOpenKeepsCurrentFileAndSaysWhy_data()
     QTest::addColumn<QString>("reason");
     QByteArray wrongMagic = m_demoBytes;
     wrongMagic[0] = 'X';
-    QTest::addRow("wrong magic") << wrongMagic << QStringLiteral("does not start with \"DIZODIDO\"");
-    QTest::addRow("one byte short") << m_demoBytes.chopped(1) << QStringLiteral("size of 399567 bytes");
-    QTest::addRow("empty file") << QByteArray() << QStringLiteral("does not start with");
+    QTest::addRow("wrong magic") << wrongMagic << u"does not start with \"DIZODIDO\""_s;
+    QTest::addRow("one byte short") << m_demoBytes.chopped(1) << u"size of 399567 bytes"_s;
+    QTest::addRow("empty file") << QByteArray() << u"does not start with"_s;
 }
 
 void TestSettingsEditor::failedOpenKeepsCurrentFileAndSaysWhy()
@@ -197,19 +148,12 @@ void TestSettingsEditor::failedOpenKeepsCurrentFileAndSaysWhy()
     Settings *loaded = editor->settings();
     QVERIFY(loaded);
     const QString title = editor->mainWindow()->windowTitle();
-    const QString bad = m_dir.filePath(QStringLiteral("bad.si"));
+    const QString bad = m_dir.filePath(u"bad.si"_s);
     QVERIFY(writeFile(bad, bytes));
 
     QString message;
-    answerFileDialog(QStringLiteral("Open settings"), bad);
-    onNextModal(
-        [&message](QWidget *window) {
-            auto *box = qobject_cast<QMessageBox *>(window);
-            QVERIFY(box);
-            message = box->text();
-            box->accept();
-        },
-        nullptr);
+    answerFileDialog(u"Open settings"_s, bad);
+    answerNextMessage(&message);
     editor->eventOpen();
     QVERIFY2(message.contains(reason), qPrintable(message));
     QCOMPARE(editor->settings(), loaded);
@@ -219,116 +163,94 @@ void TestSettingsEditor::failedOpenKeepsCurrentFileAndSaysWhy()
     editor->mainWindow()->setWindowModified(false);
 }
 
-void TestSettingsEditor::saveWritesToOpenedThenToSavedAsName()
+void TestSettingsEditor::saveAsTakesTheNameOnlyOnSuccess()
 {
     std::unique_ptr<SettingsEditor> editor = openEditor(true);
     QMainWindow *window = editor->mainWindow();
-    action(*editor, "actionSave")->trigger();
-    QVERIFY(!window->isWindowModified());
-    QVERIFY(readAll(m_demoPath).contains("Renamed"));
+    const QString title = window->windowTitle();
 
-    const QString copy = m_dir.filePath(QStringLiteral("copy.si"));
-    answerFileDialog(QStringLiteral("Save settings"), copy);
-    editor->eventSaveAs();
-    QCOMPARE(editor->fileName(), copy);
-    QCOMPARE(window->windowTitle(), QStringLiteral("copy.si[*] - Tolvar's Kelmora SettingsEditor"));
-
-    editor->settings()->satellites().first()->setName(QStringLiteral("Again"));
-    editor->eventSave();
-    QVERIFY(readAll(copy).contains("Again"));
-    QVERIFY(!readAll(m_demoPath).contains("Again"));
-}
-
-void TestSettingsEditor::failedSaveLeavesTargetUntouched()
-{
-    std::unique_ptr<SettingsEditor> editor = openEditor(true);
-    QMainWindow *window = editor->mainWindow();
-
-    // A target that cannot be written: Save as keeps the remembered name.
+    // A target that cannot be written: the name and the mark stay.
     QString message;
-    answerFileDialog(QStringLiteral("Save settings"), m_dir.filePath(QStringLiteral("missing/dir/x.si")));
-    onNextModal([&message](QWidget *window) {
-        message = qobject_cast<QMessageBox *>(window)->text();
-        qobject_cast<QMessageBox *>(window)->accept();
-    });
+    answerFileDialog(u"Save settings"_s, m_dir.filePath(u"missing/dir/x.si"_s));
+    answerNextMessage(&message);
     editor->eventSaveAs();
     QVERIFY2(message.contains(QLatin1String("was not saved")), qPrintable(message));
     QCOMPARE(editor->fileName(), m_demoPath);
+    QCOMPARE(window->windowTitle(), title);
     QVERIFY(window->isWindowModified());
+
+    action(*editor, "actionSave")->trigger();
+    QVERIFY(!window->isWindowModified());
+    QVERIFY(readAll(m_demoPath).contains("Renamed"));
+    const QString copy = m_dir.filePath(u"copy.si"_s);
+    answerFileDialog(u"Save settings"_s, copy);
+    editor->eventSaveAs();
+    QCOMPARE(editor->fileName(), copy);
+    QCOMPARE(window->windowTitle(), u"copy.si[*] - Tolvar's Kelmora SettingsEditor"_s);
+    editor->settings()->satellites().first()->setName(u"Again"_s);
+    editor->eventSave();
+    QVERIFY(readAll(copy).contains("Again"));
+    QVERIFY(!readAll(m_demoPath).contains("Again"));
 
     // More providers than the file's table holds (distinct names, so that
     // saving cannot merge them): the store refuses and the file on disk
     // stays as it was.
+    const QByteArray saved = readAll(copy);
     const int room = editor->settings()->capacity().providers;
     for (int i = int(editor->settings()->providers().size()); i <= room; ++i) {
         auto *provider = new Provider;
-        provider->setName(QStringLiteral("Extra %1").arg(i));
+        provider->setName(u"Extra %1"_s.arg(i));
         editor->settings()->addProvider(provider);
     }
-    message.clear();
-    onNextModal([&message](QWidget *window) {
-        message = qobject_cast<QMessageBox *>(window)->text();
-        qobject_cast<QMessageBox *>(window)->accept();
-    });
+    answerNextMessage(&message);
     editor->eventSave();
     QVERIFY2(message.contains(QLatin1String("was not saved")), qPrintable(message));
     QVERIFY2(message.contains(QString::number(room)), qPrintable(message));
-    QCOMPARE(readAll(m_demoPath), m_demoBytes);
+    QCOMPARE(readAll(copy), saved);
     QVERIFY(window->isWindowModified());
     window->setWindowModified(false);
 }
 
-void TestSettingsEditor::unsavedChangesAreAskedAboutOnClose_data()
+void TestSettingsEditor::unsavedChangesAreAskedAbout_data()
 {
+    QTest::addColumn<bool>("byOpen");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("proceeds");
     QTest::addColumn<bool>("written");
-    QTest::addRow("cancel keeps the window") << int(QMessageBox::Cancel) << false << false;
-    QTest::addRow("discard closes without writing") << int(QMessageBox::Discard) << true << false;
-    QTest::addRow("save writes, then closes") << int(QMessageBox::Save) << true << true;
+    QTest::addRow("close, cancel keeps the window") << false << int(QMessageBox::Cancel) << false << false;
+    QTest::addRow("close, discard closes unwritten") << false << int(QMessageBox::Discard) << true << false;
+    QTest::addRow("close, save writes, then closes") << false << int(QMessageBox::Save) << true << true;
+    QTest::addRow("open, cancel keeps the store") << true << int(QMessageBox::Cancel) << false << false;
+    QTest::addRow("open, discard opens the other") << true << int(QMessageBox::Discard) << true << false;
 }
 
-void TestSettingsEditor::unsavedChangesAreAskedAboutOnClose()
+void TestSettingsEditor::unsavedChangesAreAskedAbout()
 {
+    QFETCH(bool, byOpen);
     QFETCH(int, answer);
-    QFETCH(bool, closed);
+    QFETCH(bool, proceeds);
     QFETCH(bool, written);
     std::unique_ptr<SettingsEditor> editor = openEditor(true);
-    editor->mainWindow()->show();
+    Settings *loaded = editor->settings();
     QString text;
-    answerMessageBox(QMessageBox::StandardButton(answer), &text);
-    QCOMPARE(editor->mainWindow()->close(), closed);
+    if (byOpen) {
+        const QString other = m_dir.filePath(u"other.si"_s);
+        QVERIFY(writeFile(other, m_demoBytes));
+        answerFileDialog(u"Open settings"_s, other);
+        answerNextMessage(&text, QMessageBox::StandardButton(answer));
+        editor->eventOpen();
+        QCOMPARE(editor->fileName(), proceeds ? other : m_demoPath);
+        QCOMPARE(editor->settings() == loaded, !proceeds);
+    } else {
+        editor->mainWindow()->show();
+        answerNextMessage(&text, QMessageBox::StandardButton(answer));
+        QCOMPARE(editor->mainWindow()->close(), proceeds);
+    }
     QVERIFY2(text.contains(QLatin1String("demo-hd.si")), qPrintable(text));
     QCOMPARE(readAll(m_demoPath).contains("Renamed"), written);
+    // Only a save or another file's load clears the mark.
+    QCOMPARE(editor->mainWindow()->isWindowModified(), !written && !(byOpen && proceeds));
     editor->mainWindow()->setWindowModified(false);
-}
-
-void TestSettingsEditor::cancelledPromptKeepsStoreWhenOpeningAnother()
-{
-    std::unique_ptr<SettingsEditor> editor = openEditor(true);
-    Settings *loaded = editor->settings();
-    const QString other = m_dir.filePath(QStringLiteral("other.si"));
-    QVERIFY(writeFile(other, m_demoBytes));
-    QString text;
-    answerFileDialog(QStringLiteral("Open settings"), other);
-    onNextModal([&text](QWidget *window) {
-        auto *box = qobject_cast<QMessageBox *>(window);
-        QVERIFY(box);
-        text = box->text();
-        box->button(QMessageBox::Cancel)->click();
-    });
-    editor->eventOpen();
-    QVERIFY(!text.isEmpty());
-    QCOMPARE(editor->settings(), loaded);
-    QCOMPARE(editor->fileName(), m_demoPath);
-    QVERIFY(editor->mainWindow()->isWindowModified());
-
-    // Without changes a new file replaces the store silently.
-    editor->mainWindow()->setWindowModified(false);
-    answerFileDialog(QStringLiteral("Open settings"), other);
-    editor->eventOpen();
-    QCOMPARE(editor->fileName(), other);
-    QVERIFY(editor->settings() != nullptr);
 }
 
 QTEST_MAIN(TestSettingsEditor)

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "editablemimedata.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDropEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Words of a space-separated list, to keep expected lists of names short.
+inline QStringList words(const char *list)
+{
+    return QString::fromUtf8(list).split(u' ', Qt::SkipEmptyParts);
+}
+
+inline QList<QPointer<QTimer>> &pendingModalDrivers()
+{
+    static QList<QPointer<QTimer>> drivers;
+    return drivers;
+}
+
+// Drops drivers whose window never opened; call it from cleanup(), so that
+// a driver cannot act, with dangling captures, on a later test's window.
+inline void cancelPendingModalDrivers()
+{
+    for (const QPointer<QTimer> &timer : std::as_const(pendingModalDrivers()))
+        delete timer.data();
+    pendingModalDrivers().clear();
+}
+
+// Drives the next modal window a test's code opens: once a modal window
+// is active, `handle` runs on it from the event loop that its exec() spins.
+inline void onNextModal(std::function<void(QWidget *)> handle)
+{
+    auto *timer = new QTimer;
+    pendingModalDrivers().append(timer);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle, ticks = 0]() mutable {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal && ++ticks < 1000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal)
+            handle(modal);
+    });
+    timer->start();
+}
+
+template<typename T> T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QLatin1String(name));
+}
+
+// Presses a button of a dialog form's button box.
+inline void press(QWidget *dialog, QDialogButtonBox::StandardButton which)
+{
+    child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
+}
+
+// Answers the next message box with `button` and keeps its text.
+inline void answerNextMessage(QString *text, QMessageBox::StandardButton button = QMessageBox::Ok)
+{
+    onNextModal([text, button](QWidget *window) {
+        auto *box = qobject_cast<QMessageBox *>(window);
+        QVERIFY(box && box->button(button));
+        *text = box->text() + u'\n' + box->informativeText();
+        box->button(button)->click();
+    });
+}
+
+// Delivers a drag move and, when the move was accepted, the drop, as the
+// toolkit does. Returns whether the drop was accepted.
+inline bool dragAndDropData(QAbstractItemView *view, const QMimeData *data, const QPoint &pos)
+{
+    QDragEnterEvent enter(pos, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &enter);
+    QDragMoveEvent move(pos, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    if (!move.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(pos), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drop);
+    return drop.isAccepted();
+}
+
+inline bool dragAndDrop(QAbstractItemView *view, const QList<Editable *> &objects, const QPoint &pos)
+{
+    EditableMimeData payload;
+    payload.setEditables(objects);
+    return dragAndDropData(view, &payload, pos);
+}
