@@ -128,7 +128,16 @@ void EditableTreeWidget::addItem(QTreeWidgetItem *item, Editable *editable)
 {
     m_editableItems.insert(item, editable);
     m_itemOfEditable.insert(editable, item);
-    updateEditable(editable);
+    // Only the text: buildTree sorts each satellite's transponders once at
+    // the end, which keeps a rebuild linear in the number of items.
+    refreshText(item, editable);
+}
+
+void EditableTreeWidget::refreshText(QTreeWidgetItem *item, const Editable *editable)
+{
+    const QString text = editable->displayText();
+    if (item->text(0) != text)
+        item->setText(0, text);
 }
 
 void EditableTreeWidget::sortTransponderItems(QTreeWidgetItem *satelliteItem)
@@ -143,9 +152,7 @@ void EditableTreeWidget::updateEditable(Editable *editable)
     QTreeWidgetItem *item = itemOf(editable);
     if (!item)
         return;
-    const QString text = editable->displayText();
-    if (item->text(0) != text)
-        item->setText(0, text);
+    refreshText(item, editable);
     if (editable->typeCode() == TransponderType)
         placeTransponderItem(item, editable);
 }
@@ -157,17 +164,26 @@ void EditableTreeWidget::placeTransponderItem(QTreeWidgetItem *item, Editable *e
     if (wanted && wanted->parent() != m_satellitesItem)
         wanted = nullptr;
     QTreeWidgetItem *parent = item->parent();
-    if (parent != wanted) {
-        const bool selected = item->isSelected();
-        if (parent)
-            parent->removeChild(item);
-        if (wanted) {
-            wanted->addChild(item);
-            item->setSelected(selected);
+    const bool selected = item->isSelected();
+    if (parent)
+        parent->removeChild(item);
+    if (!wanted)
+        return;
+    // Inserted at its sorted place rather than sorting all the satellite's
+    // transponders again, so that a batch of changes stays cheap.
+    int position = wanted->childCount();
+    if (m_settings && m_settings->features().contains(1)) {
+        int low = 0;
+        while (low < position) {
+            const int middle = (low + position) / 2;
+            if (*item < *wanted->child(middle))
+                position = middle;
+            else
+                low = middle + 1;
         }
     }
-    if (wanted)
-        sortTransponderItems(wanted);
+    wanted->insertChild(position, item);
+    item->setSelected(selected);
 }
 
 QList<Editable *> EditableTreeWidget::selectedEditables() const

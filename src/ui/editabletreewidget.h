@@ -66,6 +66,7 @@ private:
     void clearTree();
     void buildTree();
     void addItem(QTreeWidgetItem *item, Editable *editable);
+    static void refreshText(QTreeWidgetItem *item, const Editable *editable);
     // Moves a transponder's item under its satellite's item and into its
     // sorted place after the transponder changed.
     void placeTransponderItem(QTreeWidgetItem *item, Editable *transponder);
