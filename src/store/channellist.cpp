@@ -37,7 +37,7 @@ void ChannelList::append(Channel *channel)
 
 void ChannelList::remove(Channel *channel)
 {
-    remove(QList<Channel *>{channel});
+    remove(QList<Channel *> { channel });
     m_modified = true;
 }
 
@@ -79,6 +79,86 @@ void ChannelList::move(Channel *channel, Channel *target)
     move(from, to);
 }
 
+bool ChannelList::blocksConsistent() const
+{
+    const int tv = tvCount();
+    for (int i = 0; i < count(); ++i) {
+        Channel *channel = m_channels.at(i);
+        if (channel->isTv() != (i < tv) || (i < tv && !m_tvChannels.contains(channel)))
+            return false;
+    }
+    return true;
+}
+
+void ChannelList::move(const QList<Channel *> &channels, Channel *target)
+{
+    const int targetPosition = indexOf(target);
+    if (targetPosition < 0)
+        return;
+    QList<Channel *> moving;
+    QSet<Channel *> seen;
+    bool repeats = false;
+    for (Channel *channel : channels) {
+        if (!contains(channel))
+            continue;
+        m_modified = true;
+        if (channel == target)
+            continue;
+        repeats = repeats || seen.contains(channel);
+        seen.insert(channel);
+        moving.append(channel);
+    }
+    // A repeated channel, or blocks that no longer match the service types,
+    // make the single moves depend on each other: take them one by one.
+    if (repeats || (m_tvFirst && !blocksConsistent())) {
+        for (Channel *channel : channels)
+            move(channel, target);
+        return;
+    }
+    if (moving.isEmpty())
+        return;
+
+    // Each single move puts a channel that stood behind the target just in
+    // front of it, and one that stood ahead of it just behind it; in TV-first
+    // mode a channel of the other block stops at the block edge instead.
+    const int tv = tvCount();
+    const auto blockOf = [this, tv](int position) { return m_tvFirst && position >= tv; };
+    const bool targetBlock = blockOf(targetPosition);
+    QList<Channel *> beforeTarget, afterTarget, tvTail, radioHead;
+    for (Channel *channel : std::as_const(moving)) {
+        const int position = indexOf(channel);
+        if (blockOf(position) != targetBlock)
+            (channel->isTv() ? tvTail : radioHead).append(channel);
+        else
+            (position > targetPosition ? beforeTarget : afterTarget).append(channel);
+    }
+    std::reverse(afterTarget.begin(), afterTarget.end());
+    std::reverse(radioHead.begin(), radioHead.end());
+
+    QList<Channel *> reordered;
+    reordered.reserve(m_channels.size());
+    for (int i = 0; i < count(); ++i) {
+        if (m_tvFirst && i == tv) {
+            reordered.append(tvTail);
+            reordered.append(radioHead);
+        }
+        Channel *channel = m_channels.at(i);
+        if (channel == target) {
+            reordered.append(beforeTarget);
+            reordered.append(target);
+            reordered.append(afterTarget);
+        } else if (!seen.contains(channel)) {
+            reordered.append(channel);
+        }
+    }
+    if (m_tvFirst && tv == count()) {
+        reordered.append(tvTail);
+        reordered.append(radioHead);
+    }
+    m_channels = reordered;
+    invalidatePositions();
+}
+
 void ChannelList::moveDirect(int from, int to)
 {
     if (from == to)
@@ -118,7 +198,8 @@ QList<Channel *> ChannelList::channelsOf(Editable *editable) const
         break;
     case SatelliteType:
         for (Channel *channel : m_channels)
-            if (channel->transponder() && channel->transponder()->satellite() == static_cast<Satellite *>(editable))
+            if (channel->transponder()
+                && channel->transponder()->satellite() == static_cast<Satellite *>(editable))
                 result.append(channel);
         break;
     case SatellitesRootType:

@@ -35,6 +35,9 @@ public:
     void move(int from, int to);
     // Does nothing unless the list holds both channels.
     void move(Channel *channel, Channel *target);
+    // The same as move(channel, target) for each channel in turn, in one
+    // pass over the list instead of one shift per channel.
+    void move(const QList<Channel *> &channels, Channel *target);
 
     bool tvFirst() const { return m_tvFirst; }
     void setTvFirst(bool on);
@@ -48,6 +51,7 @@ public slots:
 
 private:
     void moveDirect(int from, int to);
+    bool blocksConsistent() const;
     void invalidatePositions() { m_positionsValid = false; }
 
     QList<Channel *> m_channels;

@@ -32,8 +32,7 @@ private:
 
 namespace {
 
-template<typename T>
-QList<T *> withoutRepeats(const QList<T *> &objects)
+template<typename T> QList<T *> withoutRepeats(const QList<T *> &objects)
 {
     QList<T *> result;
     QSet<T *> seen;
@@ -46,8 +45,7 @@ QList<T *> withoutRepeats(const QList<T *> &objects)
     return result;
 }
 
-template<typename T>
-QSet<const Editable *> toSet(const QList<T *> &objects)
+template<typename T> QSet<const Editable *> toSet(const QList<T *> &objects)
 {
     QSet<const Editable *> set;
     for (T *object : objects)
@@ -182,8 +180,7 @@ void Settings::addFavoriteGroup(FavoriteGroup *group)
     emit updatedFavoriteGroupList();
 }
 
-template<typename T>
-QList<T *> Settings::notYetDeleted(const QList<T *> &objects) const
+template<typename T> QList<T *> Settings::notYetDeleted(const QList<T *> &objects) const
 {
     QList<T *> result;
     for (T *object : withoutRepeats(objects))
@@ -222,7 +219,7 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
         for (Channel *channel : doomed) {
             const bool held = m_channelList.contains(channel)
                 || std::any_of(m_groupLists.cbegin(), m_groupLists.cend(),
-                               [channel](const ChannelList *other) { return other->contains(channel); });
+                    [channel](const ChannelList *other) { return other->contains(channel); });
             if (!held)
                 orphans.append(channel);
         }
@@ -338,11 +335,10 @@ bool Settings::canDropEditable(Editable *dragged, Editable *target) const
     const int targetType = target->typeCode();
     switch (dragged->typeCode()) {
     case ChannelType:
-        return targetType == ChannelType || targetType == FavoriteGroupType
-            || targetType == ProviderType || targetType == TransponderType;
+        return targetType == ChannelType || targetType == FavoriteGroupType || targetType == ProviderType
+            || targetType == TransponderType;
     case TransponderType:
-        return targetType == SatelliteType
-            || (targetType == TransponderType && !features().contains(1));
+        return targetType == SatelliteType || (targetType == TransponderType && !features().contains(1));
     default:
         return false;
     }
@@ -351,7 +347,7 @@ bool Settings::canDropEditable(Editable *dragged, Editable *target) const
 bool Settings::canDropEditables(const QList<Editable *> &dragged, Editable *target) const
 {
     return std::all_of(dragged.cbegin(), dragged.cend(),
-                       [this, target](Editable *editable) { return canDropEditable(editable, target); });
+        [this, target](Editable *editable) { return canDropEditable(editable, target); });
 }
 
 void Settings::dropEditable(Editable *dragged, Editable *target, Editable *context)
@@ -393,8 +389,19 @@ void Settings::dropEditable(Editable *dragged, Editable *target, Editable *conte
 void Settings::dropEditables(const QList<Editable *> &dragged, Editable *target, Editable *context)
 {
     const bool wasSuspended = setUpdatesSuspended(true);
-    for (Editable *editable : dragged)
-        dropEditable(editable, target, context);
+    if (target && target->typeCode() == ChannelType) {
+        // Only channels move onto a channel, and moving them in one pass
+        // keeps a large drop linear.
+        QList<Channel *> channels;
+        for (Editable *editable : dragged)
+            if (editable && editable->typeCode() == ChannelType)
+                channels.append(static_cast<Channel *>(editable));
+        if (ChannelList *list = channelListFor(context))
+            list->move(channels, static_cast<Channel *>(target));
+    } else {
+        for (Editable *editable : dragged)
+            dropEditable(editable, target, context);
+    }
     emitPendingUpdates();
     setUpdatesSuspended(wasSuspended);
 }

@@ -55,6 +55,7 @@ private slots:
     void editsKeepTvFirst_data();
     void editsKeepTvFirst();
     void invariantHoldsUnderRandomOperations();
+    void batchMoveMatchesSingleMoves();
 };
 
 void TestChannelList::editsKeepTvFirst_data()
@@ -165,6 +166,52 @@ void TestChannelList::invariantHoldsUnderRandomOperations()
             list.remove(all.at(random.bounded(all.size())));
         }
         QVERIFY2(!check(list).contains(QLatin1Char('!')), qPrintable(QStringLiteral("step %1").arg(step)));
+    }
+}
+
+// A drop of many channels onto one moves them in a single pass; it must end
+// exactly where the channel-by-channel moves end, also for channels of the
+// other block, channels not held, the target itself and repeats.
+void TestChannelList::batchMoveMatchesSingleMoves()
+{
+    QRandomGenerator random(7);
+    for (int round = 0; round < 400; ++round) {
+        ChannelPool pool;
+        ChannelList batch;
+        ChannelList single;
+        const bool tvFirst = round % 4 != 0;
+        batch.setTvFirst(tvFirst);
+        single.setTvFirst(tvFirst);
+        QList<Channel *> all;
+        const int size = 1 + random.bounded(12);
+        for (int i = 0; i < size; ++i) {
+            all.append(pool.make(
+                (random.bounded(2) ? QStringLiteral("T") : QStringLiteral("R")) + QString::number(i)));
+            batch.append(all.last());
+            single.append(all.last());
+        }
+        Channel *target = all.at(random.bounded(size));
+        QList<Channel *> dragged;
+        for (int i = random.bounded(size + 1); i > 0; --i)
+            dragged.append(all.at(random.bounded(size)));
+        if (round % 5 == 0)
+            dragged.append(pool.make(QStringLiteral("T-stranger")));
+        if (round % 7 != 0) {
+            // Mostly without repeats, as a selection gives them.
+            QList<Channel *> distinct;
+            for (Channel *channel : std::as_const(dragged))
+                if (!distinct.contains(channel))
+                    distinct.append(channel);
+            dragged = distinct;
+        }
+        (void)batch.takeModified();
+        (void)single.takeModified();
+
+        batch.move(dragged, target);
+        for (Channel *channel : std::as_const(dragged))
+            single.move(channel, target);
+        QCOMPARE(check(batch), check(single));
+        QCOMPARE(batch.takeModified(), single.takeModified());
     }
 }
 
