@@ -11,25 +11,31 @@ if [ "${1:-}" = "--inside" ]; then
     editor=$2
     file=$3
     expected="$(basename "$file") - Tolvar's Kelmora SettingsEditor"
-    QT_QPA_PLATFORM=xcb "$editor" "$file" >/dev/null 2>&1 &
+    log=$(mktemp)
+    QT_QPA_PLATFORM=xcb "$editor" "$file" >"$log" 2>&1 &
     pid=$!
     found=no
     for _ in $(seq 1 150); do
         if ! kill -0 "$pid" 2>/dev/null; then
-            echo "the editor ended before its window appeared" >&2
+            echo "the editor ended before its window appeared:" >&2
+            cat "$log" >&2
             exit 1
         fi
-        if xwininfo -root -tree | grep -qF "\"$expected\""; then
+        # Read whole before matching: grep -q ending early would cut the
+        # pipe, and pipefail would count that as no match.
+        windows=$(xwininfo -root -tree 2>/dev/null || true)
+        if grep -qF "\"$expected\"" <<<"$windows"; then
             found=yes
             break
         fi
         sleep 0.2
     done
-    kill "$pid"
+    kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     if [ "$found" != yes ]; then
         echo "no window titled \"$expected\" appeared" >&2
         xwininfo -root -tree >&2 || true
+        cat "$log" >&2
         exit 1
     fi
     echo "window \"$expected\" appeared"

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -42,6 +43,10 @@ void answerFileDialog(const QString &caption, const QString &path)
         QCOMPARE(dialog->windowTitle(), caption);
         QCOMPARE(dialog->nameFilters(), QStringList { u"settings (*.si)"_s });
         dialog->selectFile(path);
+        // selectFile leaves the name field alone once it has the focus,
+        // which depends on when the window got activated.
+        if (auto *nameField = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s))
+            nameField->setText(path);
         QMetaObject::invokeMethod(dialog, &QDialog::accept);
     });
 }

@@ -21,38 +21,52 @@ inline QStringList words(const char *list)
     return QString::fromUtf8(list).split(u' ', Qt::SkipEmptyParts);
 }
 
-inline QList<QPointer<QTimer>> &pendingModalDrivers()
+// The handlers of the modal windows a test expects, in the order the
+// windows open. One timer serves them all, so that a handler can never take
+// the window meant for the one queued before it.
+struct ModalDrivers
 {
-    static QList<QPointer<QTimer>> drivers;
+    QList<std::function<void(QWidget *)>> handlers;
+    QPointer<QWidget> lastHandled;
+    QTimer timer;
+
+    ModalDrivers()
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            // A handled window may stay active until its loop has returned.
+            if (!modal || modal == lastHandled || handlers.isEmpty())
+                return;
+            lastHandled = modal;
+            const std::function<void(QWidget *)> handle = handlers.takeFirst();
+            if (handlers.isEmpty())
+                timer.stop();
+            handle(modal);
+        });
+    }
+};
+
+inline ModalDrivers &modalDrivers()
+{
+    static ModalDrivers drivers;
     return drivers;
 }
 
-// Drops drivers whose window never opened; call it from cleanup(), so that
-// a driver cannot act, with dangling captures, on a later test's window.
+// Drops handlers whose window never opened; call it from cleanup(), so that
+// a handler cannot act, with dangling captures, on a later test's window.
 inline void cancelPendingModalDrivers()
 {
-    for (const QPointer<QTimer> &timer : std::as_const(pendingModalDrivers()))
-        delete timer.data();
-    pendingModalDrivers().clear();
+    modalDrivers().handlers.clear();
+    modalDrivers().timer.stop();
 }
 
-// Drives the next modal window a test's code opens: once a modal window
-// is active, `handle` runs on it from the event loop that its exec() spins.
+// Drives the next modal window a test's code opens: once it is active,
+// `handle` runs on it from the event loop that its exec() spins.
 inline void onNextModal(std::function<void(QWidget *)> handle)
 {
-    auto *timer = new QTimer;
-    pendingModalDrivers().append(timer);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle, ticks = 0]() mutable {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal && ++ticks < 1000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (modal)
-            handle(modal);
-    });
-    timer->start();
+    modalDrivers().handlers.append(std::move(handle));
+    modalDrivers().timer.start();
 }
 
 template<typename T> T *child(QWidget *window, const char *name)
