@@ -44,7 +44,7 @@ void BenchReporter::printSummary() const
             const double full = at(operation, 100);
             const double half = at(operation, 50);
             const double floor = at("floor", 100);
-            std::printf("%-50s %-4s %10.3f %10.3f %10.3f %9.1f %9.2f\n", operation.c_str(), model,
+            std::printf("%-52s %-4s %10.3f %10.3f %10.3f %9.3g %9.2f\n", operation.c_str(), model,
                 at(operation, 25), half, full, floor > 0 ? full / floor : 0.0, half > 0 ? full / half : 0.0);
         }
     }
