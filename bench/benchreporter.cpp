@@ -34,7 +34,7 @@ void BenchReporter::printSummary() const
 {
     std::printf("\nMedians in milliseconds; x floor = time / floor of the same file; full/half = growth.\n");
     std::printf(
-        "%-50s %-4s %10s %10s %10s %9s %9s\n", "operation", "", "25%", "50%", "100%", "x floor", "full/half");
+        "%-52s %-4s %10s %10s %10s %9s %9s\n", "operation", "", "25%", "50%", "100%", "x floor", "full/half");
     for (const std::string &operation : m_operations) {
         for (const char *model : { "2xx", "hd" }) {
             auto at = [&](const std::string &op, int percent) {
