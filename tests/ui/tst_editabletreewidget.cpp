@@ -24,27 +24,20 @@ QStringList childTexts(const QTreeWidgetItem *item)
     return texts;
 }
 
-template<typename T> T *named(const char *name)
-{
-    auto *object = new T;
-    object->setName(QString::fromUtf8(name));
-    return object;
-}
-
 // A tree on a store with two satellites, transponders out of text order,
 // two providers, two favourite groups and three channels, the first of
 // them in the group News.
 struct Fixture
 {
     TestSettings settings;
-    Satellite *astra = named<Satellite>("Astra");
-    Satellite *hotbird = named<Satellite>("Hotbird");
+    Satellite *astra = named<Satellite>(u"Astra"_s);
+    Satellite *hotbird = named<Satellite>(u"Hotbird"_s);
     Transponder *high = new Transponder;
     Transponder *low = new Transponder;
     Transponder *onHotbird = new Transponder;
-    Provider *orf = named<Provider>("ORF");
-    Provider *rai = named<Provider>("RAI");
-    FavoriteGroup *news = named<FavoriteGroup>("News");
+    Provider *orf = named<Provider>(u"ORF"_s);
+    Provider *rai = named<Provider>(u"RAI"_s);
+    FavoriteGroup *news = named<FavoriteGroup>(u"News"_s);
     Channel *one = new Channel;
     Channel *two = new Channel;
     Channel *three = new Channel;
@@ -63,7 +56,7 @@ struct Fixture
         settings.addProvider(orf);
         settings.addProvider(rai);
         settings.addFavoriteGroup(news);
-        settings.addFavoriteGroup(named<FavoriteGroup>("Music"));
+        settings.addFavoriteGroup(named<FavoriteGroup>(u"Music"_s));
         for (Channel *channel : { one, two, three }) {
             channel->setTransponder(high);
             settings.addChannel(nullptr, channel);
@@ -74,7 +67,7 @@ struct Fixture
     }
 
     // The objects of a space-separated list of names.
-    QList<Editable *> objects(const char *names)
+    QList<Editable *> objects(const QByteArray &names)
     {
         const QHash<QString, Editable *> all { { u"satellitesRoot"_s, settings.satellitesRoot() },
             { u"providersRoot"_s, settings.providersRoot() },
@@ -82,7 +75,7 @@ struct Fixture
             { u"hotbird"_s, hotbird }, { u"low"_s, low }, { u"onHotbird"_s, onHotbird }, { u"orf"_s, orf },
             { u"rai"_s, rai }, { u"news"_s, news }, { u"two"_s, two }, { u"three"_s, three } };
         QList<Editable *> found;
-        for (const QString &name : words(names))
+        for (const QString &name : words(names.constData()))
             found.append(all.value(name));
         return found;
     }
@@ -117,224 +110,197 @@ class TestEditableTreeWidget : public QObject
 private slots:
     void initTestCase() { qRegisterMetaType<Editable *>(); }
     void cleanup() { cancelPendingModalDrivers(); }
-    void withoutStoreNothingIsOfferedOrCreated();
-    void shapeFollowsStoreWithTranspondersInTextOrder();
-    void contextMenuOffersWhatTheSelectionAllows_data();
-    void contextMenuOffersWhatTheSelectionAllows();
-    void rebuildSelectsSatellitesAndStaysSilent();
-    void dropsGoThroughTheStore_data();
-    void dropsGoThroughTheStore();
-    void staleOrForeignPayloadIsRefused();
-    void beyondCapacityIsRefusedWithTheLimit();
-    void createRunsTheDialogAndStartsOnSelectedSatellite();
-    void deleteKeyRemovesSelectedObjects();
-};
 
-void TestEditableTreeWidget::withoutStoreNothingIsOfferedOrCreated()
-{
-    EditableTreeWidget tree;
-    for (QTreeWidgetItem *root : { tree.satellitesItem(), tree.providersItem() }) {
-        tree.clearSelection();
-        root->setSelected(true);
+    void withoutStoreNothingIsOfferedOrCreated()
+    {
+        EditableTreeWidget tree;
+        tree.satellitesItem()->setSelected(true);
         QVERIFY(tree.contextMenuActions().isEmpty());
+        // The slots must not reach for a store that is not there.
+        tree.createSatellite();
+        tree.createTransponder();
+        tree.createProvider();
+        tree.deleteSelectedEditables();
+        QCOMPARE(tree.satellitesItem()->childCount(), 0);
     }
-    // The slots must not reach for a store that is not there.
-    tree.createSatellite();
-    tree.createTransponder();
-    tree.createProvider();
-    tree.deleteSelectedEditables();
-    QCOMPARE(tree.satellitesItem()->childCount(), 0);
-}
 
-void TestEditableTreeWidget::shapeFollowsStoreWithTranspondersInTextOrder()
-{
-    Fixture f;
-    auto *orphan = new Transponder;
-    f.settings.addTransponder(orphan);
-    QCOMPARE(childTexts(f.tree.satellitesItem()), words("Astra Hotbird"));
-    // Text order: a four-digit frequency sorts after five digits starting with 1.
-    QCOMPARE(childTexts(f.tree.itemOf(f.astra)), QStringList({ u"11700 H"_s, u"9750 H"_s }));
-    QCOMPARE(childTexts(f.tree.providersItem()), words("ORF RAI"));
-    QCOMPARE(childTexts(f.tree.favoritesItem()), words("News Music"));
-    QCOMPARE(f.tree.itemOf(orphan), nullptr);
-    f.orf->setName(u"ORF 2"_s);
-    QCOMPARE(f.tree.itemOf(f.orf)->text(0), u"ORF 2"_s);
+    void shapeFollowsStoreWithTranspondersInTextOrder()
+    {
+        Fixture f;
+        f.settings.addTransponder(new Transponder); // without satellite: not shown
+        QCOMPARE(childTexts(f.tree.satellitesItem()), words("Astra Hotbird"));
+        // Text order: a four-digit frequency sorts after five digits starting with 1.
+        QCOMPARE(childTexts(f.tree.itemOf(f.astra)).join(u','), u"11700 H,9750 H"_s);
+        QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)).join(u','), u"12000 H"_s);
+        QCOMPARE(childTexts(f.tree.providersItem()), words("ORF RAI"));
+        QCOMPARE(childTexts(f.tree.favoritesItem()), words("News Music"));
+        f.orf->setName(u"ORF 2"_s);
+        QCOMPARE(f.tree.itemOf(f.orf)->text(0), u"ORF 2"_s);
 
-    // An edited transponder moves to its new place at once.
-    f.low->setSatellite(f.hotbird);
-    QCOMPARE(childTexts(f.tree.itemOf(f.astra)), QStringList { u"11700 H"_s });
-    QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)), QStringList({ u"12000 H"_s, u"9750 H"_s }));
-    f.low->setFrequency(10700);
-    QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)), QStringList({ u"10700 H"_s, u"12000 H"_s }));
-    // Losing its satellite takes it out of the tree until it has one again.
-    f.low->setSatellite(nullptr);
-    QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)), QStringList { u"12000 H"_s });
-    f.low->setSatellite(f.astra);
-    QCOMPARE(f.tree.itemOf(f.low)->parent(), f.tree.itemOf(f.astra));
-}
+        // An edited transponder moves to its new place at once.
+        f.low->setSatellite(f.hotbird);
+        QCOMPARE(childTexts(f.tree.itemOf(f.astra)).join(u','), u"11700 H"_s);
+        QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)).join(u','), u"12000 H,9750 H"_s);
+        f.low->setFrequency(10700);
+        QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)).join(u','), u"10700 H,12000 H"_s);
+        // Losing its satellite takes it out of the tree until it has one again.
+        f.low->setSatellite(nullptr);
+        QCOMPARE(childTexts(f.tree.itemOf(f.hotbird)).join(u','), u"12000 H"_s);
+        f.low->setSatellite(f.astra);
+        QCOMPARE(f.tree.itemOf(f.low)->parent(), f.tree.itemOf(f.astra));
+    }
 
-void TestEditableTreeWidget::contextMenuOffersWhatTheSelectionAllows_data()
-{
-    QTest::addColumn<QByteArray>("selection");
-    QTest::addColumn<QStringList>("entries");
-    const QString edit = u"edit"_s, del = u"delete"_s;
-    QTest::addRow("Satellites root") << "satellitesRoot"_ba << QStringList { u"create satellite"_s };
-    QTest::addRow("Providers root") << "providersRoot"_ba << QStringList { u"create provider"_s };
-    QTest::addRow("Favorites root") << "favoritesRoot"_ba << QStringList { edit };
-    QTest::addRow("satellite") << "astra"_ba << QStringList { edit, u"create transponder"_s, del };
-    QTest::addRow("transponder") << "low"_ba << QStringList { edit, del };
-    QTest::addRow("provider") << "orf"_ba << QStringList { edit, del };
-    QTest::addRow("favourite group") << "news"_ba << QStringList { edit };
-    QTest::addRow("group and provider") << "news orf"_ba << QStringList { del };
-    QTest::addRow("nothing") << QByteArray() << QStringList();
-}
+    void contextMenuOffersWhatTheSelectionAllows_data()
+    {
+        QTest::addColumn<QByteArray>("selection");
+        QTest::addColumn<QString>("entries");
+        QTest::addRow("Satellites root") << "satellitesRoot"_ba << u"create satellite"_s;
+        QTest::addRow("Providers root") << "providersRoot"_ba << u"create provider"_s;
+        QTest::addRow("Favorites root") << "favoritesRoot"_ba << u"edit"_s;
+        QTest::addRow("satellite") << "astra"_ba << u"edit,create transponder,delete"_s;
+        QTest::addRow("transponder") << "low"_ba << u"edit,delete"_s;
+        QTest::addRow("provider") << "orf"_ba << u"edit,delete"_s;
+        QTest::addRow("favourite group") << "news"_ba << u"edit"_s;
+        QTest::addRow("group and provider") << "news orf"_ba << u"delete"_s;
+        QTest::addRow("nothing") << QByteArray() << QString();
+    }
+    void contextMenuOffersWhatTheSelectionAllows()
+    {
+        QFETCH(QByteArray, selection);
+        QFETCH(QString, entries);
+        Fixture f;
+        f.select(f.objects(selection));
+        QStringList texts;
+        const QList<QAction *> actions = f.tree.contextMenuActions();
+        for (const QAction *action : actions)
+            texts.append(action->text());
+        QCOMPARE(texts.join(u','), entries);
+    }
 
-void TestEditableTreeWidget::contextMenuOffersWhatTheSelectionAllows()
-{
-    QFETCH(QByteArray, selection);
-    QFETCH(QStringList, entries);
-    Fixture f;
-    f.select(f.objects(selection.constData()));
-    QStringList texts;
-    const QList<QAction *> actions = f.tree.contextMenuActions();
-    for (const QAction *action : actions)
-        texts.append(action->text());
-    QCOMPARE(texts, entries);
-}
+    void rebuildSelectsSatellitesAndStaysSilent()
+    {
+        Fixture f;
+        f.select({ f.orf });
+        QSignalSpy spy(&f.tree, &EditableTreeWidget::editableSelectionChanged);
+        f.settings.addProvider(new Provider);
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(f.tree.providersItem()->childCount(), 3);
+        QCOMPARE(f.tree.selectedEditables(), QList<Editable *> { f.settings.satellitesRoot() });
+    }
 
-void TestEditableTreeWidget::rebuildSelectsSatellitesAndStaysSilent()
-{
-    Fixture f;
-    f.select({ f.orf });
-    QSignalSpy spy(&f.tree, &EditableTreeWidget::editableSelectionChanged);
-    f.settings.addProvider(new Provider);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(f.tree.providersItem()->childCount(), 3);
-    QCOMPARE(f.tree.selectedEditables(), QList<Editable *> { f.settings.satellitesRoot() });
-}
+    void dropsGoThroughTheStore_data()
+    {
+        QTest::addColumn<QByteArray>("drop"); // dragged > target
+        QTest::addColumn<bool>("accepted");
+        QTest::addRow("transponder onto satellite") << "low > hotbird"_ba << true;
+        QTest::addRow("transponder onto transponder") << "low > onHotbird"_ba << false;
+        QTest::addRow("satellite onto satellite") << "astra > hotbird"_ba << false;
+        QTest::addRow("channel onto provider") << "two > rai"_ba << true;
+        QTest::addRow("channels onto group") << "two three > news"_ba << true;
+        QTest::addRow("channel and transponder onto group") << "two low > news"_ba << false;
+        QTest::addRow("empty payload") << " > news"_ba << false;
+    }
+    void dropsGoThroughTheStore()
+    {
+        QFETCH(QByteArray, drop);
+        QFETCH(bool, accepted);
+        Fixture f;
+        const QList<QByteArray> ends = drop.split('>');
+        QCOMPARE(f.drop(f.objects(ends.first()), f.objects(ends.last()).first()), accepted);
+        const auto applied = [&](const char *onto) { return accepted && ends.last().trimmed() == onto; };
+        QCOMPARE(f.tree.itemOf(f.low)->parent(), f.tree.itemOf(applied("hotbird") ? f.hotbird : f.astra));
+        QCOMPARE(f.two->provider(), applied("rai") ? f.rai : nullptr);
+        QCOMPARE(f.settings.channelsOf(f.news).size(), applied("news") ? 3 : 1);
+        QCOMPARE(f.two->transponder(), f.high);
+    }
 
-void TestEditableTreeWidget::dropsGoThroughTheStore_data()
-{
-    QTest::addColumn<QByteArray>("dragged");
-    QTest::addColumn<QByteArray>("target");
-    QTest::addColumn<bool>("accepted");
-    QTest::addRow("transponder onto satellite") << "low"_ba
-                                                << "hotbird"_ba << true;
-    QTest::addRow("transponder onto transponder") << "low"_ba
-                                                  << "onHotbird"_ba << false;
-    QTest::addRow("satellite onto satellite") << "astra"_ba
-                                              << "hotbird"_ba << false;
-    QTest::addRow("channel onto provider") << "two"_ba
-                                           << "rai"_ba << true;
-    QTest::addRow("channels onto group") << "two three"_ba
-                                         << "news"_ba << true;
-    QTest::addRow("channel and transponder onto group") << "two low"_ba
-                                                        << "news"_ba << false;
-    QTest::addRow("empty payload") << QByteArray() << "news"_ba << false;
-}
+    void staleOrForeignPayloadIsRefused()
+    {
+        Fixture f;
+        // Another program's data that claims our type carries nothing.
+        QMimeData foreign;
+        foreign.setData(EditableMimeData::mimeType, QByteArrayLiteral("0x1234"));
+        QVERIFY(!f.drop(&foreign, f.rai));
+        // A payload that names a channel deleted since the drag began.
+        EditableMimeData stale;
+        stale.setEditables({ f.three });
+        f.settings.removeChannels(nullptr, { f.three });
+        QVERIFY(!f.drop(&stale, f.rai));
+        // Without an object under the cursor, the drop does nothing.
+        EditableMimeData live;
+        live.setEditables({ f.two });
+        QDropEvent drop(QPointF(5, f.tree.viewport()->height() - 2), Qt::MoveAction, &live, Qt::LeftButton,
+            Qt::NoModifier);
+        QApplication::sendEvent(f.tree.viewport(), &drop);
+        QVERIFY(!drop.isAccepted());
+        QCOMPARE(f.two->provider(), nullptr);
+    }
 
-void TestEditableTreeWidget::dropsGoThroughTheStore()
-{
-    QFETCH(QByteArray, dragged);
-    QFETCH(QByteArray, target);
-    QFETCH(bool, accepted);
-    Fixture f;
-    QCOMPARE(f.drop(f.objects(dragged.constData()), f.objects(target.constData()).first()), accepted);
-    const auto applied = [&](const char *onto) { return accepted && target == onto; };
-    QCOMPARE(f.tree.itemOf(f.low)->parent(), f.tree.itemOf(applied("hotbird") ? f.hotbird : f.astra));
-    QCOMPARE(f.two->provider(), applied("rai") ? f.rai : nullptr);
-    QCOMPARE(f.settings.channelsOf(f.news).size(), applied("news") ? 3 : 1);
-    QCOMPARE(f.two->transponder(), f.high);
-}
+    void beyondCapacityIsRefusedWithTheLimit()
+    {
+        Fixture f;
+        SettingsCapacity capacity;
+        capacity.satellites = 2;
+        capacity.transponders = 3;
+        capacity.providers = 2;
+        capacity.channelsPerGroup = 2;
+        f.settings.setCapacity(capacity);
+        f.select({ f.astra });
+        const QList<std::pair<void (EditableTreeWidget::*)(), QString>> creations {
+            { &EditableTreeWidget::createSatellite, u"at most 2 satellites"_s },
+            { &EditableTreeWidget::createTransponder, u"at most 3 transponders"_s },
+            { &EditableTreeWidget::createProvider, u"at most 2 providers"_s },
+        };
+        QString message;
+        for (const auto &[create, expected] : creations) {
+            answerNextMessage(&message);
+            (f.tree.*create)();
+            QVERIFY2(message.contains(expected), qPrintable(message));
+        }
+        QCOMPARE(f.settings.satellites().size() + f.settings.transponders().size(), 5);
+        QCOMPARE(f.settings.providers().size(), 2);
 
-void TestEditableTreeWidget::staleOrForeignPayloadIsRefused()
-{
-    Fixture f;
-    // Another program's data that claims our type carries nothing.
-    QMimeData foreign;
-    foreign.setData(EditableMimeData::mimeType, QByteArrayLiteral("0x1234"));
-    QVERIFY(!f.drop(&foreign, f.rai));
-
-    // A payload that names a channel deleted since the drag began.
-    EditableMimeData stale;
-    stale.setEditables({ f.three });
-    f.settings.removeChannels(nullptr, { f.three });
-    QVERIFY(!f.drop(&stale, f.rai));
-
-    // Without an object under the cursor, the drop does nothing.
-    EditableMimeData live;
-    live.setEditables({ f.two });
-    QDropEvent drop(
-        QPointF(5, f.tree.viewport()->height() - 2), Qt::MoveAction, &live, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(f.tree.viewport(), &drop);
-    QVERIFY(!drop.isAccepted());
-    QCOMPARE(f.two->provider(), nullptr);
-}
-
-void TestEditableTreeWidget::beyondCapacityIsRefusedWithTheLimit()
-{
-    Fixture f;
-    SettingsCapacity capacity;
-    capacity.satellites = 2;
-    capacity.transponders = 3;
-    capacity.providers = 2;
-    capacity.channelsPerGroup = 2;
-    f.settings.setCapacity(capacity);
-    f.select({ f.astra });
-    const QList<std::pair<void (EditableTreeWidget::*)(), QString>> creations {
-        { &EditableTreeWidget::createSatellite, u"at most 2 satellites"_s },
-        { &EditableTreeWidget::createTransponder, u"at most 3 transponders"_s },
-        { &EditableTreeWidget::createProvider, u"at most 2 providers"_s },
-    };
-    QString message;
-    for (const auto &[create, expected] : creations) {
         answerNextMessage(&message);
-        (f.tree.*create)();
-        QVERIFY2(message.contains(expected), qPrintable(message));
+        QVERIFY(!f.drop({ f.two, f.three }, f.news));
+        QVERIFY2(message.contains(QLatin1String("at most 2")), qPrintable(message));
+        QCOMPARE(f.settings.channelsOf(f.news).size(), 1);
+        // A channel the group already holds takes no room.
+        QVERIFY(f.drop({ f.one, f.two }, f.news));
+        QCOMPARE(f.settings.channelsOf(f.news), QList<Channel *>({ f.one, f.two }));
     }
-    QCOMPARE(f.settings.satellites().size() + f.settings.transponders().size(), 5);
-    QCOMPARE(f.settings.providers().size(), 2);
 
-    answerNextMessage(&message);
-    QVERIFY(!f.drop({ f.two, f.three }, f.news));
-    QVERIFY2(message.contains(QLatin1String("at most 2")), qPrintable(message));
-    QCOMPARE(f.settings.channelsOf(f.news).size(), 1);
-    // A channel the group already holds takes no room.
-    QVERIFY(f.drop({ f.one, f.two }, f.news));
-    QCOMPARE(f.settings.channelsOf(f.news), QList<Channel *>({ f.one, f.two }));
-}
+    void createRunsTheDialogAndStartsOnSelectedSatellite()
+    {
+        Fixture f;
+        f.select({ f.hotbird });
+        onNextModal([](QWidget *dialog) { press(dialog, QDialogButtonBox::Cancel); });
+        f.tree.createProvider();
+        QCOMPARE(f.settings.providers().size(), 2);
 
-void TestEditableTreeWidget::createRunsTheDialogAndStartsOnSelectedSatellite()
-{
-    Fixture f;
-    f.select({ f.hotbird });
-    onNextModal([](QWidget *dialog) { press(dialog, QDialogButtonBox::Cancel); });
-    f.tree.createProvider();
-    QCOMPARE(f.settings.providers().size(), 2);
+        QString shownSatellite;
+        onNextModal([&shownSatellite](QWidget *dialog) {
+            shownSatellite = child<QComboBox>(dialog, "satelliteComboBox")->currentText();
+            press(dialog, QDialogButtonBox::Ok);
+        });
+        f.tree.createTransponder();
+        QCOMPARE(shownSatellite, u"Hotbird"_s);
+        QCOMPARE(f.settings.transponders().size(), 4);
+        QCOMPARE(f.tree.itemOf(f.hotbird)->childCount(), 2);
+    }
 
-    QString shownSatellite;
-    onNextModal([&shownSatellite](QWidget *dialog) {
-        shownSatellite = child<QComboBox>(dialog, "satelliteComboBox")->currentText();
-        press(dialog, QDialogButtonBox::Ok);
-    });
-    f.tree.createTransponder();
-    QCOMPARE(shownSatellite, u"Hotbird"_s);
-    QCOMPARE(f.settings.transponders().size(), 4);
-    QCOMPARE(f.tree.itemOf(f.hotbird)->childCount(), 2);
-}
-
-void TestEditableTreeWidget::deleteKeyRemovesSelectedObjects()
-{
-    Fixture f;
-    f.select({ f.astra, f.news });
-    QTest::keyClick(&f.tree, Qt::Key_Delete);
-    // The satellite goes with its transponders and their channels; the
-    // favourite group stays.
-    QCOMPARE(f.settings.transponders(), QList<Transponder *> { f.onHotbird });
-    QVERIFY(f.settings.channels().isEmpty());
-    QCOMPARE(childTexts(f.tree.satellitesItem()), words("Hotbird"));
-    QCOMPARE(childTexts(f.tree.favoritesItem()), words("News Music"));
-}
+    void deleteKeyRemovesSelectedObjects()
+    {
+        Fixture f;
+        f.select({ f.astra, f.news });
+        QTest::keyClick(&f.tree, Qt::Key_Delete);
+        // The satellite goes with its transponders and their channels; the
+        // favourite group stays.
+        QCOMPARE(f.settings.transponders(), QList<Transponder *> { f.onHotbird });
+        QVERIFY(f.settings.channels().isEmpty());
+        QCOMPARE(childTexts(f.tree.satellitesItem()), words("Hotbird"));
+        QCOMPARE(childTexts(f.tree.favoritesItem()), words("News Music"));
+    }
+};
 
 QTEST_MAIN(TestEditableTreeWidget)
 #include "tst_editabletreewidget.moc"

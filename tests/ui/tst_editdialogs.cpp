@@ -63,248 +63,230 @@ class TestEditDialogs : public QObject
 
 private slots:
     void cleanup() { cancelPendingModalDrivers(); }
-    void satelliteCodesMapByTableNotByIndex_data();
-    void satelliteCodesMapByTableNotByIndex();
-    void typingBeyondLimitsIsRefused_data();
-    void typingBeyondLimitsIsRefused();
-    void okWritesEveryFieldEvenUnchanged_data();
-    void okWritesEveryFieldEvenUnchanged();
-    void transponderNeedsSatelliteChosenByPosition();
-    void channelKeepsReferencesNotChosenAndWritesBack();
-};
 
-void TestEditDialogs::satelliteCodesMapByTableNotByIndex_data()
-{
-    QTest::addColumn<QByteArray>("box");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<int>("written");
-    const QByteArray port = "diseqc11ComboBox";
-    QTest::addRow("port 10 is code 16") << port << 16 << u"10"_s << QString() << 16;
-    QTest::addRow("choosing port 16 stores 22") << port << 0 << u"OFF"_s << u"16"_s << 22;
-    QTest::addRow("port 9 is code 9") << port << 9 << u"9"_s << QString() << 9;
-    QTest::addRow("unknown code shows nothing, becomes 0") << port << 12 << QString() << QString() << 0;
-    QTest::addRow("DiSEqC 5 is tone burst A") << "diseqcComboBox"_ba << 5 << u"TONE BURST A"_s << u"B"_s << 2;
-    QTest::addRow("tone 2 is off") << "toneComboBox"_ba << 2 << u"OFF"_s << u"AUTO"_s << 0;
-}
-
-void TestEditDialogs::satelliteCodesMapByTableNotByIndex()
-{
-    QFETCH(QByteArray, box);
-    QFETCH(int, stored);
-    QFETCH(QString, shown);
-    QFETCH(QString, chosen);
-    QFETCH(int, written);
-    using Field = std::pair<void (Satellite::*)(int), int (Satellite::*)() const>;
-    const QHash<QByteArray, Field> fields { { "diseqc11ComboBox",
-                                                { &Satellite::setDiseqc11, &Satellite::diseqc11 } },
-        { "diseqcComboBox", { &Satellite::setDiseqc, &Satellite::diseqc } },
-        { "toneComboBox", { &Satellite::setTone, &Satellite::tone } } };
-    const auto [set, get] = fields.value(box);
-    Objects objects;
-    (objects.satellite.*set)(stored);
-    onNextModal([&](QWidget *dialog) {
-        QComboBox *codes = comboBox(dialog, box.constData());
-        QCOMPARE(codes->currentText(), shown);
-        if (!chosen.isEmpty())
-            codes->setCurrentIndex(codes->findText(chosen));
-        press(dialog, QDialogButtonBox::Ok);
-    });
-    QVERIFY(editSatellite(nullptr, &objects.satellite, &objects.settings));
-    QCOMPARE((objects.satellite.*get)(), written);
-}
-
-void TestEditDialogs::typingBeyondLimitsIsRefused_data()
-{
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<QByteArray>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("kept");
-    const QByteArray s = "satellite", t = "transponder";
-    QTest::addRow("low LOF above 20000") << s << "lowLofLineEdit"_ba << u"20001"_s << u"2000"_s;
-    QTest::addRow("DiSEqC 1.2 position above 60") << s << "diseqc12PositionLineEdit"_ba << u"61"_s << u"6"_s;
-    QTest::addRow("name of 17 characters")
-        << s << "nameLineEdit"_ba << u"ABCDEFGHIJKLMNOPQ"_s << u"ABCDEFGHIJKLMNOP"_s;
-    QTest::addRow("frequency above 13000") << t << "frequencyLineEdit"_ba << u"13001"_s << u"1300"_s;
-    QTest::addRow("network id above 65535") << t << "networkIdLineEdit"_ba << u"65536"_s << u"6553"_s;
-    QTest::addRow("letters in a number") << t << "transportStreamIdLineEdit"_ba << u"12a3"_s << u"123"_s;
-    QTest::addRow("PID above 8191") << "channel"_ba
-                                    << "videoPidLineEdit"_ba << u"8192"_s << u"819"_s;
-}
-
-void TestEditDialogs::typingBeyondLimitsIsRefused()
-{
-    QFETCH(QByteArray, kind);
-    QFETCH(QByteArray, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    Objects objects;
-    QString seen;
-    onNextModal([&](QWidget *dialog) {
-        retype(dialog, field.constData(), typed);
-        seen = child<QLineEdit>(dialog, field.constData())->text();
-        press(dialog, QDialogButtonBox::Cancel);
-    });
-    QVERIFY(!editDialog(nullptr, objects.byKind(kind), &objects.settings));
-    QCOMPARE(seen, kept);
-}
-
-void TestEditDialogs::okWritesEveryFieldEvenUnchanged_data()
-{
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<bool>("accept");
-    QTest::addColumn<int>("setters");
-    QTest::addRow("satellite") << "satellite"_ba << true << 9;
-    QTest::addRow("transponder") << "transponder"_ba << true << 7;
-    QTest::addRow("channel") << "channel"_ba << true << 9;
-    QTest::addRow("provider") << "provider"_ba << true << 1;
-    QTest::addRow("favourite group") << "group"_ba << true << 1;
-    QTest::addRow("cancelled channel") << "channel"_ba << false << 0;
-}
-
-void TestEditDialogs::okWritesEveryFieldEvenUnchanged()
-{
-    QFETCH(QByteArray, kind);
-    QFETCH(bool, accept);
-    QFETCH(int, setters);
-    Objects objects;
-    Editable *editable = objects.byKind(kind);
-    QSignalSpy spy(editable, &Editable::propertyChanged);
-    onNextModal([accept](QWidget *dialog) {
-        if (child<QLineEdit>(dialog, "nameLineEdit"))
-            retype(dialog, "nameLineEdit", u"typed"_s);
-        press(dialog, accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
-    });
-    QCOMPARE(editDialog(nullptr, editable, &objects.settings), accept);
-    QCOMPARE(spy.count(), setters);
-    // What was typed reaches the object only on OK.
-    if (kind != "transponder")
-        QCOMPARE(editable->displayText().endsWith(u"typed"_s), accept);
-    QCOMPARE(objects.transponder.satellite(), objects.held);
-    QCOMPARE(objects.channel.pmtPid(), quint16(0));
-    QCOMPARE(objects.channel.videoPid(), Channel::NoPid);
-
-    // The roots have nothing to edit.
-    QVERIFY(!editDialog(nullptr, objects.settings.satellitesRoot(), &objects.settings));
-    QVERIFY(!editDialog(nullptr, objects.settings.favoritesRoot(), &objects.settings));
-    QVERIFY(!editDialog(nullptr, nullptr, &objects.settings));
-}
-
-void TestEditDialogs::transponderNeedsSatelliteChosenByPosition()
-{
-    // The store has no satellite at all: neither OK nor Return accepts.
-    TestSettings settings;
-    Transponder transponder;
-    bool okEnabled = true;
-    onNextModal([&](QWidget *dialog) {
-        QPushButton *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
-        okEnabled = ok->isEnabled();
-        ok->click();
-        QTest::keyClick(dialog, Qt::Key_Return);
-        QVERIFY(dialog->isVisible());
-        press(dialog, QDialogButtonBox::Cancel);
-    });
-    QVERIFY(!editTransponder(nullptr, &transponder, &settings));
-    QVERIFY(!okEnabled);
-
-    // Two satellites of one name: OK waits for a choice, which is taken by
-    // position, not by name.
-    auto *first = new Satellite;
-    auto *second = new Satellite;
-    first->setName(u"Hotbird"_s);
-    second->setName(u"Hotbird"_s);
-    settings.addSatellite(first);
-    settings.addSatellite(second);
-    onNextModal([&](QWidget *dialog) {
-        okEnabled = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->isEnabled();
-        comboBox(dialog, "satelliteComboBox")->setCurrentIndex(1);
-        comboBox(dialog, "polarizationComboBox")->setCurrentIndex(1);
-        retype(dialog, "symbolRateLineEdit", u"22000"_s);
-        press(dialog, QDialogButtonBox::Ok);
-    });
-    QVERIFY(editTransponder(nullptr, &transponder, &settings));
-    QVERIFY(!okEnabled);
-    QCOMPARE(transponder.satellite(), second);
-    QCOMPARE(transponder.polarization(), 1);
-    QCOMPARE(transponder.symbolRate(), quint16(22000));
-
-    int shown = -1;
-    onNextModal([&shown](QWidget *dialog) {
-        shown = comboBox(dialog, "satelliteComboBox")->currentIndex();
-        press(dialog, QDialogButtonBox::Cancel);
-    });
-    QVERIFY(!editTransponder(nullptr, &transponder, &settings));
-    QCOMPARE(shown, 1);
-}
-
-void TestEditDialogs::channelKeepsReferencesNotChosenAndWritesBack()
-{
-    TestSettings settings;
-    QList<Transponder *> transponders;
-    for (const char *name : { "Hotbird", "Astra" }) {
-        auto *satellite = new Satellite;
-        satellite->setName(QString::fromUtf8(name));
-        settings.addSatellite(satellite);
-        transponders.append(new Transponder);
-        transponders.last()->setSatellite(satellite);
-        settings.addTransponder(transponders.last());
+    void satelliteCodesMapByTableNotByIndex_data()
+    {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<int>("written");
+        const QByteArray port = "diseqc11ComboBox";
+        QTest::addRow("port 10 is code 16") << port << 16 << u"10"_s << QString() << 16;
+        QTest::addRow("choosing port 16 stores 22") << port << 0 << u"OFF"_s << u"16"_s << 22;
+        QTest::addRow("port 9 is code 9") << port << 9 << u"9"_s << QString() << 9;
+        QTest::addRow("unknown code shows nothing, becomes 0") << port << 12 << QString() << QString() << 0;
+        QTest::addRow("DiSEqC 5 is tone burst A")
+            << "diseqcComboBox"_ba << 5 << u"TONE BURST A"_s << u"B"_s << 2;
+        QTest::addRow("tone 2 is off") << "toneComboBox"_ba << 2 << u"OFF"_s << u"AUTO"_s << 0;
     }
-    transponders.last()->setPolarization(1);
-    auto *second = new Provider;
-    settings.addProvider(new Provider);
-    settings.addProvider(second);
+    void satelliteCodesMapByTableNotByIndex()
+    {
+        QFETCH(QByteArray, box);
+        QFETCH(int, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, chosen);
+        QFETCH(int, written);
+        using Field = std::pair<void (Satellite::*)(int), int (Satellite::*)() const>;
+        const QHash<QByteArray, Field> fields { { "diseqc11ComboBox",
+                                                    { &Satellite::setDiseqc11, &Satellite::diseqc11 } },
+            { "diseqcComboBox", { &Satellite::setDiseqc, &Satellite::diseqc } },
+            { "toneComboBox", { &Satellite::setTone, &Satellite::tone } } };
+        const auto [set, get] = fields.value(box);
+        Objects objects;
+        (objects.satellite.*set)(stored);
+        onNextModal([&](QWidget *dialog) {
+            QComboBox *codes = comboBox(dialog, box.constData());
+            QCOMPARE(codes->currentText(), shown);
+            if (!chosen.isEmpty())
+                codes->setCurrentIndex(codes->findText(chosen));
+            press(dialog, QDialogButtonBox::Ok);
+        });
+        QVERIFY(editSatellite(nullptr, &objects.satellite, &objects.settings));
+        QCOMPARE((objects.satellite.*get)(), written);
+    }
 
-    // A new channel with nothing chosen gets no references at all.
-    Channel fresh;
-    QStringList listed;
-    onNextModal([&listed](QWidget *dialog) {
-        QComboBox *choices = comboBox(dialog, "transponderComboBox");
-        for (int i = 0; i < choices->count(); ++i)
-            listed.append(choices->itemText(i));
-        QCOMPARE(choices->currentIndex(), -1);
-        QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
-        press(dialog, QDialogButtonBox::Ok);
-    });
-    QVERIFY(editChannel(nullptr, &fresh, &settings));
-    QCOMPARE(listed, QStringList({ u"Hotbird - 12000 H"_s, u"Astra - 12000 V"_s }));
-    QCOMPARE(fresh.provider(), nullptr);
-    QCOMPARE(fresh.transponder(), nullptr);
+    void typingBeyondLimitsIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        const QByteArray s = "satellite", t = "transponder";
+        QTest::addRow("low LOF above 20000") << s << "lowLofLineEdit"_ba << u"20001"_s << u"2000"_s;
+        QTest::addRow("DiSEqC 1.2 position above 60")
+            << s << "diseqc12PositionLineEdit"_ba << u"61"_s << u"6"_s;
+        QTest::addRow("name of 17 characters")
+            << s << "nameLineEdit"_ba << u"ABCDEFGHIJKLMNOPQ"_s << u"ABCDEFGHIJKLMNOP"_s;
+        QTest::addRow("frequency above 13000") << t << "frequencyLineEdit"_ba << u"13001"_s << u"1300"_s;
+        QTest::addRow("network id above 65535") << t << "networkIdLineEdit"_ba << u"65536"_s << u"6553"_s;
+        QTest::addRow("letters in a number") << t << "transportStreamIdLineEdit"_ba << u"12a3"_s << u"123"_s;
+        QTest::addRow("PID above 8191") << "channel"_ba
+                                        << "videoPidLineEdit"_ba << u"8192"_s << u"819"_s;
+    }
+    void typingBeyondLimitsIsRefused()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QByteArray, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        Objects objects;
+        QString seen;
+        onNextModal([&](QWidget *dialog) {
+            retype(dialog, field.constData(), typed);
+            seen = child<QLineEdit>(dialog, field.constData())->text();
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        QVERIFY(!editDialog(nullptr, objects.byKind(kind), &objects.settings));
+        QCOMPARE(seen, kept);
+    }
 
-    // A provider the list does not show is kept rather than replaced by
-    // one from the list; every field typed is written back.
-    Provider elsewhere;
-    Channel channel;
-    channel.setProvider(&elsewhere);
-    channel.setTransponder(transponders.last());
-    onNextModal([](QWidget *dialog) {
-        QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
-        QCOMPARE(comboBox(dialog, "transponderComboBox")->currentIndex(), 1);
-        retype(dialog, "serviceIdLineEdit", u"1234"_s);
-        retype(dialog, "audioPidLineEdit", u"101"_s);
-        child<QLineEdit>(dialog, "pmtPidLineEdit")->clear();
-        retype(dialog, "nameLineEdit", u"Ö1 Radio"_s);
-        comboBox(dialog, "serviceTypeComboBox")->setCurrentIndex(1);
-        press(dialog, QDialogButtonBox::Ok);
-    });
-    QVERIFY(editChannel(nullptr, &channel, &settings));
-    QCOMPARE(channel.provider(), &elsewhere);
-    QCOMPARE(channel.transponder(), transponders.last());
-    QCOMPARE(channel.serviceId(), quint16(1234));
-    QCOMPARE(channel.audioPid(), quint16(101));
-    QCOMPARE(channel.videoPid(), Channel::NoPid);
-    QCOMPARE(channel.pmtPid(), quint16(0));
-    QCOMPARE(channel.name(), u"Ö1 Radio"_s);
-    QCOMPARE(channel.serviceType(), 1);
+    void okWritesEveryFieldEvenUnchanged_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<int>("setters");
+        QTest::addRow("satellite") << "satellite"_ba << true << 9;
+        QTest::addRow("transponder") << "transponder"_ba << true << 7;
+        QTest::addRow("channel") << "channel"_ba << true << 9;
+        QTest::addRow("provider") << "provider"_ba << true << 1;
+        QTest::addRow("favourite group") << "group"_ba << true << 1;
+        QTest::addRow("cancelled channel") << "channel"_ba << false << 0;
+    }
+    void okWritesEveryFieldEvenUnchanged()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(bool, accept);
+        QFETCH(int, setters);
+        Objects objects;
+        Editable *editable = objects.byKind(kind);
+        QSignalSpy spy(editable, &Editable::propertyChanged);
+        onNextModal([accept](QWidget *dialog) {
+            if (child<QLineEdit>(dialog, "nameLineEdit"))
+                retype(dialog, "nameLineEdit", u"typed"_s);
+            press(dialog, accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+        });
+        QCOMPARE(editDialog(nullptr, editable, &objects.settings), accept);
+        QCOMPARE(spy.count(), setters);
+        // What was typed reaches the object only on OK.
+        if (kind != "transponder")
+            QCOMPARE(editable->displayText().endsWith(u"typed"_s), accept);
+        QCOMPARE(objects.transponder.satellite(), objects.held);
+        QCOMPARE(objects.channel.pmtPid(), quint16(0));
+        QCOMPARE(objects.channel.videoPid(), Channel::NoPid);
 
-    // Choosing from the list does replace it.
-    onNextModal([](QWidget *dialog) {
-        comboBox(dialog, "providerComboBox")->setCurrentIndex(1);
-        press(dialog, QDialogButtonBox::Ok);
-    });
-    QVERIFY(editChannel(nullptr, &channel, &settings));
-    QCOMPARE(channel.provider(), second);
-}
+        // The roots have nothing to edit.
+        QVERIFY(!editDialog(nullptr, objects.settings.satellitesRoot(), &objects.settings));
+        QVERIFY(!editDialog(nullptr, objects.settings.favoritesRoot(), &objects.settings));
+        QVERIFY(!editDialog(nullptr, nullptr, &objects.settings));
+    }
+
+    void transponderNeedsSatelliteChosenByPosition()
+    {
+        // The store has no satellite at all: neither OK nor Return accepts.
+        TestSettings settings;
+        Transponder transponder;
+        bool okEnabled = true;
+        onNextModal([&](QWidget *dialog) {
+            QPushButton *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
+            okEnabled = ok->isEnabled();
+            ok->click();
+            QTest::keyClick(dialog, Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        QVERIFY(!editTransponder(nullptr, &transponder, &settings));
+        QVERIFY(!okEnabled);
+
+        // Two satellites of one name: OK waits for a choice, which is taken by
+        // position, not by name.
+        settings.addSatellite(named<Satellite>(u"Hotbird"_s));
+        settings.addSatellite(named<Satellite>(u"Hotbird"_s));
+        onNextModal([&](QWidget *dialog) {
+            okEnabled
+                = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->isEnabled();
+            comboBox(dialog, "satelliteComboBox")->setCurrentIndex(1);
+            comboBox(dialog, "polarizationComboBox")->setCurrentIndex(1);
+            retype(dialog, "symbolRateLineEdit", u"22000"_s);
+            press(dialog, QDialogButtonBox::Ok);
+        });
+        QVERIFY(editTransponder(nullptr, &transponder, &settings));
+        QVERIFY(!okEnabled);
+        QCOMPARE(transponder.satellite(), settings.satellites().last());
+        QCOMPARE(
+            QList<int>({ transponder.polarization(), transponder.symbolRate() }), QList<int>({ 1, 22000 }));
+
+        int shown = -1;
+        onNextModal([&shown](QWidget *dialog) {
+            shown = comboBox(dialog, "satelliteComboBox")->currentIndex();
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        QVERIFY(!editTransponder(nullptr, &transponder, &settings));
+        QCOMPARE(shown, 1);
+    }
+
+    void channelKeepsReferencesNotChosenAndWritesBack()
+    {
+        TestSettings settings;
+        QList<Transponder *> transponders;
+        for (const QString &name : words("Hotbird Astra")) {
+            settings.addSatellite(named<Satellite>(name));
+            transponders.append(new Transponder);
+            transponders.last()->setSatellite(settings.satellites().last());
+            settings.addTransponder(transponders.last());
+        }
+        transponders.last()->setPolarization(1);
+        settings.addProvider(new Provider);
+        settings.addProvider(new Provider);
+
+        // A new channel with nothing chosen gets no references at all.
+        Channel fresh;
+        QStringList listed;
+        onNextModal([&listed](QWidget *dialog) {
+            QComboBox *choices = comboBox(dialog, "transponderComboBox");
+            for (int i = 0; i < choices->count(); ++i)
+                listed.append(choices->itemText(i));
+            QCOMPARE(choices->currentIndex(), -1);
+            QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
+            press(dialog, QDialogButtonBox::Ok);
+        });
+        QVERIFY(editChannel(nullptr, &fresh, &settings));
+        QCOMPARE(listed, QStringList({ u"Hotbird - 12000 H"_s, u"Astra - 12000 V"_s }));
+        QVERIFY(!fresh.provider() && !fresh.transponder());
+
+        // A provider the list does not show is kept rather than replaced by
+        // one from the list; every field typed is written back.
+        Provider elsewhere;
+        Channel channel;
+        channel.setProvider(&elsewhere);
+        channel.setTransponder(transponders.last());
+        onNextModal([](QWidget *dialog) {
+            QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
+            QCOMPARE(comboBox(dialog, "transponderComboBox")->currentIndex(), 1);
+            retype(dialog, "serviceIdLineEdit", u"1234"_s);
+            retype(dialog, "audioPidLineEdit", u"101"_s);
+            child<QLineEdit>(dialog, "pmtPidLineEdit")->clear();
+            retype(dialog, "nameLineEdit", u"Ö1 Radio"_s);
+            comboBox(dialog, "serviceTypeComboBox")->setCurrentIndex(1);
+            press(dialog, QDialogButtonBox::Ok);
+        });
+        QVERIFY(editChannel(nullptr, &channel, &settings));
+        QCOMPARE(channel.provider(), &elsewhere);
+        QCOMPARE(channel.transponder(), transponders.last());
+        QCOMPARE(channel.name(), u"Ö1 Radio"_s);
+        QCOMPARE(QList<int>({ channel.serviceId(), channel.audioPid(), channel.videoPid(), channel.pmtPid(),
+                     channel.serviceType() }),
+            QList<int>({ 1234, 101, Channel::NoPid, 0, 1 }));
+
+        // Choosing from the list does replace it.
+        onNextModal([](QWidget *dialog) {
+            comboBox(dialog, "providerComboBox")->setCurrentIndex(1);
+            press(dialog, QDialogButtonBox::Ok);
+        });
+        QVERIFY(editChannel(nullptr, &channel, &settings));
+        QCOMPARE(channel.provider(), settings.providers().last());
+    }
+};
 
 QTEST_MAIN(TestEditDialogs)
 #include "tst_editdialogs.moc"

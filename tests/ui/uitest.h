@@ -21,6 +21,21 @@ inline QStringList words(const char *list)
     return QString::fromUtf8(list).split(u' ', Qt::SkipEmptyParts);
 }
 
+template<typename T> T *named(const QString &name)
+{
+    auto *object = new T;
+    object->setName(name);
+    return object;
+}
+
+template<typename List> QStringList names(const List &objects)
+{
+    QStringList texts;
+    for (const auto *object : objects)
+        texts.append(object->name());
+    return texts;
+}
+
 // The handlers of the modal windows a test expects, in the order the
 // windows open. One timer serves them all, so that a handler can never take
 // the window meant for the one queued before it.
