@@ -4,9 +4,11 @@
 #include "settings.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QTemporaryFile>
 
+#include <initializer_list>
 #include <memory>
 
 // Where the tests expect the fields of each receiver model, written down
@@ -33,31 +35,39 @@ inline const TestModel modelHD { "HD", 399568, 0x2950, 0x2952, 0x2954, 0x2956, 0
     0x5277C, 0x54450, 0x5FFD0, 200, 10000, 3000, 400, 12, 14, 16, 16 };
 
 // A settings image built byte by byte: the magic, then zeros.
-class TestImage
+struct TestImage
 {
-public:
     explicit TestImage(const TestModel &model)
-        : m_bytes(model.fileSize, '\0')
+        : bytes(model.fileSize, '\0')
     {
-        m_bytes.replace(0, 8, "DIZODIDO");
+        bytes.replace(0, 8, "DIZODIDO");
     }
 
-    QByteArray &bytes() { return m_bytes; }
-    void setByte(int offset, int value) { m_bytes[offset] = char(value); }
-    void setWord(int offset, int value)
+    void setByte(int offset, int value) { bytes[offset] = char(value); }
+    void setWord(int offset, int value) { setWords(offset, { value }); }
+    void setWords(int offset, std::initializer_list<int> values)
     {
-        setByte(offset, value & 0xFF);
-        setByte(offset + 1, (value >> 8) & 0xFF);
+        for (int value : values) {
+            setByte(offset++, value & 0xFF);
+            setByte(offset++, (value >> 8) & 0xFF);
+        }
     }
-    void setBytes(int offset, const QByteArray &bytes) { m_bytes.replace(offset, bytes.size(), bytes); }
+    void setBytes(int offset, const QByteArray &data) { bytes.replace(offset, data.size(), data); }
 
-private:
-    QByteArray m_bytes;
+    QByteArray bytes;
 };
 
 inline int wordIn(const QByteArray &bytes, int offset)
 {
     return quint8(bytes.at(offset)) | (quint8(bytes.at(offset + 1)) << 8);
+}
+
+inline QList<int> wordsIn(const QByteArray &bytes, std::initializer_list<int> offsets)
+{
+    QList<int> words;
+    for (int offset : offsets)
+        words.append(wordIn(bytes, offset));
+    return words;
 }
 
 // Loads the bytes the way the window does: from a file, through recognition.

@@ -41,24 +41,14 @@ QString expectedName(const QString &text, int width)
     return kept;
 }
 
-class RandomEditor
+// Edits of every kind the editor offers, drawn from a seeded generator.
+struct RandomEditor
 {
-public:
-    RandomEditor(Settings *settings, quint32 seed)
-        : m_settings(settings)
-        , m_random(seed)
-    { }
+    Settings *s;
+    QRandomGenerator random;
 
-    void run(int operations)
-    {
-        for (int i = 0; i < operations; ++i)
-            step();
-    }
-
-private:
-    int below(int n) { return n > 0 ? int(m_random.bounded(n)) : 0; }
+    int below(int n) { return n > 0 ? int(random.bounded(n)) : 0; }
     bool chance(int percent) { return below(100) < percent; }
-
     template<typename T> T *pick(const QList<T *> &list)
     {
         return list.isEmpty() ? nullptr : list.at(below(int(list.size())));
@@ -66,20 +56,11 @@ private:
 
     QString randomName()
     {
-        static const QList<QPair<char32_t, char32_t>> ranges = {
-            { U'A', U'Z' },
-            { U'a', U'z' },
-            { U' ', U'~' },
-            { 0xA0, 0xFF },
-            { 0x410, 0x44F },
-            { 0x391, 0x3C9 },
-            { 0x4E00, 0x4E50 },
-            { 0x1F600, 0x1F64F },
-            { 0x01, 0x1F },
-        };
+        static const QList<QPair<char32_t, char32_t>> ranges { { U'A', U'Z' }, { U'a', U'z' }, { U' ', U'~' },
+            { 0xA0, 0xFF }, { 0x410, 0x44F }, { 0x391, 0x3C9 }, { 0x4E00, 0x4E50 }, { 0x1F600, 0x1F64F },
+            { 0x01, 0x1F } };
         QString name;
-        const int length = below(22);
-        for (int i = 0; i < length; ++i) {
+        for (int i = below(22); i > 0; --i) {
             const auto &range = ranges.at(below(int(ranges.size())));
             const char32_t code = range.first + char32_t(below(int(range.second - range.first) + 1));
             name += QString::fromUcs4(&code, 1);
@@ -87,48 +68,28 @@ private:
         return name;
     }
 
+    // The main list, then the channels only a group holds.
     QList<Channel *> allChannels() const
     {
-        QList<Channel *> channels = m_settings->channels();
-        for (FavoriteGroup *group : m_settings->favoriteGroups())
-            for (Channel *channel : m_settings->channelsOf(group))
+        QList<Channel *> channels = s->channels();
+        for (FavoriteGroup *group : s->favoriteGroups())
+            for (Channel *channel : s->channelsOf(group))
                 if (!channels.contains(channel))
                     channels.append(channel);
         return channels;
     }
 
-    Editable *anyNamed()
-    {
-        const QList<Editable *> named { pick(m_settings->satellites()), pick(m_settings->providers()),
-            pick(m_settings->favoriteGroups()), pick(allChannels()) };
-        return named.at(below(4));
-    }
-
-    void rename(Editable *editable, const QString &name)
-    {
-        if (!editable)
-            return;
-        if (auto *satellite = qobject_cast<Satellite *>(editable))
-            satellite->setName(name);
-        else if (auto *named = qobject_cast<NamedEditable *>(editable))
-            named->setName(name);
-        else if (auto *channel = qobject_cast<Channel *>(editable))
-            channel->setName(name);
-    }
-
     void step()
     {
-        Settings *s = m_settings;
         switch (below(12)) {
-        case 0: {
-            if (s->satellites().size() >= 60)
-                break;
-            auto *satellite = new Satellite;
-            satellite->setName(randomName());
-            satellite->setPosition(quint16(below(3600)));
-            s->addSatellite(satellite);
+        case 0:
+            if (s->satellites().size() < 60) {
+                auto *satellite = new Satellite;
+                satellite->setName(randomName());
+                satellite->setPosition(quint16(below(3600)));
+                s->addSatellite(satellite);
+            }
             break;
-        }
         case 1: {
             auto *transponder = new Transponder;
             transponder->setSatellite(chance(90) ? pick(s->satellites()) : nullptr);
@@ -138,8 +99,8 @@ private:
             break;
         }
         case 2: {
-            auto *provider = new Provider;
             // Now and then a name that already exists, to be merged on save.
+            auto *provider = new Provider;
             const Provider *existing = pick(s->providers());
             provider->setName(existing && chance(20) ? existing->name() : randomName());
             s->addProvider(provider);
@@ -159,27 +120,16 @@ private:
             break;
         }
         case 5: {
+            // Satellites seldom, as they take so much with them.
             QList<Editable *> doomed;
-            const int count = 1 + below(3);
-            for (int i = 0; i < count; ++i) {
-                switch (below(6)) {
-                case 0:
-                    if (Satellite *satellite = pick(s->satellites()); satellite && chance(30))
-                        doomed.append(satellite);
-                    break;
-                case 1:
-                    if (Transponder *transponder = pick(s->transponders()))
-                        doomed.append(transponder);
-                    break;
-                case 2:
-                    if (Provider *provider = pick(s->providers()))
-                        doomed.append(provider);
-                    break;
-                default:
-                    if (Channel *channel = pick(allChannels()))
-                        doomed.append(channel);
-                    break;
-                }
+            for (int i = 1 + below(3); i > 0; --i) {
+                const int kind = below(6);
+                Editable *victim = kind == 0 ? static_cast<Editable *>(pick(s->satellites()))
+                    : kind == 1              ? pick(s->transponders())
+                    : kind == 2              ? static_cast<Editable *>(pick(s->providers()))
+                                             : pick(allChannels());
+                if (victim && (kind != 0 || chance(30)))
+                    doomed.append(victim);
             }
             s->removeEditables(doomed);
             break;
@@ -206,15 +156,13 @@ private:
             // Reordering inside a group.
             FavoriteGroup *group = pick(s->favoriteGroups());
             Channel *channel = pick(s->channelsOf(group));
-            Channel *target = pick(s->channelsOf(group));
-            if (channel && target)
+            if (Channel *target = pick(s->channelsOf(group)); channel && target)
                 s->dropEditables({ channel }, target, group);
             break;
         }
         case 9: {
             Transponder *transponder = pick(s->transponders());
-            Satellite *satellite = pick(s->satellites());
-            if (transponder && satellite)
+            if (Satellite *satellite = pick(s->satellites()); transponder && satellite)
                 s->dropEditables({ transponder }, satellite, nullptr);
             break;
         }
@@ -222,14 +170,21 @@ private:
             if (Channel *channel = pick(allChannels()))
                 channel->setServiceType(channel->isTv() ? 1 : 0);
             break;
-        default:
-            rename(anyNamed(), randomName());
+        default: {
+            const QList<Editable *> named { pick(s->satellites()), pick(s->providers()),
+                pick(s->favoriteGroups()), pick(allChannels()) };
+            Editable *editable = named.at(below(4));
+            const QString name = randomName();
+            if (auto *satellite = qobject_cast<Satellite *>(editable))
+                satellite->setName(name);
+            else if (auto *other = qobject_cast<NamedEditable *>(editable))
+                other->setName(name);
+            else if (auto *channel = qobject_cast<Channel *>(editable))
+                channel->setName(name);
             break;
         }
+        }
     }
-
-    Settings *m_settings;
-    QRandomGenerator m_random;
 };
 
 template<typename T> QString positionIn(const QList<T *> &list, const T *object)
@@ -295,43 +250,41 @@ class TestRandomOperations : public QObject
     Q_OBJECT
 
 private slots:
-    void reloadedFileHoldsTheEditedStore_data();
-    void reloadedFileHoldsTheEditedStore();
+    void reloadedFileHoldsTheEditedStore_data()
+    {
+        QTest::addColumn<DemoSettingsBuilder::Model>("model");
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : { 1u, 2u, 3u, 4u, 5u }) {
+            QTest::addRow("2XX seed %u", seed) << DemoSettingsBuilder::Model::Kelmora2XX << seed;
+            QTest::addRow("HD seed %u", seed) << DemoSettingsBuilder::Model::KelmoraHD << seed;
+        }
+    }
+
+    void reloadedFileHoldsTheEditedStore()
+    {
+        QFETCH(DemoSettingsBuilder::Model, model);
+        QFETCH(quint32, seed);
+        const int channelNameWidth = model == DemoSettingsBuilder::Model::Kelmora2XX ? 18 : 16;
+
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
+        QVERIFY(settings);
+        RandomEditor editor { settings.get(), QRandomGenerator(seed) };
+        // Several rounds on the same store: later saves start from an image that
+        // earlier saves wrote, with names remembered from the first load.
+        for (int round = 0; round < 6; ++round) {
+            for (int i = 0; i < 250; ++i)
+                editor.step();
+            const QByteArray bytes = saveBytes(settings.get());
+            QVERIFY2(!bytes.isEmpty(), qPrintable(settings->errorString()));
+            auto reloaded = loadBytes(bytes);
+            QVERIFY(reloaded);
+            QCOMPARE(fileView(reloaded.get(), false, channelNameWidth),
+                fileView(settings.get(), true, channelNameWidth));
+            // A reloaded file saves to the very same bytes.
+            QCOMPARE(saveBytes(reloaded.get()), bytes);
+        }
+    }
 };
-
-void TestRandomOperations::reloadedFileHoldsTheEditedStore_data()
-{
-    QTest::addColumn<DemoSettingsBuilder::Model>("model");
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed : { 1u, 2u, 3u, 4u, 5u }) {
-        QTest::addRow("2XX seed %u", seed) << DemoSettingsBuilder::Model::Kelmora2XX << seed;
-        QTest::addRow("HD seed %u", seed) << DemoSettingsBuilder::Model::KelmoraHD << seed;
-    }
-}
-
-void TestRandomOperations::reloadedFileHoldsTheEditedStore()
-{
-    QFETCH(DemoSettingsBuilder::Model, model);
-    QFETCH(quint32, seed);
-    const int channelNameWidth = model == DemoSettingsBuilder::Model::Kelmora2XX ? 18 : 16;
-
-    auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
-    QVERIFY(settings);
-    RandomEditor editor(settings.get(), seed);
-    // Several rounds on the same store: later saves start from an image that
-    // earlier saves wrote, with names remembered from the first load.
-    for (int round = 0; round < 6; ++round) {
-        editor.run(250);
-        const QByteArray bytes = saveBytes(settings.get());
-        QVERIFY2(!bytes.isEmpty(), qPrintable(settings->errorString()));
-        auto reloaded = loadBytes(bytes);
-        QVERIFY(reloaded);
-        QCOMPARE(fileView(reloaded.get(), false, channelNameWidth),
-            fileView(settings.get(), true, channelNameWidth));
-        // A reloaded file saves to the very same bytes.
-        QCOMPARE(saveBytes(reloaded.get()), bytes);
-    }
-}
 
 QTEST_GUILESS_MAIN(TestRandomOperations)
 #include "tst_randomoperations.moc"

@@ -130,207 +130,196 @@ class TestSettingsStore : public QObject
     Q_OBJECT
 
 private slots:
-    void batchesSignalOnceInOrder_data();
-    void batchesSignalOnceInOrder();
-    void lookups();
-    void canDropByTypes_data();
-    void canDropByTypes();
-    void transponderReorderWithoutFeatureOne();
-    void destructionIsSilentAndComplete();
-};
+    void batchesSignalOnceInOrder_data()
+    {
+        QTest::addColumn<Batch>("batch");
+        QTest::addColumn<QString>("announced");
+        QTest::addColumn<QString>("state");
+        auto row = [](const char *name, const char *announced, const char *state, const Batch &batch) {
+            QTest::addRow("%s", name) << batch << QString::fromLatin1(announced)
+                                      << (state ? QString::fromLatin1(state) : Unchanged);
+        };
 
-void TestSettingsStore::batchesSignalOnceInOrder_data()
-{
-    QTest::addColumn<Batch>("batch");
-    QTest::addColumn<QString>("announced");
-    QTest::addColumn<QString>("state");
-    auto row = [](const char *name, const char *announced, const char *state, const Batch &batch) {
-        QTest::addRow("%s", name) << batch << QString::fromLatin1(announced)
-                                  << (state ? QString::fromLatin1(state) : Unchanged);
-    };
-
-    row("additions go out at once, even suspended",
-        "satellites transponders providers channels groups | channels",
-        "S0 S1 S2 / T0 T1 T2 T3 T4 / P0 P1 P2 / C0 C1 C2 C3 C6 C4 C5 / C0 C4 / C1 / ", [](Fixture &f) {
-            f.settings.setUpdatesSuspended(true);
-            f.settings.addSatellite(f.make(f.satellites, "S"));
-            f.settings.addTransponder(f.make(f.transponders, "T"));
-            f.settings.addProvider(f.make(f.providers, "P"));
-            f.settings.addChannel(nullptr, f.make(f.channels, "C"));
-            f.settings.addFavoriteGroup(f.make(f.groups, "G"));
-            f.log.note(QStringLiteral("|"));
-            f.settings.emitPendingUpdates();
-            f.settings.setUpdatesSuspended(false);
-        });
-    row("a rename", "editable:G0", nullptr,
-        [](Fixture &f) { f.groups.at(0)->setName(QStringLiteral("Sport")); });
-    // The groups keep their order; only the main list follows the type.
-    row("a type change", "editable:C0 channels",
-        "S0 S1 / T0 T1 T2 T3 / P0 P1 / C1 C2 C3 C0 C4 C5 / C0 C4 / C1",
-        [](Fixture &f) { f.channels.at(0)->setServiceType(1); });
-    row("a type change, suspended", "editable:C0 | channels",
-        "S0 S1 / T0 T1 T2 T3 / P0 P1 / C1 C2 C3 C0 C4 C5 / C0 C4 / C1", [](Fixture &f) {
-            f.settings.setUpdatesSuspended(true);
-            f.channels.at(0)->setServiceType(1);
-            f.log.note(QStringLiteral("|"));
-            f.settings.emitPendingUpdates();
-            f.settings.setUpdatesSuspended(false);
-        });
-    // The list signal comes once, after the transponder itself is gone.
-    row("a transponder with three channels", "transponders channels T0-gone",
-        "S0 S1 / T1 T2 T3 / P0 P1 / C3 C4 C5 / C4 / ", [](Fixture &f) {
-            f.channels.at(4)->setTransponder(f.transponders.at(1));
-            f.channels.at(1)->setTransponder(f.transponders.at(0));
-            f.channels.at(2)->setTransponder(f.transponders.at(0));
-            f.log.take();
-            QPointer<Transponder> doomed = f.transponders.at(0);
-            QObject::connect(&f.settings, &Settings::updatedChannelList, &f.log, [&f, doomed] {
-                f.log.note(doomed ? QStringLiteral("T0-alive") : QStringLiteral("T0-gone"));
+        row("additions go out at once, even suspended",
+            "satellites transponders providers channels groups | channels",
+            "S0 S1 S2 / T0 T1 T2 T3 T4 / P0 P1 P2 / C0 C1 C2 C3 C6 C4 C5 / C0 C4 / C1 / ", [](Fixture &f) {
+                f.settings.setUpdatesSuspended(true);
+                f.settings.addSatellite(f.make(f.satellites, "S"));
+                f.settings.addTransponder(f.make(f.transponders, "T"));
+                f.settings.addProvider(f.make(f.providers, "P"));
+                f.settings.addChannel(nullptr, f.make(f.channels, "C"));
+                f.settings.addFavoriteGroup(f.make(f.groups, "G"));
+                f.log.note(QStringLiteral("|"));
+                f.settings.emitPendingUpdates();
+                f.settings.setUpdatesSuspended(false);
             });
-            f.settings.removeTransponders({ f.transponders.at(0) });
-        });
-    row("a provider", "providers channels", "S0 S1 / T0 T1 T2 T3 / P1 / C1 C3 C5 /  / C1",
-        [](Fixture &f) { f.settings.removeProviders({ f.providers.at(0) }); });
-    row("a satellite", "transponders channels satellites", "S0 / T0 T1 / P0 P1 / C0 C1 C4 C5 / C0 C4 / C1",
-        [](Fixture &f) { f.settings.removeSatellites({ f.satellites.at(1) }); });
-    row("a mixed selection", "satellites transponders providers channels", "S0 S1 / T0 T2 T3 / P1 / C3 /  / ",
-        [](Fixture &f) {
+        row("a rename", "editable:G0", nullptr,
+            [](Fixture &f) { f.groups.at(0)->setName(QStringLiteral("Sport")); });
+        // The groups keep their order; only the main list follows the type.
+        row("a type change", "editable:C0 channels",
+            "S0 S1 / T0 T1 T2 T3 / P0 P1 / C1 C2 C3 C0 C4 C5 / C0 C4 / C1",
+            [](Fixture &f) { f.channels.at(0)->setServiceType(1); });
+        row("a type change, suspended", "editable:C0 | channels",
+            "S0 S1 / T0 T1 T2 T3 / P0 P1 / C1 C2 C3 C0 C4 C5 / C0 C4 / C1", [](Fixture &f) {
+                f.settings.setUpdatesSuspended(true);
+                f.channels.at(0)->setServiceType(1);
+                f.log.note(QStringLiteral("|"));
+                f.settings.emitPendingUpdates();
+                f.settings.setUpdatesSuspended(false);
+            });
+        // The list signal comes once, after the transponder itself is gone.
+        row("a transponder with three channels", "transponders channels T0-gone",
+            "S0 S1 / T1 T2 T3 / P0 P1 / C3 C4 C5 / C4 / ", [](Fixture &f) {
+                f.channels.at(4)->setTransponder(f.transponders.at(1));
+                f.channels.at(1)->setTransponder(f.transponders.at(0));
+                f.channels.at(2)->setTransponder(f.transponders.at(0));
+                f.log.take();
+                QPointer<Transponder> doomed = f.transponders.at(0);
+                QObject::connect(&f.settings, &Settings::updatedChannelList, &f.log, [&f, doomed] {
+                    f.log.note(doomed ? QStringLiteral("T0-alive") : QStringLiteral("T0-gone"));
+                });
+                f.settings.removeTransponders({ f.transponders.at(0) });
+            });
+        row("a provider", "providers channels", "S0 S1 / T0 T1 T2 T3 / P1 / C1 C3 C5 /  / C1",
+            [](Fixture &f) { f.settings.removeProviders({ f.providers.at(0) }); });
+        row("a satellite", "transponders channels satellites",
+            "S0 / T0 T1 / P0 P1 / C0 C1 C4 C5 / C0 C4 / C1",
+            [](Fixture &f) { f.settings.removeSatellites({ f.satellites.at(1) }); });
+        row("a mixed selection", "satellites transponders providers channels",
+            "S0 S1 / T0 T2 T3 / P1 / C3 /  / ", [](Fixture &f) {
+                f.settings.removeEditables(
+                    { f.channels.at(5), f.providers.at(0), f.transponders.at(1), f.channels.at(4) });
+            });
+        row("nothing removable", "satellites transponders providers", nullptr, [](Fixture &f) {
             f.settings.removeEditables(
-                { f.channels.at(5), f.providers.at(0), f.transponders.at(1), f.channels.at(4) });
+                { f.groups.at(0), f.settings.satellitesRoot(), f.settings.favoritesRoot() });
         });
-    row("nothing removable", "satellites transponders providers", nullptr, [](Fixture &f) {
-        f.settings.removeEditables(
-            { f.groups.at(0), f.settings.satellitesRoot(), f.settings.favoritesRoot() });
-    });
-    // The satellite takes its transponders and their channels; the later
-    // steps must not delete them a second time (ASan would tell).
-    row("objects a cascade already deleted", "satellites transponders providers channels",
-        "S1 / T2 T3 / P0 P1 / C2 C3 /  / ", [](Fixture &f) {
-            f.settings.removeEditables({ f.channels.at(0), f.transponders.at(0), f.satellites.at(0),
-                f.satellites.at(0), f.channels.at(4), f.channels.at(0) });
+        // The satellite takes its transponders and their channels; the later
+        // steps must not delete them a second time (ASan would tell).
+        row("objects a cascade already deleted", "satellites transponders providers channels",
+            "S1 / T2 T3 / P0 P1 / C2 C3 /  / ", [](Fixture &f) {
+                f.settings.removeEditables({ f.channels.at(0), f.transponders.at(0), f.satellites.at(0),
+                    f.satellites.at(0), f.channels.at(4), f.channels.at(0) });
+            });
+        row("a channel out of a group", "channels",
+            "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C1 C2 C3 C4 C5 / C4 / C1",
+            [](Fixture &f) { f.settings.removeChannels(f.groups.at(0), { f.channels.at(0) }); });
+        row("a channel out of the main list", "channels",
+            "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C2 C3 C4 C5 / C0 C4 / ",
+            [](Fixture &f) { f.settings.removeChannels(nullptr, { f.channels.at(1) }); });
+        row("channels dropped on a transponder", "editable:C0 editable:C1", nullptr, [](Fixture &f) {
+            f.settings.dropEditables({ f.channels.at(0), f.channels.at(1) }, f.transponders.at(3), nullptr);
+            QCOMPARE(f.channels.at(1)->transponder(), f.transponders.at(3));
         });
-    row("a channel out of a group", "channels", "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C1 C2 C3 C4 C5 / C4 / C1",
-        [](Fixture &f) { f.settings.removeChannels(f.groups.at(0), { f.channels.at(0) }); });
-    row("a channel out of the main list", "channels",
-        "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C2 C3 C4 C5 / C0 C4 / ",
-        [](Fixture &f) { f.settings.removeChannels(nullptr, { f.channels.at(1) }); });
-    row("channels dropped on a transponder", "editable:C0 editable:C1", nullptr, [](Fixture &f) {
-        f.settings.dropEditables({ f.channels.at(0), f.channels.at(1) }, f.transponders.at(3), nullptr);
-        QCOMPARE(f.channels.at(1)->transponder(), f.transponders.at(3));
-    });
-    // Each dropped channel takes the target's place, pushing it down.
-    row("channels dropped on a channel", "channels",
-        "S0 S1 / T0 T1 T2 T3 / P0 P1 / C3 C2 C0 C1 C5 C4 / C0 C4 / C1", [](Fixture &f) {
-            f.settings.dropEditables(
-                { f.channels.at(3), f.channels.at(2), f.channels.at(5) }, f.channels.at(0), nullptr);
-        });
-    row("channels dropped on a group, twice", "channels |",
-        "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C1 C2 C3 C4 C5 / C0 C1 C4 C5 / C1", [](Fixture &f) {
-            f.settings.dropEditables({ f.channels.at(5), f.channels.at(1) }, f.groups.at(0), nullptr);
-            f.log.note(QStringLiteral("|"));
-            f.settings.dropEditables({ f.channels.at(5), f.channels.at(0) }, f.groups.at(0), nullptr);
-        });
-    // With feature 1 the transponders keep the file's order.
-    row("a transponder dropped on a satellite, then on a transponder", "editable:T0 transponders |", nullptr,
-        [](Fixture &f) {
-            f.settings.dropEditable(f.transponders.at(0), f.satellites.at(1), nullptr);
-            QCOMPARE(f.transponders.at(0)->satellite(), f.satellites.at(1));
-            f.log.note(QStringLiteral("|"));
-            f.settings.dropEditable(f.transponders.at(3), f.transponders.at(0), nullptr);
-        });
-}
+        // Each dropped channel takes the target's place, pushing it down.
+        row("channels dropped on a channel", "channels",
+            "S0 S1 / T0 T1 T2 T3 / P0 P1 / C3 C2 C0 C1 C5 C4 / C0 C4 / C1", [](Fixture &f) {
+                f.settings.dropEditables(
+                    { f.channels.at(3), f.channels.at(2), f.channels.at(5) }, f.channels.at(0), nullptr);
+            });
+        row("channels dropped on a group, twice", "channels |",
+            "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C1 C2 C3 C4 C5 / C0 C1 C4 C5 / C1", [](Fixture &f) {
+                f.settings.dropEditables({ f.channels.at(5), f.channels.at(1) }, f.groups.at(0), nullptr);
+                f.log.note(QStringLiteral("|"));
+                f.settings.dropEditables({ f.channels.at(5), f.channels.at(0) }, f.groups.at(0), nullptr);
+            });
+        // With feature 1 the transponders keep the file's order.
+        row("a transponder dropped on a satellite, then on a transponder", "editable:T0 transponders |",
+            nullptr, [](Fixture &f) {
+                f.settings.dropEditable(f.transponders.at(0), f.satellites.at(1), nullptr);
+                QCOMPARE(f.transponders.at(0)->satellite(), f.satellites.at(1));
+                f.log.note(QStringLiteral("|"));
+                f.settings.dropEditable(f.transponders.at(3), f.transponders.at(0), nullptr);
+            });
+    }
 
-void TestSettingsStore::batchesSignalOnceInOrder()
-{
-    QFETCH(Batch, batch);
-    QFETCH(QString, announced);
-    QFETCH(QString, state);
-    Fixture f;
-    batch(f);
-    QCOMPARE(f.log.take(), announced);
-    QCOMPARE(f.state(), state);
-    QVERIFY(!f.settings.updatesSuspended());
-}
+    void batchesSignalOnceInOrder()
+    {
+        QFETCH(Batch, batch);
+        QFETCH(QString, announced);
+        QFETCH(QString, state);
+        Fixture f;
+        batch(f);
+        QCOMPARE(f.log.take(), announced);
+        QCOMPARE(f.state(), state);
+        QVERIFY(!f.settings.updatesSuspended());
+    }
 
-void TestSettingsStore::lookups()
-{
-    Fixture f;
-    Settings &s = f.settings;
-    Channel channel;
-    FavoriteGroup group;
-    QVERIFY(s.contains(f.groups.at(1)) && s.contains(f.channels.at(5)) && s.contains(s.providersRoot()));
-    QVERIFY(!s.contains(&channel) && !s.contains(s.favoritesRoot()));
-    QCOMPARE(labels(s.transpondersOf(f.satellites.at(1))), QStringLiteral("T2 T3"));
-    QCOMPARE(s.channelsOf(s.satellitesRoot()), s.channels());
-    QVERIFY(s.channelsOf(s.providersRoot()).isEmpty() && s.channelsOf(s.favoritesRoot()).isEmpty());
-    QCOMPARE(labels(s.channelsOf(f.satellites.at(0))), QStringLiteral("C0 C1 C4 C5"));
-    QCOMPARE(labels(s.channelsOf(f.transponders.at(1))), QStringLiteral("C1 C5"));
-    QCOMPARE(labels(s.channelsOf(f.providers.at(0))), QStringLiteral("C0 C2 C4"));
-    QCOMPARE(labels(s.channelsOf(f.groups.at(0))), QStringLiteral("C0 C4"));
-    QVERIFY(s.channelsOf(&group).isEmpty() && !s.channelListFor(&group));
-    QCOMPARE(s.channelListFor(f.channels.at(0)), &s.mainChannelList());
-    QVERIFY(s.channelListFor(f.groups.at(1))->tvFirst());
-}
+    void lookups()
+    {
+        Fixture f;
+        Settings &s = f.settings;
+        Channel channel;
+        FavoriteGroup group;
+        QVERIFY(s.contains(f.groups.at(1)) && s.contains(f.channels.at(5)) && s.contains(s.providersRoot()));
+        QVERIFY(!s.contains(&channel) && !s.contains(s.favoritesRoot()));
+        QCOMPARE(labels(s.transpondersOf(f.satellites.at(1))), QStringLiteral("T2 T3"));
+        QCOMPARE(s.channelsOf(s.satellitesRoot()), s.channels());
+        QVERIFY(s.channelsOf(s.providersRoot()).isEmpty() && s.channelsOf(s.favoritesRoot()).isEmpty());
+        QCOMPARE(labels(s.channelsOf(f.satellites.at(0))), QStringLiteral("C0 C1 C4 C5"));
+        QCOMPARE(labels(s.channelsOf(f.transponders.at(1))), QStringLiteral("C1 C5"));
+        QCOMPARE(labels(s.channelsOf(f.providers.at(0))), QStringLiteral("C0 C2 C4"));
+        QCOMPARE(labels(s.channelsOf(f.groups.at(0))), QStringLiteral("C0 C4"));
+        QVERIFY(s.channelsOf(&group).isEmpty() && !s.channelListFor(&group));
+        QCOMPARE(s.channelListFor(f.channels.at(0)), &s.mainChannelList());
+        QVERIFY(s.channelListFor(f.groups.at(1))->tvFirst());
+    }
 
-void TestSettingsStore::canDropByTypes_data()
-{
-    QTest::addColumn<QString>("dragged");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<bool>("allowed");
-    auto row = [](const char *dragged, const char *target, bool allowed) {
-        QTest::addRow("%s on %s", dragged, target)
-            << QString::fromLatin1(dragged) << QString::fromLatin1(target) << allowed;
-    };
-    // A channel, a transponder, a satellite, a provider, a group.
-    for (const char *target : { "C2", "G1", "P1", "T3" })
-        row("C0", target, true);
-    row("C0", "S1", false);
-    row("T0", "S1", true);
-    row("T0", "T1", false);
-    row("T0", "P0", false);
-    row("S0", "S1", false);
-    row("P0", "C0", false);
-    row("G0", "G1", false);
-}
+    void canDropByTypes_data()
+    {
+        QTest::addColumn<QString>("dragged");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("allowed");
+        auto row = [](const char *pair, bool allowed) {
+            const QStringList labels = QString::fromLatin1(pair).split(QLatin1Char(' '));
+            QTest::addRow("%s", pair) << labels.at(0) << labels.at(1) << allowed;
+        };
+        // A channel, a transponder, a satellite, a provider, a group onto each other.
+        for (const char *pair : { "C0 C2", "C0 G1", "C0 P1", "C0 T3", "T0 S1" })
+            row(pair, true);
+        for (const char *pair : { "C0 S1", "T0 T1", "T0 P0", "S0 S1", "P0 C0", "G0 G1" })
+            row(pair, false);
+    }
 
-void TestSettingsStore::canDropByTypes()
-{
-    QFETCH(QString, dragged);
-    QFETCH(QString, target);
-    QFETCH(bool, allowed);
-    Fixture f;
-    Editable *object = f.byLabel.value(dragged);
-    Editable *onto = f.byLabel.value(target);
-    QCOMPARE(f.settings.canDropEditable(object, onto), allowed);
-    // Several objects only ever as channels.
-    QCOMPARE(f.settings.canDropEditables({ object, f.channels.at(1) }, onto),
-        allowed && qobject_cast<Channel *>(object));
-    QVERIFY(f.settings.canDropEditables({}, onto));
-}
+    void canDropByTypes()
+    {
+        QFETCH(QString, dragged);
+        QFETCH(QString, target);
+        QFETCH(bool, allowed);
+        Fixture f;
+        Editable *object = f.byLabel.value(dragged);
+        Editable *onto = f.byLabel.value(target);
+        QCOMPARE(f.settings.canDropEditable(object, onto), allowed);
+        // Several objects only ever as channels.
+        QCOMPARE(f.settings.canDropEditables({ object, f.channels.at(1) }, onto),
+            allowed && qobject_cast<Channel *>(object));
+        QVERIFY(f.settings.canDropEditables({}, onto));
+    }
 
-void TestSettingsStore::transponderReorderWithoutFeatureOne()
-{
-    Fixture f({ 0 });
-    QVERIFY(f.settings.canDropEditable(f.transponders.at(2), f.transponders.at(0)));
-    f.settings.dropEditable(f.transponders.at(2), f.transponders.at(0), nullptr);
-    QCOMPARE(f.log.take(), QStringLiteral("transponders"));
-    QCOMPARE(labels(f.settings.transponders()), QStringLiteral("T2 T0 T1 T3"));
-}
+    void transponderReorderWithoutFeatureOne()
+    {
+        Fixture f({ 0 });
+        QVERIFY(f.settings.canDropEditable(f.transponders.at(2), f.transponders.at(0)));
+        f.settings.dropEditable(f.transponders.at(2), f.transponders.at(0), nullptr);
+        QCOMPARE(f.log.take(), QStringLiteral("transponders"));
+        QCOMPARE(labels(f.settings.transponders()), QStringLiteral("T2 T0 T1 T3"));
+    }
 
-void TestSettingsStore::destructionIsSilentAndComplete()
-{
-    auto f = std::make_unique<Fixture>();
-    auto *groupOnly = new Channel;
-    f->settings.addChannel(f->groups.at(1), groupOnly);
-    QList<QPointer<Editable>> everything { groupOnly };
-    for (Editable *e : f->byLabel)
-        everything.append(e);
-    SignalLog log(&f->settings);
-    f.reset();
-    QCOMPARE(log.take(), QString());
-    for (const QPointer<Editable> &e : everything)
-        QVERIFY(e.isNull());
-}
+    void destructionIsSilentAndComplete()
+    {
+        auto f = std::make_unique<Fixture>();
+        auto *groupOnly = new Channel;
+        f->settings.addChannel(f->groups.at(1), groupOnly);
+        QList<QPointer<Editable>> everything { groupOnly };
+        for (Editable *e : f->byLabel)
+            everything.append(e);
+        SignalLog log(&f->settings);
+        f.reset();
+        QCOMPARE(log.take(), QString());
+        for (const QPointer<Editable> &e : everything)
+            QVERIFY(e.isNull());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
 #include "tst_settings.moc"
