@@ -301,26 +301,29 @@ QByteArray DemoSettingsBuilder::saveToBytes(Settings *settings, QString *error)
     return file.readAll();
 }
 
-QByteArray DemoSettingsBuilder::demoFile(Model model, QString *error)
+namespace {
+
+// A blank image of the model, filled by `fill` and saved.
+template<typename Fill> QByteArray buildFile(DemoSettingsBuilder::Model model, QString *error, Fill fill)
 {
-    std::unique_ptr<Settings> settings = createBlank(model);
+    std::unique_ptr<Settings> settings = DemoSettingsBuilder::createBlank(model);
     if (!settings) {
         if (error)
             *error = QStringLiteral("A blank settings image did not load.");
         return QByteArray();
     }
-    fillDemo(settings.get());
-    return saveToBytes(settings.get(), error);
+    fill(settings.get());
+    return DemoSettingsBuilder::saveToBytes(settings.get(), error);
+}
+
+} // namespace
+
+QByteArray DemoSettingsBuilder::demoFile(Model model, QString *error)
+{
+    return buildFile(model, error, [](Settings *settings) { fillDemo(settings); });
 }
 
 QByteArray DemoSettingsBuilder::filledFile(Model model, double fraction, QString *error)
 {
-    std::unique_ptr<Settings> settings = createBlank(model);
-    if (!settings) {
-        if (error)
-            *error = QStringLiteral("A blank settings image did not load.");
-        return QByteArray();
-    }
-    fillToFraction(settings.get(), fraction);
-    return saveToBytes(settings.get(), error);
+    return buildFile(model, error, [fraction](Settings *settings) { fillToFraction(settings, fraction); });
 }

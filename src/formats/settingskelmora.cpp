@@ -531,10 +531,8 @@ void SettingsKelmora::writeFavoriteGroup(FavoriteGroup *group, int slot)
     const int base = l.favoriteGroupTableOffset + l.favoriteGroupRecordSize * slot;
     writeName(group, group->name(), base, NameWidth);
 
-    // The record keeps TV channels ahead of radio ones. The group's list
-    // does not hear of service type changes, so the order is made here.
-    QList<Channel *> members = channelListFor(group)->channels();
-    std::stable_partition(members.begin(), members.end(), [](Channel *channel) { return channel->isTv(); });
+    // The group's list keeps its TV channels first, which the record wants.
+    const QList<Channel *> members = channelListFor(group)->channels();
     int written = 0;
     int tvWritten = 0;
     for (Channel *channel : std::as_const(members)) {

@@ -63,9 +63,6 @@ void ChannelList::move(int from, int to)
         const int tv = tvCount();
         to = m_channels.at(from)->isTv() ? std::min(to, tv - 1) : std::max(to, tv);
     }
-    // A group list's TV block can be stale after a service type change, which
-    // would otherwise put the target outside the list.
-    to = std::clamp(to, 0, count() - 1);
     moveDirect(from, to);
     m_modified = true;
 }
@@ -77,17 +74,6 @@ void ChannelList::move(Channel *channel, Channel *target)
     if (from < 0 || to < 0)
         return;
     move(from, to);
-}
-
-bool ChannelList::blocksConsistent() const
-{
-    const int tv = tvCount();
-    for (int i = 0; i < count(); ++i) {
-        Channel *channel = m_channels.at(i);
-        if (channel->isTv() != (i < tv) || (i < tv && !m_tvChannels.contains(channel)))
-            return false;
-    }
-    return true;
 }
 
 void ChannelList::move(const QList<Channel *> &channels, Channel *target)
@@ -108,9 +94,9 @@ void ChannelList::move(const QList<Channel *> &channels, Channel *target)
         seen.insert(channel);
         moving.append(channel);
     }
-    // A repeated channel, or blocks that no longer match the service types,
-    // make the single moves depend on each other: take them one by one.
-    if (repeats || (m_tvFirst && !blocksConsistent())) {
+    // A repeated channel makes the single moves depend on each other: take
+    // them one by one.
+    if (repeats) {
         for (Channel *channel : channels)
             move(channel, target);
         return;

@@ -51,7 +51,6 @@ public slots:
 
 private:
     void moveDirect(int from, int to);
-    bool blocksConsistent() const;
     void invalidatePositions() { m_positionsValid = false; }
 
     QList<Channel *> m_channels;

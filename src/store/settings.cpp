@@ -135,7 +135,9 @@ bool Settings::contains(const Editable *editable) const
 
 void Settings::watch(Editable *editable)
 {
-    connect(editable, &Editable::propertyChanged, this, &Settings::editablePropertyChanged);
+    // A channel may be added to several lists; it is heard once.
+    connect(
+        editable, &Editable::propertyChanged, this, &Settings::editablePropertyChanged, Qt::UniqueConnection);
 }
 
 void Settings::addSatellite(Satellite *satellite)
@@ -165,8 +167,9 @@ void Settings::addChannel(Editable *context, Channel *channel)
     if (!list)
         return;
     list->append(channel);
-    if (list == &m_channelList)
-        watch(channel);
+    // Also a channel that only a group holds: its list must hear of its
+    // service type changes like every other list.
+    watch(channel);
     emit updatedChannelList();
 }
 
@@ -174,6 +177,9 @@ void Settings::addFavoriteGroup(FavoriteGroup *group)
 {
     auto *list = new ChannelList;
     list->setTvFirst(features().contains(0));
+    // Like the main list, a group's list keeps its TV block right when a
+    // channel's service type changes, so the TV count it writes is true.
+    connect(this, &Settings::updatedEditable, list, &ChannelList::updateEditable);
     m_favoriteGroups.append(group);
     m_groupLists.insert(group, list);
     watch(group);
@@ -229,15 +235,24 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
         emitPendingChannelListUpdate();
 }
 
-void Settings::removeChannelsOwnedBy(const QSet<const Editable *> &owners, bool byTransponder)
+void Settings::removeChannelsOwnedBy(const QSet<const Editable *> &owners, OwnerOf ownerOf)
 {
+    // Every list, since a channel created inside a group is held by that
+    // group alone and must not outlive its owner either.
     QList<Channel *> doomed;
-    for (Channel *channel : m_channelList.channels()) {
-        const Editable *owner = byTransponder ? static_cast<const Editable *>(channel->transponder())
-                                              : static_cast<const Editable *>(channel->provider());
-        if (owner && owners.contains(owner))
-            doomed.append(channel);
-    }
+    QSet<Channel *> seen;
+    auto collect = [&](const ChannelList &list) {
+        for (Channel *channel : list.channels()) {
+            const Editable *owner = ownerOf(channel);
+            if (owner && owners.contains(owner) && !seen.contains(channel)) {
+                seen.insert(channel);
+                doomed.append(channel);
+            }
+        }
+    };
+    collect(m_channelList);
+    for (const FavoriteGroup *group : std::as_const(m_favoriteGroups))
+        collect(*m_groupLists.value(group));
     if (doomed.isEmpty())
         return;
     const bool wasSuspended = setUpdatesSuspended(true);
@@ -245,36 +260,35 @@ void Settings::removeChannelsOwnedBy(const QSet<const Editable *> &owners, bool 
     setUpdatesSuspended(wasSuspended);
 }
 
-void Settings::removeProviders(const QList<Provider *> &providers)
+template<typename T>
+void Settings::removeOwners(const QList<T *> &owners, QList<T *> &list, OwnerOf ownerOf, bool &pending)
 {
     RemovalScope scope(this);
-    const QList<Provider *> doomed = notYetDeleted(providers);
+    const QList<T *> doomed = notYetDeleted(owners);
     const QSet<const Editable *> doomedSet = toSet(doomed);
-    removeChannelsOwnedBy(doomedSet, false);
-    m_providers.removeIf([&doomedSet](Provider *p) { return doomedSet.contains(p); });
-    for (Provider *provider : doomed) {
-        m_deleted.insert(provider);
-        delete provider;
+    removeChannelsOwnedBy(doomedSet, ownerOf);
+    list.removeIf([&doomedSet](T *object) { return doomedSet.contains(object); });
+    for (T *object : doomed) {
+        m_deleted.insert(object);
+        delete object;
     }
-    m_providerListPending = true;
+    pending = true;
     if (!m_updatesSuspended)
         emitPendingUpdates();
 }
 
+void Settings::removeProviders(const QList<Provider *> &providers)
+{
+    removeOwners(
+        providers, m_providers, [](const Channel *c) -> const Editable * { return c->provider(); },
+        m_providerListPending);
+}
+
 void Settings::removeTransponders(const QList<Transponder *> &transponders)
 {
-    RemovalScope scope(this);
-    const QList<Transponder *> doomed = notYetDeleted(transponders);
-    const QSet<const Editable *> doomedSet = toSet(doomed);
-    removeChannelsOwnedBy(doomedSet, true);
-    m_transponders.removeIf([&doomedSet](Transponder *t) { return doomedSet.contains(t); });
-    for (Transponder *transponder : doomed) {
-        m_deleted.insert(transponder);
-        delete transponder;
-    }
-    m_transponderListPending = true;
-    if (!m_updatesSuspended)
-        emitPendingUpdates();
+    removeOwners(
+        transponders, m_transponders, [](const Channel *c) -> const Editable * { return c->transponder(); },
+        m_transponderListPending);
 }
 
 void Settings::removeSatellites(const QList<Satellite *> &satellites)

@@ -102,9 +102,12 @@ private:
     void watch(Editable *editable);
     bool emitPendingChannelListUpdate();
     void deleteChannels(const QList<Channel *> &channels);
+    template<typename T> QList<T *> notYetDeleted(const QList<T *> &objects) const;
+    // Which object a channel belongs to for a cascade: its provider or its transponder.
+    using OwnerOf = const Editable *(*)(const Channel *);
+    void removeChannelsOwnedBy(const QSet<const Editable *> &owners, OwnerOf ownerOf);
     template<typename T>
-    QList<T *> notYetDeleted(const QList<T *> &objects) const;
-    void removeChannelsOwnedBy(const QSet<const Editable *> &owners, bool byTransponder);
+    void removeOwners(const QList<T *> &owners, QList<T *> &list, OwnerOf ownerOf, bool &pending);
 
     RootEditable *m_satellitesRoot = nullptr;
     RootEditable *m_providersRoot = nullptr;

@@ -15,7 +15,7 @@ namespace {
 
 const CodeTable &serviceTypeNames()
 {
-    static const CodeTable names { { 0, QStringLiteral("TV") }, { 1, QStringLiteral("Radio") } };
+    static const CodeTable names { { 0, Channel::serviceTypeText(0) }, { 1, Channel::serviceTypeText(1) } };
     return names;
 }
 

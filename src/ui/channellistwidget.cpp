@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -122,8 +121,7 @@ void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> 
 
     // Filled before the view sees it, so the view lays out once.
     QStandardItemModel *model = newModel();
-    m_channelItems.clear();
-    m_itemOfChannel.clear();
+    clearTable();
     m_channelItems.reserve(order.size());
     m_itemOfChannel.reserve(order.size());
     for (const auto &entry : std::as_const(order)) {
@@ -414,12 +412,8 @@ void ChannelListWidget::mouseMoveEvent(QMouseEvent *event)
 
 void ChannelListWidget::startDrag(Qt::DropActions)
 {
-    auto *payload = new EditableMimeData;
     const QList<Channel *> channels = selectedChannels();
-    payload->setEditables(QList<Editable *>(channels.cbegin(), channels.cend()));
-    auto *drag = new QDrag(this);
-    drag->setMimeData(payload);
-    drag->exec(Qt::MoveAction);
+    execEditableDrag(this, QList<Editable *>(channels.cbegin(), channels.cend()));
 }
 
 void ChannelListWidget::keyPressEvent(QKeyEvent *event)

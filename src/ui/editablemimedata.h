@@ -28,3 +28,6 @@ private:
 
 // The objects of a payload made by this program; empty for any other data.
 QList<Editable *> editablesFromMimeData(const QMimeData *data);
+
+// Drags the objects out of a view as a move; returns when the drag ends.
+void execEditableDrag(QObject *source, const QList<Editable *> &editables);

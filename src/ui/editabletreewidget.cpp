@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDrag>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -349,11 +348,7 @@ void EditableTreeWidget::mouseMoveEvent(QMouseEvent *event)
     if ((event->buttons() & Qt::LeftButton)
         && (event->position().toPoint() - m_dragStart).manhattanLength()
             >= QApplication::startDragDistance()) {
-        auto *payload = new EditableMimeData;
-        payload->setEditables(selectedEditables());
-        auto *drag = new QDrag(this);
-        drag->setMimeData(payload);
-        drag->exec(Qt::MoveAction);
+        execEditableDrag(this, selectedEditables());
     }
     QTreeWidget::mouseMoveEvent(event);
 }

@@ -10,28 +10,32 @@
 
 #include <QDialog>
 
-bool editProvider(QWidget *parent, Provider *provider, Settings *)
+namespace {
+
+// Providers and favourite groups carry a name only; their forms differ in
+// title alone.
+template<typename Form> bool editName(QWidget *parent, NamedEditable *editable)
 {
     QDialog dialog(parent);
-    Ui::providerDialog form;
+    Form form;
     form.setupUi(&dialog);
-    form.nameLineEdit->setText(provider->name());
+    form.nameLineEdit->setText(editable->name());
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    provider->setName(form.nameLineEdit->text());
+    editable->setName(form.nameLineEdit->text());
     return true;
+}
+
+} // namespace
+
+bool editProvider(QWidget *parent, Provider *provider, Settings *)
+{
+    return editName<Ui::providerDialog>(parent, provider);
 }
 
 bool editFavoriteGroup(QWidget *parent, FavoriteGroup *group, Settings *)
 {
-    QDialog dialog(parent);
-    Ui::favoriteGroupDialog form;
-    form.setupUi(&dialog);
-    form.nameLineEdit->setText(group->name());
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    group->setName(form.nameLineEdit->text());
-    return true;
+    return editName<Ui::favoriteGroupDialog>(parent, group);
 }
 
 bool editDialog(QWidget *parent, Editable *editable, Settings *settings)

@@ -15,7 +15,8 @@ namespace {
 
 const CodeTable &polarizationNames()
 {
-    static const CodeTable names { { 0, QStringLiteral("H") }, { 1, QStringLiteral("V") } };
+    static const CodeTable names { { 0, Transponder::polarizationText(0) },
+        { 1, Transponder::polarizationText(1) } };
     return names;
 }
 
