@@ -1,0 +1,85 @@
+#include "duplicateservices.h"
+
+#include "channel.h"
+#include "settings.h"
+#include "transponder.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+// 65535 is what a transponder holds until its identifiers are known, so two
+// transponders that both still carry it are not thereby the same stream.
+constexpr quint16 UnknownId = 65535;
+
+struct ServiceKey
+{
+    const void *satellite;
+    quint64 ids;
+
+    bool operator==(const ServiceKey &other) const
+    {
+        return satellite == other.satellite && ids == other.ids;
+    }
+};
+
+size_t qHash(const ServiceKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.satellite, key.ids);
+}
+
+// The two ways of naming a service get disjoint key ranges through bit 48.
+QList<ServiceKey> keysOf(const Channel *channel, const Transponder *transponder)
+{
+    const void *satellite = transponder->satellite();
+    QList<ServiceKey> keys;
+    if (transponder->originalNetworkId() != UnknownId && transponder->transportStreamId() != UnknownId)
+        keys.append(ServiceKey { satellite,
+            quint64(transponder->originalNetworkId()) << 32 | quint64(transponder->transportStreamId()) << 16
+                | channel->serviceId() });
+    const quint64 polarization = transponder->polarization() != 0 ? 1 : 0;
+    keys.append(ServiceKey { satellite,
+        quint64(1) << 48 | polarization << 47 | quint64(transponder->frequency()) << 16
+            | channel->serviceId() });
+    return keys;
+}
+
+} // namespace
+
+QList<DuplicateServices::Duplicate> DuplicateServices::find(const Settings &settings)
+{
+    const QList<Transponder *> transponderList = settings.transponders();
+    // A reference to a transponder the store does not hold is never followed.
+    const QSet<const Transponder *> known(transponderList.cbegin(), transponderList.cend());
+    const QList<Channel *> channels = settings.channels();
+    QHash<ServiceKey, Channel *> firstOfSet;
+    firstOfSet.reserve(2 * channels.size());
+    QList<Duplicate> duplicates;
+    for (Channel *channel : channels) {
+        const Transponder *transponder = channel->transponder();
+        if (!known.contains(transponder))
+            continue;
+        const QList<ServiceKey> keys = keysOf(channel, transponder);
+        Channel *first = nullptr;
+        for (const ServiceKey &key : keys)
+            if (!first)
+                first = firstOfSet.value(key);
+        if (first)
+            duplicates.append(Duplicate { channel, first });
+        // The extra's other key joins the same set, so a chain of matches
+        // leads back to one first channel.
+        for (const ServiceKey &key : keys)
+            if (!firstOfSet.contains(key))
+                firstOfSet.insert(key, first ? first : channel);
+    }
+    return duplicates;
+}
+
+QList<Channel *> DuplicateServices::extras(const Settings &settings)
+{
+    QList<Channel *> result;
+    for (const Duplicate &duplicate : find(settings))
+        result.append(duplicate.extra);
+    return result;
+}
