@@ -1,0 +1,98 @@
+#include "problemlistwidget.h"
+
+#include "channel.h"
+#include "editable.h"
+
+#include <QHeaderView>
+#include <QPointer>
+#include <QStyle>
+
+namespace {
+
+// Sorts the severity column by rank rather than by its translated text.
+class ProblemItem : public QTreeWidgetItem
+{
+public:
+    ProblemItem(const FileProblem &problem, const QStringList &texts)
+        : QTreeWidgetItem(texts)
+        , object(problem.object)
+        , rank(int(problem.severity))
+    { }
+
+    bool operator<(const QTreeWidgetItem &other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        if (column == ProblemListWidget::SeverityColumn)
+            return rank < static_cast<const ProblemItem &>(other).rank;
+        return QTreeWidgetItem::operator<(other);
+    }
+
+    QPointer<Editable> object;
+    int rank;
+};
+
+QStyle::StandardPixmap iconOf(FileProblem::Severity severity)
+{
+    switch (severity) {
+    case FileProblem::Severity::Error:
+        return QStyle::SP_MessageBoxCritical;
+    case FileProblem::Severity::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case FileProblem::Severity::Note:
+        break;
+    }
+    return QStyle::SP_MessageBoxInformation;
+}
+
+} // namespace
+
+ProblemListWidget::ProblemListWidget(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("problemList"));
+    setHeaderLabels({ tr("Severity"), tr("Kind"), tr("Object"), tr("Explanation") });
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAlternatingRowColors(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSortingEnabled(true);
+    sortByColumn(SeverityColumn, Qt::AscendingOrder);
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(this, &QTreeWidget::itemActivated, this, &ProblemListWidget::activateItem);
+}
+
+void ProblemListWidget::setProblems(const QList<FileProblem> &problems)
+{
+    clear();
+    QList<QTreeWidgetItem *> items;
+    items.reserve(problems.size());
+    for (const FileProblem &problem : problems) {
+        auto *item = new ProblemItem(problem,
+            { FileProblem::severityName(problem.severity), FileProblem::kindName(problem.kind),
+                objectText(problem.object), problem.explanation });
+        item->setIcon(SeverityColumn, style()->standardIcon(iconOf(problem.severity)));
+        item->setToolTip(ExplanationColumn, problem.explanation);
+        items.append(item);
+    }
+    addTopLevelItems(items);
+    for (int column = SeverityColumn; column < ExplanationColumn; ++column)
+        resizeColumnToContents(column);
+}
+
+void ProblemListWidget::activateItem(QTreeWidgetItem *item)
+{
+    if (Editable *object = static_cast<ProblemItem *>(item)->object)
+        emit problemActivated(object);
+}
+
+QString ProblemListWidget::objectText(const Editable *object)
+{
+    if (!object)
+        return tr("Whole file");
+    // A channel's display text leads with its PIDs; its name and service id say more here.
+    if (object->typeCode() == ChannelType) {
+        const auto *channel = static_cast<const Channel *>(object);
+        return tr("%1 (SID %2)").arg(channel->name(), QString::number(channel->serviceId()));
+    }
+    return object->displayText();
+}

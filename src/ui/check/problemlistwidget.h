@@ -1,0 +1,32 @@
+#pragma once
+
+#include "fileproblem.h"
+
+#include <QList>
+#include <QTreeWidget>
+
+class Editable;
+
+// The result of a file check as a sortable list: severity, kind, object and
+// explanation, errors first. It keeps a guarded reference to each object, so
+// a problem whose object has since been deleted stays listed but can no
+// longer be activated. Meant to sit in a dock.
+class ProblemListWidget : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    enum Column { SeverityColumn, KindColumn, ObjectColumn, ExplanationColumn };
+
+    explicit ProblemListWidget(QWidget *parent = nullptr);
+
+    void setProblems(const QList<FileProblem> &problems);
+
+signals:
+    // A double click or Enter on a problem whose object still exists.
+    void problemActivated(Editable *object);
+
+private:
+    void activateItem(QTreeWidgetItem *item);
+    static QString objectText(const Editable *object);
+};
