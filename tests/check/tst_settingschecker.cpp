@@ -1,0 +1,374 @@
+#include "channel.h"
+#include "demosettingsbuilder.h"
+#include "duplicateservices.h"
+#include "favoritegroup.h"
+#include "provider.h"
+#include "rooteditable.h"
+#include "satellite.h"
+#include "settingschecker.h"
+#include "testsettings.h"
+#include "transponder.h"
+
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A small store with nothing to report: one satellite with two transponders,
+// one provider, one channel on each transponder. Objects carry their labels
+// as object names, so the expected problems can name them.
+struct Fixture
+{
+    Fixture()
+    {
+        satellite = addSatellite(QStringLiteral("S1"));
+        provider = new Provider;
+        provider->setObjectName(QStringLiteral("P1"));
+        provider->setName(QStringLiteral("Provider"));
+        settings.addProvider(provider);
+        t1 = addTransponder(QStringLiteral("T1"), satellite, 11000, 0, 1, 100);
+        t2 = addTransponder(QStringLiteral("T2"), satellite, 12000, 1, 1, 200);
+        c1 = addChannel(QStringLiteral("C1"), t1, 10);
+        c2 = addChannel(QStringLiteral("C2"), t2, 20);
+        auto *group = new FavoriteGroup;
+        group->setObjectName(QStringLiteral("G1"));
+        settings.addFavoriteGroup(group);
+        settings.addChannel(group, c1);
+        settings.addChannel(group, c2);
+    }
+
+    Satellite *addSatellite(const QString &label)
+    {
+        auto *added = new Satellite;
+        added->setObjectName(label);
+        added->setName(label);
+        settings.addSatellite(added);
+        return added;
+    }
+
+    Transponder *addTransponder(const QString &label, Satellite *on, quint16 frequency, int polarization,
+        quint16 originalNetworkId, quint16 transportStreamId)
+    {
+        auto *added = new Transponder;
+        added->setObjectName(label);
+        added->setSatellite(on);
+        added->setFrequency(frequency);
+        added->setPolarization(polarization);
+        added->setOriginalNetworkId(originalNetworkId);
+        added->setTransportStreamId(transportStreamId);
+        settings.addTransponder(added);
+        return added;
+    }
+
+    Channel *addChannel(const QString &label, Transponder *on, quint16 serviceId, int serviceType = 0)
+    {
+        auto *added = new Channel;
+        added->setObjectName(label);
+        added->setName(label);
+        added->setTransponder(on);
+        added->setProvider(provider);
+        added->setServiceId(serviceId);
+        added->setServiceType(serviceType);
+        settings.addChannel(nullptr, added);
+        return added;
+    }
+
+    TestSettings settings;
+    Satellite *satellite;
+    Provider *provider;
+    Transponder *t1;
+    Transponder *t2;
+    Channel *c1;
+    Channel *c2;
+};
+
+// "severity kind object" per problem, sorted, so the rows need not know the
+// order in which the checker walks the tables.
+QStringList summary(const QList<FileProblem> &problems)
+{
+    QStringList lines;
+    for (const FileProblem &problem : problems)
+        lines.append(FileProblem::severityName(problem.severity) + QLatin1Char(' ')
+            + FileProblem::kindName(problem.kind) + QLatin1Char(' ')
+            + (problem.object ? problem.object->objectName() : QStringLiteral("-")));
+    lines.sort();
+    return lines;
+}
+
+QStringList labels(const QList<Channel *> &channels)
+{
+    QStringList names;
+    for (const Channel *channel : channels)
+        names.append(channel->objectName());
+    return names;
+}
+
+std::unique_ptr<Settings> filledStore(const std::function<void(Settings *)> &fill)
+{
+    auto settings = DemoSettingsBuilder::createBlank(DemoSettingsBuilder::Model::KelmoraHD);
+    if (settings)
+        fill(settings.get());
+    return settings;
+}
+
+} // namespace
+
+using Spoil = std::function<void(Fixture &)>;
+Q_DECLARE_METATYPE(Spoil)
+using Fill = std::function<void(Settings *)>;
+Q_DECLARE_METATYPE(Fill)
+
+class TestSettingsChecker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findsEachProblemKind_data()
+    {
+        QTest::addColumn<Spoil>("spoil");
+        QTest::addColumn<QStringList>("expected");
+        auto row = [](const char *name, const Spoil &spoil, const QString &expected) {
+            QStringList lines = expected.isEmpty() ? QStringList() : expected.split(QLatin1Char('|'));
+            lines.sort();
+            QTest::addRow("%s", name) << spoil << lines;
+        };
+        row(
+            "clean", [](Fixture &) {}, QString());
+
+        // Duplicates: the later channel is reported, the first is not.
+        row(
+            "same ids on one satellite",
+            [](Fixture &f) {
+                f.addChannel(QStringLiteral("C3"),
+                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 1, 100), 10);
+            },
+            QStringLiteral("Warning Duplicate service C3"));
+        row(
+            "same tuning on one satellite",
+            [](Fixture &f) {
+                f.addChannel(QStringLiteral("C3"),
+                    f.addTransponder(QStringLiteral("T3"), f.satellite, 11000, 0, 7, 700), 10);
+            },
+            QStringLiteral("Warning Duplicate service C3"));
+        row(
+            "same tuning, other polarization code for vertical",
+            [](Fixture &f) {
+                f.addChannel(QStringLiteral("C3"),
+                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12000, 2, 7, 700), 20);
+            },
+            QStringLiteral("Warning Duplicate service C3"));
+        row(
+            "same ids on another satellite",
+            [](Fixture &f) {
+                Satellite *other = f.addSatellite(QStringLiteral("S2"));
+                f.addChannel(QStringLiteral("C3"),
+                    f.addTransponder(QStringLiteral("T3"), other, 11000, 0, 1, 100), 10);
+            },
+            QString());
+        row(
+            "unknown ids do not make a duplicate",
+            [](Fixture &f) {
+                f.t1->setOriginalNetworkId(65535);
+                f.t1->setTransportStreamId(65535);
+                f.addChannel(QStringLiteral("C3"),
+                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 65535, 65535), 10);
+            },
+            QString());
+        row(
+            "same service id on another frequency",
+            [](Fixture &f) {
+                f.addChannel(QStringLiteral("C3"),
+                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 1, 300), 10);
+            },
+            QString());
+
+        // Broken references.
+        row(
+            "channel without transponder", [](Fixture &f) { f.c2->setTransponder(nullptr); },
+            QStringLiteral("Error Channel without transponder C2|Note Transponder without channels T2"));
+        row(
+            "channel without provider", [](Fixture &f) { f.c2->setProvider(nullptr); },
+            QStringLiteral("Warning Channel without provider C2"));
+        row(
+            "transponder without satellite", [](Fixture &f) { f.t2->setSatellite(nullptr); },
+            QStringLiteral("Error Transponder without satellite T2"));
+        row(
+            "references to objects outside the store",
+            [](Fixture &f) {
+                static Transponder strayTransponder;
+                static Provider strayProvider;
+                f.c2->setTransponder(&strayTransponder);
+                f.c2->setProvider(&strayProvider);
+            },
+            QStringLiteral("Error Channel without transponder C2|Warning Channel without provider C2|"
+                           "Note Transponder without channels T2"));
+
+        // Values: the largest value the dialogs accept passes, one more does not.
+        row(
+            "values at their limits",
+            [](Fixture &f) {
+                f.c1->setVideoPid(8191);
+                f.c1->setPmtPid(8191);
+                f.t1->setFrequency(13000);
+                f.t1->setSymbolRate(60000);
+                f.satellite->setPosition(9999);
+                f.satellite->setHighLof(20000);
+                f.satellite->setDiseqc12Position(60);
+            },
+            QString());
+        row(
+            "PIDs above 8191",
+            [](Fixture &f) {
+                f.c1->setVideoPid(8192);
+                f.c1->setAudioPid(65535);
+                f.c2->setPcrPid(9000);
+                f.c2->setPmtPid(8192);
+            },
+            QStringLiteral("Error PID out of range C1|Error PID out of range C1|"
+                           "Error PID out of range C2|Error PID out of range C2"));
+        row(
+            "service id 0", [](Fixture &f) { f.c1->setServiceId(0); },
+            QStringLiteral("Warning Service id 0 C1"));
+        row(
+            "tuning and satellite values above the dialogs' limits",
+            [](Fixture &f) {
+                f.t1->setFrequency(13001);
+                f.t2->setSymbolRate(60001);
+                f.satellite->setPosition(10000);
+                f.satellite->setLowLof(20001);
+                f.satellite->setDiseqc12Position(61);
+            },
+            QStringLiteral("Warning Value out of range T1|Warning Value out of range T2|"
+                           "Warning Value out of range S1|Warning Value out of range S1|"
+                           "Warning Value out of range S1"));
+        row(
+            "empty and blank channel names",
+            [](Fixture &f) {
+                f.c1->setName(QString());
+                f.c2->setName(QStringLiteral("  "));
+            },
+            QStringLiteral("Warning Empty channel name C1|Warning Empty channel name C2"));
+
+        // Leftovers are notes.
+        row(
+            "unused objects",
+            [](Fixture &f) {
+                f.addSatellite(QStringLiteral("S2"));
+                f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 1, 300);
+                auto *provider = new Provider;
+                provider->setObjectName(QStringLiteral("P2"));
+                f.settings.addProvider(provider);
+            },
+            QStringLiteral("Note Satellite without transponders S2|Note Transponder without channels T3|"
+                           "Note Provider without channels P2"));
+
+        // Capacity: full is fine, one over is what a save refuses.
+        row(
+            "tables exactly full",
+            [](Fixture &f) {
+                SettingsCapacity room;
+                room.satellites = 1;
+                room.transponders = 2;
+                room.providers = 1;
+                room.channels = 2;
+                room.favoriteGroups = 1;
+                room.channelsPerGroup = 2;
+                f.settings.setCapacity(room);
+            },
+            QString());
+        row(
+            "tables over capacity",
+            [](Fixture &f) {
+                f.settings.satellitesRoot()->setObjectName(QStringLiteral("Satellites"));
+                f.settings.favoritesRoot()->setObjectName(QStringLiteral("Favorites"));
+                SettingsCapacity room;
+                room.transponders = 1;
+                room.channels = 1;
+                room.channelsPerGroup = 1;
+                room.favoriteGroups = 0;
+                f.settings.setCapacity(room);
+            },
+            QStringLiteral("Error Over capacity Satellites|Error Over capacity -|"
+                           "Error Over capacity Favorites|Error Over capacity G1"));
+    }
+
+    void findsEachProblemKind()
+    {
+        QFETCH(Spoil, spoil);
+        QFETCH(QStringList, expected);
+        Fixture fixture;
+        spoil(fixture);
+        QCOMPARE(summary(SettingsChecker::check(fixture.settings)), expected);
+    }
+
+    void explanationsNameTheLimitAndTheFirstChannel()
+    {
+        Fixture f;
+        TestSettings &settings = f.settings;
+        SettingsCapacity room;
+        room.channels = 1;
+        settings.setCapacity(room);
+        f.addChannel(QStringLiteral("C3"), f.t1, 10);
+        const QList<FileProblem> problems = SettingsChecker::check(settings);
+        QCOMPARE(problems.size(), 2);
+        for (const FileProblem &problem : problems) {
+            if (problem.kind == FileProblem::Kind::OverCapacity)
+                QVERIFY2(problem.explanation.contains(QLatin1String("3 channels"))
+                        && problem.explanation.contains(QLatin1String("room for 1")),
+                    qPrintable(problem.explanation));
+            else
+                QVERIFY2(
+                    problem.explanation.contains(QLatin1String("\"C1\"")), qPrintable(problem.explanation));
+        }
+    }
+
+    // Select duplicates keeps the first of each set in main-list order, and a
+    // chain of matches (by ids, then by tuning) forms one set.
+    void extrasAreAllButTheFirstInListOrder()
+    {
+        Fixture f;
+        Transponder *sameIds = f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 1, 100);
+        Transponder *sameTuningAsT3 = f.addTransponder(QStringLiteral("T4"), f.satellite, 12500, 0, 9, 900);
+        // Radio goes behind every TV channel, whatever the order of adding.
+        f.addChannel(QStringLiteral("R1"), f.t1, 10, 1);
+        f.addChannel(QStringLiteral("C3"), sameIds, 10);
+        f.addChannel(QStringLiteral("C4"), sameTuningAsT3, 10);
+        f.addChannel(QStringLiteral("C5"), f.t2, 20);
+        QCOMPARE(labels(DuplicateServices::extras(f.settings)),
+            QStringList(
+                { QStringLiteral("C3"), QStringLiteral("C4"), QStringLiteral("C5"), QStringLiteral("R1") }));
+        QStringList pairs;
+        for (const DuplicateServices::Duplicate &duplicate : DuplicateServices::find(f.settings))
+            pairs.append(duplicate.extra->objectName() + QLatin1Char('>') + duplicate.first->objectName());
+        QCOMPARE(pairs.join(QLatin1Char(' ')), QStringLiteral("C3>C1 C4>C1 C5>C2 R1>C1"));
+    }
+
+    // The demo file is what a user first sees: it must not cry wolf. Its
+    // third Hot Bird transponder carries no demo channel, hence one note.
+    void demoAndFullFilesHaveNoErrorsOrWarnings_data()
+    {
+        QTest::addColumn<Fill>("fill");
+        QTest::addColumn<int>("notes");
+        QTest::addRow("demo") << Fill(&DemoSettingsBuilder::fillDemo) << 1;
+        QTest::addRow("every table full")
+            << Fill([](Settings *s) { DemoSettingsBuilder::fillToFraction(s, 1.0); }) << 0;
+    }
+
+    void demoAndFullFilesHaveNoErrorsOrWarnings()
+    {
+        QFETCH(Fill, fill);
+        QFETCH(int, notes);
+        auto settings = filledStore(fill);
+        QVERIFY(settings);
+        const QList<FileProblem> problems = SettingsChecker::check(*settings);
+        for (const FileProblem &problem : problems)
+            if (problem.severity != FileProblem::Severity::Note)
+                QFAIL(qPrintable(problem.explanation));
+        QCOMPARE(problems.size(), notes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsChecker)
+#include "tst_settingschecker.moc"
