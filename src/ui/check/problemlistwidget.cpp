@@ -1,34 +1,40 @@
 #include "problemlistwidget.h"
 
 #include "channel.h"
-#include "editable.h"
 
 #include <QHeaderView>
 #include <QPointer>
 #include <QStyle>
 
+#include <utility>
+
 namespace {
 
-// Sorts the severity column by rank rather than by its translated text.
+// Sorts the severity column by rank rather than by its translated text, and
+// problems of one severity in the order the checker gave them.
 class ProblemItem : public QTreeWidgetItem
 {
 public:
-    ProblemItem(const FileProblem &problem, const QStringList &texts)
+    ProblemItem(const FileProblem &problem, int order, const QStringList &texts)
         : QTreeWidgetItem(texts)
         , object(problem.object)
         , rank(int(problem.severity))
+        , order(order)
     { }
 
     bool operator<(const QTreeWidgetItem &other) const override
     {
         const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        if (column == ProblemListWidget::SeverityColumn)
-            return rank < static_cast<const ProblemItem &>(other).rank;
+        if (column == ProblemListWidget::SeverityColumn) {
+            const auto &that = static_cast<const ProblemItem &>(other);
+            return std::pair(rank, order) < std::pair(that.rank, that.order);
+        }
         return QTreeWidgetItem::operator<(other);
     }
 
     QPointer<Editable> object;
     int rank;
+    int order;
 };
 
 QStyle::StandardPixmap iconOf(FileProblem::Severity severity)
@@ -67,7 +73,7 @@ void ProblemListWidget::setProblems(const QList<FileProblem> &problems)
     QList<QTreeWidgetItem *> items;
     items.reserve(problems.size());
     for (const FileProblem &problem : problems) {
-        auto *item = new ProblemItem(problem,
+        auto *item = new ProblemItem(problem, int(items.size()),
             { FileProblem::severityName(problem.severity), FileProblem::kindName(problem.kind),
                 objectText(problem.object), problem.explanation });
         item->setIcon(SeverityColumn, style()->standardIcon(iconOf(problem.severity)));

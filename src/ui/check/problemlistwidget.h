@@ -1,16 +1,15 @@
 #pragma once
 
+#include "editable.h"
 #include "fileproblem.h"
 
 #include <QList>
 #include <QTreeWidget>
 
-class Editable;
-
 // The result of a file check as a sortable list: severity, kind, object and
-// explanation, errors first. It keeps a guarded reference to each object, so
-// a problem whose object has since been deleted stays listed but can no
-// longer be activated. Meant to sit in a dock.
+// explanation, errors first and the checker's order within a severity. It keeps a guarded reference to each
+// object, so a problem whose object has since been deleted stays listed but can no longer be activated. Meant
+// to sit in a dock.
 class ProblemListWidget : public QTreeWidget
 {
     Q_OBJECT
