@@ -9,7 +9,9 @@
 
 #include "channel.h"
 #include "channellistwidget.h"
+#include "channelmatcher.h"
 #include "demosettingsbuilder.h"
+#include "duplicateservices.h"
 #include "editabletreewidget.h"
 #include "favoritegroup.h"
 #include "provider.h"
@@ -17,6 +19,7 @@
 #include "rooteditable.h"
 #include "satellite.h"
 #include "settings.h"
+#include "settingschecker.h"
 #include "settingseditor.h"
 #include "settingskelmora2xx.h"
 #include "settingskelmorahd.h"
@@ -357,6 +360,10 @@ void registerAll()
 
 } // namespace
 
+namespace {
+void registerCheckAndFilter();
+} // namespace
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -371,9 +378,79 @@ int main(int argc, char **argv)
 
     benchmark::Initialize(&argc, argv);
     registerAll();
+    registerCheckAndFilter();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
     benchmark::Shutdown();
     return 0;
 }
+
+// The file check and the channel filter's matching, on the store alone (no
+// window): the whole check, the duplicate search behind "Select duplicates",
+// and one keystroke of the filter over every channel, first with a cold
+// cache of folded names and then as typing goes on.
+namespace {
+
+std::unique_ptr<Settings> loadedStore(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("Cannot open %s", qPrintable(path));
+    std::unique_ptr<Settings> settings(recognizeSettings(&file));
+    if (!settings)
+        qFatal("Cannot load %s", qPrintable(path));
+    return settings;
+}
+
+int countMatches(const ChannelMatcher &matcher, const QList<Channel *> &channels)
+{
+    int matched = 0;
+    for (const Channel *channel : channels)
+        matched += matcher.matches(channel) ? 1 : 0;
+    return matched;
+}
+
+void registerCheckAndFilter()
+{
+    registerOperation(
+        "check file", [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            const auto settings = loadedStore(path);
+            for (auto _ : state)
+                benchmark::DoNotOptimize(SettingsChecker::check(*settings));
+        });
+
+    registerOperation("find duplicate services",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            const auto settings = loadedStore(path);
+            for (auto _ : state)
+                benchmark::DoNotOptimize(DuplicateServices::extras(*settings));
+        });
+
+    registerOperation("filter keystroke, first",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            const auto settings = loadedStore(path);
+            const QList<Channel *> channels = settings->channels();
+            for (auto _ : state) {
+                ChannelMatcher matcher;
+                matcher.setText(QStringLiteral("\u043a"));
+                benchmark::DoNotOptimize(countMatches(matcher, channels));
+            }
+        });
+
+    registerOperation("filter keystroke, typing on",
+        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
+            const auto settings = loadedStore(path);
+            const QList<Channel *> channels = settings->channels();
+            const QStringList typed = { QStringLiteral("k"), QStringLiteral("ka"), QStringLiteral("kan"),
+                QStringLiteral("\u043a\u0430\u043d"), QStringLiteral("12") };
+            ChannelMatcher matcher;
+            int keystroke = 0;
+            for (auto _ : state) {
+                matcher.setText(typed.at(keystroke++ % typed.size()));
+                benchmark::DoNotOptimize(countMatches(matcher, channels));
+            }
+        });
+}
+
+} // namespace
