@@ -29,7 +29,8 @@ struct Fixture
         provider->setName(QStringLiteral("Provider"));
         settings.addProvider(provider);
         t1 = addTransponder(QStringLiteral("T1"), satellite, 11000, 0, 1, 100);
-        t2 = addTransponder(QStringLiteral("T2"), satellite, 12000, 1, 1, 200);
+        // Identifiers still unknown, as on a transponder typed in by hand.
+        t2 = addTransponder(QStringLiteral("T2"), satellite, 12000, 1, 65535, 65535);
         c1 = addChannel(QStringLiteral("C1"), t1, 10);
         c2 = addChannel(QStringLiteral("C2"), t2, 20);
         auto *group = new FavoriteGroup;
@@ -73,6 +74,18 @@ struct Fixture
         added->setServiceType(serviceType);
         settings.addChannel(nullptr, added);
         return added;
+    }
+
+    void setRoom(int satellites, int transponders, int providers, int channels, int groups, int perGroup)
+    {
+        SettingsCapacity room;
+        room.satellites = satellites;
+        room.transponders = transponders;
+        room.providers = providers;
+        room.channels = channels;
+        room.favoriteGroups = groups;
+        room.channelsPerGroup = perGroup;
+        settings.setCapacity(room);
     }
 
     TestSettings settings;
@@ -129,169 +142,84 @@ private slots:
     {
         QTest::addColumn<Spoil>("spoil");
         QTest::addColumn<QStringList>("expected");
-        auto row = [](const char *name, const Spoil &spoil, const QString &expected) {
-            QStringList lines = expected.isEmpty() ? QStringList() : expected.split(QLatin1Char('|'));
+        auto row = [](const char *name, const char *expected, const Spoil &spoil) {
+            QStringList lines = QString::fromLatin1(expected).split(QLatin1Char('|'), Qt::SkipEmptyParts);
             lines.sort();
             QTest::addRow("%s", name) << spoil << lines;
         };
-        row(
-            "clean", [](Fixture &) {}, QString());
+        row("clean", "", [](Fixture &) {});
 
-        // Duplicates: the later channel is reported, the first is not.
-        row(
-            "same ids on one satellite",
-            [](Fixture &f) {
-                f.addChannel(QStringLiteral("C3"),
-                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 1, 100), 10);
-            },
-            QStringLiteral("Warning Duplicate service C3"));
-        row(
-            "same tuning on one satellite",
-            [](Fixture &f) {
-                f.addChannel(QStringLiteral("C3"),
-                    f.addTransponder(QStringLiteral("T3"), f.satellite, 11000, 0, 7, 700), 10);
-            },
-            QStringLiteral("Warning Duplicate service C3"));
-        row(
-            "same tuning, other polarization code for vertical",
-            [](Fixture &f) {
-                f.addChannel(QStringLiteral("C3"),
-                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12000, 2, 7, 700), 20);
-            },
-            QStringLiteral("Warning Duplicate service C3"));
-        row(
-            "same ids on another satellite",
-            [](Fixture &f) {
-                Satellite *other = f.addSatellite(QStringLiteral("S2"));
-                f.addChannel(QStringLiteral("C3"),
-                    f.addTransponder(QStringLiteral("T3"), other, 11000, 0, 1, 100), 10);
-            },
-            QString());
-        row(
-            "unknown ids do not make a duplicate",
-            [](Fixture &f) {
-                f.t1->setOriginalNetworkId(65535);
-                f.t1->setTransportStreamId(65535);
-                f.addChannel(QStringLiteral("C3"),
-                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 65535, 65535), 10);
-            },
-            QString());
-        row(
-            "same service id on another frequency",
-            [](Fixture &f) {
-                f.addChannel(QStringLiteral("C3"),
-                    f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 1, 300), 10);
-            },
-            QString());
-
-        // Broken references.
-        row(
-            "channel without transponder", [](Fixture &f) { f.c2->setTransponder(nullptr); },
-            QStringLiteral("Error Channel without transponder C2|Note Transponder without channels T2"));
-        row(
-            "channel without provider", [](Fixture &f) { f.c2->setProvider(nullptr); },
-            QStringLiteral("Warning Channel without provider C2"));
-        row(
-            "transponder without satellite", [](Fixture &f) { f.t2->setSatellite(nullptr); },
-            QStringLiteral("Error Transponder without satellite T2"));
-        row(
-            "references to objects outside the store",
+        row("channel without transponder",
+            "Error Channel without transponder C2|Note Transponder without channels T2",
+            [](Fixture &f) { f.c2->setTransponder(nullptr); });
+        row("channel without provider", "Warning Channel without provider C2",
+            [](Fixture &f) { f.c2->setProvider(nullptr); });
+        row("transponder without satellite", "Error Transponder without satellite T2",
+            [](Fixture &f) { f.t2->setSatellite(nullptr); });
+        row("references to objects outside the store",
+            "Error Channel without transponder C2|Warning Channel without provider C2|"
+            "Note Transponder without channels T2",
             [](Fixture &f) {
                 static Transponder strayTransponder;
                 static Provider strayProvider;
                 f.c2->setTransponder(&strayTransponder);
                 f.c2->setProvider(&strayProvider);
-            },
-            QStringLiteral("Error Channel without transponder C2|Warning Channel without provider C2|"
-                           "Note Transponder without channels T2"));
+            });
 
-        // Values: the largest value the dialogs accept passes, one more does not.
-        row(
-            "values at their limits",
-            [](Fixture &f) {
-                f.c1->setVideoPid(8191);
-                f.c1->setPmtPid(8191);
-                f.t1->setFrequency(13000);
-                f.t1->setSymbolRate(60000);
-                f.satellite->setPosition(9999);
-                f.satellite->setHighLof(20000);
-                f.satellite->setDiseqc12Position(60);
-            },
-            QString());
-        row(
-            "PIDs above 8191",
-            [](Fixture &f) {
+        // The largest value the dialogs accept passes, one more does not.
+        row("values at their limits", "", [](Fixture &f) {
+            f.c1->setVideoPid(8191);
+            f.c1->setPmtPid(8191);
+            f.t1->setFrequency(13000);
+            f.t1->setSymbolRate(60000);
+            f.satellite->setPosition(9999);
+            f.satellite->setHighLof(20000);
+            f.satellite->setDiseqc12Position(60);
+        });
+        row("PIDs above 8191",
+            "Error PID out of range C1|Error PID out of range C1|Error PID out of range C2", [](Fixture &f) {
                 f.c1->setVideoPid(8192);
                 f.c1->setAudioPid(65535);
-                f.c2->setPcrPid(9000);
                 f.c2->setPmtPid(8192);
-            },
-            QStringLiteral("Error PID out of range C1|Error PID out of range C1|"
-                           "Error PID out of range C2|Error PID out of range C2"));
-        row(
-            "service id 0", [](Fixture &f) { f.c1->setServiceId(0); },
-            QStringLiteral("Warning Service id 0 C1"));
-        row(
-            "tuning and satellite values above the dialogs' limits",
+            });
+        row("values above the dialogs' limits",
+            "Warning Value out of range T1|Warning Value out of range T2|Warning Value out of range S1|"
+            "Warning Value out of range S1",
             [](Fixture &f) {
                 f.t1->setFrequency(13001);
                 f.t2->setSymbolRate(60001);
-                f.satellite->setPosition(10000);
                 f.satellite->setLowLof(20001);
                 f.satellite->setDiseqc12Position(61);
-            },
-            QStringLiteral("Warning Value out of range T1|Warning Value out of range T2|"
-                           "Warning Value out of range S1|Warning Value out of range S1|"
-                           "Warning Value out of range S1"));
-        row(
-            "empty and blank channel names",
+            });
+        row("service id 0", "Warning Service id 0 C1", [](Fixture &f) { f.c1->setServiceId(0); });
+        row("empty and blank channel names", "Warning Empty channel name C1|Warning Empty channel name C2",
             [](Fixture &f) {
                 f.c1->setName(QString());
                 f.c2->setName(QStringLiteral("  "));
-            },
-            QStringLiteral("Warning Empty channel name C1|Warning Empty channel name C2"));
+            });
 
-        // Leftovers are notes.
-        row(
-            "unused objects",
+        row("unused objects are notes",
+            "Note Satellite without transponders S2|Note Transponder without channels T3|"
+            "Note Provider without channels P2",
             [](Fixture &f) {
                 f.addSatellite(QStringLiteral("S2"));
                 f.addTransponder(QStringLiteral("T3"), f.satellite, 12500, 0, 1, 300);
                 auto *provider = new Provider;
                 provider->setObjectName(QStringLiteral("P2"));
                 f.settings.addProvider(provider);
-            },
-            QStringLiteral("Note Satellite without transponders S2|Note Transponder without channels T3|"
-                           "Note Provider without channels P2"));
+            });
 
-        // Capacity: full is fine, one over is what a save refuses.
-        row(
-            "tables exactly full",
-            [](Fixture &f) {
-                SettingsCapacity room;
-                room.satellites = 1;
-                room.transponders = 2;
-                room.providers = 1;
-                room.channels = 2;
-                room.favoriteGroups = 1;
-                room.channelsPerGroup = 2;
-                f.settings.setCapacity(room);
-            },
-            QString());
-        row(
-            "tables over capacity",
+        // Full is fine; one over is what a save refuses.
+        row("tables exactly full", "", [](Fixture &f) { f.setRoom(1, 2, 1, 2, 1, 2); });
+        row("tables over capacity",
+            "Error Over capacity Satellites|Error Over capacity Providers|Error Over capacity -|"
+            "Error Over capacity Favorites|Error Over capacity G1",
             [](Fixture &f) {
                 f.settings.satellitesRoot()->setObjectName(QStringLiteral("Satellites"));
+                f.settings.providersRoot()->setObjectName(QStringLiteral("Providers"));
                 f.settings.favoritesRoot()->setObjectName(QStringLiteral("Favorites"));
-                SettingsCapacity room;
-                room.transponders = 1;
-                room.channels = 1;
-                room.channelsPerGroup = 1;
-                room.favoriteGroups = 0;
-                f.settings.setCapacity(room);
-            },
-            QStringLiteral("Error Over capacity Satellites|Error Over capacity -|"
-                           "Error Over capacity Favorites|Error Over capacity G1"));
+                f.setRoom(1, 1, 0, 1, 0, 1);
+            });
     }
 
     void findsEachProblemKind()
@@ -303,25 +231,47 @@ private slots:
         QCOMPARE(summary(SettingsChecker::check(fixture.settings)), expected);
     }
 
-    void explanationsNameTheLimitAndTheFirstChannel()
+    // A third channel C3 on a new transponder T3, measured against C1 (SID 10
+    // on T1: 11000 H, ids 1/100) and C2 (SID 20 on T2: 12000 V, ids unknown).
+    void findsTheSameServiceTwice_data()
     {
+        QTest::addColumn<bool>("otherSatellite");
+        QTest::addColumn<int>("frequency");
+        QTest::addColumn<int>("polarization");
+        QTest::addColumn<int>("originalNetworkId");
+        QTest::addColumn<int>("transportStreamId");
+        QTest::addColumn<int>("serviceId");
+        QTest::addColumn<bool>("duplicate");
+        QTest::addRow("same ids, other frequency") << false << 12500 << 0 << 1 << 100 << 10 << true;
+        QTest::addRow("same tuning, other ids") << false << 11000 << 0 << 7 << 700 << 10 << true;
+        QTest::addRow("vertical under another code") << false << 12000 << 2 << 7 << 700 << 20 << true;
+        QTest::addRow("same ids on another satellite") << true << 11000 << 0 << 1 << 100 << 10 << false;
+        QTest::addRow("unknown ids on both") << false << 12500 << 0 << 65535 << 65535 << 20 << false;
+        QTest::addRow("other service id") << false << 11000 << 0 << 1 << 100 << 11 << false;
+        QTest::addRow("other polarization") << false << 11000 << 1 << 7 << 700 << 10 << false;
+    }
+
+    void findsTheSameServiceTwice()
+    {
+        QFETCH(bool, otherSatellite);
+        QFETCH(int, frequency);
+        QFETCH(int, polarization);
+        QFETCH(int, originalNetworkId);
+        QFETCH(int, transportStreamId);
+        QFETCH(int, serviceId);
+        QFETCH(bool, duplicate);
         Fixture f;
-        TestSettings &settings = f.settings;
-        SettingsCapacity room;
-        room.channels = 1;
-        settings.setCapacity(room);
-        f.addChannel(QStringLiteral("C3"), f.t1, 10);
-        const QList<FileProblem> problems = SettingsChecker::check(settings);
-        QCOMPARE(problems.size(), 2);
-        for (const FileProblem &problem : problems) {
-            if (problem.kind == FileProblem::Kind::OverCapacity)
-                QVERIFY2(problem.explanation.contains(QLatin1String("3 channels"))
-                        && problem.explanation.contains(QLatin1String("room for 1")),
-                    qPrintable(problem.explanation));
-            else
-                QVERIFY2(
-                    problem.explanation.contains(QLatin1String("\"C1\"")), qPrintable(problem.explanation));
-        }
+        Satellite *satellite = otherSatellite ? f.addSatellite(QStringLiteral("S2")) : f.satellite;
+        f.addChannel(QStringLiteral("C3"),
+            f.addTransponder(QStringLiteral("T3"), satellite, quint16(frequency), polarization,
+                quint16(originalNetworkId), quint16(transportStreamId)),
+            quint16(serviceId));
+        const QList<FileProblem> problems = SettingsChecker::check(f.settings);
+        QCOMPARE(summary(problems),
+            duplicate ? QStringList(QStringLiteral("Warning Duplicate service C3")) : QStringList());
+        if (duplicate)
+            QVERIFY2(problems.first().explanation.contains(serviceId == 10 ? u"\"C1\"" : u"\"C2\""),
+                qPrintable(problems.first().explanation));
     }
 
     // Select duplicates keeps the first of each set in main-list order, and a
@@ -343,6 +293,18 @@ private slots:
         for (const DuplicateServices::Duplicate &duplicate : DuplicateServices::find(f.settings))
             pairs.append(duplicate.extra->objectName() + QLatin1Char('>') + duplicate.first->objectName());
         QCOMPARE(pairs.join(QLatin1Char(' ')), QStringLiteral("C3>C1 C4>C1 C5>C2 R1>C1"));
+    }
+
+    // The over-capacity explanation gives the count and the limit.
+    void capacityExplanationNamesTheLimit()
+    {
+        Fixture f;
+        f.setRoom(9, 9, 9, 1, 9, 9);
+        const QList<FileProblem> problems = SettingsChecker::check(f.settings);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().explanation.contains(u"2 channels")
+                && problems.first().explanation.contains(u"room for 1"),
+            qPrintable(problems.first().explanation));
     }
 
     // The demo file is what a user first sees: it must not cry wolf. Its
