@@ -9,6 +9,8 @@ packages=(
     qt6-qpa-plugins libgl-dev
     xvfb xauth x11-utils
     libbenchmark-dev
+    desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+    dpkg-dev file
 )
 
 missing=()

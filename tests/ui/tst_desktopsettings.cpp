@@ -1,0 +1,250 @@
+#include "aboutbox.h"
+#include "demosettingsbuilder.h"
+#include "recentfiles.h"
+#include "settingseditor.h"
+#include "uitest.h"
+#include "windowsettings.h"
+
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <memory>
+
+namespace {
+
+QStringList actionTexts(const QMenu *menu)
+{
+    QStringList texts;
+    const QList<QAction *> actions = menu->actions();
+    for (const QAction *action : actions)
+        texts.append(action->isSeparator() ? QStringLiteral("--") : action->text());
+    return texts;
+}
+
+QAction *actionNamed(const QMenu *menu, const QString &text)
+{
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *action : actions) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// What the editor keeps between runs (window, splitter, columns, the file
+// dialogs' folder, recent files) and the Help menu. Each test starts from
+// no remembered settings.
+class TestDesktopSettings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QByteArray m_demo;
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    static QMenu *recentMenu(SettingsEditor &editor)
+    {
+        return editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuRecentFiles"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Keeps the user's own settings out of reach of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("KelmoraTests"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_desktopsettings"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
+        QVERIFY(m_dir.isValid());
+        QString error;
+        m_demo = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD, &error);
+        QVERIFY2(!m_demo.isEmpty(), qPrintable(error));
+    }
+
+    void init() { QSettings().clear(); }
+
+    void cleanup() { cancelPendingModalDrivers(); }
+
+    void firstStartShowsTheColumns()
+    {
+        SettingsEditor editor(nullptr);
+        const QRect available = editor.mainWindow()->screen()->availableGeometry();
+        const QSize size = editor.mainWindow()->size();
+        QVERIFY2(size.width() >= available.width() * 2 / 3 - 1 && size.width() > 471,
+            qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        QVERIFY(size.height() >= 400);
+        QVERIFY(available.contains(editor.mainWindow()->geometry()));
+    }
+
+    void windowSplitterAndColumnsSurviveARestart()
+    {
+        const QString file = writeFile(QStringLiteral("restart.si"), m_demo);
+        QSize windowSize;
+        QList<int> splitterSizes;
+        {
+            SettingsEditor editor(nullptr);
+            QVERIFY(editor.loadFile(file));
+            editor.mainWindow()->resize(700, 450);
+            auto *splitter = editor.mainWindow()->findChild<QSplitter *>(QStringLiteral("splitter"));
+            splitter->setSizes({ 150, 500 });
+            splitterSizes = splitter->sizes();
+            QHeaderView *header = editor.mainWindow()
+                                      ->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))
+                                      ->header();
+            header->setSectionHidden(3, true);
+            header->resizeSection(1, 222);
+            header->setSortIndicator(1, Qt::DescendingOrder);
+            windowSize = editor.mainWindow()->size();
+        }
+
+        SettingsEditor editor(nullptr);
+        QCOMPARE(editor.mainWindow()->size(), windowSize);
+        auto *splitter = editor.mainWindow()->findChild<QSplitter *>(QStringLiteral("splitter"));
+        QCOMPARE(splitter->sizes(), splitterSizes);
+        QHeaderView *header
+            = editor.mainWindow()->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))->header();
+        QVERIFY(header->isSectionHidden(3));
+        QVERIFY(!header->isSectionHidden(2));
+        QCOMPARE(header->sectionSize(1), 222);
+        QCOMPARE(header->sortIndicatorSection(), 1);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        // Loading a file must not undo the columns the user chose.
+        QVERIFY(editor.loadFile(file));
+        QVERIFY(header->isSectionHidden(3));
+        QCOMPARE(header->sectionSize(1), 222);
+    }
+
+    void damagedStateFallsBackToTheFirstStart()
+    {
+        QSettings settings;
+        for (const QString &key : settings.allKeys())
+            settings.setValue(key, QByteArray("garbage"));
+        settings.setValue(QStringLiteral("mainWindow/geometry"), QByteArray("\x01\xd9\xd0\xcb", 4));
+        settings.setValue(QStringLiteral("channelTable/header"), QByteArray("\0\0\0\xff", 4));
+        settings.sync();
+        SettingsEditor editor(nullptr);
+        QVERIFY(editor.mainWindow()->width() > 471);
+        QHeaderView *header
+            = editor.mainWindow()->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))->header();
+        QCOMPARE(header->count(), 13);
+        QCOMPARE(header->hiddenSectionCount(), 0);
+    }
+
+    void fileDialogsStartInTheLastFolder()
+    {
+        QTemporaryDir other;
+        const QString file = QDir(other.path()).filePath(QStringLiteral("there.si"));
+        QFile::copy(writeFile(QStringLiteral("here.si"), m_demo), file);
+        {
+            SettingsEditor editor(nullptr);
+            QVERIFY(editor.loadFile(file));
+        }
+        SettingsEditor editor(nullptr);
+        QString shownFolder;
+        onNextModal([&shownFolder](QWidget *window) {
+            auto *dialog = qobject_cast<QFileDialog *>(window);
+            QVERIFY(dialog);
+            shownFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        editor.mainWindow()->findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(shownFolder, QDir(other.path()).absolutePath());
+    }
+
+    void recentFilesKeepTheNewestExistingOnes()
+    {
+        QStringList written;
+        for (int i = 1; i <= 10; ++i)
+            written.append(writeFile(QStringLiteral("recent%1.si").arg(i), m_demo));
+
+        QMenu fileMenu;
+        RecentFiles recent(&fileMenu, nullptr);
+        QVERIFY(!recent.menu()->isEnabled());
+        for (const QString &file : std::as_const(written))
+            recent.add(file);
+        recent.add(written.at(4)); // again: moves to the top, not twice
+        QCOMPARE(recent.files(),
+            QStringList({ written[4], written[9], written[8], written[7], written[6], written[5], written[3],
+                written[2] }));
+
+        QFile::remove(written[8]);
+        QFile::remove(written[2]);
+        QMenu otherMenu; // as the next run sees them
+        RecentFiles again(&otherMenu, nullptr);
+        QCOMPARE(again.files(),
+            QStringList({ written[4], written[9], written[7], written[6], written[5], written[3] }));
+        emit again.menu()->aboutToShow();
+        QCOMPARE(actionTexts(again.menu()),
+            words("&1_recent5.si &2_recent10.si &3_recent8.si &4_recent7.si &5_recent6.si "
+                  "&6_recent4.si -- Clear")
+                .replaceInStrings(QStringLiteral("_"), QStringLiteral(" ")));
+
+        QSignalSpy opened(&again, &RecentFiles::openRequested);
+        again.menu()->actions().at(1)->trigger();
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.first().first().toString(), written[9]);
+
+        actionNamed(again.menu(), QStringLiteral("Clear"))->trigger();
+        QVERIFY(again.files().isEmpty());
+        QCOMPARE(actionTexts(again.menu()), words("-- Clear"));
+        QVERIFY(!again.menu()->isEnabled());
+        QVERIFY(RecentFiles(&fileMenu, nullptr).files().isEmpty());
+    }
+
+    void recentFileReopensFromTheFileMenu()
+    {
+        const QString file = writeFile(QStringLiteral("reopen.si"), m_demo);
+        {
+            SettingsEditor editor(nullptr);
+            QVERIFY(editor.loadFile(file));
+        }
+        SettingsEditor editor(nullptr);
+        QMenu *recent = recentMenu(editor);
+        QVERIFY(recent);
+        auto *fileMenu = editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuFile"));
+        QCOMPARE(actionTexts(fileMenu).mid(0, 3),
+            QStringList({ QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save") }));
+        QVERIFY(recent->isEnabled());
+        recent->actions().first()->trigger();
+        QVERIFY(editor.settings());
+        QCOMPARE(editor.fileName(), QFileInfo(file).absoluteFilePath());
+    }
+
+    void aboutBoxNamesVersionAndLicence()
+    {
+        SettingsEditor editor(nullptr);
+        // A wrong resource path would leave the windows without an icon, silently.
+        QCOMPARE(applicationIcon().availableSizes().size(), 8);
+        auto *about = editor.mainWindow()->findChild<QAction *>(QStringLiteral("actionAbout"));
+        QVERIFY(about);
+        QString text;
+        answerNextMessage(&text);
+        about->trigger();
+        QVERIFY2(text.contains(QStringLiteral("9.8.7")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("GNU General Public License")), qPrintable(text));
+    }
+};
+
+QTEST_MAIN(TestDesktopSettings)
+#include "tst_desktopsettings.moc"
