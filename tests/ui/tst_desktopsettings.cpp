@@ -68,6 +68,16 @@ class TestDesktopSettings : public QObject
         return editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuRecentFiles"));
     }
 
+    static QSplitter *splitter(SettingsEditor &editor)
+    {
+        return editor.mainWindow()->findChild<QSplitter *>(QStringLiteral("splitter"));
+    }
+
+    static QHeaderView *header(SettingsEditor &editor)
+    {
+        return editor.mainWindow()->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))->header();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -106,49 +116,40 @@ private slots:
             SettingsEditor editor(nullptr);
             QVERIFY(editor.loadFile(file));
             editor.mainWindow()->resize(700, 450);
-            auto *splitter = editor.mainWindow()->findChild<QSplitter *>(QStringLiteral("splitter"));
-            splitter->setSizes({ 150, 500 });
-            splitterSizes = splitter->sizes();
-            QHeaderView *header = editor.mainWindow()
-                                      ->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))
-                                      ->header();
-            header->setSectionHidden(3, true);
-            header->resizeSection(1, 222);
-            header->setSortIndicator(1, Qt::DescendingOrder);
+            splitter(editor)->setSizes({ 150, 500 });
+            splitterSizes = splitter(editor)->sizes();
+            header(editor)->setSectionHidden(3, true);
+            header(editor)->resizeSection(1, 222);
+            header(editor)->setSortIndicator(1, Qt::DescendingOrder);
             windowSize = editor.mainWindow()->size();
         }
 
         SettingsEditor editor(nullptr);
         QCOMPARE(editor.mainWindow()->size(), windowSize);
-        auto *splitter = editor.mainWindow()->findChild<QSplitter *>(QStringLiteral("splitter"));
-        QCOMPARE(splitter->sizes(), splitterSizes);
-        QHeaderView *header
-            = editor.mainWindow()->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))->header();
-        QVERIFY(header->isSectionHidden(3));
-        QVERIFY(!header->isSectionHidden(2));
-        QCOMPARE(header->sectionSize(1), 222);
-        QCOMPARE(header->sortIndicatorSection(), 1);
-        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(splitter(editor)->sizes(), splitterSizes);
+        QHeaderView *columns = header(editor);
+        QVERIFY(columns->isSectionHidden(3));
+        QVERIFY(!columns->isSectionHidden(2));
+        QCOMPARE(columns->sectionSize(1), 222);
+        QCOMPARE(columns->sortIndicatorSection(), 1);
+        QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
         // Loading a file must not undo the columns the user chose.
         QVERIFY(editor.loadFile(file));
-        QVERIFY(header->isSectionHidden(3));
-        QCOMPARE(header->sectionSize(1), 222);
+        QVERIFY(columns->isSectionHidden(3));
+        QCOMPARE(columns->sectionSize(1), 222);
     }
 
     void damagedStateFallsBackToTheFirstStart()
     {
+        // A truncated geometry record, and a header record of nonsense.
         QSettings settings;
-        for (const QString &key : settings.allKeys())
-            settings.setValue(key, QByteArray("garbage"));
         settings.setValue(QStringLiteral("mainWindow/geometry"), QByteArray("\x01\xd9\xd0\xcb", 4));
         settings.setValue(QStringLiteral("channelTable/header"), QByteArray("\0\0\0\xff", 4));
         settings.sync();
         SettingsEditor editor(nullptr);
         QVERIFY(editor.mainWindow()->width() > 471);
-        QHeaderView *header
-            = editor.mainWindow()->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))->header();
-        QCOMPARE(header->count(), 13);
-        QCOMPARE(header->hiddenSectionCount(), 0);
+        QCOMPARE(header(editor)->count(), 13);
+        QCOMPARE(header(editor)->hiddenSectionCount(), 0);
     }
 
     void fileDialogsStartInTheLastFolder()
