@@ -11,6 +11,7 @@ packages=(
     libbenchmark-dev
     desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
     dpkg-dev file
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #include "aboutbox.h"
+#include "applicationtranslator.h"
 #include "settingseditor.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 
 #include <cstdio>
 #include <memory>
@@ -18,6 +20,9 @@ int main(int argc, char *argv[])
     // Ties the window to its launcher entry, on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELMORA_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
+
+    ApplicationTranslator translator;
+    translator.install(QLocale());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(

@@ -6,17 +6,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-namespace {
-
-const char *const context = "AboutBox";
-
-QString translated(const char *text)
-{
-    return QCoreApplication::translate(context, text);
-}
-
-} // namespace
-
 QIcon applicationIcon()
 {
     QIcon icon;
@@ -27,23 +16,25 @@ QIcon applicationIcon()
 
 void addHelpMenu(QMenuBar *menuBar)
 {
-    QMenu *help = menuBar->addMenu(translated("&Help"));
+    QMenu *help = menuBar->addMenu(QCoreApplication::translate("AboutBox", "&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    QAction *about
-        = help->addAction(translated("&About"), menuBar, [menuBar] { showAboutBox(menuBar->window()); });
+    QAction *about = help->addAction(QCoreApplication::translate("AboutBox", "&About"), menuBar,
+        [menuBar] { showAboutBox(menuBar->window()); });
     about->setObjectName(QStringLiteral("actionAbout"));
     about->setMenuRole(QAction::AboutRole);
-    help->addAction(translated("About &Qt"), qApp, &QApplication::aboutQt)->setMenuRole(QAction::AboutQtRole);
+    help->addAction(QCoreApplication::translate("AboutBox", "About &Qt"), qApp, &QApplication::aboutQt)
+        ->setMenuRole(QAction::AboutQtRole);
 }
 
 void showAboutBox(QWidget *parent)
 {
-    const QString text = translated(
+    const QString text = QCoreApplication::translate("AboutBox",
         "<h3>Kelmora Settings Editor %1</h3>"
         "<p>Edits the channel set-up of Kelmora 2XX and Kelmora HD satellite receivers.</p>"
         "<p>This program is free software: you can redistribute it and/or modify it under the terms "
         "of the GNU General Public License, version 3 or any later version. It comes with "
         "ABSOLUTELY NO WARRANTY.</p>")
                              .arg(QCoreApplication::applicationVersion().toHtmlEscaped());
-    QMessageBox::about(parent, translated("About Kelmora Settings Editor"), text);
+    QMessageBox::about(
+        parent, QCoreApplication::translate("AboutBox", "About Kelmora Settings Editor"), text);
 }

@@ -41,6 +41,10 @@ private slots:
         QFETCH(QString, inStandardError);
 
         QProcess editor;
+        // The expected texts are the English ones.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        editor.setProcessEnvironment(environment);
         editor.start(QStringLiteral(KELMORA_EDITOR), arguments);
         QVERIFY(editor.waitForFinished(60000));
         QCOMPARE(editor.exitStatus(), QProcess::NormalExit);

@@ -1,4 +1,5 @@
 #include "aboutbox.h"
+#include "applicationtranslator.h"
 #include "demosettingsbuilder.h"
 #include "recentfiles.h"
 #include "settingseditor.h"
@@ -8,6 +9,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QIcon>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -230,6 +232,45 @@ private slots:
         recent->actions().first()->trigger();
         QVERIFY(editor.settings());
         QCOMPARE(editor.fileName(), QFileInfo(file).absoluteFilePath());
+    }
+
+    void menusFollowTheLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QStringList>("fileMenu");
+
+        const QStringList german { QStringLiteral("Datei"), QStringLiteral("&Hilfe") };
+        const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
+            QStringLiteral("Speichern"), QStringLiteral("Speichern unter") };
+        QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << german << germanFile;
+        QTest::addRow("Austrian German")
+            << QLocale(QLocale::German, QLocale::Austria) << true << german << germanFile;
+        QTest::addRow("no translation")
+            << QLocale(QLocale::Japanese, QLocale::Japan) << false
+            << QStringList { QStringLiteral("File"), QStringLiteral("&Help") }
+            << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
+                   QStringLiteral("Save as") };
+    }
+
+    void menusFollowTheLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(bool, installed);
+        QFETCH(QStringList, menus);
+        QFETCH(QStringList, fileMenu);
+
+        ApplicationTranslator translator;
+        QCOMPARE(translator.install(locale), installed);
+        SettingsEditor editor(nullptr);
+        QStringList titles;
+        const QList<QAction *> bar = editor.mainWindow()->menuBar()->actions();
+        for (const QAction *menu : bar)
+            titles.append(menu->text());
+        QCOMPARE(titles, menus);
+        auto *file = editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuFile"));
+        QCOMPARE(actionTexts(file), fileMenu);
     }
 
     void aboutBoxNamesVersionAndLicence()
