@@ -53,7 +53,10 @@ void RecentFiles::clear()
 void RecentFiles::store(const QStringList &files)
 {
     QSettings().setValue(settingsKey, files);
-    rebuildMenu();
+    // The entries are rebuilt when the menu opens next: the action being
+    // triggered right now must not be deleted under its own signal. A
+    // disabled menu cannot open, so that state follows at once.
+    m_menu->setEnabled(!files.isEmpty());
 }
 
 void RecentFiles::rebuildMenu()
@@ -62,9 +65,10 @@ void RecentFiles::rebuildMenu()
     const QStringList list = files();
     for (int i = 0; i < list.size(); ++i) {
         const QString file = list.at(i);
-        QAction *action
-            = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(file).fileName()), this,
-                [this, file] { emit openRequested(file); });
+        // A lone '&' in a file name would be taken for a mnemonic.
+        const QString shownName = QFileInfo(file).fileName().replace(u'&', QStringLiteral("&&"));
+        QAction *action = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shownName), this,
+            [this, file] { emit openRequested(file); });
         action->setToolTip(QDir::toNativeSeparators(file));
         action->setData(file);
     }

@@ -210,6 +210,7 @@ private slots:
 
         actionNamed(again.menu(), QStringLiteral("Clear"))->trigger();
         QVERIFY(again.files().isEmpty());
+        emit again.menu()->aboutToShow();
         QCOMPARE(actionTexts(again.menu()), words("-- Clear"));
         QVERIFY(!again.menu()->isEnabled());
         QVERIFY(RecentFiles(&fileMenu, nullptr).files().isEmpty());
