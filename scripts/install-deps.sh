@@ -9,6 +9,9 @@ packages=(
     qt6-qpa-plugins libgl-dev
     xvfb xauth x11-utils
     libbenchmark-dev
+    desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+    dpkg-dev file
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()

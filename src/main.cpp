@@ -1,13 +1,47 @@
+#include "aboutbox.h"
+#include "applicationtranslator.h"
 #include "settingseditor.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <QLocale>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    // Set once: QSettings, --version and the About box read them from here.
+    QCoreApplication::setOrganizationName(QStringLiteral("Tolvar"));
+    QCoreApplication::setApplicationName(QStringLiteral("kelmora-settings-editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
+    // Ties the window to its launcher entry, on Wayland in particular.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELMORA_APP_ID));
+    QApplication::setWindowIcon(applicationIcon());
+
+    ApplicationTranslator translator;
+    translator.install(QLocale());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Edits the settings files (.si) of Kelmora 2XX and Kelmora HD satellite receivers."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+        QCoreApplication::translate("main", "The settings file to open."), QStringLiteral("[file]"));
+    parser.process(application);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("main", "Only one file can be opened at a time.")));
+        return 2;
+    }
+
     auto editor = std::make_unique<SettingsEditor>(&application);
+    if (!files.isEmpty())
+        editor->loadFile(files.first());
     const int exitCode = QApplication::exec();
     editor.reset();
     return exitCode;

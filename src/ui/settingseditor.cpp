@@ -1,9 +1,12 @@
 #include "settingseditor.h"
 
+#include "aboutbox.h"
+#include "recentfiles.h"
 #include "recognizesettings.h"
 #include "rooteditable.h"
 #include "settings.h"
 #include "ui_settingseditormainwindow.h"
+#include "windowsettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,7 +37,7 @@ QString unrecognizedReason(QFile &file)
 
 } // namespace
 
-SettingsEditor::SettingsEditor(QApplication *application)
+SettingsEditor::SettingsEditor(QApplication *)
     : m_mainWindow(std::make_unique<QMainWindow>())
     , m_form(std::make_unique<Ui::settingsEditorMainWindow>())
 {
@@ -53,17 +56,19 @@ SettingsEditor::SettingsEditor(QApplication *application)
     connect(m_form->actionSaveAs, &QAction::triggered, this, &SettingsEditor::eventSaveAs);
     connect(m_form->treeWidget, &EditableTreeWidget::editableSelectionChanged, this,
         qOverload<Editable *>(&SettingsEditor::updateChannelList));
+    m_recentFiles = new RecentFiles(m_form->menuFile, m_form->actionSave);
+    connect(m_recentFiles, &RecentFiles::openRequested, this, &SettingsEditor::loadFile);
+    addHelpMenu(m_form->menubar);
+    m_windowSettings = std::make_unique<WindowSettings>(
+        m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView->header());
+    m_windowSettings->restore();
     m_mainWindow->installEventFilter(this);
     m_mainWindow->show();
-
-    // File managers open a document by passing its name as the one argument.
-    const QStringList arguments = application ? application->arguments() : QStringList();
-    if (arguments.size() > 1)
-        loadFile(arguments.at(1));
 }
 
 SettingsEditor::~SettingsEditor()
 {
+    m_windowSettings->save();
     // The views reference the store's objects; they let go of them first.
     m_form->treeWidget->setSettings(nullptr);
     m_form->channelListTreeView->setSettings(nullptr);
@@ -84,7 +89,7 @@ bool SettingsEditor::eventFilter(QObject *watched, QEvent *event)
 void SettingsEditor::eventOpen()
 {
     const QString name = QFileDialog::getOpenFileName(
-        m_mainWindow.get(), QStringLiteral("Open settings"), QString(), fileFilter);
+        m_mainWindow.get(), QStringLiteral("Open settings"), WindowSettings::lastFolder(), fileFilter);
     if (name.isNull())
         return;
     loadFile(name);
@@ -101,11 +106,13 @@ void SettingsEditor::eventSaveAs()
     if (!m_settings)
         return;
     const QString name = QFileDialog::getSaveFileName(
-        m_mainWindow.get(), QStringLiteral("Save settings"), QString(), fileFilter);
+        m_mainWindow.get(), QStringLiteral("Save settings"), WindowSettings::lastFolder(), fileFilter);
     if (name.isNull())
         return;
     if (saveFile(name)) {
         m_fileName = name;
+        m_recentFiles->add(name);
+        WindowSettings::setLastFolderOf(name);
         updateTitle();
     }
 }
@@ -151,6 +158,8 @@ bool SettingsEditor::loadFile(const QString &name)
     old.reset();
 
     m_fileName = name;
+    m_recentFiles->add(name);
+    WindowSettings::setLastFolderOf(name);
     m_form->actionSave->setEnabled(true);
     m_form->actionSaveAs->setEnabled(true);
     setModified(false);

@@ -9,6 +9,8 @@ class QApplication;
 class QMainWindow;
 class Editable;
 class Settings;
+class RecentFiles;
+class WindowSettings;
 
 namespace Ui {
 class settingsEditorMainWindow;
@@ -62,4 +64,6 @@ private:
     std::unique_ptr<Settings> m_settings;
     Editable *m_currentEditable = nullptr;
     QString m_formTitle;
+    RecentFiles *m_recentFiles = nullptr;
+    std::unique_ptr<WindowSettings> m_windowSettings;
 };

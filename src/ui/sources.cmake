@@ -17,6 +17,8 @@ add_library(kelmora_ui STATIC
 )
 # The channel table and its column dialog.
 include(ui/channeltable.cmake)
+# Remembered settings, recent files, About box and icon.
+include(ui/desktop.cmake)
 target_include_directories(kelmora_ui PUBLIC ui)
 target_link_libraries(kelmora_ui PUBLIC kelmora_core Qt6::Widgets)
 

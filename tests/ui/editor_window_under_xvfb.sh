@@ -53,6 +53,8 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# The editor remembers its window and recent files: not in the user's settings.
+export XDG_CONFIG_HOME=$work/config
 "$demo_tool" "$work" >/dev/null
 
 for file in demo-hd.si demo-2xx.si; do

@@ -12,6 +12,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -82,6 +84,10 @@ class TestSettingsEditor : public QObject
 private slots:
     void initTestCase()
     {
+        // The editor remembers its window and recent files; none of the
+        // user's, nor of an earlier run.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
         QVERIFY(m_dir.isValid());
         QString error;
         m_demoBytes = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD, &error);

@@ -1,0 +1,283 @@
+#include "aboutbox.h"
+#include "applicationtranslator.h"
+#include "demosettingsbuilder.h"
+#include "recentfiles.h"
+#include "settingseditor.h"
+#include "uitest.h"
+#include "windowsettings.h"
+
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <memory>
+
+namespace {
+
+QStringList actionTexts(const QMenu *menu)
+{
+    QStringList texts;
+    const QList<QAction *> actions = menu->actions();
+    for (const QAction *action : actions)
+        texts.append(action->isSeparator() ? QStringLiteral("--") : action->text());
+    return texts;
+}
+
+QAction *actionNamed(const QMenu *menu, const QString &text)
+{
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *action : actions) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// What the editor keeps between runs (window, splitter, columns, the file
+// dialogs' folder, recent files) and the Help menu. Each test starts from
+// no remembered settings.
+class TestDesktopSettings : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QByteArray m_demo;
+
+    QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    static QMenu *recentMenu(SettingsEditor &editor)
+    {
+        return editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuRecentFiles"));
+    }
+
+    static QSplitter *splitter(SettingsEditor &editor)
+    {
+        return editor.mainWindow()->findChild<QSplitter *>(QStringLiteral("splitter"));
+    }
+
+    static QHeaderView *header(SettingsEditor &editor)
+    {
+        return editor.mainWindow()->findChild<QTreeView *>(QStringLiteral("channelListTreeView"))->header();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Keeps the user's own settings out of reach of the tests.
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("KelmoraTests"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_desktopsettings"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("9.8.7"));
+        QVERIFY(m_dir.isValid());
+        QString error;
+        m_demo = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD, &error);
+        QVERIFY2(!m_demo.isEmpty(), qPrintable(error));
+    }
+
+    void init() { QSettings().clear(); }
+
+    void cleanup() { cancelPendingModalDrivers(); }
+
+    void firstStartShowsTheColumns_data()
+    {
+        QTest::addColumn<QByteArray>("geometry");
+        QTest::addColumn<QByteArray>("headerState");
+        QTest::addRow("nothing remembered") << QByteArray() << QByteArray();
+        // A truncated geometry record, and a header record of nonsense.
+        QTest::addRow("damaged") << QByteArray("\x01\xd9\xd0\xcb", 4) << QByteArray("\0\0\0\xff", 4);
+    }
+
+    void firstStartShowsTheColumns()
+    {
+        QFETCH(QByteArray, geometry);
+        QFETCH(QByteArray, headerState);
+        if (!geometry.isEmpty()) {
+            QSettings settings;
+            settings.setValue(QStringLiteral("mainWindow/geometry"), geometry);
+            settings.setValue(QStringLiteral("channelTable/header"), headerState);
+        }
+        SettingsEditor editor(nullptr);
+        const QRect available = editor.mainWindow()->screen()->availableGeometry();
+        const QSize size = editor.mainWindow()->size();
+        QVERIFY2(size.width() >= available.width() * 2 / 3 - 1 && size.width() > 471,
+            qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+        QVERIFY(size.height() >= 400);
+        QVERIFY(available.contains(editor.mainWindow()->geometry()));
+        QCOMPARE(header(editor)->count(), 13);
+        QCOMPARE(header(editor)->hiddenSectionCount(), 0);
+    }
+
+    void windowSplitterAndColumnsSurviveARestart()
+    {
+        const QString file = writeFile(QStringLiteral("restart.si"), m_demo);
+        QSize windowSize;
+        QList<int> splitterSizes;
+        {
+            SettingsEditor editor(nullptr);
+            QVERIFY(editor.loadFile(file));
+            editor.mainWindow()->resize(700, 450);
+            splitter(editor)->setSizes({ 150, 500 });
+            splitterSizes = splitter(editor)->sizes();
+            header(editor)->setSectionHidden(3, true);
+            header(editor)->resizeSection(1, 222);
+            header(editor)->setSortIndicator(1, Qt::DescendingOrder);
+            windowSize = editor.mainWindow()->size();
+        }
+
+        SettingsEditor editor(nullptr);
+        QCOMPARE(editor.mainWindow()->size(), windowSize);
+        QCOMPARE(splitter(editor)->sizes(), splitterSizes);
+        QHeaderView *columns = header(editor);
+        QVERIFY(columns->isSectionHidden(3));
+        QVERIFY(!columns->isSectionHidden(2));
+        QCOMPARE(columns->sectionSize(1), 222);
+        QCOMPARE(columns->sortIndicatorSection(), 1);
+        QCOMPARE(columns->sortIndicatorOrder(), Qt::DescendingOrder);
+        // Reopening the file from the recent ones must not undo the columns
+        // the user chose.
+        QMenu *recent = recentMenu(editor);
+        QVERIFY(recent && recent->isEnabled());
+        recent->actions().first()->trigger();
+        QCOMPARE(editor.fileName(), QFileInfo(file).absoluteFilePath());
+        QVERIFY(columns->isSectionHidden(3));
+        QCOMPARE(columns->sectionSize(1), 222);
+    }
+
+    void fileDialogsStartInTheLastFolder()
+    {
+        QTemporaryDir other;
+        const QString file = QDir(other.path()).filePath(QStringLiteral("there.si"));
+        QFile::copy(writeFile(QStringLiteral("here.si"), m_demo), file);
+        {
+            SettingsEditor editor(nullptr);
+            QVERIFY(editor.loadFile(file));
+        }
+        SettingsEditor editor(nullptr);
+        QString shownFolder;
+        onNextModal([&shownFolder](QWidget *window) {
+            auto *dialog = qobject_cast<QFileDialog *>(window);
+            QVERIFY(dialog);
+            shownFolder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        editor.mainWindow()->findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(shownFolder, QDir(other.path()).absolutePath());
+    }
+
+    void recentFilesKeepTheNewestExistingOnes()
+    {
+        QStringList written;
+        for (int i = 1; i <= 10; ++i)
+            written.append(writeFile(QStringLiteral("recent%1.si").arg(i), m_demo));
+
+        QMenu fileMenu;
+        RecentFiles recent(&fileMenu, nullptr);
+        QVERIFY(!recent.menu()->isEnabled());
+        for (const QString &file : std::as_const(written))
+            recent.add(file);
+        recent.add(written.at(4)); // again: moves to the top, not twice
+        QCOMPARE(recent.files(),
+            QStringList({ written[4], written[9], written[8], written[7], written[6], written[5], written[3],
+                written[2] }));
+
+        QFile::remove(written[8]);
+        QFile::remove(written[2]);
+        QMenu otherMenu; // as the next run sees them
+        RecentFiles again(&otherMenu, nullptr);
+        QCOMPARE(again.files(),
+            QStringList({ written[4], written[9], written[7], written[6], written[5], written[3] }));
+        emit again.menu()->aboutToShow();
+        QCOMPARE(actionTexts(again.menu()),
+            words("&1_recent5.si &2_recent10.si &3_recent8.si &4_recent7.si &5_recent6.si "
+                  "&6_recent4.si -- Clear")
+                .replaceInStrings(QStringLiteral("_"), QStringLiteral(" ")));
+
+        QSignalSpy opened(&again, &RecentFiles::openRequested);
+        again.menu()->actions().at(1)->trigger();
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.first().first().toString(), written[9]);
+
+        actionNamed(again.menu(), QStringLiteral("Clear"))->trigger();
+        QVERIFY(again.files().isEmpty());
+        emit again.menu()->aboutToShow();
+        QCOMPARE(actionTexts(again.menu()), words("-- Clear"));
+        QVERIFY(!again.menu()->isEnabled());
+        QVERIFY(RecentFiles(&fileMenu, nullptr).files().isEmpty());
+    }
+
+    void menusFollowTheLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QStringList>("fileMenu");
+
+        const QStringList german { QStringLiteral("Datei"), QStringLiteral("&Hilfe") };
+        const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
+            QStringLiteral("Speichern"), QStringLiteral("Speichern unter") };
+        QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << german << germanFile;
+        QTest::addRow("Austrian German")
+            << QLocale(QLocale::German, QLocale::Austria) << true << german << germanFile;
+        QTest::addRow("no translation")
+            << QLocale(QLocale::Japanese, QLocale::Japan) << false
+            << QStringList { QStringLiteral("File"), QStringLiteral("&Help") }
+            << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
+                   QStringLiteral("Save as") };
+    }
+
+    void menusFollowTheLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(bool, installed);
+        QFETCH(QStringList, menus);
+        QFETCH(QStringList, fileMenu);
+
+        ApplicationTranslator translator;
+        QCOMPARE(translator.install(locale), installed);
+        SettingsEditor editor(nullptr);
+        QStringList titles;
+        const QList<QAction *> bar = editor.mainWindow()->menuBar()->actions();
+        for (const QAction *menu : bar)
+            titles.append(menu->text());
+        QCOMPARE(titles, menus);
+        auto *file = editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuFile"));
+        QCOMPARE(actionTexts(file), fileMenu);
+    }
+
+    void aboutBoxNamesVersionAndLicence()
+    {
+        SettingsEditor editor(nullptr);
+        // A wrong resource path would leave the windows without an icon, silently.
+        QCOMPARE(applicationIcon().availableSizes().size(), 8);
+        auto *about = editor.mainWindow()->findChild<QAction *>(QStringLiteral("actionAbout"));
+        QVERIFY(about);
+        QString text;
+        answerNextMessage(&text);
+        about->trigger();
+        QVERIFY2(text.contains(QStringLiteral("9.8.7")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("GNU General Public License")), qPrintable(text));
+    }
+};
+
+QTEST_MAIN(TestDesktopSettings)
+#include "tst_desktopsettings.moc"
