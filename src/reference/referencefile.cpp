@@ -33,6 +33,8 @@ ReferenceFile::Result ReferenceFile::load(const QString &path)
     }
     if (const std::unique_ptr<Settings> settings(recognizeSettings(&file)); settings) {
         result.list = ReferenceList::fromSettings(*settings);
+        if (result.list.entries().isEmpty())
+            result.error = tr("holds no channels to take an order from");
         return result;
     }
     if (!file.seek(0)) {
@@ -50,5 +52,12 @@ ReferenceFile::Result ReferenceFile::load(const QString &path)
     ReferenceListText::ReadResult text = ReferenceListText::read(bytes);
     result.list = std::move(text.list);
     result.problems = std::move(text.problems);
+    // Applying nothing would leave every channel unmatched, and deleting the
+    // unmatched would empty the file.
+    if (result.list.entries().isEmpty())
+        result.error = result.problems.isEmpty() ? tr("holds no channel entries")
+                                                 : tr("holds no channel entries; line %1: %2")
+                                                       .arg(result.problems.constFirst().line)
+                                                       .arg(result.problems.constFirst().message);
     return result;
 }

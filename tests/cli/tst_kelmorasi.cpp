@@ -48,6 +48,7 @@ private slots:
         m_demo = write(
             QStringLiteral("demo.si"), DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
         m_foreign = write(QStringLiteral("foreign.si"), QByteArray("DIZODIDO but far too short"));
+        m_notAList = write(QStringLiteral("table.csv"), QByteArray("No.,Name\r\n1,One\r\n"));
     }
 
     void refusalsAndUsageErrors_data()
@@ -71,6 +72,9 @@ private slots:
         QTest::addRow("foreign reference")
             << QStringList { QStringLiteral("apply-order"), m_demo, m_foreign, QStringLiteral("-o"), out }
             << 1 << m_foreign;
+        QTest::addRow("reference without a readable line")
+            << QStringList { QStringLiteral("apply-order"), m_demo, m_notAList, QStringLiteral("-o"), out }
+            << 1 << m_notAList + QStringLiteral(": holds no channel entries; line 1");
         QTest::addRow("missing input") << QStringList { QStringLiteral("export"), QStringLiteral("--csv"),
             m_dir.filePath(QStringLiteral("none.si")) }
                                        << 1 << QStringLiteral("none.si");
@@ -164,6 +168,7 @@ private:
     QTemporaryDir m_dir;
     QString m_demo;
     QString m_foreign;
+    QString m_notAList;
 };
 
 QTEST_GUILESS_MAIN(TestKelmoraSi)
