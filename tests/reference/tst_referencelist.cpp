@@ -37,17 +37,12 @@ private slots:
             { 4, QStringLiteral("ελληνικά 日本"), std::nullopt },
             { 5, QString(), ServiceKey { 0, 0, 0 } },
         };
-        const QByteArray written = ReferenceListText::write(ReferenceList(entries));
-        const ReferenceListText::ReadResult read = ReferenceListText::read(written);
+        const ReferenceList list(entries);
+        const ReferenceListText::ReadResult read = ReferenceListText::read(ReferenceListText::write(list));
         QVERIFY(read.problems.isEmpty());
-        QCOMPARE(read.list.entries().size(), entries.size());
-        for (int i = 0; i < entries.size(); ++i) {
-            QCOMPARE(read.list.entries().at(i).number, entries.at(i).number);
-            QCOMPARE(read.list.entries().at(i).name, entries.at(i).name);
-            QCOMPARE(read.list.entries().at(i).key.has_value(), entries.at(i).key.has_value());
-            if (entries.at(i).key)
-                QVERIFY(*read.list.entries().at(i).key == *entries.at(i).key);
-        }
+        QCOMPARE(entriesText(read.list), entriesText(list));
+        QCOMPARE(read.list.entries().at(0).name, entries.at(0).name);
+        QCOMPARE(read.list.entries().at(2).name, entries.at(2).name);
     }
 
     void readsOrderCommentsAndBadLines_data()

@@ -66,18 +66,6 @@ private slots:
         QTest::keyClick(&dialog, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
-
-    void escapeCancels()
-    {
-        StoreBuilder store("A|1-1-1");
-        const ReferenceList reference = ReferenceList::fromSettings(store.settings);
-        ApplyOrderDialog dialog(
-            QStringLiteral("x"), reference, ReferenceMatch(store.settings.mainChannelList(), reference), 0);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
 };
 
 QTEST_MAIN(TestApplyOrderDialog)
