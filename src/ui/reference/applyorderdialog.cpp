@@ -18,7 +18,7 @@ ApplyOrderDialog::ApplyOrderDialog(const QString &referenceName, const Reference
     m_ui->byNameCount->setText(QString::number(match.matchedByName()));
     m_ui->unmatchedCount->setText(QString::number(match.unmatchedCount()));
     m_ui->skippedLinesLabel->setText(
-        tr("%n line(s) of the list could not be read and were left out.", nullptr, skippedLines));
+        tr("Lines of the list left out because they could not be read: %1").arg(skippedLines));
     m_ui->skippedLinesLabel->setVisible(skippedLines > 0);
     // A text list has no favourite groups to take.
     m_ui->takeFavoritesCheckBox->setEnabled(reference.hasGroups());
