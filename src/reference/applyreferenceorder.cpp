@@ -15,7 +15,8 @@ void takeNames(const ReferenceList &reference, const ReferenceMatch &match)
     for (int i = 0; i < channelOf.size(); ++i) {
         Channel *channel = channelOf.at(i);
         const QString &name = reference.entries().at(i).name;
-        if (channel && match.matchedByKey(i) && channel->name() != name)
+        // An empty field says nothing about the name; it must not blank one.
+        if (channel && match.matchedByKey(i) && !name.isEmpty() && channel->name() != name)
             channel->setName(name);
     }
 }

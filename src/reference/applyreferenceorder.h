@@ -9,7 +9,8 @@ class Settings;
 // unless the user asks.
 struct ApplyOrderOptions
 {
-    // The reference's names, as written, for channels matched by service key.
+    // The reference's names, as written, for channels matched by service key;
+    // an empty name in the reference leaves the channel's name alone.
     bool takeNames = false;
     // The reference's favourite groups, members mapped through the match.
     bool takeFavorites = false;

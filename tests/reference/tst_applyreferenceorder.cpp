@@ -95,7 +95,7 @@ private slots:
     void namesTakenOnlyForIdMatches()
     {
         StoreBuilder store("Old One|1-1-1,two|,Three|1-1-3");
-        const ReferenceList reference = listFrom("1; New One ;1-1-1\n2;TWO;\n");
+        const ReferenceList reference = listFrom("1; New One ;1-1-1\n2;TWO;\n3;;1-1-3\n");
         applyReferenceOrder(store.settings, reference);
         QCOMPARE(names(store.settings.channels()), QStringLiteral("Old One,two,Three"));
         ApplyOrderOptions options;
