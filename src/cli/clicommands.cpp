@@ -11,24 +11,12 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace {
 
 const QCommandLineOption outputOption({ QStringLiteral("o"), QStringLiteral("output") },
     QStringLiteral("The file to write; export writes to standard output without it."),
     QStringLiteral("FILE"));
-
-// Null after a usage error when the positional arguments are not exactly these.
-bool expectArguments(CliTool &tool, const QCommandLineParser &parser, const QStringList &names, int &status)
-{
-    if (parser.positionalArguments().size() == names.size())
-        return true;
-    status = tool.usageError(CliTool::tr("expected %1, got %2 arguments")
-                                 .arg(names.join(u' '))
-                                 .arg(parser.positionalArguments().size()));
-    return false;
-}
 
 QString modelName(const Settings &settings)
 {
@@ -45,11 +33,8 @@ void describeCapacity(QTextStream &out, const QString &what, qsizetype count, in
     out << '\n';
 }
 
-int runInfo(CliTool &tool, QCommandLineParser &parser)
+int runInfo(CliTool &tool, const QCommandLineParser &parser)
 {
-    int status = 0;
-    if (!expectArguments(tool, parser, { QStringLiteral("FILE") }, status))
-        return status;
     const QString path = parser.positionalArguments().at(0);
     const std::unique_ptr<Settings> settings = tool.loadSettings(path);
     if (!settings)
@@ -74,11 +59,8 @@ const QCommandLineOption csvOption(QStringLiteral("csv"), QStringLiteral("The ch
 const QCommandLineOption referenceOption(
     QStringLiteral("reference"), QStringLiteral("The main list as a reference list."));
 
-int runExport(CliTool &tool, QCommandLineParser &parser)
+int runExport(CliTool &tool, const QCommandLineParser &parser)
 {
-    int status = 0;
-    if (!expectArguments(tool, parser, { QStringLiteral("FILE") }, status))
-        return status;
     if (parser.isSet(csvOption) == parser.isSet(referenceOption))
         return tool.usageError(CliTool::tr("give exactly one of --csv and --reference"));
     const QString path = parser.positionalArguments().at(0);
@@ -98,11 +80,8 @@ const QCommandLineOption favoritesOption(QStringLiteral("favorites"),
 const QCommandLineOption dropOption(
     QStringLiteral("drop-unmatched"), QStringLiteral("Deletes the channels the reference does not match."));
 
-int runApplyOrder(CliTool &tool, QCommandLineParser &parser)
+int runApplyOrder(CliTool &tool, const QCommandLineParser &parser)
 {
-    int status = 0;
-    if (!expectArguments(tool, parser, { QStringLiteral("FILE"), QStringLiteral("REFERENCE") }, status))
-        return status;
     const QString output = parser.value(outputOption);
     if (output.isEmpty())
         return tool.usageError(CliTool::tr("apply-order needs -o OUT"));
@@ -115,9 +94,9 @@ int runApplyOrder(CliTool &tool, QCommandLineParser &parser)
     if (!reference.ok())
         return tool.refuse(referencePath, reference.error);
     for (const ReferenceLineProblem &problem : reference.problems)
-        tool.warn(referencePath, CliTool::tr("line %1 skipped: %2").arg(problem.line).arg(problem.message));
+        tool.report(referencePath, CliTool::tr("line %1 skipped: %2").arg(problem.line).arg(problem.message));
     if (parser.isSet(favoritesOption) && !reference.list.hasGroups())
-        tool.warn(
+        tool.report(
             referencePath, CliTool::tr("a reference list has no favourite groups; --favorites ignored"));
 
     ApplyOrderOptions options;
@@ -125,7 +104,7 @@ int runApplyOrder(CliTool &tool, QCommandLineParser &parser)
     options.takeFavorites = parser.isSet(favoritesOption);
     options.dropUnmatched = parser.isSet(dropOption);
     const ReferenceMatch match = applyReferenceOrder(*settings, reference.list, options);
-    tool.warn(path,
+    tool.report(path,
         CliTool::tr("%1 matched by id, %2 by name, %3 not at all%4")
             .arg(match.matchedById())
             .arg(match.matchedByName())
@@ -139,27 +118,17 @@ int runApplyOrder(CliTool &tool, QCommandLineParser &parser)
 
 QList<CliTool::Command> cliCommands()
 {
+    const CliTool::Argument settingsFile { QStringLiteral("FILE"), CliTool::tr("A settings file.") };
     return {
         { QStringLiteral("info"), CliTool::tr("The model and each table's count against its capacity."),
-            [](QCommandLineParser &parser) {
-                parser.addPositionalArgument(QStringLiteral("FILE"), CliTool::tr("A settings file."));
-            },
-            runInfo },
+            { settingsFile }, {}, runInfo },
         { QStringLiteral("export"), CliTool::tr("The channels as CSV or as a reference list."),
-            [](QCommandLineParser &parser) {
-                parser.addPositionalArgument(QStringLiteral("FILE"), CliTool::tr("A settings file."));
-                parser.addOptions({ csvOption, referenceOption, outputOption });
-            },
-            runExport },
+            { settingsFile }, { csvOption, referenceOption, outputOption }, runExport },
         { QStringLiteral("apply-order"),
             CliTool::tr("Orders the channels like a reference and writes the result."),
-            [](QCommandLineParser &parser) {
-                parser.addPositionalArgument(
-                    QStringLiteral("FILE"), CliTool::tr("The settings file to reorder."));
-                parser.addPositionalArgument(QStringLiteral("REFERENCE"),
-                    CliTool::tr("A settings file or reference list giving the order."));
-                parser.addOptions({ outputOption, namesOption, favoritesOption, dropOption });
-            },
-            runApplyOrder },
+            { settingsFile,
+                { QStringLiteral("REFERENCE"),
+                    CliTool::tr("A settings file or reference list giving the order.") } },
+            { outputOption, namesOption, favoritesOption, dropOption }, runApplyOrder },
     };
 }

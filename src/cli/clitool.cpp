@@ -50,16 +50,26 @@ int CliTool::runCommand(const Command &command, const QStringList &arguments)
     parser.setApplicationDescription(command.summary);
     const QCommandLineOption help({ QStringLiteral("h"), QStringLiteral("help") }, tr("Shows this help."));
     parser.addOption(help);
-    command.declare(parser);
+    parser.addOptions(command.options);
+    for (const Argument &argument : command.arguments)
+        parser.addPositionalArgument(argument.name, argument.description);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
     if (parser.isSet(help)) {
         // The parser names the program by its path; the usage line wants the command too.
-        QString help = parser.helpText();
-        help.replace(QCoreApplication::arguments().constFirst(),
+        QString text = parser.helpText();
+        text.replace(QCoreApplication::arguments().constFirst(),
             QCoreApplication::applicationName() + u' ' + command.name);
-        m_out << help << Qt::flush;
+        m_out << text << Qt::flush;
         return Success;
+    }
+    const qsizetype given = parser.positionalArguments().size();
+    if (given != command.arguments.size()) {
+        QStringList names;
+        for (const Argument &argument : command.arguments)
+            names.append(argument.name);
+        return usageError(tr("%1 expects the arguments %2; %3 given")
+                              .arg(command.name, names.join(u' '), QString::number(given)));
     }
     return command.run(*this, parser);
 }
@@ -76,7 +86,7 @@ int CliTool::usageError(const QString &message)
     return UsageError;
 }
 
-void CliTool::warn(const QString &file, const QString &message)
+void CliTool::report(const QString &file, const QString &message)
 {
     m_err << file << ": " << message << Qt::endl;
 }

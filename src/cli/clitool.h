@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -20,13 +21,20 @@ class CliTool
 public:
     enum ExitStatus { Success = 0, Refused = 1, UsageError = 2 };
 
-    using Run = std::function<int(CliTool &tool, QCommandLineParser &parser)>;
+    struct Argument
+    {
+        QString name;
+        QString description;
+    };
+    // Runs once the arguments are parsed and exactly the declared positional
+    // arguments were given.
+    using Run = std::function<int(CliTool &tool, const QCommandLineParser &parser)>;
     struct Command
     {
         QString name;
         QString summary;
-        // Adds the subcommand's arguments and options to the parser.
-        std::function<void(QCommandLineParser &parser)> declare;
+        QList<Argument> arguments;
+        QList<QCommandLineOption> options;
         Run run;
     };
 
@@ -37,7 +45,7 @@ public:
     // Reports on standard error, prefixed with the file the problem is in.
     int refuse(const QString &file, const QString &message);
     int usageError(const QString &message);
-    void warn(const QString &file, const QString &message);
+    void report(const QString &file, const QString &message);
     QTextStream &out() { return m_out; }
 
     // Null after reporting why the file was refused.
