@@ -1,0 +1,26 @@
+#pragma once
+
+#include "referencematch.h"
+
+class ReferenceList;
+class Settings;
+
+// What an apply takes over from the reference besides the order. All off
+// unless the user asks.
+struct ApplyOrderOptions
+{
+    // The reference's names, as written, for channels matched by service key;
+    // an empty name in the reference leaves the channel's name alone.
+    bool takeNames = false;
+    // The reference's favourite groups, members mapped through the match.
+    bool takeFavorites = false;
+    // Deletes the channels that no entry matched.
+    bool dropUnmatched = false;
+};
+
+// Brings the reference's order over to the store's main list in one batch
+// of store operations, announced once at the end, and returns the match it
+// used (with dropUnmatched its unmatched channels are deleted). The main
+// list always counts as modified afterwards.
+ReferenceMatch applyReferenceOrder(
+    Settings &settings, const ReferenceList &reference, const ApplyOrderOptions &options = {});

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "referencelist.h"
+#include "referencelisttext.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+// Reads a reference from a file the user picked: a settings file of either
+// receiver model, or else a reference list in text form.
+class ReferenceFile
+{
+    Q_DECLARE_TR_FUNCTIONS(ReferenceFile)
+
+public:
+    struct Result
+    {
+        ReferenceList list;
+        // Skipped lines of a text list; empty for a settings file.
+        QList<ReferenceLineProblem> problems;
+        // Set when the file cannot serve as a reference at all.
+        QString error;
+        bool ok() const { return error.isEmpty(); }
+    };
+
+    [[nodiscard]] static Result load(const QString &path);
+};

@@ -1,0 +1,6 @@
+# The preview of applying another file's channel order.
+target_sources(kelmora_ui PRIVATE
+    ui/reference/applyorderdialog.h ui/reference/applyorderdialog.cpp
+    ui/reference/applyorderdialog.ui
+)
+target_include_directories(kelmora_ui PUBLIC ui/reference)
