@@ -93,9 +93,11 @@ KelmoraNameCodec::Decoded KelmoraNameCodec::decode(const QByteArray &field)
     Decoded result;
     result.length = end;
     if (charset.utf8)
-        // A name may start with U+FEFF; fromUtf8 would take it for a byte
-        // order mark and drop it.
-        result.text = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)(bytes);
+        // A name may start with U+FEFF, which fromUtf8 would take for a byte
+        // order mark and drop; stateless, so that a sequence cut by the
+        // field's end still reads as a replacement character.
+        result.text = QStringDecoder(QStringDecoder::Utf8,
+            QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless)(bytes);
     else if (charset.codec)
         result.text = charset.codec->toUnicode(bytes);
     else
