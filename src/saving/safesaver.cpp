@@ -83,8 +83,12 @@ QString SafeSaver::backUpOnce(const QString &path, SaveOutcome &outcome)
     }
     // A file this session created holds nothing of the user's yet, and a
     // missing one nothing at all.
-    if (m_handledPaths.contains(path) || !QFileInfo::exists(path))
+    const QFileInfo target(path);
+    if (m_handledPaths.contains(path) || !target.exists())
         return QString();
+    // Reading a pipe or a device to back it up could block or never end.
+    if (!target.isFile())
+        return tr("It is not a regular file, so it is not replaced.");
 
     const QString failed = tr("Its backup %1 could not be written").arg(displayName(backup));
     QFile original(path);
