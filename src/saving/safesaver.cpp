@@ -43,6 +43,9 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name)
     const auto refuse = [&outcome, &name](const QString &reason) {
         outcome.message
             = tr("%1 was not saved; the file is unchanged.").arg(displayName(name)) + u'\n' + reason;
+        if (!outcome.backupPath.isEmpty())
+            outcome.message
+                += u'\n' + tr("Its original is also kept in %1.").arg(displayName(outcome.backupPath));
         return outcome;
     };
 

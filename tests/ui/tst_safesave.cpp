@@ -85,8 +85,9 @@ private slots:
             << int(DirectoryInBackupsPlace) << QStringList { refused, backupFailed } << false;
         QTest::addRow("read-only directory")
             << int(ReadOnlyDirectory) << QStringList { refused, backupFailed } << false;
-        QTest::addRow("full disk") << int(
-            FullDisk) << QStringList { refused, u"Only 4096 of 399568 bytes"_s, u"the disk may be full"_s }
+        QTest::addRow("full disk") << int(FullDisk)
+                                   << QStringList { refused, u"Only 4096 of 399568 bytes"_s,
+                                          u"the disk may be full"_s, u"Its original is also kept in"_s }
                                    << false;
         QTest::addRow("byte changed on read-back")
             << int(ChangedOnReadBack)
