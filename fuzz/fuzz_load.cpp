@@ -1,12 +1,17 @@
-// Feeds arbitrary bytes through recognition, load, save and a second load of
-// both receiver models, and checks that a saved file is saved again byte for
-// byte: what the editor writes it must read back as itself.
+// Feeds arbitrary bytes through recognition, load, edits, save and a second
+// load of both receiver models, and checks that a saved file is saved again
+// byte for byte: what the editor writes it must read back as itself.
 //
 // The input is a list of patches laid into a blank image of each model, so
 // that short inputs reach every table: each patch is one byte naming a
 // region, a 16-bit little-endian offset into it, a length byte and that many
-// bytes. The five header counts are the first ten bytes of region 0.
+// bytes. The five header counts are the first ten bytes of region 0. A
+// region byte of 0xFE ends the patches; what follows is a script of renames
+// and edits made before the first save.
 
+#include "fuzzedits.h"
+#include "fuzzinput.h"
+#include "memoryfile.h"
 #include "recognizesettings.h"
 #include "settings.h"
 #include "settingskelmora2xx.h"
@@ -17,15 +22,24 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int CappedCount = 300;
+constexpr uint8_t EndOfPatches = 0xFE;
+
+// Where the edit script starts: after the patch that ends the patches.
+size_t patchesEnd(const uint8_t *data, size_t size)
+{
+    size_t at = 0;
+    while (at + 4 <= size && data[at] != EndOfPatches)
+        at += 4 + data[at + 3];
+    return std::min(at, size);
+}
 
 QByteArray imageFrom(const uint8_t *data, size_t size, const KelmoraLayout &layout)
 {
+    const size_t edits = patchesEnd(data, size);
     QByteArray image(layout.fileSize, '\0');
     image.replace(0, 8, "DIZODIDO");
     const int regions[] = {
@@ -38,10 +52,10 @@ QByteArray imageFrom(const uint8_t *data, size_t size, const KelmoraLayout &layo
         8,
     };
     size_t at = 0;
-    while (at + 4 <= size) {
+    while (at + 4 <= edits) {
         const int region = regions[data[at] % std::size(regions)];
         const int offset = region + (data[at + 1] | (data[at + 2] << 8));
-        const size_t length = std::min<size_t>(data[at + 3], size - at - 4);
+        const size_t length = std::min<size_t>(data[at + 3], edits - at - 4);
         at += 4;
         for (size_t i = 0; i < length && offset + int(i) < image.size(); ++i)
             image[offset + int(i)] = char(data[at + i]);
@@ -61,40 +75,10 @@ QByteArray imageFrom(const uint8_t *data, size_t size, const KelmoraLayout &layo
     return image;
 }
 
-// An in-memory file that QFile can open like any other.
-class MemoryFile
-{
-public:
-    MemoryFile()
-        : m_fd(memfd_create("kelmora-fuzz", 0))
-    {
-        if (m_fd < 0)
-            std::abort();
-    }
-    ~MemoryFile() { close(m_fd); }
-    MemoryFile(const MemoryFile &) = delete;
-    MemoryFile &operator=(const MemoryFile &) = delete;
-
-    // Empties the file and opens it afresh.
-    void open(QFile &file, QIODevice::OpenMode mode)
-    {
-        if (mode & QIODevice::WriteOnly) {
-            if (ftruncate(m_fd, 0) != 0)
-                std::abort();
-        }
-        lseek(m_fd, 0, SEEK_SET);
-        if (!file.open(m_fd, mode, QFileDevice::DontCloseHandle))
-            std::abort();
-    }
-
-private:
-    int m_fd;
-};
-
 QByteArray saveOf(Settings *settings, MemoryFile &memory)
 {
     QFile file;
-    memory.open(file, QIODevice::ReadWrite);
+    memory.open(file, 0);
     const qint64 written = settings->save(&file);
     if (written < 0) {
         file.close();
@@ -107,7 +91,7 @@ QByteArray saveOf(Settings *settings, MemoryFile &memory)
 Settings *loadFrom(const QByteArray &bytes, MemoryFile &memory)
 {
     QFile file;
-    memory.open(file, QIODevice::ReadWrite);
+    memory.open(file, bytes.size());
     if (file.write(bytes) != bytes.size() || !file.seek(0))
         std::abort();
     return recognizeSettings(&file);
@@ -121,6 +105,9 @@ void check(const uint8_t *data, size_t size, const KelmoraLayout &layout)
     Settings *first = loadFrom(image, memory);
     if (!first) // magic and size are right, so the image must load
         std::abort();
+    const size_t edits = std::min(patchesEnd(data, size) + 1, size);
+    FuzzInput script(data + edits, size - edits);
+    applyFuzzEdits(*first, script);
     const QByteArray saved = saveOf(first, memory);
     delete first;
     // Whatever a file holds when loaded fits the tables it came from.

@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of kelmora_fuzz_load into fuzz/corpus/.
+"""Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>/.
 
-Each seed is a list of patches: region byte (0 header counts, 1 satellites,
-2 channels, 3 favourite groups, 4 transponders, 5 providers, 6 file start),
-16-bit little-endian offset, length byte, bytes."""
+A seed of kelmora_fuzz_load is a list of patches: region byte (0 header
+counts, 1 satellites, 2 channels, 3 favourite groups, 4 transponders,
+5 providers, 6 file start), 16-bit little-endian offset, length byte, bytes;
+the region byte 0xFE ends them and an edit script follows (fuzzedits.cpp).
+A seed of kelmora_fuzz_records is a byte choosing the model and counts, one
+record of each kind and an edit script; one of kelmora_fuzz_namecodec is a
+field width, an encoding width and the field."""
 import os
 import struct
 
 here = os.path.dirname(os.path.abspath(__file__))
-out = os.path.join(here, "corpus")
-os.makedirs(out, exist_ok=True)
+corpus = os.path.join(here, "corpus")
 
 
 def patch(region, offset, data):
@@ -70,6 +73,50 @@ seeds = {
     + channel(0, b"x", 2, 0, 0) + channel(1, b"y", 1, 0, 0) + channel(2, b"z", 0, 0, 0),
 }
 
-for name, data in seeds.items():
-    with open(os.path.join(out, name), "wb") as f:
-        f.write(data)
+
+def text(chars, wide=False):
+    """An edit script's text: a head byte (length, 0x80 for UTF-16), then the units."""
+    if wide:
+        return bytes([0x80 | len(chars)]) + b"".join(struct.pack("<H", ord(c)) for c in chars)
+    return bytes([len(chars)]) + chars.encode("latin-1")
+
+
+# Edit script operations (fuzzedits.cpp): 0 satellite, 1 provider, 2 channel,
+# 3 favourite group rename; 4, 5, 6 satellite, transponder, channel edits;
+# 7, 8 provider and transponder deletion.
+renames = (b"\x00\x00" + text("\u0410\u0441\u0442\u0440\u0430 19.2\u00b0E", True)
+           + b"\x01\x01" + text("Fran\u00e7ais") + b"\x02\x00" + text("\u05e2\u05e8\u05d5\u05e5", True)
+           + b"\x03\x04" + text("\ud83d\udce1 Sport", True) + b"\x06\x00\x05\x02\x00")
+seeds["renamed"] = seeds["small"] + bytes([0xFE]) + renames
+
+
+def record_seed(model_and_counts, sat_name, channel_name, edits):
+    satellite_record = struct.pack("<HH", 0, 192) + sat_name.ljust(16, b"\0")[:16] + bytes(16)
+    transponder_record = struct.pack("<BBBBHHHHH", 0, 0, 1, 0, 1000, 1, 1, 11494, 27500) + b"\0\0"
+    provider_record = b"ARD".ljust(16, b"\0")
+    channel_record = struct.pack("<7H", 100, 0, 0, 101, 201, 101, 0x21) + channel_name.ljust(18, b"\0")
+    group_record = b"News".ljust(16, b"\0") + struct.pack("<H", 0)
+    return (bytes([model_and_counts]) + satellite_record + transponder_record + provider_record
+            + channel_record[:32] + group_record.ljust(64, b"\0") + edits)
+
+
+record_seeds = {
+    "2xx": record_seed(0x20, b"Astra", b"Das Erste", renames),
+    "hd": record_seed(0x21, b"\x01\xbf\xe0", b"\x15\xd0\x96", renames),
+    "dangling": record_seed(0x0C, b"Hotbird", b"x", b"\x08\x00\x07\x00"),
+}
+
+codec_seeds = {
+    "plain": b"\x10\x10ABC",
+    "cyrillic": b"\x10\x10\x01\xbf\xe0\xd8\xd2\xd5\xe2\xe1\xe2\xd2\xd8\xd5",
+    "table-number": b"\x10\x12\x10\x00\x05\xbf\xe0",
+    "utf8-cut": b"\x10\x05\x15\xd0\x96\xd0\x96\xf0\x9f\x93\xa1",
+    "big5": b"\x12\x10\x14\xa4\x40\xa4\x41",
+}
+
+for target, target_seeds in (("load", seeds), ("records", record_seeds), ("namecodec", codec_seeds)):
+    out = os.path.join(corpus, target)
+    os.makedirs(out, exist_ok=True)
+    for name, data in target_seeds.items():
+        with open(os.path.join(out, name), "wb") as f:
+            f.write(data)

@@ -1,19 +1,39 @@
 #!/usr/bin/env bash
-# Builds the loader's fuzz target with clang and runs it for the given number
-# of seconds (default 60) on a copy of the seed corpus. Fails on any finding.
+# Builds the fuzz targets with clang and runs each for its share of the given
+# number of seconds (default 60): the name codec a sixth, single records and
+# whole files the rest in halves. Each grows its corpus in fuzz/corpus-work/
+# (kept between runs, never committed), seeded from fuzz/corpus/. Fails on
+# any finding, whose input is left in build/fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-cmake --preset fuzz >/dev/null
-cmake --build build/fuzz -j 2 --target kelmora_fuzz_load
+targets=(namecodec records load)
+declare -A share=([namecodec]=$((seconds / 6)) [records]=$((seconds * 5 / 12)) [load]=$((seconds * 5 / 12)))
+declare -A max_len=([namecodec]=128 [records]=1024 [load]=4096)
 
-rm -rf fuzz/corpus-work
-mkdir -p fuzz/corpus-work
-cp fuzz/corpus/* fuzz/corpus-work/
+cmake --preset fuzz >/dev/null
+cmake --build build/fuzz -j 2 --target "${targets[@]/#/kelmora_fuzz_}"
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-# Findings go to build/fuzz so that the source tree stays clean.
-build/fuzz/fuzz/kelmora_fuzz_load -max_total_time="$seconds" -max_len=4096 -timeout=20 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix=build/fuzz/ fuzz/corpus-work
+for target in "${targets[@]}"; do
+    work=fuzz/corpus-work/$target
+    mkdir -p "$work"
+    cp -n fuzz/corpus/"$target"/* "$work"/
+    seconds_here=$((share[$target] > 0 ? share[$target] : 1))
+    log=build/fuzz/$target.log
+    echo "== fuzz $target for $seconds_here s =="
+    status=0
+    build/fuzz/fuzz/kelmora_fuzz_"$target" -max_total_time="$seconds_here" -max_len="${max_len[$target]}" \
+        -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=build/fuzz/"$target"- "$work" \
+        >"$log" 2>&1 || status=$?
+    # The last status line, then the figures; everything on a finding.
+    if [ "$status" -ne 0 ]; then
+        cat "$log"
+        echo "kelmora_fuzz_$target found a fault; its input is in build/fuzz/, the whole log in $log"
+        exit 1
+    fi
+    grep -E '^#[0-9]+[[:space:]]+(DONE|pulse)' "$log" | tail -1 || true
+    grep -E '^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)' "$log" || true
+done

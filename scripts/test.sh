@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the normal
 # build, the same tests under AddressSanitizer + UndefinedBehaviorSanitizer,
-# and a bounded fuzzing run of the file loader.
+# and a bounded fuzzing run of each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,7 +16,7 @@ cmake --preset dev >/dev/null
 cmake --build build/dev -j "$jobs"
 ctest --test-dir build/dev --output-on-failure -j "$jobs"
 
-echo "== fuzz the loader =="
+echo "== fuzz the name codec, single records and whole files =="
 bash scripts/fuzz.sh "${KELMORA_FUZZ_SECONDS:-60}"
 
 echo "== build and test (address + undefined sanitizers) =="

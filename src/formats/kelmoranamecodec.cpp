@@ -1,5 +1,6 @@
 #include "kelmoranamecodec.h"
 
+#include <QStringDecoder>
 #include <QTextCodec>
 
 #include <array>
@@ -92,7 +93,11 @@ KelmoraNameCodec::Decoded KelmoraNameCodec::decode(const QByteArray &field)
     Decoded result;
     result.length = end;
     if (charset.utf8)
-        result.text = QString::fromUtf8(bytes);
+        // A name may start with U+FEFF, which fromUtf8 would take for a byte
+        // order mark and drop; stateless, so that a sequence cut by the
+        // field's end still reads as a replacement character.
+        result.text = QStringDecoder(QStringDecoder::Utf8,
+            QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless)(bytes);
     else if (charset.codec)
         result.text = charset.codec->toUnicode(bytes);
     else
@@ -100,10 +105,13 @@ KelmoraNameCodec::Decoded KelmoraNameCodec::decode(const QByteArray &field)
     return result;
 }
 
-QByteArray KelmoraNameCodec::encode(const QString &text, int width)
+QByteArray KelmoraNameCodec::encode(const QString &fullText, int width)
 {
     if (width <= 0)
         return QByteArray();
+    // A NUL ends the name in the file; whatever followed it would be written
+    // but never read back.
+    const QString text = fullText.left(fullText.indexOf(QChar(0)));
     QByteArray bytes;
     // A plain text must not start with a byte that reads back as a selector.
     if (isLatin1(text) && (text.isEmpty() || text.at(0).unicode() >= FirstPlainByte)) {

@@ -171,24 +171,9 @@ bool SettingsEditor::saveFile(const QString &name)
 {
     if (!m_settings)
         return false;
-    QSaveFile file(name);
-    QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else {
-        const qint64 written = m_settings->save(&file);
-        // size() flushes, so a full disk shows here at the latest.
-        if (written <= 0 || written != file.size()) {
-            reason = !m_settings->errorString().isEmpty() ? m_settings->errorString() : file.errorString();
-            file.cancelWriting();
-        }
-        if (reason.isEmpty() && !file.commit())
-            reason = file.errorString();
-    }
-    if (!reason.isEmpty()) {
-        QMessageBox::critical(m_mainWindow.get(), tr("Save settings"),
-            tr("%1 was not saved; the file is unchanged.").arg(QDir::toNativeSeparators(name)) + u'\n'
-                + reason);
+    const SaveOutcome outcome = m_saver.save(*m_settings, name);
+    if (!outcome.ok) {
+        QMessageBox::critical(m_mainWindow.get(), tr("Save settings"), outcome.message);
         return false;
     }
     setModified(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "safesaver.h"
+
 #include <QObject>
 #include <QString>
 
@@ -31,6 +33,8 @@ public:
     QMainWindow *mainWindow() const { return m_mainWindow.get(); }
     Settings *settings() const { return m_settings.get(); }
     QString fileName() const { return m_fileName; }
+    // Lives as long as the window, so each file is backed up once per session.
+    SafeSaver &saver() { return m_saver; }
 
     // Replaces the store with the file's; on failure the current file
     // stays and the user is told why.
@@ -47,8 +51,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Writes the store atomically: the target is replaced only when the
-    // whole image was written.
+    // Writes the store through the saver; on failure tells the user and
+    // leaves the file marked modified.
     bool saveFile(const QString &name);
     // Asks whether unsaved changes are to be saved; false when the user
     // cancels or saving fails.
@@ -63,6 +67,7 @@ private:
     // show it.
     std::unique_ptr<Settings> m_settings;
     Editable *m_currentEditable = nullptr;
+    SafeSaver m_saver;
     QString m_formTitle;
     RecentFiles *m_recentFiles = nullptr;
     std::unique_ptr<WindowSettings> m_windowSettings;

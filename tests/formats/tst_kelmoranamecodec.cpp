@@ -39,6 +39,9 @@ private slots:
         row("0x14 Big5", field("\x14\xa4\x40"), "一", 3);
         row("0x15 UTF-8", field("\x15\xd0\x96\xce\xa9"), "ЖΩ", 5);
         row("0x15 cut sequence", field("\x15\x41\xd0"), "A\xef\xbf\xbd", 3);
+        QTest::addRow("0x15 leading U+FEFF kept") << field("\x15\xef\xbb\xbf"
+                                                           "A")
+                                                  << (QChar(0xFEFF) + QString(u'A')) << 5;
         // The table number behind 0x10 is big-endian and selects ISO 8859-N.
         row("0x10 table 5", field(QByteArray("\x10\x00\x05\xbf\xe0", 5)), "Пр", 5);
         row("0x10 table 7", field(QByteArray("\x10\x00\x07\xc5", 4)), "Ε", 4);
@@ -93,6 +96,7 @@ private slots:
         row("four-byte character cut whole", "ABCDEFGHIJKL\xf0\x9f\x98\x80", 16, field("\025ABCDEFGHIJKL"));
         // A first character below 0x20 would read back as a selector.
         row("control first", "\005AB", 16, field("\025\005AB"));
+        QTest::addRow("NUL ends the name") << (QString(u'A') + QChar(0) + QString(u'B')) << 16 << field("A");
     }
 
     void encodesPlainOrUtf8()

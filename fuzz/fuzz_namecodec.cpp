@@ -1,0 +1,56 @@
+// Decodes arbitrary name fields and encodes what came out, and arbitrary
+// UTF-16 text, at random widths. An encoded name fills its field exactly,
+// loses only whole characters at its end, and reads back as a text that
+// encodes and decodes to itself.
+//
+// The input: a byte giving the field width, a byte giving the width to
+// encode into, then the field; the same bytes also serve as UTF-16 text.
+
+#include "fuzzinput.h"
+#include "kelmoranamecodec.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Text that the encoder can keep whole up to its first NUL, which ends a
+// name in the file: well-formed UTF-16.
+bool keepsWhole(const QString &text)
+{
+    return text.isValidUtf16();
+}
+
+void checkEncoding(const QString &text, int width)
+{
+    const QByteArray encoded = KelmoraNameCodec::encode(text, width);
+    if (encoded.size() != width)
+        std::abort();
+    const KelmoraNameCodec::Decoded back = KelmoraNameCodec::decode(encoded);
+    if (back.length > width)
+        std::abort();
+    if (keepsWhole(text) && !text.startsWith(back.text))
+        std::abort();
+    // A text read from a field is stable: saving it again changes nothing.
+    if (KelmoraNameCodec::decode(KelmoraNameCodec::encode(back.text, width)).text != back.text)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzInput input(data, size);
+    const int fieldWidth = input.byte() % 40;
+    const int width = input.byte() % 40;
+    const QByteArray rest = input.bytes(size);
+
+    const KelmoraNameCodec::Decoded decoded = KelmoraNameCodec::decode(rest.left(fieldWidth));
+    if (decoded.length < 0 || decoded.length > fieldWidth)
+        std::abort();
+    checkEncoding(decoded.text, width);
+    checkEncoding(QString(reinterpret_cast<const QChar *>(rest.constData()), rest.size() / 2), width);
+    return 0;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+class FuzzInput;
+class Settings;
+
+// Applies the rest of the input to the store's objects as a script of
+// renames and property edits, as a user's dialogs would make them, so that
+// the save encodes names and values the file did not hold.
+void applyFuzzEdits(Settings &settings, FuzzInput &input);

@@ -1,0 +1,6 @@
+# Saving with a backup, an atomic write and a check of what was written,
+# compiled into kelmora_core.
+target_sources(kelmora_core PRIVATE
+    saving/safesaver.h saving/safesaver.cpp
+)
+target_include_directories(kelmora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})
