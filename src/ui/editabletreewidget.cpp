@@ -356,8 +356,13 @@ void EditableTreeWidget::createTransponder()
     const QList<Editable *> selected = selectedEditables();
     if (!selected.isEmpty() && selected.first()->typeCode() == SatelliteType)
         transponder->setSatellite(static_cast<Satellite *>(selected.first()));
-    if (editTransponder(this, transponder.get(), m_settings) && m_settings)
-        m_settings->addTransponder(transponder.release());
+    if (!editTransponder(this, transponder.get(), m_settings) || !m_settings)
+        return;
+    Transponder *added = transponder.release();
+    m_settings->addTransponder(added);
+    // So that the user sees what was created.
+    if (QTreeWidgetItem *item = itemOf(added))
+        expandItem(item->parent());
 }
 
 void EditableTreeWidget::createProvider()
