@@ -2,16 +2,20 @@
 
 BoundedIntValidator::BoundedIntValidator(int bottom, int top, QObject *parent)
     : QIntValidator(bottom, top, parent)
-{ }
-
-QValidator::State BoundedIntValidator::validate(QString &input, int &pos) const
 {
-    const State state = QIntValidator::validate(input, pos);
-    if (state != Intermediate)
-        return state;
+    setLocale(QLocale::c());
+}
+
+QValidator::State BoundedIntValidator::validate(QString &input, int &) const
+{
+    if (input.isEmpty())
+        return Intermediate;
+    for (const QChar c : std::as_const(input))
+        if (c < u'0' || c > u'9')
+            return Invalid;
     bool ok = false;
-    const qlonglong value = locale().toLongLong(input, &ok);
-    if (ok && value > top())
+    const qlonglong value = input.toLongLong(&ok);
+    if (!ok || value > top())
         return Invalid;
-    return state;
+    return value < bottom() ? Intermediate : Acceptable;
 }

@@ -2,10 +2,11 @@
 
 #include <QIntValidator>
 
-// An integer validator that also refuses numbers above its top while they
-// are typed. QIntValidator lets a number through as intermediate as long as
-// it has no more digits than the top, so "20001" could be typed under a top
-// of 20000 and would then be stored as it stands.
+// An integer validator for plain decimal digits. QIntValidator follows the
+// locale, so "9,750" (or "9.750" in German) passes it while the dialogs read
+// numbers in the C locale and would store 0; and it lets a number with no
+// more digits than its top through as intermediate, so "20001" could be
+// typed under a top of 20000.
 class BoundedIntValidator : public QIntValidator
 {
     Q_OBJECT

@@ -8,6 +8,10 @@
 #include "ui_channeldialog.h"
 
 #include <QDialog>
+#include <QHash>
+
+#include <algorithm>
+#include <tuple>
 
 using namespace DialogFields;
 
@@ -24,6 +28,26 @@ QString transponderText(const Transponder *transponder)
     if (!transponder->satellite())
         return transponder->displayText();
     return transponder->satellite()->displayText() + QStringLiteral(" - ") + transponder->displayText();
+}
+
+// The store's transponders by satellite, in the order the tree shows the
+// satellites, then by frequency; easier to find one in than the file's order.
+QList<Transponder *> transpondersBySatellite(const Settings *settings)
+{
+    if (!settings)
+        return {};
+    QHash<const Satellite *, qsizetype> satelliteOrder;
+    const QList<Satellite *> satellites = settings->satellites();
+    for (qsizetype i = 0; i < satellites.size(); ++i)
+        satelliteOrder.insert(satellites.at(i), i);
+    const auto key = [&satelliteOrder](const Transponder *t) {
+        return std::tuple(
+            satelliteOrder.value(t->satellite(), satelliteOrder.size()), t->frequency(), t->polarization());
+    };
+    QList<Transponder *> transponders = settings->transponders();
+    std::stable_sort(transponders.begin(), transponders.end(),
+        [&key](const Transponder *a, const Transponder *b) { return key(a) < key(b); });
+    return transponders;
 }
 
 // The object at the chosen position; the current reference when nothing is
@@ -43,7 +67,7 @@ bool editChannel(QWidget *parent, Channel *channel, Settings *settings)
     form.setupUi(&dialog);
 
     // Positions of the combo boxes refer to these copies.
-    const QList<Transponder *> transponders = settings ? settings->transponders() : QList<Transponder *>();
+    const QList<Transponder *> transponders = transpondersBySatellite(settings);
     const QList<Provider *> providers = settings ? settings->providers() : QList<Provider *>();
 
     for (const Provider *provider : providers)

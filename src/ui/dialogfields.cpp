@@ -3,7 +3,9 @@
 #include "boundedintvalidator.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace DialogFields {
 
@@ -42,6 +44,14 @@ int number(const QLineEdit *lineEdit)
     bool ok = false;
     const int value = lineEdit->text().toInt(&ok);
     return ok ? value : 0;
+}
+
+void requireName(QLineEdit *nameLineEdit, QDialogButtonBox *buttonBox)
+{
+    QPushButton *ok = buttonBox->button(QDialogButtonBox::Ok);
+    const auto update = [nameLineEdit, ok] { ok->setEnabled(!nameLineEdit->text().trimmed().isEmpty()); };
+    QObject::connect(nameLineEdit, &QLineEdit::textChanged, ok, update);
+    update();
 }
 
 } // namespace DialogFields

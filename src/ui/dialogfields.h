@@ -4,6 +4,7 @@
 #include <QString>
 
 class QComboBox;
+class QDialogButtonBox;
 class QLineEdit;
 class QObject;
 
@@ -25,5 +26,8 @@ void selectCode(QComboBox *comboBox, const CodeTable &table, int code);
 void setNumber(QLineEdit *lineEdit, int value, int bottom, int top, QObject *owner);
 // The field read as a decimal number; 0 for an empty or unreadable text.
 [[nodiscard]] int number(const QLineEdit *lineEdit);
+
+// Keeps OK disabled while the name field holds no name.
+void requireName(QLineEdit *nameLineEdit, QDialogButtonBox *buttonBox);
 
 } // namespace DialogFields

@@ -2,6 +2,7 @@
 
 #include "channel.h"
 #include "editablemimedata.h"
+#include "editabletreestate.h"
 #include "editdialog.h"
 #include "favoritegroup.h"
 #include "provider.h"
@@ -33,6 +34,8 @@ EditableTreeWidget::EditableTreeWidget(QWidget *parent)
     setDragEnabled(true);
     setAcceptDrops(true);
     setDropIndicatorShown(true);
+    // A double click edits the item; it should not also fold its branch.
+    setExpandsOnDoubleClick(false);
 
     m_editAction = new QAction(QStringLiteral("edit"), this);
     m_deleteAction
@@ -66,8 +69,12 @@ EditableTreeWidget::~EditableTreeWidget()
 
 void EditableTreeWidget::setSettings(Settings *settings)
 {
+    if (m_settings)
+        disconnect(m_settings, nullptr, this, nullptr);
     clearTree();
     m_settings = settings;
+    // The window shows the new store's Satellites root itself.
+    m_announced = settings ? settings->satellitesRoot() : nullptr;
     if (!settings)
         return;
     connect(settings, &Settings::updatedEditable, this, &EditableTreeWidget::updateEditable);
@@ -82,6 +89,11 @@ QTreeWidgetItem *EditableTreeWidget::itemOf(const Editable *editable) const
     return m_itemOfEditable.value(editable);
 }
 
+Editable *EditableTreeWidget::editableOf(const QTreeWidgetItem *item) const
+{
+    return m_editableItems.value(const_cast<QTreeWidgetItem *>(item));
+}
+
 void EditableTreeWidget::clearTree()
 {
     // Emptied first, so the selection changes of clearing find no object
@@ -89,6 +101,8 @@ void EditableTreeWidget::clearTree()
     const QList<QTreeWidgetItem *> items = m_editableItems.keys();
     m_editableItems.clear();
     m_itemOfEditable.clear();
+    m_builtShape = {};
+    m_dropTarget = nullptr;
     // Transponder items whose satellite lost its item are held by nobody.
     for (QTreeWidgetItem *item : items)
         if (!item->treeWidget())
@@ -121,6 +135,35 @@ void EditableTreeWidget::buildTree()
         addItem(new QTreeWidgetItem(m_favoritesItem), group);
     for (int i = 0; i < m_satellitesItem->childCount(); ++i)
         sortTransponderItems(m_satellitesItem->child(i));
+    m_builtShape = currentShape();
+}
+
+EditableTreeWidget::Shape EditableTreeWidget::currentShape() const
+{
+    Shape shape;
+    const auto add = [&shape](const Editable *object, const Editable *parent) {
+        shape.objects.append(object);
+        shape.parents.append(parent);
+    };
+    const QList<Satellite *> satellites = m_settings->satellites();
+    for (const Satellite *satellite : satellites)
+        add(satellite, nullptr);
+    const QList<Provider *> providers = m_settings->providers();
+    for (const Provider *provider : providers)
+        add(provider, nullptr);
+    const QList<Transponder *> transponders = m_settings->transponders();
+    for (const Transponder *transponder : transponders)
+        add(transponder, transponder->satellite());
+    const QList<FavoriteGroup *> groups = m_settings->favoriteGroups();
+    for (const FavoriteGroup *group : groups)
+        add(group, nullptr);
+    return shape;
+}
+
+void EditableTreeWidget::refreshTexts()
+{
+    for (auto it = m_editableItems.cbegin(); it != m_editableItems.cend(); ++it)
+        refreshText(it.key(), it.value());
 }
 
 void EditableTreeWidget::addItem(QTreeWidgetItem *item, Editable *editable)
@@ -163,26 +206,45 @@ void EditableTreeWidget::placeTransponderItem(QTreeWidgetItem *item, Editable *e
     if (wanted && wanted->parent() != m_satellitesItem)
         wanted = nullptr;
     QTreeWidgetItem *parent = item->parent();
-    const bool selected = item->isSelected();
+    const bool sorted = m_settings && m_settings->features().contains(1);
+    if (parent && parent == wanted) {
+        const int index = parent->indexOfChild(item);
+        const bool afterPrevious = index == 0 || !(*item < *parent->child(index - 1));
+        const bool beforeNext = index == parent->childCount() - 1 || !(*parent->child(index + 1) < *item);
+        // Most edits leave it where it is: touching it then would disturb
+        // the selection for nothing.
+        if (!sorted || (afterPrevious && beforeNext))
+            return;
+    }
+    if (!parent && !wanted)
+        return;
+
+    // Taking the item out drops it from the selection; put back as it was,
+    // in the same order, the window sees no change.
+    const EditableTreeState state = EditableTreeState::capture(*this);
+    m_quiet = true;
     if (parent)
         parent->removeChild(item);
-    if (!wanted)
-        return;
-    // Inserted at its sorted place rather than sorting all the satellite's
-    // transponders again, so that a batch of changes stays cheap.
-    int position = wanted->childCount();
-    if (m_settings && m_settings->features().contains(1)) {
-        int low = 0;
-        while (low < position) {
-            const int middle = (low + position) / 2;
-            if (*item < *wanted->child(middle))
-                position = middle;
-            else
-                low = middle + 1;
+    if (wanted) {
+        // Inserted at its sorted place rather than sorting all the
+        // satellite's transponders again, so that a batch stays cheap.
+        int position = wanted->childCount();
+        if (sorted) {
+            int low = 0;
+            while (low < position) {
+                const int middle = (low + position) / 2;
+                if (*item < *wanted->child(middle))
+                    position = middle;
+                else
+                    low = middle + 1;
+            }
         }
+        wanted->insertChild(position, item);
     }
-    wanted->insertChild(position, item);
-    item->setSelected(selected);
+    state.restore(*this);
+    m_quiet = false;
+    m_builtShape = currentShape();
+    announceSelection();
 }
 
 QList<Editable *> EditableTreeWidget::selectedEditables() const
@@ -202,18 +264,46 @@ Editable *EditableTreeWidget::editableAt(const QPoint &pos) const
 
 void EditableTreeWidget::QTreeWidgetItemSelectionChanged()
 {
+    if (m_quiet)
+        return;
     const QList<QTreeWidgetItem *> items = selectedItems();
     if (items.isEmpty())
         return;
-    if (Editable *editable = m_editableItems.value(items.first()))
+    if (Editable *editable = m_editableItems.value(items.first())) {
+        m_announced = editable;
         emit editableSelectionChanged(editable);
+    }
+}
+
+void EditableTreeWidget::announceSelection()
+{
+    const QList<QTreeWidgetItem *> items = selectedItems();
+    Editable *first = items.isEmpty() ? nullptr : editableOf(items.first());
+    if (first == m_announced)
+        return;
+    m_announced = first;
+    // Null when the selected object went away: the window then falls back
+    // to what it shows for a deleted object.
+    emit editableSelectionChanged(first);
 }
 
 void EditableTreeWidget::rebuildEditableTree()
 {
+    // One operation may announce several lists; the first announcement
+    // finds all of its changes, the others find nothing left to do.
+    if (m_settings && currentShape() == m_builtShape) {
+        refreshTexts();
+        return;
+    }
+    const EditableTreeState state = EditableTreeState::capture(*this);
+    m_quiet = true;
     clearTree();
-    if (m_settings)
+    if (m_settings) {
         buildTree();
+        state.restore(*this);
+    }
+    m_quiet = false;
+    announceSelection();
 }
 
 void EditableTreeWidget::editEditable()
@@ -266,8 +356,13 @@ void EditableTreeWidget::createTransponder()
     const QList<Editable *> selected = selectedEditables();
     if (!selected.isEmpty() && selected.first()->typeCode() == SatelliteType)
         transponder->setSatellite(static_cast<Satellite *>(selected.first()));
-    if (editTransponder(this, transponder.get(), m_settings) && m_settings)
-        m_settings->addTransponder(transponder.release());
+    if (!editTransponder(this, transponder.get(), m_settings) || !m_settings)
+        return;
+    Transponder *added = transponder.release();
+    m_settings->addTransponder(added);
+    // So that the user sees what was created.
+    if (QTreeWidgetItem *item = itemOf(added))
+        expandItem(item->parent());
 }
 
 void EditableTreeWidget::createProvider()
@@ -296,8 +391,11 @@ QList<QAction *> EditableTreeWidget::contextMenuActions() const
             if (m_settings)
                 actions.append(m_createProviderAction);
         } else if (editables.size() == 1) {
-            actions.append(m_editAction);
-            switch (editables.first()->typeCode()) {
+            const int type = editables.first()->typeCode();
+            // The roots have no dialog.
+            if (type != FavoritesRootType && type != SatellitesRootType && type != ProvidersRootType)
+                actions.append(m_editAction);
+            switch (type) {
             case SatelliteType:
                 actions.append(m_createTransponderAction);
                 actions.append(m_deleteAction);
@@ -316,8 +414,21 @@ QList<QAction *> EditableTreeWidget::contextMenuActions() const
     return actions;
 }
 
+void EditableTreeWidget::selectForContextMenu(const QPoint &pos)
+{
+    // The menu acts on the selection, so the item it was asked for must
+    // be part of it; a selection it is part of stays as it is.
+    QTreeWidgetItem *item = itemAt(pos);
+    if (!item)
+        clearSelection();
+    else if (!item->isSelected())
+        setCurrentItem(item);
+}
+
 void EditableTreeWidget::contextMenuEvent(QContextMenuEvent *event)
 {
+    if (event->reason() == QContextMenuEvent::Mouse)
+        selectForContextMenu(event->pos());
     const QList<QAction *> actions = contextMenuActions();
     if (actions.isEmpty())
         return;
@@ -333,28 +444,98 @@ void EditableTreeWidget::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // The keyboard's way to what a double click does.
+    if (currentItem()
+        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2)
+        && state() != EditingState) {
+        editEditable();
+        event->accept();
+        return;
+    }
     QTreeWidget::keyPressEvent(event);
 }
 
 void EditableTreeWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    m_press = Press::None;
+    m_deferredPress.reset();
+    QTreeWidgetItem *item = itemAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && item) {
         m_dragStart = event->position().toPoint();
+        if (item->isSelected()) {
+            // The press may begin a drag of the whole selection; whether it
+            // was a click that selects this item alone is known on release.
+            m_press = Press::OnSelectedItem;
+            m_deferredPress.reset(event->clone());
+            event->accept();
+            return;
+        }
+        m_press = Press::OnItem;
+    }
     QTreeWidget::mousePressEvent(event);
 }
 
 void EditableTreeWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if ((event->buttons() & Qt::LeftButton)
-        && (event->position().toPoint() - m_dragStart).manhattanLength()
-            >= QApplication::startDragDistance()) {
-        execEditableDrag(this, selectedEditables());
+    if (!(event->buttons() & Qt::LeftButton) || m_press == Press::None) {
+        if (m_press == Press::Dragged)
+            setState(NoState);
+        m_press = Press::None;
+        m_deferredPress.reset();
+        QTreeWidget::mouseMoveEvent(event);
+        return;
     }
-    QTreeWidget::mouseMoveEvent(event);
+    // A press on an item leads to a drag or a click, never to selecting
+    // what the mouse passes over.
+    if (m_press == Press::Dragged
+        || (event->position().toPoint() - m_dragStart).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_press = Press::Dragged;
+    m_deferredPress.reset();
+    execEditableDrag(this, selectedEditables());
+    // The rest of this press belongs to the finished drag.
+    setState(NoState);
+}
+
+void EditableTreeWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    const Press press = std::exchange(m_press, Press::None);
+    if (press == Press::Dragged) {
+        event->accept();
+        return;
+    }
+    if (const std::unique_ptr<QMouseEvent> deferred = std::move(m_deferredPress))
+        QTreeWidget::mousePressEvent(deferred.get());
+    QTreeWidget::mouseReleaseEvent(event);
+}
+
+void EditableTreeWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click on a selected item was held back
+    // like any other; the double click settles it.
+    m_press = Press::None;
+    if (const std::unique_ptr<QMouseEvent> deferred = std::move(m_deferredPress))
+        QTreeWidget::mousePressEvent(deferred.get());
+    QTreeWidget::mouseDoubleClickEvent(event);
 }
 
 void EditableTreeWidget::startDrag(Qt::DropActions)
 { }
+
+void EditableTreeWidget::setDropTarget(QTreeWidgetItem *item)
+{
+    if (item == m_dropTarget)
+        return;
+    if (m_dropTarget) {
+        m_dropTarget->setData(0, Qt::BackgroundRole, QVariant());
+        m_dropTarget->setData(0, Qt::ForegroundRole, QVariant());
+    }
+    m_dropTarget = item;
+    if (item) {
+        item->setData(0, Qt::BackgroundRole, palette().brush(QPalette::Highlight));
+        item->setData(0, Qt::ForegroundRole, palette().brush(QPalette::HighlightedText));
+    }
+}
 
 QList<Editable *> EditableTreeWidget::droppableEditables(const QMimeData *data, Editable *target) const
 {
@@ -399,17 +580,26 @@ void EditableTreeWidget::dragEnterEvent(QDragEnterEvent *event)
 
 void EditableTreeWidget::dragMoveEvent(QDragMoveEvent *event)
 {
-    Editable *target = editableAt(event->position().toPoint());
-    if (droppableEditables(event->mimeData(), target).isEmpty()) {
+    const QPoint pos = event->position().toPoint();
+    if (droppableEditables(event->mimeData(), editableAt(pos)).isEmpty()) {
+        setDropTarget(nullptr);
         event->ignore();
         return;
     }
+    setDropTarget(itemAt(pos));
     event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void EditableTreeWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    setDropTarget(nullptr);
     event->accept();
 }
 
 void EditableTreeWidget::dropEvent(QDropEvent *event)
 {
+    setDropTarget(nullptr);
     Editable *target = editableAt(event->position().toPoint());
     const QList<Editable *> dragged = droppableEditables(event->mimeData(), target);
     if (dragged.isEmpty()) {

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTreeWidget>
 
+#include <memory>
+
 class QAction;
 class Editable;
 class Settings;
@@ -31,6 +33,8 @@ public:
     QTreeWidgetItem *favoritesItem() const { return m_favoritesItem; }
     // The item that shows the object, or null.
     QTreeWidgetItem *itemOf(const Editable *editable) const;
+    // The object an item shows, or null.
+    Editable *editableOf(const QTreeWidgetItem *item) const;
     QList<Editable *> selectedEditables() const;
     // The object of the item at a point in viewport coordinates, or null.
     Editable *editableAt(const QPoint &pos) const;
@@ -54,15 +58,40 @@ public slots:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     // The drag is started by mouseMoveEvent with our own payload.
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
+    // What a left press on an item has led to so far.
+    enum class Press { None, OnItem, OnSelectedItem, Dragged };
+
+    // The objects the tree shows and where, in store order: a rebuild is
+    // needed only when this differs from what was built.
+    struct Shape
+    {
+        QList<const Editable *> objects;
+        QList<const Editable *> parents;
+        bool operator==(const Shape &other) const
+        {
+            return objects == other.objects && parents == other.parents;
+        }
+    };
+
+    Shape currentShape() const;
+    void refreshTexts();
+    // Tells the window about the first selected object when it is not the
+    // one last told.
+    void announceSelection();
+    void selectForContextMenu(const QPoint &pos);
+    void setDropTarget(QTreeWidgetItem *item);
     void clearTree();
     void buildTree();
     void addItem(QTreeWidgetItem *item, Editable *editable);
@@ -86,7 +115,15 @@ private:
     QMap<QTreeWidgetItem *, Editable *> m_editableItems;
     // The reverse of m_editableItems, so a refresh finds its item at once.
     QHash<const Editable *, QTreeWidgetItem *> m_itemOfEditable;
+    Shape m_builtShape;
+    // Set while the tree changes its own items, so that the selection
+    // changes this causes are announced once afterwards, if at all.
+    bool m_quiet = false;
+    const Editable *m_announced = nullptr;
     QPoint m_dragStart;
+    Press m_press = Press::None;
+    std::unique_ptr<QMouseEvent> m_deferredPress;
+    QTreeWidgetItem *m_dropTarget = nullptr;
     QAction *m_editAction = nullptr;
     QAction *m_deleteAction = nullptr;
     QAction *m_createSatelliteAction = nullptr;

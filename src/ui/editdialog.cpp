@@ -1,6 +1,7 @@
 #include "editdialog.h"
 
 #include "channel.h"
+#include "dialogfields.h"
 #include "favoritegroup.h"
 #include "provider.h"
 #include "satellite.h"
@@ -20,6 +21,7 @@ template<typename Form> bool editName(QWidget *parent, NamedEditable *editable)
     Form form;
     form.setupUi(&dialog);
     form.nameLineEdit->setText(editable->name());
+    DialogFields::requireName(form.nameLineEdit, form.buttonBox);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     editable->setName(form.nameLineEdit->text());

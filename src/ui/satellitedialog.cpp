@@ -68,6 +68,7 @@ bool editSatellite(QWidget *parent, Satellite *satellite, Settings *)
     form.diseqc12CheckBox->setChecked(satellite->diseqc12());
     setNumber(form.diseqc12PositionLineEdit, satellite->diseqc12Position(), 0, 60, &dialog);
     selectCode(form.diseqc11ComboBox, diseqc11Names(), satellite->diseqc11());
+    requireName(form.nameLineEdit, form.buttonBox);
 
     if (dialog.exec() != QDialog::Accepted)
         return false;

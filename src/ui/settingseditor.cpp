@@ -35,6 +35,20 @@ QString unrecognizedReason(QFile &file)
         .arg(file.size());
 }
 
+// The store of a file, or null with the reason.
+std::unique_ptr<Settings> readSettings(const QString &name, QString *reason)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = QObject::tr("It could not be read: %1").arg(file.errorString());
+        return nullptr;
+    }
+    std::unique_ptr<Settings> loaded(recognizeSettings(&file));
+    if (!loaded)
+        *reason = unrecognizedReason(file);
+    return loaded;
+}
+
 } // namespace
 
 SettingsEditor::SettingsEditor(QApplication *)
@@ -46,7 +60,11 @@ SettingsEditor::SettingsEditor(QApplication *)
 
     m_form->actionOpen->setShortcut(QKeySequence::Open);
     m_form->actionSave->setShortcut(QKeySequence::Save);
-    m_form->actionSaveAs->setShortcut(QKeySequence::SaveAs);
+    // Some platforms, X11 among them, have no standard key for Save as.
+    const QList<QKeySequence> saveAsKeys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    m_form->actionSaveAs->setShortcuts(saveAsKeys.isEmpty()
+            ? QList<QKeySequence> { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) }
+            : saveAsKeys);
     // Nothing to write until a file is loaded.
     m_form->actionSave->setEnabled(false);
     m_form->actionSaveAs->setEnabled(false);
@@ -105,10 +123,14 @@ void SettingsEditor::eventSaveAs()
 {
     if (!m_settings)
         return;
-    const QString name = QFileDialog::getSaveFileName(
+    QFileDialog dialog(
         m_mainWindow.get(), QStringLiteral("Save settings"), WindowSettings::lastFolder(), fileFilter);
-    if (name.isNull())
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without ".si" would be hidden by the Open filter.
+    dialog.setDefaultSuffix(QStringLiteral("si"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString name = dialog.selectedFiles().constFirst();
     if (saveFile(name)) {
         m_fileName = name;
         m_recentFiles->add(name);
@@ -119,25 +141,19 @@ void SettingsEditor::eventSaveAs()
 
 bool SettingsEditor::loadFile(const QString &name)
 {
-    QFile file(name);
-    std::unique_ptr<Settings> loaded;
     QString reason;
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = tr("It could not be read: %1").arg(file.errorString());
-    } else {
-        loaded.reset(recognizeSettings(&file));
-        if (!loaded)
-            reason = unrecognizedReason(file);
-    }
-    file.close();
+    // A FIFO or a device would block the read, or never end.
+    if (const QFileInfo info(name); info.exists() && !info.isFile())
+        reason = tr("It could not be read: it is not a regular file.");
+    // Asked before reading: saving may rewrite the very file to be read.
+    else if (!maybeSave())
+        return false;
+    std::unique_ptr<Settings> loaded = reason.isEmpty() ? readSettings(name, &reason) : nullptr;
     if (!loaded) {
         QMessageBox::warning(m_mainWindow.get(), tr("Open settings"),
             tr("%1 was not opened.").arg(QDir::toNativeSeparators(name)) + u'\n' + reason);
         return false;
     }
-    // Asked only now, so that a file that cannot be opened costs nothing.
-    if (!maybeSave())
-        return false;
 
     std::unique_ptr<Settings> old = std::exchange(m_settings, std::move(loaded));
     m_form->treeWidget->setSettings(m_settings.get());

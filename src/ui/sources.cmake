@@ -1,6 +1,7 @@
 add_library(kelmora_ui STATIC
     ui/settingseditor.h ui/settingseditor.cpp
     ui/editabletreewidget.h ui/editabletreewidget.cpp
+    ui/editabletreestate.h ui/editabletreestate.cpp
     ui/editablemimedata.h ui/editablemimedata.cpp
     ui/editdialog.h ui/editdialog.cpp
     ui/satellitedialog.cpp

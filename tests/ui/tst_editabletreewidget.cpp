@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDrag>
 #include <QSignalSpy>
 
 using namespace Qt::StringLiterals;
@@ -85,13 +86,20 @@ struct Fixture
         for (Editable *editable : editables)
             tree.itemOf(editable)->setSelected(true);
     }
-    // Drops onto the centre of the target's item, in a shown, expanded tree.
-    bool drop(const QMimeData *data, Editable *target)
+    bool showExpanded()
     {
         tree.expandAll();
         tree.show();
-        return QTest::qWaitForWindowExposed(&tree)
-            && dragAndDropData(&tree, data, tree.visualItemRect(tree.itemOf(target)).center());
+        return QTest::qWaitForWindowExposed(&tree);
+    }
+    QPoint centreOf(const Editable *editable) const
+    {
+        return tree.visualItemRect(tree.itemOf(editable)).center();
+    }
+    // Drops onto the centre of the target's item, in a shown, expanded tree.
+    bool drop(const QMimeData *data, Editable *target)
+    {
+        return showExpanded() && dragAndDropData(&tree, data, centreOf(target));
     }
     bool drop(const QList<Editable *> &objects, Editable *target)
     {
@@ -156,7 +164,7 @@ private slots:
         QTest::addColumn<QString>("entries");
         QTest::addRow("Satellites root") << "satellitesRoot"_ba << u"create satellite"_s;
         QTest::addRow("Providers root") << "providersRoot"_ba << u"create provider"_s;
-        QTest::addRow("Favorites root") << "favoritesRoot"_ba << u"edit"_s;
+        QTest::addRow("Favorites root") << "favoritesRoot"_ba << QString();
         QTest::addRow("satellite") << "astra"_ba << u"edit,create transponder,delete"_s;
         QTest::addRow("transponder") << "low"_ba << u"edit,delete"_s;
         QTest::addRow("provider") << "orf"_ba << u"edit,delete"_s;
@@ -177,15 +185,163 @@ private slots:
         QCOMPARE(texts.join(u','), entries);
     }
 
-    void rebuildSelectsSatellitesAndStaysSilent()
+    void rebuildKeepsExpansionAndSelectedObjects()
     {
         Fixture f;
-        f.select({ f.orf });
+        f.tree.itemOf(f.astra)->setExpanded(true);
+        f.select({ f.orf, f.low });
         QSignalSpy spy(&f.tree, &EditableTreeWidget::editableSelectionChanged);
         f.settings.addProvider(new Provider);
-        QCOMPARE(spy.count(), 0);
         QCOMPARE(f.tree.providersItem()->childCount(), 3);
-        QCOMPARE(f.tree.selectedEditables(), QList<Editable *> { f.settings.satellitesRoot() });
+        QCOMPARE(f.tree.selectedEditables(), f.objects("orf low"));
+        QVERIFY(f.tree.itemOf(f.astra)->isExpanded() && !f.tree.itemOf(f.hotbird)->isExpanded());
+        QCOMPARE(spy.count(), 0);
+
+        // The first selected object gone: the window is told once, with
+        // nothing, so that it falls back from the deleted object.
+        f.settings.removeEditables({ f.orf });
+        QCOMPARE(f.tree.selectedEditables(), f.objects("low"));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.last().first().value<Editable *>(), f.low);
+        f.settings.removeEditables({ f.low });
+        QVERIFY(f.tree.selectedItems().isEmpty());
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.last().first().value<Editable *>(), nullptr);
+    }
+
+    void oneOperationRebuildsOnce()
+    {
+        Fixture f;
+        QSignalSpy removals(f.tree.model(), &QAbstractItemModel::rowsRemoved);
+        // A batch that changes the satellite, transponder and provider lists.
+        f.settings.removeEditables(f.objects("hotbird rai"));
+        QCOMPARE(childTexts(f.tree.providersItem()), words("ORF"));
+        const QModelIndex providers = f.tree.model()->index(1, 0);
+        int providerRebuilds = 0;
+        for (const QList<QVariant> &removal : std::as_const(removals))
+            providerRebuilds += removal.first().toModelIndex() == providers;
+        QCOMPARE(providerRebuilds, 1);
+    }
+
+    void editedTransponderMovesOnlyWhenItsPlaceChanges()
+    {
+        Fixture f;
+        f.select({ f.low, f.orf });
+        QSignalSpy told(&f.tree, &EditableTreeWidget::editableSelectionChanged);
+        QSignalSpy selections(f.tree.selectionModel(), &QItemSelectionModel::selectionChanged);
+        QTreeWidgetItem *item = f.tree.itemOf(f.low);
+        // An unchanged dialog calls every setter: nothing moves.
+        onNextModal([](QWidget *dialog) { press(dialog, QDialogButtonBox::Ok); });
+        f.tree.editEditable();
+        QCOMPARE(selections.count(), 0);
+        // A new frequency that sorts it first, then another satellite.
+        f.low->setFrequency(10700);
+        QCOMPARE(childTexts(f.tree.itemOf(f.astra)).join(u','), u"10700 H,11700 H"_s);
+        f.low->setSatellite(f.hotbird);
+        QCOMPARE(f.tree.itemOf(f.low), item);
+        QCOMPARE(item->parent(), f.tree.itemOf(f.hotbird));
+        QCOMPARE(f.tree.selectedEditables(), f.objects("low orf"));
+        QCOMPARE(told.count(), 0);
+    }
+
+    void mousePressOnSelectionWaitsForDragOrClick()
+    {
+        Fixture f;
+        QVERIFY(f.showExpanded());
+        QWidget *viewport = f.tree.viewport();
+        f.select(f.objects("low orf"));
+        const QPoint low = f.centreOf(f.low);
+        // Below the drag distance it is neither a drag nor a range selection.
+        QTest::mousePress(viewport, Qt::LeftButton, {}, low);
+        QTest::mouseMove(viewport, low + QPoint(0, 2));
+        QCOMPARE(f.tree.selectedEditables(), f.objects("low orf"));
+        // A drag to RAI: it carries the selection, and nothing of its mouse
+        // events selects what lies between.
+        QList<Editable *> carried;
+        QObject watcher;
+        f.tree.installEventFilter(&watcher);
+        const auto catchDrag = [&carried, &f] {
+            if (auto *drag = f.tree.findChild<QDrag *>())
+                carried = editablesFromMimeData(drag->mimeData());
+        };
+        QTest::mouseMove(viewport, f.centreOf(f.rai));
+        catchDrag();
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, f.centreOf(f.rai));
+        QCOMPARE(carried, f.objects("low orf"));
+        QCOMPARE(f.tree.selectedEditables(), f.objects("low orf"));
+        QCOMPARE(f.settings.providers().size(), 2);
+        // A click without a move selects the clicked item alone.
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, f.centreOf(f.orf));
+        QCOMPARE(f.tree.selectedEditables(), f.objects("orf"));
+    }
+
+    void rightClickDeletesOnlyTheItemUnderTheCursor()
+    {
+        Fixture f;
+        QVERIFY(f.showExpanded());
+        f.select(f.objects("astra orf"));
+        const QPoint rai = f.centreOf(f.rai);
+        // The menu's own event, without a press that might have selected:
+        // its press can go elsewhere, as to a drag that just ended.
+        QStringList shown;
+        chooseFromNextMenu(u"delete"_s, &shown);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, rai, f.tree.viewport()->mapToGlobal(rai));
+        QApplication::sendEvent(f.tree.viewport(), &menu);
+        QCOMPARE(shown, QStringList({ u"edit"_s, u"delete"_s }));
+        QCOMPARE(names(f.settings.providers()), words("ORF"));
+        QCOMPARE(names(f.settings.satellites()), words("Astra Hotbird"));
+    }
+
+    void keysAndDoubleClickEditWithoutFolding()
+    {
+        Fixture f;
+        QVERIFY(f.showExpanded());
+        int dialogs = 0;
+        const auto countAndCancel = [&dialogs](QWidget *dialog) {
+            ++dialogs;
+            press(dialog, QDialogButtonBox::Cancel);
+        };
+        f.tree.setCurrentItem(f.tree.itemOf(f.orf));
+        for (Qt::Key key : { Qt::Key_Return, Qt::Key_F2 }) {
+            onNextModal(countAndCancel);
+            QTest::keyClick(&f.tree, key);
+        }
+        QCOMPARE(dialogs, 2);
+        onNextModal(countAndCancel);
+        // The events a real double click delivers.
+        const QPoint astra = f.centreOf(f.astra);
+        QTest::mouseClick(f.tree.viewport(), Qt::LeftButton, {}, astra);
+        QTest::mousePress(f.tree.viewport(), Qt::LeftButton, {}, astra);
+        QTest::mouseDClick(f.tree.viewport(), Qt::LeftButton, {}, astra);
+        QTest::mouseRelease(f.tree.viewport(), Qt::LeftButton, {}, astra);
+        QCOMPARE(dialogs, 3);
+        QVERIFY(f.tree.itemOf(f.astra)->isExpanded());
+    }
+
+    void dropTargetIsHighlightedWhileHovered()
+    {
+        Fixture f;
+        QVERIFY(f.showExpanded());
+        EditableMimeData payload;
+        payload.setEditables(f.objects("two"));
+        const auto hover = [&](const Editable *target) {
+            const QPoint pos = f.centreOf(target);
+            QDragEnterEvent enter(pos, Qt::MoveAction, &payload, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f.tree.viewport(), &enter);
+            QDragMoveEvent move(pos, Qt::MoveAction, &payload, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f.tree.viewport(), &move);
+        };
+        const auto highlighted = [&f](const Editable *editable) {
+            return f.tree.itemOf(editable)->data(0, Qt::BackgroundRole).isValid();
+        };
+        hover(f.rai);
+        QVERIFY(highlighted(f.rai));
+        hover(f.astra); // refused: a channel cannot go onto a satellite
+        QVERIFY(!highlighted(f.rai) && !highlighted(f.astra));
+        hover(f.news);
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(f.tree.viewport(), &leave);
+        QVERIFY(!highlighted(f.news));
     }
 
     void dropsGoThroughTheStore_data()

@@ -45,6 +45,10 @@ struct Objects
     {
         settings.addSatellite(held);
         transponder.setSatellite(held);
+        // OK waits for a name.
+        satellite.setName(u"Astra"_s);
+        provider.setName(u"ORF"_s);
+        group.setName(u"News"_s);
     }
     Editable *byKind(const QByteArray &kind)
     {
@@ -121,6 +125,9 @@ private slots:
         QTest::addRow("frequency above 13000") << t << "frequencyLineEdit"_ba << u"13001"_s << u"1300"_s;
         QTest::addRow("network id above 65535") << t << "networkIdLineEdit"_ba << u"65536"_s << u"6553"_s;
         QTest::addRow("letters in a number") << t << "transportStreamIdLineEdit"_ba << u"12a3"_s << u"123"_s;
+        QTest::addRow("group separator comma") << t << "frequencyLineEdit"_ba << u"9,750"_s << u"9750"_s;
+        QTest::addRow("group separator dot") << s << "highLofLineEdit"_ba << u"10.600"_s << u"10600"_s;
+        QTest::addRow("sign") << t << "symbolRateLineEdit"_ba << u"+-27500"_s << u"27500"_s;
         QTest::addRow("PID above 8191") << "channel"_ba
                                         << "videoPidLineEdit"_ba << u"8192"_s << u"819"_s;
     }
@@ -181,6 +188,44 @@ private slots:
         QVERIFY(!editDialog(nullptr, nullptr, &objects.settings));
     }
 
+    void dialogsNameWhatTheyEditAndNeedAName_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("needsName");
+        QTest::addRow("satellite") << "satellite"_ba << u"Satellite"_s << true;
+        QTest::addRow("transponder") << "transponder"_ba << u"Transponder"_s << false;
+        QTest::addRow("channel") << "channel"_ba << u"Channel"_s << false;
+        QTest::addRow("provider") << "provider"_ba << u"Provider"_s << true;
+        QTest::addRow("favourite group") << "group"_ba << u"Favorite group"_s << true;
+    }
+    void dialogsNameWhatTheyEditAndNeedAName()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QString, title);
+        QFETCH(bool, needsName);
+        Objects objects;
+        QString shownTitle;
+        QList<bool> okEnabled;
+        onNextModal([&](QWidget *dialog) {
+            shownTitle = dialog->windowTitle();
+            QPushButton *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
+            if (child<QLineEdit>(dialog, "nameLineEdit")) {
+                retype(dialog, "nameLineEdit", u"  "_s);
+                okEnabled.append(ok->isEnabled());
+                QTest::keyClick(dialog, Qt::Key_Return);
+                okEnabled.append(dialog->isVisible());
+                retype(dialog, "nameLineEdit", u"A"_s);
+                okEnabled.append(ok->isEnabled());
+            }
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        QVERIFY(!editDialog(nullptr, objects.byKind(kind), &objects.settings));
+        QCOMPARE(shownTitle, title);
+        if (needsName)
+            QCOMPARE(okEnabled, QList<bool>({ false, true, true }));
+    }
+
     void transponderNeedsSatelliteChosenByPosition()
     {
         // The store has no satellite at all: neither OK nor Return accepts.
@@ -236,6 +281,11 @@ private slots:
             settings.addTransponder(transponders.last());
         }
         transponders.last()->setPolarization(1);
+        // Listed after its satellite's other transponder, by frequency.
+        auto *lower = new Transponder;
+        lower->setSatellite(settings.satellites().first());
+        lower->setFrequency(10700);
+        settings.addTransponder(lower);
         settings.addProvider(new Provider);
         settings.addProvider(new Provider);
 
@@ -251,7 +301,8 @@ private slots:
             press(dialog, QDialogButtonBox::Ok);
         });
         QVERIFY(editChannel(nullptr, &fresh, &settings));
-        QCOMPARE(listed, QStringList({ u"Hotbird - 12000 H"_s, u"Astra - 12000 V"_s }));
+        QCOMPARE(
+            listed, QStringList({ u"Hotbird - 10700 H"_s, u"Hotbird - 12000 H"_s, u"Astra - 12000 V"_s }));
         QVERIFY(!fresh.provider() && !fresh.transponder());
 
         // A provider the list does not show is kept rather than replaced by
@@ -262,7 +313,7 @@ private slots:
         channel.setTransponder(transponders.last());
         onNextModal([](QWidget *dialog) {
             QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
-            QCOMPARE(comboBox(dialog, "transponderComboBox")->currentIndex(), 1);
+            QCOMPARE(comboBox(dialog, "transponderComboBox")->currentIndex(), 2);
             retype(dialog, "serviceIdLineEdit", u"1234"_s);
             retype(dialog, "audioPidLineEdit", u"101"_s);
             child<QLineEdit>(dialog, "pmtPidLineEdit")->clear();
@@ -281,10 +332,12 @@ private slots:
         // Choosing from the list does replace it.
         onNextModal([](QWidget *dialog) {
             comboBox(dialog, "providerComboBox")->setCurrentIndex(1);
+            comboBox(dialog, "transponderComboBox")->setCurrentIndex(0);
             press(dialog, QDialogButtonBox::Ok);
         });
         QVERIFY(editChannel(nullptr, &channel, &settings));
         QCOMPARE(channel.provider(), settings.providers().last());
+        QCOMPARE(channel.transponder(), lower);
     }
 };
 

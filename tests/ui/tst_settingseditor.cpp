@@ -5,6 +5,7 @@
 #include "satellite.h"
 #include "settings.h"
 #include "settingseditor.h"
+#include "transponder.h"
 #include "uitest.h"
 
 #include <QAction>
@@ -18,6 +19,10 @@
 #include <QTest>
 
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -123,31 +128,94 @@ private slots:
         window->setWindowModified(false);
     }
 
+    void treeSelectionSurvivesCreationAndDrivesTheTable()
+    {
+        std::unique_ptr<SettingsEditor> editor = openEditor(false);
+        QMainWindow *window = editor->mainWindow();
+        auto *tree = window->findChild<EditableTreeWidget *>();
+        auto *table = window->findChild<ChannelListWidget *>();
+        Settings *settings = editor->settings();
+        Satellite *satellite = settings->satellites().last();
+        const int shown = int(settings->channelsOf(satellite).size());
+        QVERIFY(shown < settings->channels().size());
+        tree->expandItem(tree->satellitesItem());
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTest::mouseClick(
+            tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->itemOf(satellite)).center());
+        QCOMPARE(table->model()->rowCount(), shown);
+
+        onNextModal([](QWidget *dialog) { press(dialog, QDialogButtonBox::Ok); });
+        tree->createTransponder();
+        QCOMPARE(settings->transponders().last()->satellite(), satellite);
+        QCOMPARE(tree->selectedEditables(), QList<Editable *> { satellite });
+        QVERIFY(tree->itemOf(satellite)->isExpanded());
+        QCOMPARE(table->model()->rowCount(), shown);
+        window->setWindowModified(false);
+    }
+
+    void saveAsHasAWorkingShortcut()
+    {
+        std::unique_ptr<SettingsEditor> editor = openEditor(false);
+        QMainWindow *window = editor->mainWindow();
+        const QKeySequence keys = action(*editor, "actionSaveAs")->shortcut();
+        QVERIFY(!keys.isEmpty());
+        QVERIFY(keys != action(*editor, "actionSave")->shortcut());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QString caption;
+        onNextModal([&caption](QWidget *dialog) {
+            caption = dialog->windowTitle();
+            QMetaObject::invokeMethod(qobject_cast<QDialog *>(dialog), &QDialog::reject);
+        });
+        QTest::keySequence(window, keys);
+        QCOMPARE(caption, u"Save settings"_s);
+    }
+
     void failedOpenKeepsCurrentFileAndSaysWhy_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("special"); // not a regular file: refused before any question
         QTest::addColumn<QString>("reason");
         QByteArray wrongMagic = m_demoBytes;
         wrongMagic[0] = 'X';
-        QTest::addRow("wrong magic") << wrongMagic << u"does not start with \"DIZODIDO\""_s;
-        QTest::addRow("one byte short") << m_demoBytes.chopped(1) << u"size of 399567 bytes"_s;
-        QTest::addRow("empty file") << QByteArray() << u"does not start with"_s;
+        QTest::addRow("wrong magic") << wrongMagic << QString() << u"does not start with \"DIZODIDO\""_s;
+        QTest::addRow("one byte short") << m_demoBytes.chopped(1) << QString() << u"size of 399567 bytes"_s;
+        QTest::addRow("empty file") << QByteArray() << QString() << u"does not start with"_s;
+        QTest::addRow("a folder") << QByteArray() << u"folder"_s << u"not a regular file"_s;
+#ifdef Q_OS_UNIX
+        QTest::addRow("a FIFO, which would block") << QByteArray() << u"fifo"_s << u"not a regular file"_s;
+#endif
     }
     void failedOpenKeepsCurrentFileAndSaysWhy()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, special);
         QFETCH(QString, reason);
         std::unique_ptr<SettingsEditor> editor = openEditor(true);
         Settings *loaded = editor->settings();
         QVERIFY(loaded);
         const QString title = editor->mainWindow()->windowTitle();
-        const QString bad = m_dir.filePath(u"bad.si"_s);
-        QVERIFY(writeFile(bad, bytes));
+        const QString bad = m_dir.filePath(special.isEmpty() ? u"bad.si"_s : special);
+        if (special == u"folder")
+            QVERIFY(QDir(m_dir.path()).mkpath(special));
+        else if (special == u"fifo")
+            QVERIFY(QFile::exists(bad) || mkfifo(QFile::encodeName(bad).constData(), 0600) == 0);
+        else
+            QVERIFY(writeFile(bad, bytes));
 
+        QString question;
         QString message;
-        answerFileDialog(u"Open settings"_s, bad);
-        answerNextMessage(&message);
-        editor->eventOpen();
+        if (special.isEmpty()) {
+            answerFileDialog(u"Open settings"_s, bad);
+            answerNextMessage(&question, QMessageBox::Discard);
+            answerNextMessage(&message);
+            editor->eventOpen();
+        } else {
+            // As passed on the command line: the file dialog offers no
+            // way to pick such a file.
+            answerNextMessage(&message);
+            QVERIFY(!editor->loadFile(bad));
+        }
         QVERIFY2(message.contains(reason), qPrintable(message));
         QCOMPARE(editor->settings(), loaded);
         QCOMPARE(editor->fileName(), m_demoPath);
@@ -175,8 +243,9 @@ private slots:
         action(*editor, "actionSave")->trigger();
         QVERIFY(!window->isWindowModified());
         QVERIFY(readAll(m_demoPath).contains("Renamed"));
+        // A name typed without the suffix gets it.
         const QString copy = m_dir.filePath(u"copy.si"_s);
-        answerFileDialog(u"Save settings"_s, copy);
+        answerFileDialog(u"Save settings"_s, m_dir.filePath(u"copy"_s));
         editor->eventSaveAs();
         QCOMPARE(editor->fileName(), copy);
         QCOMPARE(window->windowTitle(), u"copy.si[*] - Tolvar's Kelmora SettingsEditor"_s);
@@ -206,35 +275,42 @@ private slots:
 
     void unsavedChangesAreAskedAbout_data()
     {
-        QTest::addColumn<bool>("byOpen");
+        QTest::addColumn<QString>("open"); // empty: close the window
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("proceeds");
         QTest::addColumn<bool>("written");
+        const QString other = u"other.si"_s, same = u"demo-hd.si"_s;
         QTest::addRow("close, cancel keeps the window")
-            << false << int(QMessageBox::Cancel) << false << false;
+            << QString() << int(QMessageBox::Cancel) << false << false;
         QTest::addRow("close, discard closes unwritten")
-            << false << int(QMessageBox::Discard) << true << false;
-        QTest::addRow("close, save writes, then closes") << false << int(QMessageBox::Save) << true << true;
-        QTest::addRow("open, cancel keeps the store") << true << int(QMessageBox::Cancel) << false << false;
-        QTest::addRow("open, discard opens the other") << true << int(QMessageBox::Discard) << true << false;
+            << QString() << int(QMessageBox::Discard) << true << false;
+        QTest::addRow("close, save writes, then closes")
+            << QString() << int(QMessageBox::Save) << true << true;
+        QTest::addRow("open, cancel keeps the store") << other << int(QMessageBox::Cancel) << false << false;
+        QTest::addRow("open, discard opens the other") << other << int(QMessageBox::Discard) << true << false;
+        QTest::addRow("reopen, save reads the saved edits") << same << int(QMessageBox::Save) << true << true;
     }
     void unsavedChangesAreAskedAbout()
     {
-        QFETCH(bool, byOpen);
+        QFETCH(QString, open);
         QFETCH(int, answer);
         QFETCH(bool, proceeds);
         QFETCH(bool, written);
         std::unique_ptr<SettingsEditor> editor = openEditor(true);
         Settings *loaded = editor->settings();
         QString text;
+        const bool byOpen = !open.isEmpty();
         if (byOpen) {
-            const QString other = m_dir.filePath(u"other.si"_s);
-            QVERIFY(writeFile(other, m_demoBytes));
-            answerFileDialog(u"Open settings"_s, other);
+            const QString path = m_dir.filePath(open);
+            if (path != m_demoPath)
+                QVERIFY(writeFile(path, m_demoBytes));
+            answerFileDialog(u"Open settings"_s, path);
             answerNextMessage(&text, QMessageBox::StandardButton(answer));
             editor->eventOpen();
-            QCOMPARE(editor->fileName(), proceeds ? other : m_demoPath);
+            QCOMPARE(editor->fileName(), proceeds ? path : m_demoPath);
             QCOMPARE(editor->settings() == loaded, !proceeds);
+            // What the window shows is what the file now holds.
+            QCOMPARE(editor->settings()->satellites().first()->name() == u"Renamed"_s, !proceeds || written);
         } else {
             editor->mainWindow()->show();
             answerNextMessage(&text, QMessageBox::StandardButton(answer));

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -126,4 +127,30 @@ inline bool dragAndDrop(QAbstractItemView *view, const QList<Editable *> &object
     EditableMimeData payload;
     payload.setEditables(objects);
     return dragAndDropData(view, &payload, pos);
+}
+
+// Picks `entry` from the next context menu a test's code opens and keeps
+// the texts of all its entries in `shown`.
+inline void chooseFromNextMenu(const QString &entry, QStringList *shown)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, entry, shown] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        timer->deleteLater();
+        timer->stop();
+        QAction *chosen = nullptr;
+        const QList<QAction *> actions = menu->actions();
+        for (QAction *action : actions) {
+            shown->append(action->text());
+            if (action->text() == entry)
+                chosen = action;
+        }
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    timer->start();
 }
