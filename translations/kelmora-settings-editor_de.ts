@@ -454,8 +454,8 @@
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="75"/>
-        <source>File</source>
-        <translation>Datei</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="90"/>
