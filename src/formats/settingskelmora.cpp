@@ -324,21 +324,21 @@ void SettingsKelmora::encodeName(int offset, const QString &text, int width)
     setBytes(offset, KelmoraNameCodec::encode(text, width));
 }
 
-QString SettingsKelmora::readName(const Editable *owner, int offset, int width)
+QString SettingsKelmora::readName(Editable *owner, int offset, int width)
 {
     const QByteArray field = bytesAt(offset, width);
     const KelmoraNameCodec::Decoded decoded = KelmoraNameCodec::decode(field);
-    m_readNames.insert(owner, ReadName { decoded.text, field.left(decoded.length) });
+    owner->setRememberedName({ decoded.text, field.left(decoded.length) });
     return decoded.text;
 }
 
 void SettingsKelmora::writeName(const Editable *owner, const QString &text, int offset, int width)
 {
-    const auto it = m_readNames.constFind(owner);
-    // The width test guards against an address reused by an object of
-    // another kind whose field is narrower.
-    if (it != m_readNames.cend() && it->text == text && it->bytes.size() <= width) {
-        QByteArray field = it->bytes;
+    const Editable::RememberedName &read = owner->rememberedName();
+    // The width test guards against a name read from a wider field, as a
+    // 2XX channel name is.
+    if (!read.isEmpty() && read.text == text && read.bytes.size() <= width) {
+        QByteArray field = read.bytes;
         field.append(width - field.size(), '\0');
         setBytes(offset, field);
         return;

@@ -85,15 +85,8 @@ protected:
     void encodeName(int offset, const QString &text, int width);
 
 private:
-    // The text a name field decoded to at load and the bytes it came from.
-    struct ReadName
-    {
-        QString text;
-        QByteArray bytes;
-    };
-
-    // Decodes a name field and remembers it for the object it names.
-    QString readName(const Editable *owner, int offset, int width);
+    // Decodes a name field and has the object it names remember it.
+    QString readName(Editable *owner, int offset, int width);
     // Writes an unchanged name back with the bytes it was read from, so that
     // saving an untouched file neither re-encodes nor cuts any name.
     void writeName(const Editable *owner, const QString &text, int offset, int width);
@@ -104,7 +97,6 @@ private:
 
     const KelmoraLayout &m_modelLayout;
     bool m_loaded = false;
-    QHash<const void *, ReadName> m_readNames;
 
     // Positions in the store's lists, valid during storeRecords only.
     QHash<const Satellite *, int> m_satellitePositions;

@@ -93,6 +93,13 @@ private slots:
         row("four-byte character cut whole", "ABCDEFGHIJKL\xf0\x9f\x98\x80", 16, field("\025ABCDEFGHIJKL"));
         // A first character below 0x20 would read back as a selector.
         row("control first", "\005AB", 16, field("\025\005AB"));
+        // A lone half of a surrogate pair is no character: it goes, not as "?".
+        const QChar high(0xD83D), low(0xDE00);
+        QTest::addRow("unpaired surrogates dropped")
+            << QString(QStringLiteral("A") + high + QStringLiteral("B") + low) << 16 << field("AB");
+        QTest::addRow("unpaired surrogate beside a pair")
+            << QString(QStringLiteral("\u0416") + high + high + low) << 16
+            << field("\x15\xd0\x96\xf0\x9f\x98\x80");
     }
 
     void encodesPlainOrUtf8()

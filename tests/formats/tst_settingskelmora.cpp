@@ -1,6 +1,7 @@
 #include "channel.h"
 #include "demosettingsbuilder.h"
 #include "favoritegroup.h"
+#include "kelmoranamecodec.h"
 #include "kelmoratestimage.h"
 #include "provider.h"
 #include "satellite.h"
@@ -9,6 +10,7 @@
 #include "settingskelmorahd.h"
 #include "transponder.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <functional>
@@ -297,6 +299,46 @@ private slots:
         QCOMPARE(saved.mid(m.satellite(1), 36), QByteArray(36, '\0'));
         QCOMPARE(saved.mid(m.transponder(1), 16), QByteArray(16, '\0'));
         QCOMPARE(saved.mid(m.channel(1), 32), QByteArray(32, '\0'));
+    }
+
+    void newObjectsAtFreedAddressesGetFreshNames()
+    {
+        // Greek names in the ISO 8859-7 form, which a new name never gets.
+        QFETCH_GLOBAL(const TestModel *, model);
+        const TestModel &m = *model;
+        constexpr int Providers = 12;
+        TestImage image(m);
+        image.setWord(m.providerCount, Providers);
+        for (int p = 0; p < Providers; ++p)
+            image.setBytes(m.provider(p), QByteArray("\x03\xc1\xc2") + char(0xc3 + p));
+        auto settings = loadBytes(image.bytes);
+        QVERIFY(settings);
+        QHash<quint64, QByteArray> fieldById;
+        for (int p = 0; p < Providers; ++p)
+            fieldById.insert(settings->providers().at(p)->id(), image.bytes.mid(m.provider(p), 16));
+
+        // Each freed provider is followed at once by a new one with the
+        // text of an earlier victim, likely at the same address.
+        QRandomGenerator random(7);
+        QStringList freedNames;
+        for (int step = 0; step < 40; ++step) {
+            const QList<Provider *> providers = settings->providers();
+            Provider *victim = providers.at(int(random.bounded(int(providers.size()))));
+            freedNames.append(victim->name());
+            settings->removeProviders({ victim });
+            auto *provider = new Provider;
+            provider->setName(freedNames.takeAt(int(random.bounded(int(freedNames.size())))));
+            settings->addProvider(provider);
+        }
+        const QByteArray saved = saveBytes(settings.get());
+        QVERIFY(!saved.isEmpty());
+        const QList<Provider *> providers = settings->providers();
+        for (int p = 0; p < providers.size(); ++p) {
+            const Provider *provider = providers.at(p);
+            const QByteArray expected
+                = fieldById.value(provider->id(), KelmoraNameCodec::encode(provider->name(), 16));
+            QCOMPARE(saved.mid(m.provider(p), 16).toHex(), expected.toHex());
+        }
     }
 
     void saveThatDoesNotFitWritesNothing_data()
