@@ -4,11 +4,12 @@
 
 namespace {
 
+// Starts at 1 so that 0 can mean "no object" to a caller.
+std::atomic<quint64> lastId { 0 };
+
 quint64 nextId()
 {
-    // Starts at 1 so that 0 can mean "no object" to a caller.
-    static std::atomic<quint64> counter { 0 };
-    return ++counter;
+    return ++lastId;
 }
 
 } // namespace
@@ -16,3 +17,9 @@ quint64 nextId()
 Editable::Editable()
     : m_id(nextId())
 { }
+
+void Editable::reserveIdsUpTo(quint64 id)
+{
+    quint64 last = lastId.load();
+    while (last < id && !lastId.compare_exchange_weak(last, id)) { }
+}

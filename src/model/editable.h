@@ -73,6 +73,9 @@ protected:
 private:
     // The snapshot recreates objects under the ids they had when captured.
     friend class SettingsSnapshot;
+    // Keeps ids handed out later above those a snapshot brought back, which
+    // may come from an earlier run of the program.
+    static void reserveIdsUpTo(quint64 id);
 
     quint64 m_id;
     RememberedName m_rememberedName;

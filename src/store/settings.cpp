@@ -68,25 +68,42 @@ Settings::~Settings()
     // No view may hear of the teardown.
     disconnect(this, nullptr, nullptr, nullptr);
     blockSignals(true);
-
-    removeChannels(nullptr, channels());
-    removeProviders(m_providers);
-    removeTransponders(m_transponders);
-    removeSatellites(m_satellites);
-
-    // A channel added to a group only belongs to no other list.
-    QSet<Channel *> groupOnly;
-    for (FavoriteGroup *group : std::as_const(m_favoriteGroups)) {
-        ChannelList *list = m_groupLists.value(group);
-        for (Channel *channel : list->channels())
-            groupOnly.insert(channel);
-        delete list;
-        delete group;
-    }
-    qDeleteAll(groupOnly);
+    deleteContent();
     delete m_satellitesRoot;
     delete m_providersRoot;
     delete m_favoritesRoot;
+}
+
+void Settings::deleteContent()
+{
+    // A channel that only a group holds belongs to no other list.
+    const QList<Channel *> mainChannels = m_channelList.channels();
+    QSet<Channel *> channels(mainChannels.cbegin(), mainChannels.cend());
+    for (const ChannelList *list : std::as_const(m_groupLists))
+        for (Channel *channel : list->channels())
+            channels.insert(channel);
+    qDeleteAll(channels);
+    qDeleteAll(m_providers);
+    qDeleteAll(m_transponders);
+    qDeleteAll(m_satellites);
+    qDeleteAll(m_groupLists);
+    qDeleteAll(m_favoriteGroups);
+    m_channelList.assign({}, 0);
+    m_satellites.clear();
+    m_transponders.clear();
+    m_providers.clear();
+    m_favoriteGroups.clear();
+    m_groupLists.clear();
+}
+
+void Settings::announceAllLists()
+{
+    m_satelliteListPending = m_transponderListPending = m_providerListPending = false;
+    emit updatedSatelliteList();
+    emit updatedTransponderList();
+    emit updatedProviderList();
+    emit updatedChannelList();
+    emit updatedFavoriteGroupList();
 }
 
 QList<Transponder *> Settings::transpondersOf(Satellite *satellite) const
@@ -133,6 +150,26 @@ bool Settings::contains(const Editable *editable) const
         || std::any_of(m_favoriteGroups.cbegin(), m_favoriteGroups.cend(), sameAddress);
 }
 
+Editable *Settings::editableById(quint64 id) const
+{
+    auto find = [id](const auto &list) -> Editable * {
+        const auto it
+            = std::find_if(list.cbegin(), list.cend(), [id](const auto *x) { return x->id() == id; });
+        return it == list.cend() ? nullptr : *it;
+    };
+    for (RootEditable *root : { m_satellitesRoot, m_providersRoot, m_favoritesRoot })
+        if (root->id() == id)
+            return root;
+    Editable *found = find(m_satellites);
+    found = found ? found : find(m_transponders);
+    found = found ? found : find(m_providers);
+    found = found ? found : find(m_favoriteGroups);
+    found = found ? found : find(m_channelList.channels());
+    for (auto it = m_groupLists.cbegin(); !found && it != m_groupLists.cend(); ++it)
+        found = find((*it)->channels());
+    return found;
+}
+
 void Settings::watch(Editable *editable)
 {
     // A channel may be added to several lists; it is heard once.
@@ -175,6 +212,13 @@ void Settings::addChannel(Editable *context, Channel *channel)
 
 void Settings::addFavoriteGroup(FavoriteGroup *group)
 {
+    addGroupList(group);
+    watch(group);
+    emit updatedFavoriteGroupList();
+}
+
+ChannelList *Settings::addGroupList(FavoriteGroup *group)
+{
     auto *list = new ChannelList;
     list->setTvFirst(features().contains(0));
     // Like the main list, a group's list keeps its TV block right when a
@@ -182,8 +226,7 @@ void Settings::addFavoriteGroup(FavoriteGroup *group)
     connect(this, &Settings::updatedEditable, list, &ChannelList::updateEditable);
     m_favoriteGroups.append(group);
     m_groupLists.insert(group, list);
-    watch(group);
-    emit updatedFavoriteGroupList();
+    return list;
 }
 
 template<typename T> QList<T *> Settings::notYetDeleted(const QList<T *> &objects) const

@@ -56,6 +56,9 @@ public:
     // Never dereferences the pointer, so it is safe for an object that may
     // already have been deleted.
     bool contains(const Editable *editable) const;
+    // The object of the store with this id (roots included), or null: views
+    // find their selection again after a snapshot brought new objects back.
+    Editable *editableById(quint64 id) const;
 
     void addSatellite(Satellite *satellite);
     void addTransponder(Transponder *transponder);
@@ -98,6 +101,13 @@ protected:
 
 private:
     class RemovalScope;
+    friend class SettingsSnapshot;
+
+    // Deletes every object but the roots, silently.
+    void deleteContent();
+    ChannelList *addGroupList(FavoriteGroup *group);
+    // After the whole content was replaced: each list once, nothing pending.
+    void announceAllLists();
 
     void watch(Editable *editable);
     bool emitPendingChannelListUpdate();
