@@ -115,6 +115,7 @@ bool SettingsKelmora::load(QFileDevice *file)
     }
     m_loaded = true;
     loadRecords();
+    discardPendingUpdates();
     setErrorString(QString());
     return true;
 }

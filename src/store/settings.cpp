@@ -96,9 +96,17 @@ void Settings::deleteContent()
     m_groupLists.clear();
 }
 
-void Settings::announceAllLists()
+void Settings::discardPendingUpdates()
 {
     m_satelliteListPending = m_transponderListPending = m_providerListPending = false;
+    (void)m_channelList.takeModified();
+    for (ChannelList *list : std::as_const(m_groupLists))
+        (void)list->takeModified();
+}
+
+void Settings::announceAllLists()
+{
+    discardPendingUpdates();
     emit updatedSatelliteList();
     emit updatedTransponderList();
     emit updatedProviderList();
@@ -170,6 +178,13 @@ Editable *Settings::editableById(quint64 id) const
     return found;
 }
 
+bool Settings::holds(Channel *channel) const
+{
+    return m_channelList.contains(channel)
+        || std::any_of(m_groupLists.cbegin(), m_groupLists.cend(),
+            [channel](const ChannelList *list) { return list->contains(channel); });
+}
+
 void Settings::watch(Editable *editable)
 {
     // A channel may be added to several lists; it is heard once.
@@ -207,6 +222,8 @@ void Settings::addChannel(Editable *context, Channel *channel)
     // Also a channel that only a group holds: its list must hear of its
     // service type changes like every other list.
     watch(channel);
+    // Announced here and now, so the flag must not announce it a second time.
+    (void)list->takeModified();
     emit updatedChannelList();
 }
 
@@ -252,10 +269,13 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
     ChannelList *list = channelListFor(context);
     if (!list)
         return;
-    const QList<Channel *> doomed = notYetDeleted(channels);
+    // Only what the store holds now, and for a group only what that group
+    // holds: a channel held by no list may still belong to a caller.
+    QList<Channel *> doomed = notYetDeleted(channels);
+    doomed.removeIf([this, list](Channel *channel) {
+        return list == &m_channelList ? !holds(channel) : !list->contains(channel);
+    });
     list->remove(doomed);
-    if (!doomed.isEmpty())
-        list->setModified();
     if (list == &m_channelList) {
         // No group may keep a channel that is about to be deleted.
         for (ChannelList *groupList : std::as_const(m_groupLists))
@@ -265,13 +285,9 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
         // A channel created inside a group belongs to no other list; taken
         // out of its last group it would be lost without being deleted.
         QList<Channel *> orphans;
-        for (Channel *channel : doomed) {
-            const bool held = m_channelList.contains(channel)
-                || std::any_of(m_groupLists.cbegin(), m_groupLists.cend(),
-                    [channel](const ChannelList *other) { return other->contains(channel); });
-            if (!held)
+        for (Channel *channel : doomed)
+            if (!holds(channel))
                 orphans.append(channel);
-        }
         deleteChannels(orphans);
     }
     if (!m_updatesSuspended)
@@ -315,7 +331,8 @@ void Settings::removeOwners(const QList<T *> &owners, QList<T *> &list, OwnerOf 
         m_deleted.insert(object);
         delete object;
     }
-    pending = true;
+    // Only a list that changed is announced.
+    pending = pending || !doomed.isEmpty();
     if (!m_updatesSuspended)
         emitPendingUpdates();
 }
@@ -346,7 +363,7 @@ void Settings::removeSatellites(const QList<Satellite *> &satellites)
         m_deleted.insert(satellite);
         delete satellite;
     }
-    m_satelliteListPending = true;
+    m_satelliteListPending = m_satelliteListPending || !doomed.isEmpty();
     if (!m_updatesSuspended)
         emitPendingUpdates();
 }

@@ -98,6 +98,9 @@ protected:
     ChannelList &editableMainChannelList() { return m_channelList; }
     void moveSatellite(int from, int to);
     void setErrorString(const QString &message) { m_errorString = message; }
+    // A freshly loaded file has nothing to announce: whatever the load left
+    // pending must not reach the views with the user's first action.
+    void discardPendingUpdates();
 
 private:
     class RemovalScope;
@@ -110,6 +113,8 @@ private:
     void announceAllLists();
 
     void watch(Editable *editable);
+    // Whether the main list or any group's list holds the channel.
+    bool holds(Channel *channel) const;
     bool emitPendingChannelListUpdate();
     void deleteChannels(const QList<Channel *> &channels);
     template<typename T> QList<T *> notYetDeleted(const QList<T *> &objects) const;
