@@ -100,11 +100,16 @@ SettingsCapacity SettingsKelmora::capacity() const
 
 bool SettingsKelmora::load(QFileDevice *file)
 {
+    return loadImage(file ? file->readAll() : QByteArray());
+}
+
+bool SettingsKelmora::loadImage(const QByteArray &bytes)
+{
     if (m_loaded) {
         setErrorString(tr("These settings have already been loaded."));
         return false;
     }
-    readImage(file);
+    setImage(bytes);
     if (image().size() != m_modelLayout.fileSize) {
         // A short read must not decode tables that are only partly there.
         setErrorString(tr("The file gave %1 bytes; a %2 settings file has exactly %3.")

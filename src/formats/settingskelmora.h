@@ -25,6 +25,8 @@ class SettingsKelmora : public SettingsFlatBinary
 public:
     QSet<int> features() const override { return { 0, 1 }; }
     [[nodiscard]] bool load(QFileDevice *file) override;
+    // Loads an image already in memory, as load() does the file's bytes.
+    [[nodiscard]] bool loadImage(const QByteArray &bytes);
     [[nodiscard]] qint64 save(QFileDevice *file) override;
     SettingsCapacity capacity() const override;
 

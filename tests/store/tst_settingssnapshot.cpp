@@ -72,6 +72,12 @@ private slots:
         for (int i = 1; i < snapshots.size(); ++i)
             checkRestore(i);
         qDeleteAll(lists);
+
+        // A detached store, as a recovery copy builds it: the first image
+        // with the last snapshot restored onto it.
+        auto detached = recognizeSettingsImage(saves.first());
+        QVERIFY(detached && snapshots.last().restore(*detached));
+        QCOMPARE(saveBytes(detached.get()), saves.last());
     }
 
     void damagedBytesAreRefusedAndChangeNothing()
