@@ -22,6 +22,9 @@ namespace {
 constexpr char FormatTag = 'K';
 constexpr char FormatVersion = 1;
 
+// Single-bit flags 1 << 0 to 1 << 30 go into a mask.
+constexpr int FlagBits = 31;
+
 enum RememberedForm : quint8 { NoRememberedName = 0, RememberedAsNamed = 1, RememberedOtherText = 2 };
 
 // Numbers as variable-length integers, most of them one or two bytes;
@@ -77,6 +80,31 @@ public:
             std::memcpy(room(value.size() * 2), value.utf16(), size_t(value.size()) * 2);
             m_size += value.size() * 2;
         }
+    }
+    // The flags a file can hold are single bits: a mask for those, looked up
+    // one by one since walking a set is slow, then any others, sorted so
+    // that equal stores give equal snapshots.
+    void flags(const QSet<int> &flags)
+    {
+        quint64 mask = 0;
+        qsizetype found = 0;
+        for (int bit = 0; bit < FlagBits && found < flags.size(); ++bit) {
+            if (flags.contains(1 << bit)) {
+                mask |= quint64(1) << bit;
+                ++found;
+            }
+        }
+        number(mask);
+        QList<int> others;
+        if (found < flags.size()) {
+            for (int flag : flags)
+                if (flag <= 0 || (flag & (flag - 1)) != 0)
+                    others.append(flag);
+            std::sort(others.begin(), others.end());
+        }
+        number(quint64(others.size()));
+        for (int flag : std::as_const(others))
+            signedNumber(flag);
     }
     void name(const QString &name, const Editable::RememberedName &remembered)
     {
@@ -201,6 +229,17 @@ public:
         default:
             m_failed = true;
         }
+    }
+    QList<int> flags()
+    {
+        QList<int> flags;
+        const quint64 mask = bounded<quint64>((quint64(1) << FlagBits) - 1);
+        for (int bit = 0; bit < FlagBits; ++bit)
+            if (mask & (quint64(1) << bit))
+                flags.append(1 << bit);
+        for (qsizetype others = count(); others > 0 && !m_failed; --others)
+            flags.append(integer());
+        return flags;
     }
     // A count of entries that each take at least one byte cannot exceed what is left.
     qsizetype count() { return bounded<qsizetype>(quint64(m_in.size() - m_position)); }
@@ -401,12 +440,7 @@ void SettingsSnapshot::Access::write(const Settings &s, Writer &out)
         out.number(x->pcrPid());
         out.number(x->pmtPid());
         out.signedNumber(x->serviceType());
-        // Sorted, so that equal stores give equal snapshots.
-        QList<int> flags = x->flags().values();
-        std::sort(flags.begin(), flags.end());
-        out.number(quint64(flags.size()));
-        for (int flag : flags)
-            out.signedNumber(flag);
+        out.flags(x->flags());
     }
     out.number(quint64(s.m_channelList.count()));
     out.number(quint64(s.m_channelList.tvCount()));
@@ -479,8 +513,8 @@ bool SettingsSnapshot::Access::read(Reader &in, Content &c)
         x->setPcrPid(in.word());
         x->setPmtPid(in.word());
         x->setServiceType(in.integer());
-        for (qsizetype flags = in.count(); flags > 0 && !in.failed(); --flags)
-            x->setFlag(in.integer(), true);
+        for (int flag : in.flags())
+            x->setFlag(flag, true);
     }
     c.mainList = readMainList(in, c);
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
