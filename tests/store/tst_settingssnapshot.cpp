@@ -6,6 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
 Q_DECLARE_METATYPE(DemoSettingsBuilder::Model)
 
 // A snapshot brings back exactly the store it was taken of: the same file
@@ -25,7 +28,7 @@ private slots:
     void restoresEveryEarlierStateBackAndForth_data()
     {
         QTest::addColumn<quint32>("seed");
-        for (quint32 seed : { 11u, 12u, 13u })
+        for (quint32 seed : { 11u, 12u })
             QTest::addRow("seed %u", seed) << seed;
     }
 
@@ -38,7 +41,7 @@ private slots:
         RandomEditor editor { settings.get(), QRandomGenerator(seed) };
         QList<SettingsSnapshot> snapshots;
         QList<QByteArray> saves;
-        for (int step = 0; step <= 120; ++step) {
+        for (int step = 0; step <= 100; ++step) {
             if (step > 0)
                 editor.step();
             snapshots.append(SettingsSnapshot::capture(*settings));
@@ -47,31 +50,31 @@ private slots:
         }
 
         QSignalSpy edits(settings.get(), &Settings::updatedEditable);
-        QList<QSignalSpy *> lists;
+        std::vector<std::unique_ptr<QSignalSpy>> lists;
         for (auto signal : { &Settings::updatedSatelliteList, &Settings::updatedTransponderList,
                  &Settings::updatedProviderList, &Settings::updatedChannelList,
                  &Settings::updatedFavoriteGroupList })
-            lists.append(new QSignalSpy(settings.get(), signal));
+            lists.push_back(std::make_unique<QSignalSpy>(settings.get(), signal));
         auto checkRestore = [&](int i) {
             QVERIFY(snapshots.at(i).restore(*settings));
+            // One announcement of each list, none per object.
+            QCOMPARE(edits.count(), 0);
+            for (const auto &spy : lists)
+                QCOMPARE(spy->count(), 1);
             // Ids and remembered names came back too, not only what a save shows.
             QCOMPARE(SettingsSnapshot::capture(*settings), snapshots.at(i));
             for (const Satellite *satellite : settings->satellites())
                 QCOMPARE(settings->editableById(satellite->id()), satellite);
             QCOMPARE(saveBytes(settings.get()), saves.at(i));
+            // The save may announce its own moves and merges.
+            edits.clear();
+            for (const auto &spy : lists)
+                spy->clear();
         };
-        for (int i = int(snapshots.size()) - 1; i >= 0; --i) {
+        for (int i = int(snapshots.size()) - 1; i >= 0; --i)
             checkRestore(i);
-            if (i == int(snapshots.size()) - 1) {
-                // One announcement of each list, none per object.
-                QCOMPARE(edits.count(), 0);
-                for (QSignalSpy *spy : std::as_const(lists))
-                    QCOMPARE(spy->count(), 1);
-            }
-        }
         for (int i = 1; i < snapshots.size(); ++i)
             checkRestore(i);
-        qDeleteAll(lists);
 
         // A detached store, as a recovery copy builds it: the first image
         // with the last snapshot restored onto it.
@@ -88,7 +91,7 @@ private slots:
         const SettingsSnapshot before = SettingsSnapshot::capture(*settings);
         const QByteArray bytes = before.toBytes();
         QRandomGenerator random(5);
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 100; ++i) {
             QByteArray damaged = bytes;
             if (i % 2)
                 damaged.truncate(random.bounded(int(bytes.size())));
