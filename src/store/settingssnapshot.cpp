@@ -355,6 +355,20 @@ Content::List readGroupList(Reader &in, const Content &content)
     return list;
 }
 
+// Damaged bytes could leave a channel in no list, which nothing would ever
+// delete, or put one into a list twice, which a list never holds.
+bool everyChannelHeldOnce(const Content &content)
+{
+    QSet<const Channel *> held(content.mainList.channels.cbegin(), content.mainList.channels.cend());
+    for (const Content::List &list : content.groupLists) {
+        const QSet<const Channel *> members(list.channels.cbegin(), list.channels.cend());
+        if (members.size() != list.channels.size())
+            return false;
+        held.unite(members);
+    }
+    return held.size() == qsizetype(content.channels.size());
+}
+
 } // namespace
 
 // Gives the snapshot the store's internals it reads and replaces.
@@ -522,7 +536,7 @@ bool SettingsSnapshot::Access::read(Reader &in, Content &c)
         in.name(x, [x](const QString &name) { x->setName(name); });
         c.groupLists.push_back(readGroupList(in, c));
     }
-    return !in.failed() && in.atEnd();
+    return !in.failed() && in.atEnd() && everyChannelHeldOnce(c);
 }
 
 void SettingsSnapshot::Access::install(Settings &s, Content &c)
