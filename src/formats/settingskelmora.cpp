@@ -352,6 +352,15 @@ void SettingsKelmora::writeName(const Editable *owner, const QString &text, int 
     encodeName(offset, text, width);
 }
 
+void SettingsKelmora::writeReservedBytes(const Editable *owner, int offset, int count)
+{
+    // They belong to the record, not to the slot: a record that moves takes
+    // them along, and a new one has none.
+    QByteArray bytes = owner->reservedBytes().left(count);
+    bytes.append(count - bytes.size(), '\0');
+    setBytes(offset, bytes);
+}
+
 Satellite *SettingsKelmora::readSatellite(int slot)
 {
     const KelmoraLayout &l = layout();
@@ -367,6 +376,7 @@ Satellite *SettingsKelmora::readSatellite(int slot)
     satellite->setDiseqc12Position(byteAt(base + 29));
     satellite->setDiseqc11(valueFor(diseqc11Codes(), byteAt(base + 32)));
     satellite->setKeepLast(false);
+    satellite->setReservedBytes(bytesAt(base + 34, 2));
     addSatellite(satellite);
     return satellite;
 }
@@ -388,6 +398,7 @@ void SettingsKelmora::writeSatellite(Satellite *satellite, int slot)
     setByte(base + 30, 0);
     setByte(base + 31, 0);
     setWord(base + 32, codeFor(diseqc11Codes(), satellite->diseqc11()));
+    writeReservedBytes(satellite, base + 34, 2);
 }
 
 void SettingsKelmora::clearSatellite(int slot)
@@ -409,6 +420,7 @@ Transponder *SettingsKelmora::readTransponder(int slot)
     transponder->setOriginalNetworkId(wordAt(base + 8));
     transponder->setFrequency(wordAt(base + 10));
     transponder->setSymbolRate(wordAt(base + 12));
+    transponder->setReservedBytes(bytesAt(base + 14, 2));
     addTransponder(transponder);
     return transponder;
 }
@@ -427,6 +439,7 @@ void SettingsKelmora::writeTransponder(Transponder *transponder, int slot)
     setWord(base + 8, transponder->originalNetworkId());
     setWord(base + 10, transponder->frequency());
     setWord(base + 12, transponder->symbolRate());
+    writeReservedBytes(transponder, base + 14, 2);
 }
 
 void SettingsKelmora::clearTransponder(int slot)

@@ -92,6 +92,7 @@ private:
     // Writes an unchanged name back with the bytes it was read from, so that
     // saving an untouched file neither re-encodes nor cuts any name.
     void writeName(const Editable *owner, const QString &text, int offset, int width);
+    void writeReservedBytes(const Editable *owner, int offset, int count);
     // Why the store cannot be written into this model's tables, or empty.
     QString capacityProblem();
     int channelSlotOf(Channel *channel) const;

@@ -53,6 +53,11 @@ public:
     const RememberedName &rememberedName() const { return m_rememberedName; }
     void setRememberedName(const RememberedName &name) { m_rememberedName = name; }
 
+    // Bytes of this object's file record that no property covers; they go
+    // back into the file with the record, wherever it is written.
+    const QByteArray &reservedBytes() const { return m_reservedBytes; }
+    void setReservedBytes(const QByteArray &bytes) { m_reservedBytes = bytes; }
+
 signals:
     // Always carries the emitting object itself.
     void propertyChanged(Editable *editable);
@@ -79,4 +84,5 @@ private:
 
     quint64 m_id;
     RememberedName m_rememberedName;
+    QByteArray m_reservedBytes;
 };

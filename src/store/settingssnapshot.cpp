@@ -424,6 +424,7 @@ void SettingsSnapshot::Access::write(const Settings &s, Writer &out)
         out.number(x->diseqc12Position());
         out.signedNumber(x->diseqc11());
         out.number(x->keepLast() ? 1 : 0);
+        out.bytes(x->reservedBytes());
     }
     out.number(quint64(s.m_transponders.size()));
     for (const Transponder *x : s.m_transponders) {
@@ -435,6 +436,7 @@ void SettingsSnapshot::Access::write(const Settings &s, Writer &out)
         out.number(x->originalNetworkId());
         out.number(x->frequency());
         out.number(x->symbolRate());
+        out.bytes(x->reservedBytes());
     }
     out.number(quint64(s.m_providers.size()));
     for (const Provider *x : s.m_providers) {
@@ -501,6 +503,7 @@ bool SettingsSnapshot::Access::read(Reader &in, Content &c)
         x->setDiseqc12Position(in.bounded<quint8>(0xFF));
         x->setDiseqc11(in.integer());
         x->setKeepLast(in.bounded<bool>(1));
+        x->setReservedBytes(in.bytes());
     }
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         Transponder *x = make(c.transponders);
@@ -511,6 +514,7 @@ bool SettingsSnapshot::Access::read(Reader &in, Content &c)
         x->setOriginalNetworkId(in.word());
         x->setFrequency(in.word());
         x->setSymbolRate(in.word());
+        x->setReservedBytes(in.bytes());
     }
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         Provider *x = make(c.providers);

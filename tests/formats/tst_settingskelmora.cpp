@@ -430,10 +430,13 @@ private slots:
     void satelliteMarkedLastIsWrittenLast()
     {
         // Hotbird, last in the file, stays last behind a satellite created
-        // after loading; the transponders follow their satellite's new slot.
+        // after loading; the transponders follow their satellite's new slot,
+        // and the bytes no field covers go with their record.
         QFETCH_GLOBAL(const TestModel *, model);
         const TestModel &m = *model;
-        auto settings = loadBytes(smallImage(m).bytes);
+        TestImage image = smallImage(m);
+        image.setWord(m.satellite(1) + 34, 0xBEEF);
+        auto settings = loadBytes(image.bytes);
         QVERIFY(settings);
         auto *created = new Satellite;
         created->setName(QStringLiteral("Thor"));
@@ -446,8 +449,9 @@ private slots:
         QCOMPARE(saved.mid(m.satellite(2) + 4, 7), QByteArray("Hotbird"));
         QCOMPARE((QList<int> { saved.at(m.transponder(0)), saved.at(m.transponder(1)),
                      saved.at(m.transponder(2)), saved.at(m.transponder(3)),
-                     wordIn(saved, m.satellite(1) + 20), wordIn(saved, m.satellite(2) + 20) }),
-            (QList<int> { 0, 0, 2, 1, 1, 1 }));
+                     wordIn(saved, m.satellite(1) + 20), wordIn(saved, m.satellite(2) + 20),
+                     wordIn(saved, m.satellite(1) + 34), wordIn(saved, m.satellite(2) + 34) }),
+            (QList<int> { 0, 0, 2, 1, 1, 1, 0, 0xBEEF }));
     }
 
     void loadingLeavesNothingToAnnounce()
