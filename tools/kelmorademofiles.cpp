@@ -1,5 +1,6 @@
 #include "demosettingsbuilder.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
@@ -31,14 +32,21 @@ bool writeFile(const QDir &directory, const QString &name, const QByteArray &byt
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = application.arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: kelmora-demo-files <output-directory>\n");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes demo settings files of both receiver models, and files with every table full."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("output-directory"), QStringLiteral("Where the files go."));
+    // Refuses unknown options itself, instead of taking one for a folder name.
+    parser.process(application);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "%s", qPrintable(parser.helpText()));
         return 2;
     }
-    const QDir directory(arguments.at(1));
+    const QDir directory(arguments.at(0));
     if (!directory.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "%s: cannot create the directory\n", qPrintable(arguments.at(1)));
+        std::fprintf(stderr, "%s: cannot create the directory\n", qPrintable(arguments.at(0)));
         return 1;
     }
 

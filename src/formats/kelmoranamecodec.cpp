@@ -63,6 +63,24 @@ bool isLatin1(const QString &text)
     return true;
 }
 
+// A lone half of a surrogate pair stands for no character; encoding it would
+// put a replacement mark into the file, so it is dropped instead.
+QString withoutUnpairedSurrogates(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            result.append(c);
+            result.append(text.at(++i));
+        } else if (!c.isSurrogate()) {
+            result.append(c);
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 KelmoraNameCodec::Decoded KelmoraNameCodec::decode(const QByteArray &field)
@@ -111,7 +129,7 @@ QByteArray KelmoraNameCodec::encode(const QString &fullText, int width)
         return QByteArray();
     // A NUL ends the name in the file; whatever followed it would be written
     // but never read back.
-    const QString text = fullText.left(fullText.indexOf(QChar(0)));
+    const QString text = withoutUnpairedSurrogates(fullText.left(fullText.indexOf(QChar(0))));
     QByteArray bytes;
     // A plain text must not start with a byte that reads back as a selector.
     if (isLatin1(text) && (text.isEmpty() || text.at(0).unicode() >= FirstPlainByte)) {

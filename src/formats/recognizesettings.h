@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+class QByteArray;
 class QFile;
 class Settings;
 
@@ -8,3 +11,6 @@ class Settings;
 // Returns null for a file that is not recognised or cannot be read whole.
 // The file must be open for reading.
 [[nodiscard]] Settings *recognizeSettings(QFile *file);
+
+// The same for an image already in memory, such as a recovery copy.
+[[nodiscard]] std::unique_ptr<Settings> recognizeSettingsImage(const QByteArray &image);

@@ -63,11 +63,6 @@ void SettingsFlatBinary::fillBytes(int offset, int count, quint8 value)
     std::memset(m_image.data() + offset, value, size_t(count));
 }
 
-void SettingsFlatBinary::readImage(QFileDevice *file)
-{
-    m_image = file ? file->readAll() : QByteArray();
-}
-
 qint64 SettingsFlatBinary::writeImage(QFileDevice *file)
 {
     const qint64 written = file ? file->write(m_image) : -1;

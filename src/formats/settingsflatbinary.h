@@ -29,8 +29,7 @@ protected:
     void setBytes(int offset, const QByteArray &bytes);
     void fillBytes(int offset, int count, quint8 value);
 
-    // Takes everything the device still has to give as the image.
-    void readImage(QFileDevice *file);
+    void setImage(const QByteArray &image) { m_image = image; }
     // Writes the whole image in one write; -1 with an error string when the
     // device took less than all of it.
     [[nodiscard]] qint64 writeImage(QFileDevice *file);

@@ -100,11 +100,16 @@ SettingsCapacity SettingsKelmora::capacity() const
 
 bool SettingsKelmora::load(QFileDevice *file)
 {
+    return loadImage(file ? file->readAll() : QByteArray());
+}
+
+bool SettingsKelmora::loadImage(const QByteArray &bytes)
+{
     if (m_loaded) {
         setErrorString(tr("These settings have already been loaded."));
         return false;
     }
-    readImage(file);
+    setImage(bytes);
     if (image().size() != m_modelLayout.fileSize) {
         // A short read must not decode tables that are only partly there.
         setErrorString(tr("The file gave %1 bytes; a %2 settings file has exactly %3.")
@@ -115,6 +120,7 @@ bool SettingsKelmora::load(QFileDevice *file)
     }
     m_loaded = true;
     loadRecords();
+    discardPendingUpdates();
     setErrorString(QString());
     return true;
 }
@@ -324,26 +330,35 @@ void SettingsKelmora::encodeName(int offset, const QString &text, int width)
     setBytes(offset, KelmoraNameCodec::encode(text, width));
 }
 
-QString SettingsKelmora::readName(const Editable *owner, int offset, int width)
+QString SettingsKelmora::readName(Editable *owner, int offset, int width)
 {
     const QByteArray field = bytesAt(offset, width);
     const KelmoraNameCodec::Decoded decoded = KelmoraNameCodec::decode(field);
-    m_readNames.insert(owner, ReadName { decoded.text, field.left(decoded.length) });
+    owner->setRememberedName({ decoded.text, field.left(decoded.length) });
     return decoded.text;
 }
 
 void SettingsKelmora::writeName(const Editable *owner, const QString &text, int offset, int width)
 {
-    const auto it = m_readNames.constFind(owner);
-    // The width test guards against an address reused by an object of
-    // another kind whose field is narrower.
-    if (it != m_readNames.cend() && it->text == text && it->bytes.size() <= width) {
-        QByteArray field = it->bytes;
+    const Editable::RememberedName &read = owner->rememberedName();
+    // The width test guards against a name read from a wider field, as a
+    // 2XX channel name is.
+    if (!read.isEmpty() && read.text == text && read.bytes.size() <= width) {
+        QByteArray field = read.bytes;
         field.append(width - field.size(), '\0');
         setBytes(offset, field);
         return;
     }
     encodeName(offset, text, width);
+}
+
+void SettingsKelmora::writeReservedBytes(const Editable *owner, int offset, int count)
+{
+    // They belong to the record, not to the slot: a record that moves takes
+    // them along, and a new one has none.
+    QByteArray bytes = owner->reservedBytes().left(count);
+    bytes.append(count - bytes.size(), '\0');
+    setBytes(offset, bytes);
 }
 
 Satellite *SettingsKelmora::readSatellite(int slot)
@@ -361,6 +376,7 @@ Satellite *SettingsKelmora::readSatellite(int slot)
     satellite->setDiseqc12Position(byteAt(base + 29));
     satellite->setDiseqc11(valueFor(diseqc11Codes(), byteAt(base + 32)));
     satellite->setKeepLast(false);
+    satellite->setReservedBytes(bytesAt(base + 34, 2));
     addSatellite(satellite);
     return satellite;
 }
@@ -382,6 +398,7 @@ void SettingsKelmora::writeSatellite(Satellite *satellite, int slot)
     setByte(base + 30, 0);
     setByte(base + 31, 0);
     setWord(base + 32, codeFor(diseqc11Codes(), satellite->diseqc11()));
+    writeReservedBytes(satellite, base + 34, 2);
 }
 
 void SettingsKelmora::clearSatellite(int slot)
@@ -403,6 +420,7 @@ Transponder *SettingsKelmora::readTransponder(int slot)
     transponder->setOriginalNetworkId(wordAt(base + 8));
     transponder->setFrequency(wordAt(base + 10));
     transponder->setSymbolRate(wordAt(base + 12));
+    transponder->setReservedBytes(bytesAt(base + 14, 2));
     addTransponder(transponder);
     return transponder;
 }
@@ -421,6 +439,7 @@ void SettingsKelmora::writeTransponder(Transponder *transponder, int slot)
     setWord(base + 8, transponder->originalNetworkId());
     setWord(base + 10, transponder->frequency());
     setWord(base + 12, transponder->symbolRate());
+    writeReservedBytes(transponder, base + 14, 2);
 }
 
 void SettingsKelmora::clearTransponder(int slot)

@@ -25,6 +25,8 @@ class SettingsKelmora : public SettingsFlatBinary
 public:
     QSet<int> features() const override { return { 0, 1 }; }
     [[nodiscard]] bool load(QFileDevice *file) override;
+    // Loads an image already in memory, as load() does the file's bytes.
+    [[nodiscard]] bool loadImage(const QByteArray &bytes);
     [[nodiscard]] qint64 save(QFileDevice *file) override;
     SettingsCapacity capacity() const override;
 
@@ -85,18 +87,12 @@ protected:
     void encodeName(int offset, const QString &text, int width);
 
 private:
-    // The text a name field decoded to at load and the bytes it came from.
-    struct ReadName
-    {
-        QString text;
-        QByteArray bytes;
-    };
-
-    // Decodes a name field and remembers it for the object it names.
-    QString readName(const Editable *owner, int offset, int width);
+    // Decodes a name field and has the object it names remember it.
+    QString readName(Editable *owner, int offset, int width);
     // Writes an unchanged name back with the bytes it was read from, so that
     // saving an untouched file neither re-encodes nor cuts any name.
     void writeName(const Editable *owner, const QString &text, int offset, int width);
+    void writeReservedBytes(const Editable *owner, int offset, int count);
     // Why the store cannot be written into this model's tables, or empty.
     QString capacityProblem();
     int channelSlotOf(Channel *channel) const;
@@ -104,7 +100,6 @@ private:
 
     const KelmoraLayout &m_modelLayout;
     bool m_loaded = false;
-    QHash<const void *, ReadName> m_readNames;
 
     // Positions in the store's lists, valid during storeRecords only.
     QHash<const Satellite *, int> m_satellitePositions;

@@ -17,56 +17,47 @@ QString Channel::serviceTypeText(int serviceType)
 
 void Channel::setServiceId(quint16 serviceId)
 {
-    m_serviceId = serviceId;
-    announceChange();
+    change(m_serviceId, serviceId);
 }
 
 void Channel::setProvider(Provider *provider)
 {
-    m_provider = provider;
-    announceChange();
+    change(m_provider, provider);
 }
 
 void Channel::setTransponder(Transponder *transponder)
 {
-    m_transponder = transponder;
-    announceChange();
+    change(m_transponder, transponder);
 }
 
 void Channel::setVideoPid(quint16 videoPid)
 {
-    m_videoPid = videoPid;
-    announceChange();
+    change(m_videoPid, videoPid);
 }
 
 void Channel::setAudioPid(quint16 audioPid)
 {
-    m_audioPid = audioPid;
-    announceChange();
+    change(m_audioPid, audioPid);
 }
 
 void Channel::setPcrPid(quint16 pcrPid)
 {
-    m_pcrPid = pcrPid;
-    announceChange();
+    change(m_pcrPid, pcrPid);
 }
 
 void Channel::setPmtPid(quint16 pmtPid)
 {
-    m_pmtPid = pmtPid;
-    announceChange();
+    change(m_pmtPid, pmtPid);
 }
 
 void Channel::setServiceType(int serviceType)
 {
-    m_serviceType = serviceType;
-    announceChange();
+    change(m_serviceType, serviceType);
 }
 
 void Channel::setName(const QString &name)
 {
-    m_name = name;
-    announceChange();
+    change(m_name, name);
 }
 
 void Channel::setFlag(int flag, bool on)

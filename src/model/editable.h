@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -24,10 +25,38 @@ class Editable : public QObject
     Q_OBJECT
 
 public:
-    Editable() = default;
+    // A name field as the file held it: the text it decoded to and the exact
+    // bytes it came from, so that an unedited name is written back unchanged.
+    struct RememberedName
+    {
+        QString text;
+        QByteArray bytes;
+
+        bool isEmpty() const { return text.isEmpty() && bytes.isEmpty(); }
+        bool operator==(const RememberedName &other) const
+        {
+            return text == other.text && bytes == other.bytes;
+        }
+    };
+
+    Editable();
 
     [[nodiscard]] virtual int typeCode() const = 0;
     [[nodiscard]] virtual QString displayText() const = 0;
+
+    // Never given to another object in this process, unlike an address; a
+    // store restored from a snapshot brings its objects back under their ids.
+    quint64 id() const { return m_id; }
+
+    // The name this object had in the file it was read from, if any. It
+    // belongs to the object alone and ends with it.
+    const RememberedName &rememberedName() const { return m_rememberedName; }
+    void setRememberedName(const RememberedName &name) { m_rememberedName = name; }
+
+    // Bytes of this object's file record that no property covers; they go
+    // back into the file with the record, wherever it is written.
+    const QByteArray &reservedBytes() const { return m_reservedBytes; }
+    void setReservedBytes(const QByteArray &bytes) { m_reservedBytes = bytes; }
 
 signals:
     // Always carries the emitting object itself.
@@ -35,4 +64,25 @@ signals:
 
 protected:
     void announceChange() { emit propertyChanged(this); }
+
+    // Stores the value and announces it, but only when it really differs:
+    // a dialog accepted without an edit must not mark the file modified.
+    template<typename T, typename V> void change(T &member, const V &value)
+    {
+        if (member == value)
+            return;
+        member = value;
+        announceChange();
+    }
+
+private:
+    // The snapshot recreates objects under the ids they had when captured.
+    friend class SettingsSnapshot;
+    // Keeps ids handed out later above those a snapshot brought back, which
+    // may come from an earlier run of the program.
+    static void reserveIdsUpTo(quint64 id);
+
+    quint64 m_id;
+    RememberedName m_rememberedName;
+    QByteArray m_reservedBytes;
 };

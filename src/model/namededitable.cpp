@@ -2,6 +2,5 @@
 
 void NamedEditable::setName(const QString &name)
 {
-    m_name = name;
-    announceChange();
+    change(m_name, name);
 }

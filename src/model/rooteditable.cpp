@@ -3,5 +3,4 @@
 RootEditable::RootEditable(int typeCode, const QString &name)
     : m_typeCode(typeCode)
     , m_name(name)
-{
-}
+{ }

@@ -2,54 +2,45 @@
 
 void Satellite::setPosition(quint16 position)
 {
-    m_position = position;
-    announceChange();
+    change(m_position, position);
 }
 
 void Satellite::setName(const QString &name)
 {
-    m_name = name;
-    announceChange();
+    change(m_name, name);
 }
 
 void Satellite::setLowLof(quint16 lowLof)
 {
-    m_lowLof = lowLof;
-    announceChange();
+    change(m_lowLof, lowLof);
 }
 
 void Satellite::setHighLof(quint16 highLof)
 {
-    m_highLof = highLof;
-    announceChange();
+    change(m_highLof, highLof);
 }
 
 void Satellite::setDiseqc(int diseqc)
 {
-    m_diseqc = diseqc;
-    announceChange();
+    change(m_diseqc, diseqc);
 }
 
 void Satellite::setTone(int tone)
 {
-    m_tone = tone;
-    announceChange();
+    change(m_tone, tone);
 }
 
 void Satellite::setDiseqc12(bool diseqc12)
 {
-    m_diseqc12 = diseqc12;
-    announceChange();
+    change(m_diseqc12, diseqc12);
 }
 
 void Satellite::setDiseqc12Position(quint8 diseqc12Position)
 {
-    m_diseqc12Position = diseqc12Position;
-    announceChange();
+    change(m_diseqc12Position, diseqc12Position);
 }
 
 void Satellite::setDiseqc11(int diseqc11)
 {
-    m_diseqc11 = diseqc11;
-    announceChange();
+    change(m_diseqc11, diseqc11);
 }

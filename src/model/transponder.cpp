@@ -12,42 +12,35 @@ QString Transponder::polarizationText(int polarization)
 
 void Transponder::setSatellite(Satellite *satellite)
 {
-    m_satellite = satellite;
-    announceChange();
+    change(m_satellite, satellite);
 }
 
 void Transponder::setPolarization(int polarization)
 {
-    m_polarization = polarization;
-    announceChange();
+    change(m_polarization, polarization);
 }
 
 void Transponder::setTransportStreamId(quint16 transportStreamId)
 {
-    m_transportStreamId = transportStreamId;
-    announceChange();
+    change(m_transportStreamId, transportStreamId);
 }
 
 void Transponder::setNetworkId(quint16 networkId)
 {
-    m_networkId = networkId;
-    announceChange();
+    change(m_networkId, networkId);
 }
 
 void Transponder::setOriginalNetworkId(quint16 originalNetworkId)
 {
-    m_originalNetworkId = originalNetworkId;
-    announceChange();
+    change(m_originalNetworkId, originalNetworkId);
 }
 
 void Transponder::setFrequency(quint16 frequency)
 {
-    m_frequency = frequency;
-    announceChange();
+    change(m_frequency, frequency);
 }
 
 void Transponder::setSymbolRate(quint16 symbolRate)
 {
-    m_symbolRate = symbolRate;
-    announceChange();
+    change(m_symbolRate, symbolRate);
 }

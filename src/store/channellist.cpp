@@ -156,6 +156,14 @@ void ChannelList::moveDirect(int from, int to)
     }
 }
 
+void ChannelList::assign(const QList<Channel *> &channels, int tvCount)
+{
+    m_channels = channels;
+    m_tvChannels = QSet<Channel *>(channels.cbegin(), channels.cbegin() + std::clamp(tvCount, 0, count()));
+    m_modified = false;
+    invalidatePositions();
+}
+
 void ChannelList::setTvFirst(bool on)
 {
     m_tvFirst = on;

@@ -39,6 +39,10 @@ public:
     // pass over the list instead of one shift per channel.
     void move(const QList<Channel *> &channels, Channel *target);
 
+    // Replaces the whole list; the first tvCount channels form the TV block.
+    // Leaves the list unmodified: the caller announces the new content.
+    void assign(const QList<Channel *> &channels, int tvCount);
+
     bool tvFirst() const { return m_tvFirst; }
     void setTvFirst(bool on);
     [[nodiscard]] bool takeModified();

@@ -68,25 +68,50 @@ Settings::~Settings()
     // No view may hear of the teardown.
     disconnect(this, nullptr, nullptr, nullptr);
     blockSignals(true);
-
-    removeChannels(nullptr, channels());
-    removeProviders(m_providers);
-    removeTransponders(m_transponders);
-    removeSatellites(m_satellites);
-
-    // A channel added to a group only belongs to no other list.
-    QSet<Channel *> groupOnly;
-    for (FavoriteGroup *group : std::as_const(m_favoriteGroups)) {
-        ChannelList *list = m_groupLists.value(group);
-        for (Channel *channel : list->channels())
-            groupOnly.insert(channel);
-        delete list;
-        delete group;
-    }
-    qDeleteAll(groupOnly);
+    deleteContent();
     delete m_satellitesRoot;
     delete m_providersRoot;
     delete m_favoritesRoot;
+}
+
+void Settings::deleteContent()
+{
+    // A channel that only a group holds belongs to no other list.
+    const QList<Channel *> mainChannels = m_channelList.channels();
+    QSet<Channel *> channels(mainChannels.cbegin(), mainChannels.cend());
+    for (const ChannelList *list : std::as_const(m_groupLists))
+        for (Channel *channel : list->channels())
+            channels.insert(channel);
+    qDeleteAll(channels);
+    qDeleteAll(m_providers);
+    qDeleteAll(m_transponders);
+    qDeleteAll(m_satellites);
+    qDeleteAll(m_groupLists);
+    qDeleteAll(m_favoriteGroups);
+    m_channelList.assign({}, 0);
+    m_satellites.clear();
+    m_transponders.clear();
+    m_providers.clear();
+    m_favoriteGroups.clear();
+    m_groupLists.clear();
+}
+
+void Settings::discardPendingUpdates()
+{
+    m_satelliteListPending = m_transponderListPending = m_providerListPending = false;
+    (void)m_channelList.takeModified();
+    for (ChannelList *list : std::as_const(m_groupLists))
+        (void)list->takeModified();
+}
+
+void Settings::announceAllLists()
+{
+    discardPendingUpdates();
+    emit updatedSatelliteList();
+    emit updatedTransponderList();
+    emit updatedProviderList();
+    emit updatedChannelList();
+    emit updatedFavoriteGroupList();
 }
 
 QList<Transponder *> Settings::transpondersOf(Satellite *satellite) const
@@ -133,6 +158,33 @@ bool Settings::contains(const Editable *editable) const
         || std::any_of(m_favoriteGroups.cbegin(), m_favoriteGroups.cend(), sameAddress);
 }
 
+Editable *Settings::editableById(quint64 id) const
+{
+    auto find = [id](const auto &list) -> Editable * {
+        const auto it
+            = std::find_if(list.cbegin(), list.cend(), [id](const auto *x) { return x->id() == id; });
+        return it == list.cend() ? nullptr : *it;
+    };
+    for (RootEditable *root : { m_satellitesRoot, m_providersRoot, m_favoritesRoot })
+        if (root->id() == id)
+            return root;
+    Editable *found = find(m_satellites);
+    found = found ? found : find(m_transponders);
+    found = found ? found : find(m_providers);
+    found = found ? found : find(m_favoriteGroups);
+    found = found ? found : find(m_channelList.channels());
+    for (auto it = m_groupLists.cbegin(); !found && it != m_groupLists.cend(); ++it)
+        found = find((*it)->channels());
+    return found;
+}
+
+bool Settings::holds(Channel *channel) const
+{
+    return m_channelList.contains(channel)
+        || std::any_of(m_groupLists.cbegin(), m_groupLists.cend(),
+            [channel](const ChannelList *list) { return list->contains(channel); });
+}
+
 void Settings::watch(Editable *editable)
 {
     // A channel may be added to several lists; it is heard once.
@@ -170,10 +222,19 @@ void Settings::addChannel(Editable *context, Channel *channel)
     // Also a channel that only a group holds: its list must hear of its
     // service type changes like every other list.
     watch(channel);
+    // Announced here and now, so the flag must not announce it a second time.
+    (void)list->takeModified();
     emit updatedChannelList();
 }
 
 void Settings::addFavoriteGroup(FavoriteGroup *group)
+{
+    addGroupList(group);
+    watch(group);
+    emit updatedFavoriteGroupList();
+}
+
+ChannelList *Settings::addGroupList(FavoriteGroup *group)
 {
     auto *list = new ChannelList;
     list->setTvFirst(features().contains(0));
@@ -182,8 +243,7 @@ void Settings::addFavoriteGroup(FavoriteGroup *group)
     connect(this, &Settings::updatedEditable, list, &ChannelList::updateEditable);
     m_favoriteGroups.append(group);
     m_groupLists.insert(group, list);
-    watch(group);
-    emit updatedFavoriteGroupList();
+    return list;
 }
 
 template<typename T> QList<T *> Settings::notYetDeleted(const QList<T *> &objects) const
@@ -209,10 +269,13 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
     ChannelList *list = channelListFor(context);
     if (!list)
         return;
-    const QList<Channel *> doomed = notYetDeleted(channels);
+    // Only what the store holds now, and for a group only what that group
+    // holds: a channel held by no list may still belong to a caller.
+    QList<Channel *> doomed = notYetDeleted(channels);
+    doomed.removeIf([this, list](Channel *channel) {
+        return list == &m_channelList ? !holds(channel) : !list->contains(channel);
+    });
     list->remove(doomed);
-    if (!doomed.isEmpty())
-        list->setModified();
     if (list == &m_channelList) {
         // No group may keep a channel that is about to be deleted.
         for (ChannelList *groupList : std::as_const(m_groupLists))
@@ -222,13 +285,9 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
         // A channel created inside a group belongs to no other list; taken
         // out of its last group it would be lost without being deleted.
         QList<Channel *> orphans;
-        for (Channel *channel : doomed) {
-            const bool held = m_channelList.contains(channel)
-                || std::any_of(m_groupLists.cbegin(), m_groupLists.cend(),
-                    [channel](const ChannelList *other) { return other->contains(channel); });
-            if (!held)
+        for (Channel *channel : doomed)
+            if (!holds(channel))
                 orphans.append(channel);
-        }
         deleteChannels(orphans);
     }
     if (!m_updatesSuspended)
@@ -272,7 +331,8 @@ void Settings::removeOwners(const QList<T *> &owners, QList<T *> &list, OwnerOf 
         m_deleted.insert(object);
         delete object;
     }
-    pending = true;
+    // Only a list that changed is announced.
+    pending = pending || !doomed.isEmpty();
     if (!m_updatesSuspended)
         emitPendingUpdates();
 }
@@ -303,7 +363,7 @@ void Settings::removeSatellites(const QList<Satellite *> &satellites)
         m_deleted.insert(satellite);
         delete satellite;
     }
-    m_satelliteListPending = true;
+    m_satelliteListPending = m_satelliteListPending || !doomed.isEmpty();
     if (!m_updatesSuspended)
         emitPendingUpdates();
 }

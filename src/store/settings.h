@@ -56,6 +56,9 @@ public:
     // Never dereferences the pointer, so it is safe for an object that may
     // already have been deleted.
     bool contains(const Editable *editable) const;
+    // The object of the store with this id (roots included), or null: views
+    // find their selection again after a snapshot brought new objects back.
+    Editable *editableById(quint64 id) const;
 
     void addSatellite(Satellite *satellite);
     void addTransponder(Transponder *transponder);
@@ -95,11 +98,23 @@ protected:
     ChannelList &editableMainChannelList() { return m_channelList; }
     void moveSatellite(int from, int to);
     void setErrorString(const QString &message) { m_errorString = message; }
+    // A freshly loaded file has nothing to announce: whatever the load left
+    // pending must not reach the views with the user's first action.
+    void discardPendingUpdates();
 
 private:
     class RemovalScope;
+    friend class SettingsSnapshot;
+
+    // Deletes every object but the roots, silently.
+    void deleteContent();
+    ChannelList *addGroupList(FavoriteGroup *group);
+    // After the whole content was replaced: each list once, nothing pending.
+    void announceAllLists();
 
     void watch(Editable *editable);
+    // Whether the main list or any group's list holds the channel.
+    bool holds(Channel *channel) const;
     bool emitPendingChannelListUpdate();
     void deleteChannels(const QList<Channel *> &channels);
     template<typename T> QList<T *> notYetDeleted(const QList<T *> &objects) const;

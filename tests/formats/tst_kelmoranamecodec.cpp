@@ -1,6 +1,9 @@
 #include "kelmoranamecodec.h"
 
 #include <QTest>
+#include <QTextCodec>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +41,8 @@ private slots:
         row("0x07 falls back to latin1", field("\x07\xe9"), "é", 2);
         row("0x14 Big5", field("\x14\xa4\x40"), "一", 3);
         row("0x15 UTF-8", field("\x15\xd0\x96\xce\xa9"), "ЖΩ", 5);
+        row("0x1F is the last selector", field("\x1f\xe9"), "é", 2);
+        row("0x20 is text", field(" \xe9"), " é", 2);
         row("0x15 cut sequence", field("\x15\x41\xd0"), "A\xef\xbf\xbd", 3);
         QTest::addRow("0x15 leading U+FEFF kept") << field("\x15\xef\xbb\xbf"
                                                            "A")
@@ -60,6 +65,33 @@ private slots:
         const KelmoraNameCodec::Decoded decoded = KelmoraNameCodec::decode(bytes);
         QCOMPARE(decoded.text, text);
         QCOMPARE(decoded.length, length);
+    }
+
+    void selectorsDecodeWithTheirNamedTable_data()
+    {
+        QTest::addColumn<int>("selector");
+        QTest::addColumn<QByteArray>("codec");
+        const QList<QPair<int, const char *>> tables { { 0x01, "ISO-8859-5" }, { 0x02, "ISO-8859-6" },
+            { 0x03, "ISO-8859-7" }, { 0x04, "ISO-8859-8" }, { 0x05, "ISO-8859-9" }, { 0x06, "ISO-8859-10" },
+            { 0x09, "ISO-8859-13" }, { 0x0A, "ISO-8859-14" }, { 0x0B, "ISO-8859-15" }, { 0x07, "ISO-8859-1" },
+            { 0x1F, "ISO-8859-1" } };
+        for (const auto &[selector, codec] : tables)
+            QTest::addRow("0x%02X %s", selector, codec) << selector << QByteArray(codec);
+    }
+
+    void selectorsDecodeWithTheirNamedTable()
+    {
+        // Every upper-half byte, fifteen to a field behind the selector.
+        QFETCH(int, selector);
+        QFETCH(QByteArray, codec);
+        QTextCodec *table = QTextCodec::codecForName(codec);
+        QVERIFY(table);
+        for (int first = 0xA0; first <= 0xFF; first += 15) {
+            QByteArray text;
+            for (int byte = first; byte <= std::min(first + 14, 0xFF); ++byte)
+                text.append(char(byte));
+            QCOMPARE(KelmoraNameCodec::decode(field(char(selector) + text)).text, table->toUnicode(text));
+        }
     }
 
     void anyFirstByteDecodesWithinTheField()
@@ -97,6 +129,13 @@ private slots:
         // A first character below 0x20 would read back as a selector.
         row("control first", "\005AB", 16, field("\025\005AB"));
         QTest::addRow("NUL ends the name") << (QString(u'A') + QChar(0) + QString(u'B')) << 16 << field("A");
+        // A lone half of a surrogate pair is no character: it goes, not as "?".
+        const QChar high(0xD83D), low(0xDE00);
+        QTest::addRow("unpaired surrogates dropped")
+            << QString(QStringLiteral("A") + high + QStringLiteral("B") + low) << 16 << field("AB");
+        QTest::addRow("unpaired surrogate beside a pair")
+            << QString(QStringLiteral("\u0416") + high + high + low) << 16
+            << field("\x15\xd0\x96\xf0\x9f\x98\x80");
     }
 
     void encodesPlainOrUtf8()

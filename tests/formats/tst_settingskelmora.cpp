@@ -1,6 +1,7 @@
 #include "channel.h"
 #include "demosettingsbuilder.h"
 #include "favoritegroup.h"
+#include "kelmoranamecodec.h"
 #include "kelmoratestimage.h"
 #include "provider.h"
 #include "satellite.h"
@@ -9,6 +10,8 @@
 #include "settingskelmorahd.h"
 #include "transponder.h"
 
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -50,6 +53,46 @@ TestImage smallImage(const TestModel &m)
     image.setWords(m.favorite(0) + 16, { 0, 2 });
     image.setWords(m.favorite(0) + 816, { 1, 2 });
     return image;
+}
+
+enum Kind { Satellites, Transponders, Providers, Channels, Groups, GroupChannels, Kinds };
+
+// Adds objects of one kind until the store holds count of them; group
+// channels go into the first group, taken from the main list.
+void fillTo(Settings *s, Kind kind, int count)
+{
+    switch (kind) {
+    case Satellites:
+        while (s->satellites().size() < count)
+            s->addSatellite(new Satellite);
+        break;
+    case Transponders:
+        while (s->transponders().size() < count)
+            s->addTransponder(new Transponder);
+        break;
+    case Providers:
+        // Named apart, or the save would merge them.
+        while (s->providers().size() < count) {
+            auto *provider = new Provider;
+            provider->setName(QString::number(s->providers().size()));
+            s->addProvider(provider);
+        }
+        break;
+    case Channels:
+        while (s->mainChannelList().count() < count)
+            s->addChannel(nullptr, new Channel);
+        break;
+    case Groups:
+        while (s->favoriteGroups().size() < count)
+            s->addFavoriteGroup(new FavoriteGroup);
+        break;
+    default: {
+        FavoriteGroup *group = s->favoriteGroups().at(0);
+        for (int i = 0; s->channelsOf(group).size() < count; ++i)
+            s->addChannel(group, s->mainChannelList().at(i));
+        break;
+    }
+    }
 }
 
 } // namespace
@@ -299,37 +342,133 @@ private slots:
         QCOMPARE(saved.mid(m.channel(1), 32), QByteArray(32, '\0'));
     }
 
+    void newObjectsAtFreedAddressesGetFreshNames()
+    {
+        // Greek names in the ISO 8859-7 form, which a new name never gets.
+        QFETCH_GLOBAL(const TestModel *, model);
+        const TestModel &m = *model;
+        constexpr int Providers = 12;
+        TestImage image(m);
+        image.setWord(m.providerCount, Providers);
+        for (int p = 0; p < Providers; ++p)
+            image.setBytes(m.provider(p), QByteArray("\x03\xc1\xc2") + char(0xc3 + p));
+        auto settings = loadBytes(image.bytes);
+        QVERIFY(settings);
+        QHash<quint64, QByteArray> fieldById;
+        for (int p = 0; p < Providers; ++p)
+            fieldById.insert(settings->providers().at(p)->id(), image.bytes.mid(m.provider(p), 16));
+
+        // Each freed provider is followed at once by a new one with the
+        // text of an earlier victim, likely at the same address.
+        QRandomGenerator random(7);
+        QStringList freedNames;
+        for (int step = 0; step < 40; ++step) {
+            const QList<Provider *> providers = settings->providers();
+            Provider *victim = providers.at(int(random.bounded(int(providers.size()))));
+            freedNames.append(victim->name());
+            settings->removeProviders({ victim });
+            auto *provider = new Provider;
+            provider->setName(freedNames.takeAt(int(random.bounded(int(freedNames.size())))));
+            settings->addProvider(provider);
+        }
+        const QByteArray saved = saveBytes(settings.get());
+        QVERIFY(!saved.isEmpty());
+        const QList<Provider *> providers = settings->providers();
+        for (int p = 0; p < providers.size(); ++p) {
+            const Provider *provider = providers.at(p);
+            const QByteArray expected
+                = fieldById.value(provider->id(), KelmoraNameCodec::encode(provider->name(), 16));
+            QCOMPARE(saved.mid(m.provider(p), 16).toHex(), expected.toHex());
+        }
+    }
+
     void saveThatDoesNotFitWritesNothing_data()
     {
-        QTest::addColumn<bool>("satellites");
-        QTest::addRow("satellites") << true;
-        QTest::addRow("channels in a group") << false;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("refusal");
+        QTest::addRow("satellites") << int(Satellites) << QStringLiteral("%1 satellites");
+        QTest::addRow("transponders") << int(Transponders) << QStringLiteral("%1 transponders");
+        QTest::addRow("providers") << int(Providers) << QStringLiteral("%1 providers");
+        QTest::addRow("channels") << int(Channels) << QStringLiteral("%1 channels");
+        QTest::addRow("favourite groups") << int(Groups) << QStringLiteral("%1 favourite groups");
+        QTest::addRow("channels in a group") << int(GroupChannels) << QStringLiteral("holds %1 channels");
+        QTest::addRow("every table exactly full") << -1 << QString();
     }
 
     void saveThatDoesNotFitWritesNothing()
     {
         QFETCH_GLOBAL(const TestModel *, model);
-        QFETCH(bool, satellites);
+        QFETCH(int, kind);
+        QFETCH(QString, refusal);
         auto settings = loadBytes(smallImage(*model).bytes);
         QVERIFY(settings);
-        // One more than the file has room for.
-        for (int i = 2; satellites && i <= model->satelliteMax; ++i)
-            settings->addSatellite(new Satellite);
-        for (int i = 2; !satellites && i <= 400; ++i) {
-            auto *channel = new Channel;
-            settings->addChannel(nullptr, channel);
-            settings->addChannel(settings->favoriteGroups().at(0), channel);
-        }
+        const int limits[Kinds]
+            = { model->satelliteMax, model->transponderMax, model->providerMax, model->channelMax, 9, 400 };
+        // Every table to its limit, and the one of the row one beyond.
+        for (int k = 0; k < Kinds; ++k)
+            fillTo(settings.get(), Kind(k), limits[k] + (k == kind ? 1 : 0));
         QTemporaryFile file;
         QVERIFY(file.open() && file.write("previous content") > 0 && file.seek(0));
         const QByteArray imageBefore = static_cast<SettingsKelmora *>(settings.get())->image();
+        if (kind < 0) {
+            const QByteArray saved = saveBytes(settings.get());
+            QVERIFY2(!saved.isEmpty(), qPrintable(settings->errorString()));
+            QCOMPARE(wordsIn(saved,
+                         { model->satelliteCount, model->transponderCount, model->providerCount,
+                             model->channelCount, model->favorite(0) + 818 }),
+                (QList<int> { limits[0], limits[1], limits[2], limits[3], limits[5] }));
+            return;
+        }
         QCOMPARE(settings->save(&file), -1);
-        const QString expected = satellites ? QStringLiteral("%1 satellites").arg(model->satelliteMax + 1)
-                                            : QStringLiteral("401 channels");
+        const QString expected = refusal.arg(limits[kind] + 1);
         QVERIFY2(settings->errorString().contains(expected), qPrintable(settings->errorString()));
         QCOMPARE(static_cast<SettingsKelmora *>(settings.get())->image(), imageBefore);
         QVERIFY(file.seek(0));
         QCOMPARE(file.readAll(), QByteArray("previous content"));
+    }
+
+    void satelliteMarkedLastIsWrittenLast()
+    {
+        // Hotbird, last in the file, stays last behind a satellite created
+        // after loading; the transponders follow their satellite's new slot,
+        // and the bytes no field covers go with their record.
+        QFETCH_GLOBAL(const TestModel *, model);
+        const TestModel &m = *model;
+        TestImage image = smallImage(m);
+        image.setWord(m.satellite(1) + 34, 0xBEEF);
+        auto settings = loadBytes(image.bytes);
+        QVERIFY(settings);
+        auto *created = new Satellite;
+        created->setName(QStringLiteral("Thor"));
+        settings->addSatellite(created);
+        auto *transponder = new Transponder;
+        transponder->setSatellite(created);
+        settings->addTransponder(transponder);
+        const QByteArray saved = saveBytes(settings.get());
+        QCOMPARE(saved.mid(m.satellite(1) + 4, 4), QByteArray("Thor"));
+        QCOMPARE(saved.mid(m.satellite(2) + 4, 7), QByteArray("Hotbird"));
+        QCOMPARE((QList<int> { saved.at(m.transponder(0)), saved.at(m.transponder(1)),
+                     saved.at(m.transponder(2)), saved.at(m.transponder(3)),
+                     wordIn(saved, m.satellite(1) + 20), wordIn(saved, m.satellite(2) + 20),
+                     wordIn(saved, m.satellite(1) + 34), wordIn(saved, m.satellite(2) + 34) }),
+            (QList<int> { 0, 0, 2, 1, 1, 1, 0, 0xBEEF }));
+    }
+
+    void loadingLeavesNothingToAnnounce()
+    {
+        // Nothing the load did may reach the views: a first action that
+        // changes nothing announces nothing, and a first edit only itself.
+        QFETCH_GLOBAL(const TestModel *, model);
+        auto settings = loadBytes(smallImage(*model).bytes);
+        QVERIFY(settings);
+        QSignalSpy lists(settings.get(), &Settings::updatedChannelList);
+        QSignalSpy satellites(settings.get(), &Settings::updatedSatelliteList);
+        QSignalSpy providers(settings.get(), &Settings::updatedProviderList);
+        FavoriteGroup *news = settings->favoriteGroups().at(0);
+        settings->dropEditables({ settings->channelsOf(news).at(0) }, news, nullptr);
+        settings->mainChannelList().at(0)->setName(QStringLiteral("Renamed"));
+        QCOMPARE((QList<qsizetype> { lists.count(), satellites.count(), providers.count() }),
+            (QList<qsizetype> { 0, 0, 0 }));
     }
 
     void shortImageDoesNotLoad()

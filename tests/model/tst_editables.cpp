@@ -1,4 +1,5 @@
 #include "channel.h"
+#include "provider.h"
 #include "satellite.h"
 #include "transponder.h"
 
@@ -6,6 +7,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -55,21 +57,64 @@ private slots:
         QCOMPARE(numbers({ channel.pmtPid(), channel.isTv(), radio.isTv() }), QStringLiteral("0 1 0"));
     }
 
-    void changesAnnounceThemselves()
+    void onlyRealChangesAnnounceThemselves()
     {
-        QCOMPARE(announcements<Satellite>([](Satellite *s) { s->setPosition(s->position()); }), 1);
-        // The format sets it on load; it is not an edit.
-        QCOMPARE(announcements<Satellite>([](Satellite *s) { s->setKeepLast(true); }), 0);
-        // Only a flag that really changes is announced.
-        auto flagEdits = [](QList<bool> values) {
-            return announcements<Channel>([values](Channel *c) {
-                for (bool value : values)
-                    c->setFlag(4, value);
-            });
+        // Every setter, given first the value the object holds and then
+        // another: a dialog accepted unchanged must not mark the file modified.
+        const auto satelliteEdits = [](Satellite *s) {
+            s->setPosition(s->position()), s->setPosition(130);
+            s->setName(s->name()), s->setName(QStringLiteral("Astra"));
+            s->setLowLof(s->lowLof()), s->setLowLof(9751);
+            s->setHighLof(s->highLof()), s->setHighLof(10601);
+            s->setDiseqc(s->diseqc()), s->setDiseqc(2);
+            s->setTone(s->tone()), s->setTone(1);
+            s->setDiseqc12(s->diseqc12()), s->setDiseqc12(true);
+            s->setDiseqc12Position(s->diseqc12Position()), s->setDiseqc12Position(3);
+            s->setDiseqc11(s->diseqc11()), s->setDiseqc11(0x12);
+            // The format sets it on load; it is not an edit.
+            s->setKeepLast(true);
         };
-        QCOMPARE(flagEdits({ true, true }), 1);
-        QCOMPARE(flagEdits({ true, false, false }), 2);
-        QCOMPARE(flagEdits({ false }), 0);
+        QCOMPARE(announcements<Satellite>(satelliteEdits), 9);
+        Satellite satellite;
+        const auto transponderEdits = [&satellite](Transponder *t) {
+            t->setSatellite(t->satellite()), t->setSatellite(&satellite);
+            t->setPolarization(t->polarization()), t->setPolarization(1);
+            t->setTransportStreamId(t->transportStreamId()), t->setTransportStreamId(1);
+            t->setNetworkId(t->networkId()), t->setNetworkId(1);
+            t->setOriginalNetworkId(t->originalNetworkId()), t->setOriginalNetworkId(1);
+            t->setFrequency(t->frequency()), t->setFrequency(11000);
+            t->setSymbolRate(t->symbolRate()), t->setSymbolRate(22000);
+        };
+        QCOMPARE(announcements<Transponder>(transponderEdits), 7);
+        Provider provider;
+        Transponder transponder;
+        const auto channelEdits = [&](Channel *c) {
+            c->setServiceId(c->serviceId()), c->setServiceId(1);
+            c->setProvider(c->provider()), c->setProvider(&provider);
+            c->setTransponder(c->transponder()), c->setTransponder(&transponder);
+            c->setVideoPid(c->videoPid()), c->setVideoPid(1);
+            c->setAudioPid(c->audioPid()), c->setAudioPid(1);
+            c->setPcrPid(c->pcrPid()), c->setPcrPid(1);
+            c->setPmtPid(c->pmtPid()), c->setPmtPid(1);
+            c->setServiceType(c->serviceType()), c->setServiceType(1);
+            c->setName(c->name()), c->setName(QStringLiteral("ZDF"));
+            c->setFlag(4, false), c->setFlag(4, true), c->setFlag(4, true);
+        };
+        QCOMPARE(announcements<Channel>(channelEdits), 10);
+        const auto nameEdits = [](Provider *p) { p->setName(QString()), p->setName(QStringLiteral("ARD")); };
+        QCOMPARE(announcements<Provider>(nameEdits), 1);
+    }
+
+    void idsAreNeverShared()
+    {
+        // Made and freed in turn, objects may reuse one address; never an id.
+        QSet<quint64> ids;
+        for (int i = 0; i < 100; ++i) {
+            auto channel = std::make_unique<Channel>();
+            const Provider provider;
+            QVERIFY(channel->id() != 0 && !ids.contains(channel->id()) && !ids.contains(provider.id()));
+            ids << channel->id() << provider.id();
+        }
     }
 };
 

@@ -140,8 +140,7 @@ private slots:
                                       << (state ? QString::fromLatin1(state) : Unchanged);
         };
 
-        row("additions go out at once, even suspended",
-            "satellites transponders providers channels groups | channels",
+        row("additions go out at once, even suspended", "satellites transponders providers channels groups |",
             "S0 S1 S2 / T0 T1 T2 T3 T4 / P0 P1 P2 / C0 C1 C2 C3 C6 C4 C5 / C0 C4 / C1 / ", [](Fixture &f) {
                 f.settings.setUpdatesSuspended(true);
                 f.settings.addSatellite(f.make(f.satellites, "S"));
@@ -185,22 +184,55 @@ private slots:
         row("a satellite", "transponders channels satellites",
             "S0 / T0 T1 / P0 P1 / C0 C1 C4 C5 / C0 C4 / C1",
             [](Fixture &f) { f.settings.removeSatellites({ f.satellites.at(1) }); });
-        row("a mixed selection", "satellites transponders providers channels",
-            "S0 S1 / T0 T2 T3 / P1 / C3 /  / ", [](Fixture &f) {
+        // Only the lists that changed: no satellite went.
+        row("a mixed selection", "transponders providers channels", "S0 S1 / T0 T2 T3 / P1 / C3 /  / ",
+            [](Fixture &f) {
                 f.settings.removeEditables(
                     { f.channels.at(5), f.providers.at(0), f.transponders.at(1), f.channels.at(4) });
             });
-        row("nothing removable", "satellites transponders providers", nullptr, [](Fixture &f) {
+        row("nothing removable", "", nullptr, [](Fixture &f) {
             f.settings.removeEditables(
                 { f.groups.at(0), f.settings.satellitesRoot(), f.settings.favoritesRoot() });
         });
         // The satellite takes its transponders and their channels; the later
         // steps must not delete them a second time (ASan would tell).
-        row("objects a cascade already deleted", "satellites transponders providers channels",
+        row("objects a cascade already deleted", "satellites transponders channels",
             "S1 / T2 T3 / P0 P1 / C2 C3 /  / ", [](Fixture &f) {
                 f.settings.removeEditables({ f.channels.at(0), f.transponders.at(0), f.satellites.at(0),
                     f.satellites.at(0), f.channels.at(4), f.channels.at(0) });
             });
+        // A group's list keeps its own TV block when a member changes type.
+        row("a type change in a group", "channels | editable:C5 channels",
+            "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C1 C2 C3 C5 C4 / C0 C5 C4 / C1", [](Fixture &f) {
+                f.settings.addChannel(f.groups.at(0), f.channels.at(5));
+                f.log.note(QStringLiteral("|"));
+                f.channels.at(5)->setServiceType(0);
+            });
+        // A channel that only a group holds goes with its provider or
+        // transponder, like every other channel of them.
+        row("group-only channels of a deleted provider and transponder",
+            "providers channels transponders channels", "S0 S1 / T1 T2 T3 / P1 / C1 C3 C5 /  / C1",
+            [](Fixture &f) {
+                QPointer<Channel> ofProvider = f.make(f.channels, "C");
+                QPointer<Channel> ofTransponder = f.make(f.channels, "C");
+                ofProvider->setProvider(f.providers.at(0));
+                ofTransponder->setTransponder(f.transponders.at(0));
+                f.settings.addChannel(f.groups.at(1), ofProvider);
+                f.settings.addChannel(f.groups.at(0), ofTransponder);
+                f.log.take();
+                f.settings.removeProviders({ f.providers.at(0) });
+                f.settings.removeTransponders({ f.transponders.at(0) });
+                QVERIFY(!ofProvider && !ofTransponder);
+            });
+        // A group is no licence to delete what it never held: a channel of
+        // the main list, or one a caller made and added nowhere.
+        row("channels a group never held", "", nullptr, [](Fixture &f) {
+            auto loose = std::make_unique<Channel>();
+            QPointer<Channel> inMainList = f.channels.at(2);
+            f.settings.removeChannels(f.groups.at(0), { f.channels.at(2), loose.get() });
+            f.settings.removeChannels(nullptr, { loose.get() });
+            QVERIFY(inMainList);
+        });
         row("a channel out of a group", "channels",
             "S0 S1 / T0 T1 T2 T3 / P0 P1 / C0 C1 C2 C3 C4 C5 / C4 / C1",
             [](Fixture &f) { f.settings.removeChannels(f.groups.at(0), { f.channels.at(0) }); });

@@ -1,0 +1,25 @@
+#include "editable.h"
+
+#include <atomic>
+
+namespace {
+
+// Starts at 1 so that 0 can mean "no object" to a caller.
+std::atomic<quint64> lastId { 0 };
+
+quint64 nextId()
+{
+    return ++lastId;
+}
+
+} // namespace
+
+Editable::Editable()
+    : m_id(nextId())
+{ }
+
+void Editable::reserveIdsUpTo(quint64 id)
+{
+    quint64 last = lastId.load();
+    while (last < id && !lastId.compare_exchange_weak(last, id)) { }
+}

@@ -1,0 +1,121 @@
+#include "demosettingsbuilder.h"
+#include "kelmoratestimage.h"
+#include "randomeditor.h"
+#include "settingssnapshot.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+Q_DECLARE_METATYPE(DemoSettingsBuilder::Model)
+
+// A snapshot brings back exactly the store it was taken of: the same file
+// bytes, ids and remembered names, whatever happened in between.
+class TestSettingsSnapshot : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<DemoSettingsBuilder::Model>("model");
+        QTest::addRow("2XX") << DemoSettingsBuilder::Model::Kelmora2XX;
+        QTest::addRow("HD") << DemoSettingsBuilder::Model::KelmoraHD;
+    }
+
+    void restoresEveryEarlierStateBackAndForth_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : { 11u, 12u })
+            QTest::addRow("seed %u", seed) << seed;
+    }
+
+    void restoresEveryEarlierStateBackAndForth()
+    {
+        QFETCH_GLOBAL(DemoSettingsBuilder::Model, model);
+        QFETCH(quint32, seed);
+        // Bytes no field covers, which deletions and saves must not lose.
+        const TestModel &layout = model == DemoSettingsBuilder::Model::KelmoraHD ? modelHD : model2XX;
+        TestImage image(layout);
+        image.bytes = DemoSettingsBuilder::demoFile(model);
+        for (int slot = 0; slot < wordIn(image.bytes, layout.satelliteCount); ++slot)
+            image.setWord(layout.satellite(slot) + 34, 0xA500 + slot);
+        for (int slot = 0; slot < wordIn(image.bytes, layout.transponderCount); ++slot)
+            image.setWord(layout.transponder(slot) + 14, 0x5A00 + slot);
+        auto settings = loadBytes(image.bytes);
+        QVERIFY(settings);
+        RandomEditor editor { settings.get(), QRandomGenerator(seed) };
+        QList<SettingsSnapshot> snapshots;
+        QList<QByteArray> saves;
+        for (int step = 0; step <= 100; ++step) {
+            if (step > 0)
+                editor.step();
+            snapshots.append(SettingsSnapshot::capture(*settings));
+            saves.append(saveBytes(settings.get()));
+            QVERIFY2(!saves.last().isEmpty(), qPrintable(settings->errorString()));
+        }
+
+        QSignalSpy edits(settings.get(), &Settings::updatedEditable);
+        std::vector<std::unique_ptr<QSignalSpy>> lists;
+        for (auto signal : { &Settings::updatedSatelliteList, &Settings::updatedTransponderList,
+                 &Settings::updatedProviderList, &Settings::updatedChannelList,
+                 &Settings::updatedFavoriteGroupList })
+            lists.push_back(std::make_unique<QSignalSpy>(settings.get(), signal));
+        auto checkRestore = [&](int i) {
+            QVERIFY(snapshots.at(i).restore(*settings));
+            // One announcement of each list, none per object.
+            QCOMPARE(edits.count(), 0);
+            for (const auto &spy : lists)
+                QCOMPARE(spy->count(), 1);
+            // Ids and remembered names came back too, not only what a save shows.
+            QCOMPARE(SettingsSnapshot::capture(*settings), snapshots.at(i));
+            for (const Satellite *satellite : settings->satellites())
+                QCOMPARE(settings->editableById(satellite->id()), satellite);
+            QCOMPARE(saveBytes(settings.get()), saves.at(i));
+            // The save may announce its own moves and merges.
+            edits.clear();
+            for (const auto &spy : lists)
+                spy->clear();
+        };
+        // The first fault is the one worth reading.
+        for (int i = int(snapshots.size()) - 1; i >= 0 && !QTest::currentTestFailed(); --i)
+            checkRestore(i);
+        for (int i = 1; i < snapshots.size() && !QTest::currentTestFailed(); ++i)
+            checkRestore(i);
+
+        // A detached store, as a recovery copy builds it: the first image
+        // with the last snapshot restored onto it.
+        auto detached = recognizeSettingsImage(saves.first());
+        QVERIFY(detached && snapshots.last().restore(*detached));
+        QCOMPARE(saveBytes(detached.get()), saves.last());
+    }
+
+    void damagedBytesAreRefusedAndChangeNothing()
+    {
+        QFETCH_GLOBAL(DemoSettingsBuilder::Model, model);
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
+        QVERIFY(settings);
+        const SettingsSnapshot before = SettingsSnapshot::capture(*settings);
+        const QByteArray bytes = before.toBytes();
+        QRandomGenerator random(5);
+        for (int i = 0; i < 100; ++i) {
+            QByteArray damaged = bytes;
+            if (i % 2)
+                damaged.truncate(random.bounded(int(bytes.size())));
+            else
+                damaged[random.bounded(int(bytes.size()))] ^= char(1 + random.bounded(255));
+            const std::optional<SettingsSnapshot> snapshot = SettingsSnapshot::fromBytes(damaged);
+            // A flipped byte may still describe some store; it must not
+            // take the store apart half way.
+            if (snapshot && !snapshot->restore(*settings))
+                QCOMPARE(SettingsSnapshot::capture(*settings), before);
+            QVERIFY(before.restore(*settings));
+        }
+        QVERIFY(!SettingsSnapshot::fromBytes(QByteArray("XY")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsSnapshot)
+#include "tst_settingssnapshot.moc"
