@@ -46,6 +46,9 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     // The header starts with the order the rows start in, so that the
     // indicator tells the truth before the user has clicked it.
     header()->setSortIndicator(ChannelTableModel::IdColumn, Qt::AscendingOrder);
+    // Columns sized to their contents judge by the rows in sight: measuring
+    // thousands of texts would delay the first view of a full file.
+    header()->setResizeContentsPrecision(0);
 
     m_createAction = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create"), this);
     m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("delete"), this);
@@ -92,7 +95,8 @@ void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> 
 // the pane, so that a long name cannot push every other column out of sight.
 void ChannelListWidget::sizeColumnsToContents()
 {
-    const int widest = std::max(viewport()->width() / 2, header()->minimumSectionSize());
+    // The view's own width: a view not shown yet has not laid out its viewport.
+    const int widest = std::max(width() / 2, header()->minimumSectionSize());
     for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
         if (isColumnHidden(column))
             continue;

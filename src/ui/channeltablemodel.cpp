@@ -76,8 +76,16 @@ void ChannelTableModel::setChannels(const QList<Channel *> &channels)
     order.reserve(size_t(channels.size()));
     for (auto it = channels.crbegin(); it != channels.crend(); ++it)
         order.emplace_back(mainListPosition(*it), *it);
-    std::stable_sort(
-        order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    // Most lists come in main-list order already, the main list above all;
+    // then there is nothing to sort.
+    const bool inMainOrder = std::adjacent_find(order.crbegin(), order.crend(),
+                                 [](const auto &a, const auto &b) { return a.first >= b.first; })
+        == order.crend();
+    if (inMainOrder)
+        std::reverse(order.begin(), order.end());
+    else
+        std::stable_sort(
+            order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
 
     beginResetModel();
     m_mainOrder.clear();
@@ -85,7 +93,7 @@ void ChannelTableModel::setChannels(const QList<Channel *> &channels)
     for (const auto &entry : order)
         m_mainOrder.append(entry.second);
     m_rows = inSortOrder(m_mainOrder);
-    indexRows();
+    m_rowOf.clear();
     endResetModel();
 }
 
@@ -109,12 +117,15 @@ QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) co
     return sorted;
 }
 
-void ChannelTableModel::indexRows()
+int ChannelTableModel::rowOf(const Channel *channel) const
 {
-    m_rowOf.clear();
-    m_rowOf.reserve(m_rows.size());
-    for (int row = 0; row < m_rows.size(); ++row)
-        m_rowOf.insert(m_rows.at(row), row);
+    // Made when first asked: a rebuild that no refresh follows needs none.
+    if (m_rowOf.isEmpty() && !m_rows.isEmpty()) {
+        m_rowOf.reserve(m_rows.size());
+        for (int row = 0; row < m_rows.size(); ++row)
+            m_rowOf.insert(m_rows.at(row), row);
+    }
+    return m_rowOf.value(channel, -1);
 }
 
 QVariant ChannelTableModel::cell(const Channel *channel, int column) const
@@ -191,7 +202,7 @@ bool ChannelTableModel::removeChannel(const Channel *channel)
         return false;
     beginRemoveRows({}, row, row);
     m_mainOrder.removeOne(m_rows.takeAt(row));
-    indexRows();
+    m_rowOf.clear();
     endRemoveRows();
     return true;
 }
@@ -239,7 +250,7 @@ void ChannelTableModel::sort(int column, Qt::SortOrder order)
     for (const QModelIndex &index : before)
         channelsBefore.append(m_rows.at(index.row()));
     m_rows = inSortOrder(m_mainOrder);
-    indexRows();
+    m_rowOf.clear();
     QModelIndexList after;
     after.reserve(before.size());
     for (int i = 0; i < before.size(); ++i)

@@ -45,7 +45,7 @@ public:
     void setChannels(const QList<Channel *> &channels);
 
     Channel *channelAt(int row) const { return m_rows.value(row); }
-    int rowOf(const Channel *channel) const { return m_rowOf.value(channel, -1); }
+    int rowOf(const Channel *channel) const;
     // The cell as shown: an integer, a text, or nothing for an absent value.
     QVariant cell(const Channel *channel, int column) const;
 
@@ -67,7 +67,6 @@ public:
 private:
     int mainListPosition(const Channel *channel) const;
     QList<Channel *> inSortOrder(const QList<Channel *> &rows) const;
-    void indexRows();
     void refreshRow(int row);
 
     QPointer<const Settings> m_settings;
@@ -76,7 +75,7 @@ private:
     // that rows with equal keys always stand in main-list order.
     QList<Channel *> m_mainOrder;
     QList<Channel *> m_rows;
-    QHash<const Channel *, int> m_rowOf;
+    mutable QHash<const Channel *, int> m_rowOf;
     int m_sortColumn = IdColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

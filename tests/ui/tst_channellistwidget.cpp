@@ -573,6 +573,37 @@ private slots:
         QCOMPARE(contextMenu(&empty, QPoint(5, 5)), QStringList { u"select columns"_s });
     }
 
+    void firstFillOfAFileSizesColumnsOnceAndNeverWiderThanHalfThePane_data()
+    {
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<bool>("whole");
+        QTest::addRow("fits") << 26 << true;
+        QTest::addRow("wider than half the pane") << 300 << false;
+    }
+    void firstFillOfAFileSizesColumnsOnceAndNeverWiderThanHalfThePane()
+    {
+        QFETCH(int, nameLength);
+        QFETCH(bool, whole);
+        TestSettings file;
+        const QString name(nameLength, u'W');
+        file.addChannel(nullptr, named<Channel>(name));
+        file.addChannel(nullptr, named<Channel>(u"a"_s));
+        ChannelListWidget table;
+        table.resize(900, 400);
+        table.setSettings(&file);
+        table.showChannels(file.satellitesRoot(), file.channels());
+        const int nameWidth = table.fontMetrics().horizontalAdvance(name);
+        QVERIFY(table.columnWidth(Col::IdColumn) < table.fontMetrics().horizontalAdvance(u"WWWWWW"_s));
+        if (whole)
+            QVERIFY(table.columnWidth(Col::NameColumn) > nameWidth);
+        else
+            QCOMPARE(table.columnWidth(Col::NameColumn), table.width() / 2);
+        // Later rebuilds keep the widths the user set.
+        table.setColumnWidth(Col::NameColumn, 30);
+        table.showChannels(file.satellitesRoot(), file.channels());
+        QCOMPARE(table.columnWidth(Col::NameColumn), 30);
+    }
+
     void newStoreEmptiesTheTable()
     {
         TestTable table;
