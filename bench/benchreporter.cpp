@@ -36,22 +36,23 @@ void BenchReporter::printSummary() const
     std::printf(
         "\nMedian wall time in milliseconds, and CPU time at 100%%; x floor = time / floor of the same "
         "file; full/half = growth.\n");
-    std::printf("%-60s %-4s %10s %10s %10s %10s %9s %9s\n", "operation", "", "25%", "50%", "100%", "cpu 100%",
-        "x floor", "full/half");
+    std::printf("%-60s %-4s %9s %9s %9s %9s %9s %8s %9s %9s\n", "operation", "", "25%", "50%", "100%",
+        "cpu 50%", "cpu 100%", "x floor", "full/half", "cpu f/h");
     for (const std::string &operation : m_operations) {
         for (const char *model : { "2xx", "hd" }) {
             auto at = [&](const std::string &op, int percent) {
                 const auto found = m_medians.find(Key { op, model, percent });
                 return found == m_medians.end() ? Median() : found->second;
             };
-            const double full = at(operation, 100).wall;
-            const double half = at(operation, 50).wall;
+            const Median full = at(operation, 100);
+            const Median half = at(operation, 50);
             const double floor = at("floor", 100).wall;
-            if (full < 0 && half < 0)
+            if (full.wall < 0 && half.wall < 0)
                 continue;
-            std::printf("%-60s %-4s %10.3f %10.3f %10.3f %10.3f %9.3g %9.2f\n", operation.c_str(), model,
-                at(operation, 25).wall, half, full, at(operation, 100).cpu, floor > 0 ? full / floor : 0.0,
-                half > 0 ? full / half : 0.0);
+            auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
+            std::printf("%-60s %-4s %9.3f %9.3f %9.3f %9.3f %9.3f %8.3g %9.2f %9.2f\n", operation.c_str(),
+                model, at(operation, 25).wall, half.wall, full.wall, half.cpu, full.cpu,
+                ratio(full.wall, floor), ratio(full.wall, half.wall), ratio(full.cpu, half.cpu));
         }
     }
 }

@@ -16,6 +16,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFont>
 #include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
@@ -46,6 +47,11 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     // The header starts with the order the rows start in, so that the
     // indicator tells the truth before the user has clicked it.
     header()->setSortIndicator(ChannelTableModel::IdColumn, Qt::AscendingOrder);
+    // Shaping is only cosmetic for most names and would be most of the cost
+    // of painting a screenful of cells; scripts that need it still get it.
+    QFont cellFont = font();
+    cellFont.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(cellFont);
     // Columns sized to their contents judge by the rows in sight: measuring
     // thousands of texts would delay the first view of a full file.
     header()->setResizeContentsPrecision(0);
