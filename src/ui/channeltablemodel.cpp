@@ -130,6 +130,10 @@ int ChannelTableModel::rowOf(const Channel *channel) const
 
 QVariant ChannelTableModel::cell(const Channel *channel, int column) const
 {
+    // A store that went before the view let go of it took its channels
+    // along, and it says nothing as it goes: its rows show nothing more.
+    if (!m_settings)
+        return {};
     const Transponder *transponder = channel->transponder();
     switch (column) {
     case IdColumn:

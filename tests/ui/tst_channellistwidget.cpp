@@ -627,6 +627,17 @@ private slots:
         table.showChannels(second.satellitesRoot(), second.channels());
         fresh->setName(u"fresh"_s);
         QCOMPARE(table.model()->index(0, Col::NameColumn).data().toString(), u"fresh"_s);
+        // A store that goes while its rows are shown leaves them empty; a
+        // sort or a paint must not reach for its channels.
+        table.setSortingEnabled(true);
+        auto third = std::make_unique<TestSettings>();
+        table.setSettings(third.get());
+        for (int i = 0; i < 2; ++i)
+            third->addChannel(nullptr, new Channel);
+        table.showChannels(third->satellitesRoot(), third->channels());
+        third.reset();
+        table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
+        QCOMPARE(table.model()->index(1, Col::NameColumn).data(), QVariant());
     }
 };
 
