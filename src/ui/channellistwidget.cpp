@@ -125,14 +125,17 @@ Channel *ChannelListWidget::editableAt(const QPoint &pos) const
 
 QList<Channel *> ChannelListWidget::selectedChannels() const
 {
+    // By ranges and rows, not cells: a full table holds 130000 selected cells.
     QList<Channel *> result;
     QSet<Channel *> seen;
-    const QModelIndexList indexes = selectedIndexes();
-    for (const QModelIndex &index : indexes) {
-        Channel *channel = channelOfRow(index.row());
-        if (channel && !seen.contains(channel)) {
-            seen.insert(channel);
-            result.append(channel);
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            Channel *channel = channelOfRow(row);
+            if (channel && !seen.contains(channel)) {
+                seen.insert(channel);
+                result.append(channel);
+            }
         }
     }
     return result;

@@ -36,7 +36,7 @@ public:
     ChannelTableModel *tableModel() const { return m_model; }
     // The channel of the row under a point in viewport coordinates.
     Channel *editableAt(const QPoint &pos) const;
-    // Each selected channel once, in the order the view reports the cells.
+    // Each selected channel once, in the order the rows were selected.
     QList<Channel *> selectedChannels() const;
 
     QAction *createAction() const { return m_createAction; }
