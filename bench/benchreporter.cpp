@@ -33,9 +33,8 @@ void BenchReporter::ReportRuns(const std::vector<Run> &runs)
 
 void BenchReporter::printSummary() const
 {
-    std::printf(
-        "\nMedian wall time in milliseconds, and CPU time at 100%%; x floor = time / floor of the same "
-        "file; full/half = growth.\n");
+    std::printf("\nMedian wall and CPU time in milliseconds; x floor = wall time / floor of the same file; "
+                "full/half = growth of wall and of CPU time.\n");
     std::printf("%-60s %-4s %9s %9s %9s %9s %9s %8s %9s %9s\n", "operation", "", "25%", "50%", "100%",
         "cpu 50%", "cpu 100%", "x floor", "full/half", "cpu f/h");
     for (const std::string &operation : m_operations) {
