@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-// Prints the runs as the console reporter does and keeps the median of each
-// benchmark named "<operation>/<model>/<percent>", for a summary table of
-// ratios to the floor and of full to half capacity.
+// Prints the runs as the console reporter does and keeps the median wall and
+// CPU time of each benchmark named "<operation>/<model>/<percent>", for a
+// summary table of ratios to the floor and of full to half capacity.
 class BenchReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -27,7 +27,10 @@ private:
         int percent;
         bool operator<(const Key &other) const;
     };
-    // Milliseconds.
-    std::map<Key, double> m_medians;
+    struct Median
+    {
+        double wall = -1, cpu = -1; // milliseconds
+    };
+    std::map<Key, Median> m_medians;
     std::vector<std::string> m_operations;
 };

@@ -16,6 +16,7 @@
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFont>
 #include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
@@ -23,26 +24,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QStandardItemModel>
+#include <QSet>
 
 #include <algorithm>
 #include <memory>
 #include <utility>
-
-namespace {
-
-constexpr Qt::ItemFlags cellFlags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
-
-QStandardItem *newCell(const QVariant &value)
-{
-    auto *item = new QStandardItem;
-    item->setFlags(cellFlags);
-    if (value.isValid())
-        item->setData(value, Qt::DisplayRole);
-    return item;
-}
-
-} // namespace
 
 ChannelListWidget::ChannelListWidget(QWidget *parent)
     : QTreeView(parent)
@@ -56,22 +42,19 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     // Every row is one line of text, which keeps layout linear on full files.
     setUniformRowHeights(true);
 
-    m_columnTitles = {
-        tr("Id"),
-        tr("Name"),
-        tr("Provider"),
-        tr("Satellite"),
-        tr("Frequency"),
-        tr("SymbolRate"),
-        tr("Polarization"),
-        tr("Service Type"),
-        tr("SID"),
-        tr("Video PID"),
-        tr("Audio PID"),
-        tr("PCR PID"),
-        tr("PMT PID"),
-    };
-    createModel();
+    m_model = new ChannelTableModel(this);
+    setModel(m_model);
+    // The header starts with the order the rows start in, so that the
+    // indicator tells the truth before the user has clicked it.
+    header()->setSortIndicator(ChannelTableModel::IdColumn, Qt::AscendingOrder);
+    // Shaping is only cosmetic for most names and would be most of the cost
+    // of painting a screenful of cells; scripts that need it still get it.
+    QFont cellFont = font();
+    cellFont.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(cellFont);
+    // Columns sized to their contents judge by the rows in sight: measuring
+    // thousands of texts would delay the first view of a full file.
+    header()->setResizeContentsPrecision(0);
 
     m_createAction = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create"), this);
     m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("delete"), this);
@@ -92,13 +75,13 @@ void ChannelListWidget::setSettings(Settings *settings)
 {
     if (m_settings)
         disconnect(m_settings, nullptr, this, nullptr);
-    // The rows belong to the previous store, whose channels may go any time.
     if (settings != m_settings) {
         m_currentEditable = nullptr;
         m_channels.clear();
-        createModel();
+        m_sizeColumnsOnNextFill = true;
     }
     m_settings = settings;
+    m_model->setSettings(settings);
     if (m_settings)
         connect(m_settings, &Settings::updatedEditable, this, &ChannelListWidget::updateEditable);
 }
@@ -107,121 +90,31 @@ void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> 
 {
     m_currentEditable = editable;
     m_channels = channels;
-
-    // Rows start out in main-list order. Ties (channels outside the main
-    // list) keep the order of inserting every row on top, hence reversed.
-    QList<std::pair<int, Channel *>> order;
-    order.reserve(channels.size());
-    for (auto it = channels.crbegin(); it != channels.crend(); ++it) {
-        Channel *channel = *it;
-        order.append({ m_settings ? m_settings->mainChannelList().indexOf(channel) : -1, channel });
+    m_model->setChannels(channels);
+    if (m_sizeColumnsOnNextFill && m_model->rowCount() > 0) {
+        m_sizeColumnsOnNextFill = false;
+        sizeColumnsToContents();
     }
-    std::stable_sort(
-        order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-
-    // Filled before the view sees it, so the view lays out once.
-    QStandardItemModel *model = newModel();
-    clearTable();
-    m_channelItems.reserve(order.size());
-    m_itemOfChannel.reserve(order.size());
-    for (const auto &entry : std::as_const(order)) {
-        Channel *channel = entry.second;
-        const RowValues values = rowValues(channel);
-        QList<QStandardItem *> row;
-        row.reserve(ColumnCount);
-        for (const QVariant &value : values)
-            row.append(newCell(value));
-        model->appendRow(row);
-        m_channelItems.insert(row.first(), channel);
-        m_itemOfChannel.insert(channel, row.first());
-    }
-    installModel(model);
-    // With header sorting on, the view has just sorted the new model by its
-    // sort indicator; a rebuild always starts in main-list order.
-    const bool sortedById = header()->sortIndicatorSection() == IdColumn
-        && header()->sortIndicatorOrder() == Qt::AscendingOrder;
-    if (isSortingEnabled() && !sortedById)
-        m_model->sort(IdColumn, Qt::AscendingOrder);
 }
 
-ChannelListWidget::RowValues ChannelListWidget::rowValues(Channel *channel) const
+// Each column as wide as the rows laid out need, but none wider than half
+// the pane, so that a long name cannot push every other column out of sight.
+void ChannelListWidget::sizeColumnsToContents()
 {
-    const Provider *provider = channel->provider();
-    const Transponder *transponder = channel->transponder();
-    const Satellite *satellite = transponder ? transponder->satellite() : nullptr;
-
-    RowValues values;
-    values[IdColumn] = m_settings ? m_settings->mainChannelList().indexOf(channel) : -1;
-    values[NameColumn] = channel->name();
-    if (provider)
-        values[ProviderColumn] = provider->name();
-    if (satellite)
-        values[SatelliteColumn] = satellite->name();
-    if (transponder) {
-        values[FrequencyColumn] = int(transponder->frequency());
-        values[SymbolRateColumn] = int(transponder->symbolRate());
-        values[PolarizationColumn] = Transponder::polarizationText(transponder->polarization());
-    }
-    values[ServiceTypeColumn] = Channel::serviceTypeText(channel->serviceType());
-    // Identifiers sort as text, like the names, so they are stored as text.
-    values[ServiceIdColumn] = QString::number(channel->serviceId());
-    values[VideoPidColumn] = QString::number(channel->videoPid());
-    values[AudioPidColumn] = QString::number(channel->audioPid());
-    values[PcrPidColumn] = QString::number(channel->pcrPid());
-    values[PmtPidColumn] = QString::number(channel->pmtPid());
-    return values;
-}
-
-void ChannelListWidget::fillRow(int row, Channel *channel)
-{
-    const RowValues values = rowValues(channel);
-    for (int column = 0; column < ColumnCount; ++column) {
-        QStandardItem *item = m_model->item(row, column);
-        if (!item) {
-            m_model->setItem(row, column, newCell(values[column]));
+    // The view's own width: a view not shown yet has not laid out its viewport.
+    const int widest = std::max(width() / 2, header()->minimumSectionSize());
+    for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
+        if (isColumnHidden(column))
             continue;
-        }
-        // An invalid value clears the cell: a channel that lost its
-        // provider or transponder must not keep showing the old one.
-        item->setData(values[column], Qt::DisplayRole);
+        resizeColumnToContents(column);
+        if (columnWidth(column) > widest)
+            setColumnWidth(column, widest);
     }
-}
-
-void ChannelListWidget::createModel()
-{
-    clearTable();
-    installModel(newModel());
-}
-
-QStandardItemModel *ChannelListWidget::newModel()
-{
-    auto *model = new QStandardItemModel(0, int(m_columnTitles.size()), this);
-    model->setHorizontalHeaderLabels(m_columnTitles);
-    return model;
-}
-
-void ChannelListWidget::clearTable()
-{
-    m_channelItems.clear();
-    m_itemOfChannel.clear();
-}
-
-// Hidden columns and widths belong to the header and survive the swap.
-void ChannelListWidget::installModel(QStandardItemModel *model)
-{
-    QStandardItemModel *oldModel = std::exchange(m_model, model);
-    QItemSelectionModel *oldSelection = selectionModel();
-    setModel(model);
-    // The view deletes neither the replaced model nor its selection model.
-    delete oldSelection;
-    delete oldModel;
 }
 
 Channel *ChannelListWidget::channelOfRow(int row) const
 {
-    if (!m_model)
-        return nullptr;
-    return m_channelItems.value(m_model->item(row, IdColumn));
+    return m_model->channelAt(row);
 }
 
 Channel *ChannelListWidget::editableAt(const QPoint &pos) const
@@ -232,14 +125,17 @@ Channel *ChannelListWidget::editableAt(const QPoint &pos) const
 
 QList<Channel *> ChannelListWidget::selectedChannels() const
 {
+    // By ranges and rows, not cells: a full table holds 130000 selected cells.
     QList<Channel *> result;
     QSet<Channel *> seen;
-    const QModelIndexList indexes = selectedIndexes();
-    for (const QModelIndex &index : indexes) {
-        Channel *channel = channelOfRow(index.row());
-        if (channel && !seen.contains(channel)) {
-            seen.insert(channel);
-            result.append(channel);
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            Channel *channel = channelOfRow(row);
+            if (channel && !seen.contains(channel)) {
+                seen.insert(channel);
+                result.append(channel);
+            }
         }
     }
     return result;
@@ -273,45 +169,16 @@ bool ChannelListWidget::canDropAt(const QList<Editable *> &dragged, Channel *tar
 
 void ChannelListWidget::updateEditable(Editable *editable)
 {
-    if (!editable || !m_model)
-        return;
-    if (editable->typeCode() != ChannelType) {
-        refreshRowsOf(editable);
-        return;
-    }
-    QStandardItem *item = m_itemOfChannel.value(static_cast<Channel *>(editable));
-    if (item)
-        fillRow(item->row(), static_cast<Channel *>(editable));
-}
-
-// A renamed provider or satellite, or a transponder with another frequency
-// or satellite, shows in every row that refers to it.
-void ChannelListWidget::refreshRowsOf(const Editable *owner)
-{
-    const int type = owner->typeCode();
-    if (type != ProviderType && type != TransponderType && type != SatelliteType)
-        return;
-    for (auto it = m_itemOfChannel.cbegin(); it != m_itemOfChannel.cend(); ++it) {
-        const Channel *channel = it.key();
-        const Transponder *transponder = channel->transponder();
-        const bool refers = channel->provider() == owner || transponder == owner
-            || (transponder && transponder->satellite() == owner);
-        if (refers)
-            fillRow(it.value()->row(), it.key());
-    }
+    m_model->refresh(editable);
 }
 
 void ChannelListWidget::deleteEditable(Editable *editable)
 {
-    if (!editable || editable->typeCode() != ChannelType || !m_model)
+    if (!editable || editable->typeCode() != ChannelType)
         return;
     auto *channel = static_cast<Channel *>(editable);
-    QStandardItem *item = m_itemOfChannel.take(channel);
-    if (!item)
-        return;
-    m_channelItems.remove(item);
-    m_model->removeRow(item->row());
-    m_channels.removeOne(channel);
+    if (m_model->removeChannel(channel))
+        m_channels.removeOne(channel);
 }
 
 bool ChannelListWidget::runChannelDialog(Channel *channel)
@@ -395,19 +262,41 @@ void ChannelListWidget::selectColumns()
 
 void ChannelListWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    m_dragEnded = false;
+    m_pressMayDrag = event->button() == Qt::LeftButton;
+    if (m_pressMayDrag)
         m_dragStart = event->position().toPoint();
+    // A plain press on a selected row leaves the selection to the release,
+    // so that a drag carries every selected row.
     QTreeView::mousePressEvent(event);
 }
 
 void ChannelListWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if ((event->buttons() & Qt::LeftButton)
-        && (event->position().toPoint() - m_dragStart).manhattanLength()
-            >= QApplication::startDragDistance()) {
-        startDrag(Qt::MoveAction);
+    if (!m_pressMayDrag || !(event->buttons() & Qt::LeftButton)) {
+        QTreeView::mouseMoveEvent(event);
+        return;
     }
-    QTreeView::mouseMoveEvent(event);
+    // While the button is held the press is a click or a drag, never a
+    // drag-selection, which would widen what the drag then carries.
+    if ((event->position().toPoint() - m_dragStart).manhattanLength() < QApplication::startDragDistance())
+        return;
+    m_pressMayDrag = false;
+    m_dragEnded = true;
+    startDrag(Qt::MoveAction);
+    // This move and the release after it belong to the finished drag; the
+    // base class would take them for a selection from the press onwards.
+    setState(NoState);
+}
+
+void ChannelListWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_pressMayDrag = false;
+    if (std::exchange(m_dragEnded, false)) {
+        event->accept();
+        return;
+    }
+    QTreeView::mouseReleaseEvent(event);
 }
 
 void ChannelListWidget::startDrag(Qt::DropActions)
@@ -423,14 +312,28 @@ void ChannelListWidget::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) && currentIndex().isValid()) {
+        QTreeViewDoubleClicked(currentIndex());
+        event->accept();
+        return;
+    }
     QTreeView::keyPressEvent(event);
 }
 
 void ChannelListWidget::contextMenuEvent(QContextMenuEvent *event)
 {
+    // The menu acts on the selection, so the row clicked must be part of it.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex index = indexAt(event->pos());
+        if (index.isValid() && !selectionModel()->isSelected(index))
+            selectionModel()->setCurrentIndex(
+                index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // Without a file there is nothing to create in or delete from.
     const bool fileOpen = !m_settings.isNull();
-    m_createAction->setEnabled(fileOpen);
-    m_deleteAction->setEnabled(fileOpen);
+    m_createAction->setVisible(fileOpen);
+    m_deleteAction->setVisible(fileOpen);
     QMenu menu(this);
     menu.addAction(m_createAction);
     menu.addAction(m_deleteAction);

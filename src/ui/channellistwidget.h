@@ -1,48 +1,28 @@
 #pragma once
 
-#include <QHash>
+#include "channeltablemodel.h"
+
 #include <QList>
 #include <QPoint>
 #include <QPointer>
-#include <QStringList>
 #include <QTreeView>
-#include <QVariant>
-
-#include <array>
 
 class QAction;
-class QStandardItem;
-class QStandardItemModel;
 class Channel;
 class Editable;
 class Settings;
 
 // The channel table: the channels of the object selected in the tree, one
-// row per channel, starting out in the receiver's channel order. The view
-// owns its item model and actions; the store and its channels are only
-// referenced. Every change the user makes goes through the store, and the
+// row per channel, in the receiver's channel order or the order the user
+// chose by a header click. The view owns its model and actions; the store
+// and its channels are only referenced. Every change the user makes goes through the store, and the
 // table follows the store's signals.
 class ChannelListWidget : public QTreeView
 {
     Q_OBJECT
 
 public:
-    enum Column {
-        IdColumn,
-        NameColumn,
-        ProviderColumn,
-        SatelliteColumn,
-        FrequencyColumn,
-        SymbolRateColumn,
-        PolarizationColumn,
-        ServiceTypeColumn,
-        ServiceIdColumn,
-        VideoPidColumn,
-        AudioPidColumn,
-        PcrPidColumn,
-        PmtPidColumn,
-        ColumnCount
-    };
+    using Column = ChannelTableModel::Column;
 
     explicit ChannelListWidget(QWidget *parent = nullptr);
     ~ChannelListWidget() override;
@@ -51,10 +31,12 @@ public:
     void showChannels(Editable *editable, const QList<Channel *> &channels);
 
     Editable *currentEditable() const { return m_currentEditable; }
+    // The channels handed to the last rebuild, whether or not a row shows them.
     QList<Channel *> channels() const { return m_channels; }
+    ChannelTableModel *tableModel() const { return m_model; }
     // The channel of the row under a point in viewport coordinates.
     Channel *editableAt(const QPoint &pos) const;
-    // Each selected channel once, in the order the view reports the cells.
+    // Each selected channel once, in the order the rows were selected.
     QList<Channel *> selectedChannels() const;
 
     QAction *createAction() const { return m_createAction; }
@@ -76,6 +58,7 @@ protected:
 
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -84,16 +67,8 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
-    using RowValues = std::array<QVariant, ColumnCount>;
-
-    RowValues rowValues(Channel *channel) const;
-    void fillRow(int row, Channel *channel);
-    void refreshRowsOf(const Editable *owner);
-    void createModel();
-    QStandardItemModel *newModel();
-    void clearTable();
-    void installModel(QStandardItemModel *model);
     Channel *channelOfRow(int row) const;
+    void sizeColumnsToContents();
     // The object whose channel list the store should work on, or null (the
     // main list) when the store no longer holds the shown object.
     Editable *context() const;
@@ -103,16 +78,20 @@ private:
     bool canDropAt(const QList<Editable *> &dragged, Channel *target) const;
     bool refuseBeyondCapacity();
 
-    QStandardItemModel *m_model = nullptr;
+    ChannelTableModel *m_model = nullptr;
     QPointer<Settings> m_settings;
     Editable *m_currentEditable = nullptr;
     QList<Channel *> m_channels;
-    QHash<QStandardItem *, Channel *> m_channelItems;
-    // The reverse of m_channelItems, so a refresh finds its row at once.
-    QHash<Channel *, QStandardItem *> m_itemOfChannel;
+    // Where the left button went down, and whether that press may become a
+    // drag: while it is held, moves belong to the drag, not to the selection.
     QPoint m_dragStart;
+    bool m_pressMayDrag = false;
+    // A drag ended while the button was down: its release is not a click.
+    bool m_dragEnded = false;
+    // A new file's first rows size the columns; later rebuilds keep the
+    // widths the user may have set.
+    bool m_sizeColumnsOnNextFill = false;
     QAction *m_createAction = nullptr;
     QAction *m_deleteAction = nullptr;
     QAction *m_selectColumnsAction = nullptr;
-    QStringList m_columnTitles;
 };

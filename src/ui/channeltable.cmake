@@ -1,5 +1,6 @@
 target_sources(kelmora_ui PRIVATE
     ui/channellistwidget.h ui/channellistwidget.cpp
+    ui/channeltablemodel.h ui/channeltablemodel.cpp
     ui/selectcolumnsdialog.h ui/selectcolumnsdialog.cpp
     ui/forms/selectcolumnsdialog.ui
 )

@@ -5,12 +5,11 @@
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QDialog>
-#include <QLabel>
 #include <QList>
 #include <QPushButton>
 #include <QTreeView>
 
-bool selectColumnsDialog(QWidget *parent, QTreeView *view)
+bool selectColumnsDialog(QTreeView *view, QWidget *parent)
 {
     const QAbstractItemModel *model = view ? view->model() : nullptr;
     if (!model)
@@ -26,12 +25,9 @@ bool selectColumnsDialog(QWidget *parent, QTreeView *view)
     QList<QCheckBox *> boxes;
     boxes.reserve(columns);
     for (int column = 0; column < columns; ++column) {
-        auto *box = new QCheckBox(&dialog);
+        auto *box = new QCheckBox(model->headerData(column, Qt::Horizontal).toString(), &dialog);
         box->setChecked(!view->isColumnHidden(column));
-        auto *label = new QLabel(model->headerData(column, Qt::Horizontal).toString(), &dialog);
-        label->setBuddy(box);
         form.columnGrid->addWidget(box, column, 0);
-        form.columnGrid->addWidget(label, column, 1);
         boxes.append(box);
     }
 

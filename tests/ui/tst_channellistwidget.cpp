@@ -9,6 +9,9 @@
 #include "uitest.h"
 
 #include <QAbstractItemModelTester>
+#include <QDrag>
+#include <QHeaderView>
+#include <QMenu>
 #include <QSignalSpy>
 
 #include <memory>
@@ -143,6 +146,35 @@ struct Fixture
     QStringList groupList(FavoriteGroup *group) const { return names(settings.channelsOf(group)); }
 };
 
+// Opens the context menu at a point of the view's viewport, as a right
+// click does, and picks the entry of that text, or closes the menu. Returns
+// the entries the menu showed.
+QStringList contextMenu(QAbstractItemView *view, const QPoint &pos, const QString &pick = {})
+{
+    QStringList shown;
+    QTimer::singleShot(0, view, [&shown, pick] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (!action->isVisible())
+                continue;
+            shown.append(action->text());
+            if (action->text() == pick)
+                chosen = action;
+        }
+        if (!chosen) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(view->viewport(), &event);
+    return shown;
+}
+
 } // namespace
 
 class TestChannelListWidget : public QObject
@@ -216,26 +248,38 @@ private slots:
         QCOMPARE(f.column(), ascending);
     }
 
-    void rebuildStartsInMainListOrderWhateverTheHeaderSort()
+    void rebuildKeepsTheUsersSortWithTiesInMainListOrder()
     {
         Fixture f;
+        // The indicator tells what the rows show before any click.
+        QCOMPARE(f.table.header()->sortIndicatorSection(), int(Col::IdColumn));
+        QCOMPARE(f.table.header()->sortIndicatorOrder(), Qt::AscendingOrder);
         f.table.setSortingEnabled(true);
         f.channels("b d a c");
         FavoriteGroup *group = f.group("c a b");
+        Tester tester(f.table.model(), Tester::FailureReportingMode::QtTest);
+        QCOMPARE(f.column(), words("b d a c"));
         f.table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
         QCOMPARE(f.column(), words("d c b a"));
 
-        // Handed in any order, the rows come out in main-list order.
+        // Handed in any order, the rows come out in the user's order, and a
+        // deletion, which rebuilds the rows, keeps it.
         const QList<Channel *> shuffled = f.find(words("c a d b"));
         f.table.showChannels(f.settings.satellitesRoot(), shuffled);
-        Tester tester(f.table.model(), Tester::FailureReportingMode::QtTest);
-        QCOMPARE(f.column(), words("b d a c"));
-        QCOMPARE(f.column(Col::IdColumn), words("0 1 2 3"));
+        QCOMPARE(f.column(), words("d c b a"));
         QCOMPARE(f.table.channels(), shuffled);
-        // So do a group's rows, whatever order the group holds them in.
+        f.selectRows("c");
+        f.table.deleteAction()->trigger();
+        QCOMPARE(f.column(), words("d b a"));
+        QCOMPARE(f.column(Col::IdColumn), words("1 0 2"));
+        QVERIFY(f.table.selectedChannels().isEmpty());
+        // Rows with equal keys stand in main-list order, either way round.
+        f.table.sortByColumn(Col::ServiceTypeColumn, Qt::DescendingOrder);
+        QCOMPARE(f.column(), words("b d a"));
         f.show(group);
-        QCOMPARE(f.column(), words("b a c"));
-        QCOMPARE(f.column(Col::IdColumn), words("0 2 3"));
+        QCOMPARE(f.column(), words("b a"));
+        f.table.sortByColumn(Col::IdColumn, Qt::DescendingOrder);
+        QCOMPARE(f.column(Col::IdColumn), words("2 0"));
         f.show(f.settings.providersRoot());
         QCOMPARE(f.table.model()->rowCount(), 0);
     }
@@ -450,8 +494,16 @@ private slots:
         QCOMPARE(listChanged.count(), 0);
     }
 
-    void doubleClickEditsTheChannelOfTheRowAfterSorting()
+    void doubleClickEnterOrF2EditsTheChannelOfTheRowAfterSorting_data()
     {
+        QTest::addColumn<int>("key"); // none: a double click
+        QTest::addRow("double click") << 0;
+        QTest::addRow("Enter") << int(Qt::Key_Return);
+        QTest::addRow("F2") << int(Qt::Key_F2);
+    }
+    void doubleClickEnterOrF2EditsTheChannelOfTheRowAfterSorting()
+    {
+        QFETCH(int, key);
         Fixture f;
         f.table.setSortingEnabled(true);
         f.channels("a c b");
@@ -459,8 +511,97 @@ private slots:
         f.table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
         // A double click arrives after the press and release of its first click.
         QTest::mouseClick(f.table.viewport(), Qt::LeftButton, {}, f.rowCenter(u"c"_s));
-        QTest::mouseDClick(f.table.viewport(), Qt::LeftButton, {}, f.rowCenter(u"c"_s));
+        if (key)
+            QTest::keyClick(&f.table, Qt::Key(key));
+        else
+            QTest::mouseDClick(f.table.viewport(), Qt::LeftButton, {}, f.rowCenter(u"c"_s));
         QCOMPARE(f.table.dialogChannels, f.find(words("c")));
+    }
+
+    // A press near the lower edge of a selected row, a slow move into the
+    // next row and on past the drag distance, then the release: the drag
+    // carries the selected row alone, and the selection is still that row.
+    // The offscreen platform ends QDrag::exec at once, as a cancelled drag;
+    // the drop row then delivers the carried payload as the toolkit would.
+    void mouseDragCarriesTheSelectionAndLeavesItAsItWas_data()
+    {
+        QTest::addColumn<bool>("drop");
+        QTest::addRow("cancelled") << false;
+        QTest::addRow("dropped onto a row") << true;
+    }
+    void mouseDragCarriesTheSelectionAndLeavesItAsItWas()
+    {
+        QFETCH(bool, drop);
+        Fixture f;
+        f.channels("a b c d e");
+        QVERIFY(f.exposeTable());
+        QWidget *viewport = f.table.viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, f.rowCenter(u"b"_s));
+        const QRect rowB = f.table.visualRect(f.table.model()->index(1, 1));
+        const QPoint press(rowB.center().x(), rowB.bottom() - 1);
+        const QPoint onD = f.rowCenter(u"d"_s);
+
+        QTest::mousePress(viewport, Qt::LeftButton, {}, press);
+        QTest::mouseMove(viewport, press + QPoint(0, 3));
+        QTest::mouseMove(viewport, onD);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, onD);
+
+        const auto *drag = f.table.findChild<QDrag *>();
+        QVERIFY(drag);
+        QCOMPARE(editablesFromMimeData(drag->mimeData()), QList<Editable *> { f.find(words("b")).first() });
+        QCOMPARE(f.table.selectedChannels(), f.find(words("b")));
+        if (drop) {
+            QVERIFY(dragAndDropData(&f.table, drag->mimeData(), onD));
+            QCOMPARE(f.table.selectedChannels(), QList<Channel *>());
+        }
+        QCOMPARE(f.mainList(), words(drop ? "a c d b e" : "a b c d e"));
+    }
+
+    void contextMenuActsOnTheRowUnderTheCursorAndHidesEditsWithoutFile()
+    {
+        Fixture f;
+        f.channels("a b c");
+        QVERIFY(f.exposeTable());
+        f.selectRows("a b");
+        const QStringList all { u"create"_s, u"delete"_s, u"select columns"_s };
+        QCOMPARE(contextMenu(&f.table, f.rowCenter(u"c"_s), u"delete"_s), all);
+        QCOMPARE(f.mainList(), words("a b"));
+
+        TestTable empty;
+        empty.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&empty));
+        QCOMPARE(contextMenu(&empty, QPoint(5, 5)), QStringList { u"select columns"_s });
+    }
+
+    void firstFillOfAFileSizesColumnsOnceAndNeverWiderThanHalfThePane_data()
+    {
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<bool>("whole");
+        QTest::addRow("fits") << 26 << true;
+        QTest::addRow("wider than half the pane") << 300 << false;
+    }
+    void firstFillOfAFileSizesColumnsOnceAndNeverWiderThanHalfThePane()
+    {
+        QFETCH(int, nameLength);
+        QFETCH(bool, whole);
+        TestSettings file;
+        const QString name(nameLength, u'W');
+        file.addChannel(nullptr, named<Channel>(name));
+        file.addChannel(nullptr, named<Channel>(u"a"_s));
+        ChannelListWidget table;
+        table.resize(900, 400);
+        table.setSettings(&file);
+        table.showChannels(file.satellitesRoot(), file.channels());
+        const int nameWidth = table.fontMetrics().horizontalAdvance(name);
+        QVERIFY(table.columnWidth(Col::IdColumn) < table.fontMetrics().horizontalAdvance(u"WWWWWW"_s));
+        if (whole)
+            QVERIFY(table.columnWidth(Col::NameColumn) > nameWidth);
+        else
+            QCOMPARE(table.columnWidth(Col::NameColumn), table.width() / 2);
+        // Later rebuilds keep the widths the user set.
+        table.setColumnWidth(Col::NameColumn, 30);
+        table.showChannels(file.satellitesRoot(), file.channels());
+        QCOMPARE(table.columnWidth(Col::NameColumn), 30);
     }
 
     void newStoreEmptiesTheTable()
@@ -486,6 +627,17 @@ private slots:
         table.showChannels(second.satellitesRoot(), second.channels());
         fresh->setName(u"fresh"_s);
         QCOMPARE(table.model()->index(0, Col::NameColumn).data().toString(), u"fresh"_s);
+        // A store that goes while its rows are shown leaves them empty; a
+        // sort or a paint must not reach for its channels.
+        table.setSortingEnabled(true);
+        auto third = std::make_unique<TestSettings>();
+        table.setSettings(third.get());
+        for (int i = 0; i < 2; ++i)
+            third->addChannel(nullptr, new Channel);
+        table.showChannels(third->satellitesRoot(), third->channels());
+        third.reset();
+        table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
+        QCOMPARE(table.model()->index(1, Col::NameColumn).data(), QVariant());
     }
 };
 

@@ -1,0 +1,264 @@
+#include "channeltablemodel.h"
+
+#include "channel.h"
+#include "provider.h"
+#include "satellite.h"
+#include "settings.h"
+#include "transponder.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// What a sort compares for one row: a cell's number or text, or nothing.
+// Empty cells count as greater than any value, as they did in the item
+// model the table started with, so they close an ascending order.
+struct SortKey
+{
+    bool absent = true;
+    qint64 number = 0;
+    QString text;
+
+    explicit SortKey(const QVariant &cell)
+        : absent(!cell.isValid())
+    {
+        if (cell.typeId() == QMetaType::Int)
+            number = cell.toInt();
+        else if (!absent)
+            text = cell.toString();
+    }
+    bool operator<(const SortKey &other) const
+    {
+        if (absent || other.absent)
+            return !absent && other.absent;
+        if (number != other.number)
+            return number < other.number;
+        // Character codes, not the locale: identifiers such as "100" and
+        // "20" sort as text, and the same everywhere.
+        return text < other.text;
+    }
+};
+
+} // namespace
+
+ChannelTableModel::ChannelTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_titles { tr("Id"), tr("Name"), tr("Provider"), tr("Satellite"), tr("Frequency"), tr("SymbolRate"),
+        tr("Polarization"), tr("Service Type"), tr("SID"), tr("Video PID"), tr("Audio PID"), tr("PCR PID"),
+        tr("PMT PID") }
+{ }
+
+void ChannelTableModel::setSettings(const Settings *settings)
+{
+    if (settings == m_settings)
+        return;
+    // The rows belong to the previous store, whose channels may go any time.
+    beginResetModel();
+    m_settings = settings;
+    m_mainOrder.clear();
+    m_rows.clear();
+    m_rowOf.clear();
+    endResetModel();
+}
+
+int ChannelTableModel::mainListPosition(const Channel *channel) const
+{
+    return m_settings ? m_settings->mainChannelList().indexOf(const_cast<Channel *>(channel)) : -1;
+}
+
+void ChannelTableModel::setChannels(const QList<Channel *> &channels)
+{
+    // Channels outside the main list tie at -1; they stand in reverse
+    // order of the list handed in, as when every row went in on top.
+    std::vector<std::pair<int, Channel *>> order;
+    order.reserve(size_t(channels.size()));
+    for (auto it = channels.crbegin(); it != channels.crend(); ++it)
+        order.emplace_back(mainListPosition(*it), *it);
+    // Most lists come in main-list order already, the main list above all;
+    // then there is nothing to sort.
+    const bool inMainOrder = std::adjacent_find(order.crbegin(), order.crend(),
+                                 [](const auto &a, const auto &b) { return a.first >= b.first; })
+        == order.crend();
+    if (inMainOrder)
+        std::reverse(order.begin(), order.end());
+    else
+        std::stable_sort(
+            order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+
+    beginResetModel();
+    m_mainOrder.clear();
+    m_mainOrder.reserve(qsizetype(order.size()));
+    for (const auto &entry : order)
+        m_mainOrder.append(entry.second);
+    m_rows = inSortOrder(m_mainOrder);
+    m_rowOf.clear();
+    endResetModel();
+}
+
+QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) const
+{
+    if (m_sortColumn == IdColumn && m_sortOrder == Qt::AscendingOrder)
+        return rows;
+    // Each key is worked out once, not once per comparison.
+    std::vector<std::pair<SortKey, Channel *>> keyed;
+    keyed.reserve(size_t(rows.size()));
+    for (Channel *channel : rows)
+        keyed.emplace_back(SortKey(cell(channel, m_sortColumn)), channel);
+    const bool ascending = m_sortOrder == Qt::AscendingOrder;
+    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
+        return ascending ? a.first < b.first : b.first < a.first;
+    });
+    QList<Channel *> sorted;
+    sorted.reserve(rows.size());
+    for (const auto &entry : keyed)
+        sorted.append(entry.second);
+    return sorted;
+}
+
+int ChannelTableModel::rowOf(const Channel *channel) const
+{
+    // Made when first asked: a rebuild that no refresh follows needs none.
+    if (m_rowOf.isEmpty() && !m_rows.isEmpty()) {
+        m_rowOf.reserve(m_rows.size());
+        for (int row = 0; row < m_rows.size(); ++row)
+            m_rowOf.insert(m_rows.at(row), row);
+    }
+    return m_rowOf.value(channel, -1);
+}
+
+QVariant ChannelTableModel::cell(const Channel *channel, int column) const
+{
+    // A store that went before the view let go of it took its channels
+    // along, and it says nothing as it goes: its rows show nothing more.
+    if (!m_settings)
+        return {};
+    const Transponder *transponder = channel->transponder();
+    switch (column) {
+    case IdColumn:
+        return mainListPosition(channel);
+    case NameColumn:
+        return channel->name();
+    case ProviderColumn:
+        return channel->provider() ? QVariant(channel->provider()->name()) : QVariant();
+    case SatelliteColumn:
+        return transponder && transponder->satellite() ? QVariant(transponder->satellite()->name())
+                                                       : QVariant();
+    case FrequencyColumn:
+        return transponder ? QVariant(int(transponder->frequency())) : QVariant();
+    case SymbolRateColumn:
+        return transponder ? QVariant(int(transponder->symbolRate())) : QVariant();
+    case PolarizationColumn:
+        return transponder ? QVariant(Transponder::polarizationText(transponder->polarization()))
+                           : QVariant();
+    case ServiceTypeColumn:
+        return Channel::serviceTypeText(channel->serviceType());
+    // Identifiers sort as text, like the names, so they are given as text.
+    case ServiceIdColumn:
+        return QString::number(channel->serviceId());
+    case VideoPidColumn:
+        return QString::number(channel->videoPid());
+    case AudioPidColumn:
+        return QString::number(channel->audioPid());
+    case PcrPidColumn:
+        return QString::number(channel->pcrPid());
+    case PmtPidColumn:
+        return QString::number(channel->pmtPid());
+    default:
+        return {};
+    }
+}
+
+void ChannelTableModel::refresh(const Editable *editable)
+{
+    if (!editable)
+        return;
+    const int type = editable->typeCode();
+    if (type == ChannelType) {
+        const int row = rowOf(static_cast<const Channel *>(editable));
+        if (row >= 0)
+            refreshRow(row);
+        return;
+    }
+    if (type != ProviderType && type != TransponderType && type != SatelliteType)
+        return;
+    // A renamed provider or satellite, or a transponder with another
+    // frequency or satellite, shows in every row that refers to it.
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const Channel *channel = m_rows.at(row);
+        const Transponder *transponder = channel->transponder();
+        if (channel->provider() == editable || transponder == editable
+            || (transponder && transponder->satellite() == editable))
+            refreshRow(row);
+    }
+}
+
+void ChannelTableModel::refreshRow(int row)
+{
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1), { Qt::DisplayRole });
+}
+
+bool ChannelTableModel::removeChannel(const Channel *channel)
+{
+    const int row = rowOf(channel);
+    if (row < 0)
+        return false;
+    beginRemoveRows({}, row, row);
+    m_mainOrder.removeOne(m_rows.takeAt(row));
+    m_rowOf.clear();
+    endRemoveRows();
+    return true;
+}
+
+int ChannelTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ChannelTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    return cell(m_rows.at(index.row()), index.column());
+}
+
+QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+        return m_titles.at(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags ChannelTableModel::flags(const QModelIndex &index) const
+{
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+void ChannelTableModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount)
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    // The selection keeps its rows as persistent indexes, made on this signal.
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<Channel *> channelsBefore;
+    channelsBefore.reserve(before.size());
+    for (const QModelIndex &index : before)
+        channelsBefore.append(m_rows.at(index.row()));
+    m_rows = inSortOrder(m_mainOrder);
+    m_rowOf.clear();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (int i = 0; i < before.size(); ++i)
+        after.append(index(rowOf(channelsBefore.at(i)), before.at(i).column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+
+class Channel;
+class Editable;
+class Settings;
+
+// The rows of the channel table: a list of channel pointers, whose cells are
+// worked out from the channel whenever the view asks. The store and its
+// channels are only referenced. The channels given to the table are kept
+// apart from the rows shown, in main-list order, so that a later narrowing
+// of the rows only changes which of them are shown; the user's sort column
+// and order belong to the model and apply again after every rebuild.
+class ChannelTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column {
+        IdColumn,
+        NameColumn,
+        ProviderColumn,
+        SatelliteColumn,
+        FrequencyColumn,
+        SymbolRateColumn,
+        PolarizationColumn,
+        ServiceTypeColumn,
+        ServiceIdColumn,
+        VideoPidColumn,
+        AudioPidColumn,
+        PcrPidColumn,
+        PmtPidColumn,
+        ColumnCount
+    };
+
+    explicit ChannelTableModel(QObject *parent = nullptr);
+
+    void setSettings(const Settings *settings);
+    // The rebuild: rows in main-list order, then in the current sort order.
+    void setChannels(const QList<Channel *> &channels);
+
+    Channel *channelAt(int row) const { return m_rows.value(row); }
+    int rowOf(const Channel *channel) const;
+    // The cell as shown: an integer, a text, or nothing for an absent value.
+    QVariant cell(const Channel *channel, int column) const;
+
+    // A changed channel, or a provider, transponder or satellite that rows show.
+    void refresh(const Editable *editable);
+    // Takes the channel's row out; the others keep their order.
+    bool removeChannel(const Channel *channel);
+
+    int sortColumn() const { return m_sortColumn; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    int mainListPosition(const Channel *channel) const;
+    QList<Channel *> inSortOrder(const QList<Channel *> &rows) const;
+    void refreshRow(int row);
+
+    QPointer<const Settings> m_settings;
+    QStringList m_titles;
+    // The channels in main-list order; a sort starts from this order, so
+    // that rows with equal keys always stand in main-list order.
+    QList<Channel *> m_mainOrder;
+    QList<Channel *> m_rows;
+    mutable QHash<const Channel *, int> m_rowOf;
+    int m_sortColumn = IdColumn;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};
