@@ -558,44 +558,40 @@ int countMatches(const ChannelMatcher &matcher, const QList<Channel *> &channels
 
 void registerCheckAndFilter()
 {
-    registerOperation(
-        "check file", [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
-            const auto settings = loadedStore(path);
-            for (auto _ : state)
-                benchmark::DoNotOptimize(SettingsChecker::check(*settings));
-        });
+    registerOperation("check file", [](benchmark::State &state, const Run &run) {
+        const auto settings = loadedStore(run.path);
+        for (auto _ : state)
+            benchmark::DoNotOptimize(SettingsChecker::check(*settings));
+    });
 
-    registerOperation("find duplicate services",
-        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
-            const auto settings = loadedStore(path);
-            for (auto _ : state)
-                benchmark::DoNotOptimize(DuplicateServices::extras(*settings));
-        });
+    registerOperation("find duplicate services", [](benchmark::State &state, const Run &run) {
+        const auto settings = loadedStore(run.path);
+        for (auto _ : state)
+            benchmark::DoNotOptimize(DuplicateServices::extras(*settings));
+    });
 
-    registerOperation("filter keystroke, first",
-        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
-            const auto settings = loadedStore(path);
-            const QList<Channel *> channels = settings->channels();
-            for (auto _ : state) {
-                ChannelMatcher matcher;
-                matcher.setText(QStringLiteral("\u043a"));
-                benchmark::DoNotOptimize(countMatches(matcher, channels));
-            }
-        });
-
-    registerOperation("filter keystroke, typing on",
-        [](benchmark::State &state, const ModelInfo &, const QString &path, double) {
-            const auto settings = loadedStore(path);
-            const QList<Channel *> channels = settings->channels();
-            const QStringList typed = { QStringLiteral("k"), QStringLiteral("ka"), QStringLiteral("kan"),
-                QStringLiteral("\u043a\u0430\u043d"), QStringLiteral("12") };
+    registerOperation("filter keystroke, first", [](benchmark::State &state, const Run &run) {
+        const auto settings = loadedStore(run.path);
+        const QList<Channel *> channels = settings->channels();
+        for (auto _ : state) {
             ChannelMatcher matcher;
-            int keystroke = 0;
-            for (auto _ : state) {
-                matcher.setText(typed.at(keystroke++ % typed.size()));
-                benchmark::DoNotOptimize(countMatches(matcher, channels));
-            }
-        });
+            matcher.setText(QStringLiteral("\u043a"));
+            benchmark::DoNotOptimize(countMatches(matcher, channels));
+        }
+    });
+
+    registerOperation("filter keystroke, typing on", [](benchmark::State &state, const Run &run) {
+        const auto settings = loadedStore(run.path);
+        const QList<Channel *> channels = settings->channels();
+        const QStringList typed = { QStringLiteral("k"), QStringLiteral("ka"), QStringLiteral("kan"),
+            QStringLiteral("\u043a\u0430\u043d"), QStringLiteral("12") };
+        ChannelMatcher matcher;
+        int keystroke = 0;
+        for (auto _ : state) {
+            matcher.setText(typed.at(keystroke++ % typed.size()));
+            benchmark::DoNotOptimize(countMatches(matcher, channels));
+        }
+    });
 }
 
 } // namespace

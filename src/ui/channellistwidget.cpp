@@ -78,7 +78,7 @@ void ChannelListWidget::setSettings(Settings *settings)
     if (settings != m_settings) {
         m_currentEditable = nullptr;
         m_channels.clear();
-        m_sizeColumnsOnNextFill = true;
+        m_sizeColumnsOnNextFill = !m_columnsRemembered;
     }
     m_settings = settings;
     m_model->setSettings(settings);
@@ -95,6 +95,15 @@ void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> 
         m_sizeColumnsOnNextFill = false;
         sizeColumnsToContents();
     }
+}
+
+bool ChannelListWidget::restoreColumnState(const QByteArray &state)
+{
+    if (!header()->restoreState(state))
+        return false;
+    m_columnsRemembered = true;
+    m_sizeColumnsOnNextFill = false;
+    return true;
 }
 
 // Each column as wide as the rows laid out need, but none wider than half

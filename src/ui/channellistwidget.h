@@ -39,6 +39,10 @@ public:
     // Each selected channel once, in the order the rows were selected.
     QList<Channel *> selectedChannels() const;
 
+    // Column widths, order and visibility of an earlier run; once restored
+    // they win over sizing the columns to a new file's contents.
+    bool restoreColumnState(const QByteArray &state);
+
     QAction *createAction() const { return m_createAction; }
     QAction *deleteAction() const { return m_deleteAction; }
     QAction *selectColumnsAction() const { return m_selectColumnsAction; }
@@ -91,6 +95,7 @@ private:
     // A new file's first rows size the columns; later rebuilds keep the
     // widths the user may have set.
     bool m_sizeColumnsOnNextFill = false;
+    bool m_columnsRemembered = false;
     QAction *m_createAction = nullptr;
     QAction *m_deleteAction = nullptr;
     QAction *m_selectColumnsAction = nullptr;

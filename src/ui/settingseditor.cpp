@@ -78,7 +78,7 @@ SettingsEditor::SettingsEditor(QApplication *)
     connect(m_recentFiles, &RecentFiles::openRequested, this, &SettingsEditor::loadFile);
     addHelpMenu(m_form->menubar);
     m_windowSettings = std::make_unique<WindowSettings>(
-        m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView->header());
+        m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView);
     m_windowSettings->restore();
     m_mainWindow->installEventFilter(this);
     m_mainWindow->show();

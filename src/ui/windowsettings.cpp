@@ -1,5 +1,7 @@
 #include "windowsettings.h"
 
+#include "channellistwidget.h"
+
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMainWindow>
@@ -18,10 +20,10 @@ const QString lastFolderKey = QStringLiteral("fileDialogs/lastFolder");
 
 } // namespace
 
-WindowSettings::WindowSettings(QMainWindow *window, QSplitter *splitter, QHeaderView *header)
+WindowSettings::WindowSettings(QMainWindow *window, QSplitter *splitter, ChannelListWidget *table)
     : m_window(window)
     , m_splitter(splitter)
-    , m_header(header)
+    , m_table(table)
 { }
 
 void WindowSettings::restore()
@@ -37,7 +39,7 @@ void WindowSettings::restore()
     // Each part falls back to the form's own on damaged or foreign data.
     m_window->restoreState(settings.value(stateKey).toByteArray());
     m_splitter->restoreState(settings.value(splitterKey).toByteArray());
-    m_header->restoreState(settings.value(headerKey).toByteArray());
+    m_table->restoreColumnState(settings.value(headerKey).toByteArray());
 }
 
 void WindowSettings::save() const
@@ -46,7 +48,7 @@ void WindowSettings::save() const
     settings.setValue(geometryKey, m_window->saveGeometry());
     settings.setValue(stateKey, m_window->saveState());
     settings.setValue(splitterKey, m_splitter->saveState());
-    settings.setValue(headerKey, m_header->saveState());
+    settings.setValue(headerKey, m_table->header()->saveState());
 }
 
 QString WindowSettings::lastFolder()

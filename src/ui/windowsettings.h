@@ -3,7 +3,7 @@
 #include <QString>
 
 class QSize;
-class QHeaderView;
+class ChannelListWidget;
 class QMainWindow;
 class QSplitter;
 
@@ -14,7 +14,7 @@ class QSplitter;
 class WindowSettings
 {
 public:
-    WindowSettings(QMainWindow *window, QSplitter *splitter, QHeaderView *header);
+    WindowSettings(QMainWindow *window, QSplitter *splitter, ChannelListWidget *table);
 
     // Call before the window is shown. On the first start the window takes
     // two thirds of the screen, so that the table's columns fit.
@@ -30,5 +30,5 @@ private:
 
     QMainWindow *m_window;
     QSplitter *m_splitter;
-    QHeaderView *m_header;
+    ChannelListWidget *m_table;
 };
