@@ -43,18 +43,26 @@ qsizetype countOf(const QList<FileProblem> &problems, FileProblem::Severity seve
         [severity](const FileProblem &problem) { return problem.severity == severity; });
 }
 
+// "1 error", "3 errors": spelled out, since the untranslated text has no plural forms.
+QString counted(qsizetype count, const QString &one, const QString &many)
+{
+    return count == 1 ? one : many.arg(count);
+}
+
 QString summaryOf(const QList<FileProblem> &problems)
 {
     if (problems.isEmpty())
         return FileCheckController::tr("No problems found");
     using Severity = FileProblem::Severity;
     QStringList parts;
-    if (const int errors = int(countOf(problems, Severity::Error)))
-        parts.append(FileCheckController::tr("%n error(s)", nullptr, errors));
-    if (const int warnings = int(countOf(problems, Severity::Warning)))
-        parts.append(FileCheckController::tr("%n warning(s)", nullptr, warnings));
-    if (const int notes = int(countOf(problems, Severity::Note)))
-        parts.append(FileCheckController::tr("%n note(s)", nullptr, notes));
+    if (const qsizetype errors = countOf(problems, Severity::Error))
+        parts.append(
+            counted(errors, FileCheckController::tr("1 error"), FileCheckController::tr("%1 errors")));
+    if (const qsizetype warnings = countOf(problems, Severity::Warning))
+        parts.append(
+            counted(warnings, FileCheckController::tr("1 warning"), FileCheckController::tr("%1 warnings")));
+    if (const qsizetype notes = countOf(problems, Severity::Note))
+        parts.append(counted(notes, FileCheckController::tr("1 note"), FileCheckController::tr("%1 notes")));
     return parts.join(QStringLiteral(", "));
 }
 
@@ -175,10 +183,10 @@ bool FileCheckController::confirmSave()
     for (qsizetype i = 0; i < std::min<qsizetype>(errors.size(), 2); ++i)
         named.append(describe(errors.at(i)));
     if (errors.size() > named.size())
-        named.append(tr("…and %n more.", nullptr, int(errors.size() - named.size())));
+        named.append(tr("…and %1 more.").arg(errors.size() - named.size()));
     QMessageBox box(QMessageBox::Warning, tr("Save settings"),
-        tr("The check finds %n error(s) in this file that the receiver may stumble on.", nullptr,
-            int(errors.size())),
+        counted(errors.size(), tr("The check finds an error in this file that the receiver may stumble on."),
+            tr("The check finds %1 errors in this file that the receiver may stumble on.")),
         QMessageBox::Save | QMessageBox::Cancel, m_window);
     box.setInformativeText(named.join(u'\n'));
     box.button(QMessageBox::Save)->setText(tr("Save anyway"));
