@@ -58,11 +58,11 @@ void ReferenceController::applyOrderFrom()
            "Reference lists (*.txt *.csv);;All files (*)"));
     if (path.isEmpty())
         return;
+    WindowSettings::setLastFolderOf(path);
     const ReferenceFile::Result reference = ReferenceFile::load(path);
     if (!reference.ok()) {
         QMessageBox::warning(m_window, caption,
-            tr("The order of %1 cannot be applied: it %2.")
-                .arg(QDir::toNativeSeparators(path), reference.error));
+            tr("%1 cannot give the order: %2.").arg(QDir::toNativeSeparators(path), reference.error));
         return;
     }
     const ReferenceMatch match(m_settings->mainChannelList(), reference.list);
@@ -103,7 +103,9 @@ QString ReferenceController::askFileToWrite(
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    const QString name = dialog.selectedFiles().constFirst();
+    WindowSettings::setLastFolderOf(name);
+    return name;
 }
 
 void ReferenceController::writeExport(const QString &caption, const QString &name, const QByteArray &bytes)
