@@ -1,6 +1,6 @@
 #include "channel.h"
 #include "channellistwidget.h"
-#include "demosettingsbuilder.h"
+#include "demoeditorfixture.h"
 #include "editabletreewidget.h"
 #include "filebytes.h"
 #include "filecheckcontroller.h"
@@ -57,29 +57,12 @@ class TestFileCheck : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_path;
-    QByteArray m_demo;
+    DemoEditorFixture m_demo;
 
-    std::unique_ptr<SettingsEditor> openEditor()
-    {
-        auto editor = std::make_unique<SettingsEditor>(nullptr);
-        if (writeFileBytes(m_path, m_demo))
-            editor->loadFile(m_path);
-        return editor;
-    }
+    std::unique_ptr<SettingsEditor> openEditor() const { return m_demo.openEditor(); }
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-        QVERIFY(m_dir.isValid());
-        QString error;
-        m_demo = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD, &error);
-        QVERIFY2(!m_demo.isEmpty(), qPrintable(error));
-        m_path = m_dir.filePath(u"demo.si"_s);
-    }
+    void initTestCase() { m_demo.prepare(); }
     void cleanup()
     {
         cancelPendingModalDrivers();
@@ -114,7 +97,7 @@ private slots:
 
         // A file opened later is checked in the dock as it stands.
         editor->mainWindow()->setWindowModified(false);
-        QVERIFY(editor->loadFile(m_path));
+        QVERIFY(editor->loadFile(m_demo.path));
         QVERIFY(!check->summaryText().contains(u"error"_s));
     }
 
@@ -193,7 +176,7 @@ private slots:
             QVERIFY2(text.contains(FileProblem::objectText(settings->channels().at(1))), qPrintable(text));
             QVERIFY2(text.contains(u"1 more"_s), qPrintable(text));
         }
-        QCOMPARE(readFileBytes(m_path) == m_demo, !written);
+        QCOMPARE(readFileBytes(m_demo.path) == m_demo.demo, !written);
         QCOMPARE(editor->mainWindow()->isWindowModified(), !written);
         QCOMPARE(editor->fileCheck()->dock()->isVisible(), error && !written);
         editor->mainWindow()->setWindowModified(false);

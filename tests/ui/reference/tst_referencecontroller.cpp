@@ -1,6 +1,6 @@
 #include "channel.h"
 #include "channellistwidget.h"
-#include "demosettingsbuilder.h"
+#include "demoeditorfixture.h"
 #include "editabletreewidget.h"
 #include "filebytes.h"
 #include "referencelist.h"
@@ -58,29 +58,12 @@ class TestReferenceController : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QString m_path;
-    QByteArray m_demo;
+    DemoEditorFixture m_demo;
 
-    std::unique_ptr<SettingsEditor> openEditor()
-    {
-        auto editor = std::make_unique<SettingsEditor>(nullptr);
-        if (writeFileBytes(m_path, m_demo))
-            editor->loadFile(m_path);
-        return editor;
-    }
+    std::unique_ptr<SettingsEditor> openEditor() const { return m_demo.openEditor(); }
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().clear();
-        QVERIFY(m_dir.isValid());
-        QString error;
-        m_demo = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD, &error);
-        QVERIFY2(!m_demo.isEmpty(), qPrintable(error));
-        m_path = m_dir.filePath(u"demo.si"_s);
-    }
+    void initTestCase() { m_demo.prepare(); }
     void cleanup() { cancelPendingModalDrivers(); }
 
     void applyOrderGoesThroughThePreview_data()
@@ -109,7 +92,7 @@ private slots:
             entry.number = 1;
             reference = ReferenceListText::write(ReferenceList({ entry }));
         }
-        const QString path = m_dir.filePath(u"order.txt"_s);
+        const QString path = m_demo.dir.filePath(u"order.txt"_s);
         QVERIFY(writeFileBytes(path, reference));
 
         QString message, matchedById;
@@ -151,8 +134,8 @@ private slots:
 
         // The table's rows as shown, with every column, hidden ones too.
         table->setColumnHidden(ChannelListWidget::PmtPidColumn, true);
-        const QString csv = m_dir.filePath(u"table.csv"_s);
-        answerFileDialog(u"Export channel table"_s, m_dir.filePath(u"table"_s));
+        const QString csv = m_demo.dir.filePath(u"table.csv"_s);
+        answerFileDialog(u"Export channel table"_s, m_demo.dir.filePath(u"table"_s));
         trigger(*editor, u"actionExportCsv"_s);
         const QList<QByteArray> rows = lines(readFileBytes(csv));
         QCOMPARE(rows.size(), shown + 1);
@@ -161,7 +144,7 @@ private slots:
             table->model()->index(0, ChannelListWidget::NameColumn).data().toByteArray()));
 
         // The whole main list, which reads back as the same names in order.
-        const QString list = m_dir.filePath(u"list.txt"_s);
+        const QString list = m_demo.dir.filePath(u"list.txt"_s);
         answerFileDialog(u"Export reference list"_s, list);
         trigger(*editor, u"actionExportReference"_s);
         const ReferenceListText::ReadResult read = ReferenceListText::read(readFileBytes(list));
@@ -173,7 +156,7 @@ private slots:
 
         // A folder that is not there: the user is told, nothing is left behind.
         QString message;
-        const QString nowhere = m_dir.filePath(u"missing/list.txt"_s);
+        const QString nowhere = m_demo.dir.filePath(u"missing/list.txt"_s);
         answerFileDialog(u"Export reference list"_s, nowhere);
         answerNextMessage(&message);
         trigger(*editor, u"actionExportReference"_s);
