@@ -22,11 +22,17 @@
 
 namespace {
 
-QList<FileProblem> errorsOf(const QList<FileProblem> &problems)
+// The errors worth asking about before a save. A store over a table's
+// capacity is left out: the save refuses it anyway and says why, so "Save
+// anyway" could only lead to that refusal.
+QList<FileProblem> errorsToConfirm(const QList<FileProblem> &problems)
 {
     QList<FileProblem> errors;
-    std::copy_if(problems.cbegin(), problems.cend(), std::back_inserter(errors),
-        [](const FileProblem &problem) { return problem.severity == FileProblem::Severity::Error; });
+    std::copy_if(
+        problems.cbegin(), problems.cend(), std::back_inserter(errors), [](const FileProblem &problem) {
+            return problem.severity == FileProblem::Severity::Error
+                && problem.kind != FileProblem::Kind::OverCapacity;
+        });
     return errors;
 }
 
@@ -176,7 +182,7 @@ bool FileCheckController::confirmSave()
 {
     if (!m_settings)
         return true;
-    const QList<FileProblem> errors = errorsOf(SettingsChecker::check(*m_settings));
+    const QList<FileProblem> errors = errorsToConfirm(SettingsChecker::check(*m_settings));
     if (errors.isEmpty())
         return true;
     QStringList named;

@@ -140,6 +140,7 @@ private slots:
         const QList<QByteArray> rows = lines(readFileBytes(csv));
         QCOMPARE(rows.size(), shown + 1);
         QCOMPARE(rows.constFirst().count(','), ChannelListWidget::ColumnCount - 1);
+        QVERIFY2(rows.constFirst().contains(",Name,"), rows.constFirst().constData());
         QVERIFY(rows.at(1).contains(
             table->model()->index(0, ChannelListWidget::NameColumn).data().toByteArray()));
 
