@@ -117,6 +117,7 @@ FileCheckController::FileCheckController(
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     m_summary->setObjectName(QStringLiteral("problemSummary"));
+    m_summary->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(m_summary);
     layout->addWidget(m_list);
     m_dock->setWidget(content);
