@@ -166,6 +166,19 @@
     </message>
 </context>
 <context>
+    <name>FileCheckController</name>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="101"/>
+        <source>&amp;Check file</source>
+        <translation>Datei &amp;prüfen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="102"/>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../src/ui/settingseditor.cpp" line="29"/>
@@ -194,6 +207,29 @@
         <location filename="../src/ui/recentfiles.cpp" line="72"/>
         <source>Clear</source>
         <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceController</name>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="26"/>
+        <source>Apply &amp;order from…</source>
+        <translation>&amp;Reihenfolge übernehmen aus…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="27"/>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="36"/>
+        <source>Channel table as &amp;CSV…</source>
+        <translation>Kanaltabelle als &amp;CSV…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="39"/>
+        <source>&amp;Reference list…</source>
+        <translation>&amp;Referenzliste…</translation>
     </message>
 </context>
 <context>
@@ -456,6 +492,11 @@
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="75"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="84"/>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="90"/>

@@ -1,5 +1,7 @@
 #include "fileproblem.h"
 
+#include "channel.h"
+
 FileProblem::Severity FileProblem::severityOf(Kind kind)
 {
     switch (kind) {
@@ -66,4 +68,15 @@ QString FileProblem::severityName(Severity severity)
         return tr("Note");
     }
     return QString();
+}
+
+QString FileProblem::objectText(const Editable *object)
+{
+    if (!object)
+        return tr("Whole file");
+    if (object->typeCode() == ChannelType) {
+        const auto *channel = static_cast<const Channel *>(object);
+        return tr("%1 (SID %2)").arg(channel->name(), QString::number(channel->serviceId()));
+    }
+    return object->displayText();
 }

@@ -39,4 +39,7 @@ public:
     static Severity severityOf(Kind kind);
     static QString kindName(Kind kind);
     static QString severityName(Severity severity);
+    // How a problem names its object: a channel by name and service id, since
+    // its display text leads with PIDs; null is the whole file.
+    static QString objectText(const Editable *object);
 };

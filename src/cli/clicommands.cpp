@@ -7,6 +7,7 @@
 #include "referencelist.h"
 #include "referencelisttext.h"
 #include "settings.h"
+#include "settingschecker.h"
 #include "settingskelmora.h"
 
 #include <QCommandLineParser>
@@ -114,6 +115,26 @@ int runApplyOrder(CliTool &tool, const QCommandLineParser &parser)
     return tool.saveSettings(*settings, output) ? CliTool::Success : CliTool::Refused;
 }
 
+// One problem a line, tab-separated, so that scripts can cut the fields:
+// severity, kind, object, explanation.
+int runCheck(CliTool &tool, const QCommandLineParser &parser)
+{
+    const QString path = parser.positionalArguments().at(0);
+    const std::unique_ptr<Settings> settings = tool.loadSettings(path);
+    if (!settings)
+        return CliTool::Refused;
+    bool hasErrors = false;
+    const QList<FileProblem> problems = SettingsChecker::check(*settings);
+    for (const FileProblem &problem : problems) {
+        hasErrors |= problem.severity == FileProblem::Severity::Error;
+        tool.out() << FileProblem::severityName(problem.severity) << '\t'
+                   << FileProblem::kindName(problem.kind) << '\t' << FileProblem::objectText(problem.object)
+                   << '\t' << problem.explanation << '\n';
+    }
+    tool.out().flush();
+    return hasErrors ? CliTool::Refused : CliTool::Success;
+}
+
 } // namespace
 
 QList<CliTool::Command> cliCommands()
@@ -130,5 +151,8 @@ QList<CliTool::Command> cliCommands()
                 { QStringLiteral("REFERENCE"),
                     CliTool::tr("A settings file or reference list giving the order.") } },
             { outputOption, namesOption, favoritesOption, dropOption }, runApplyOrder },
+        { QStringLiteral("check"),
+            CliTool::tr("Lists the file's problems; exits with 1 when any is an error."), { settingsFile },
+            {}, runCheck },
     };
 }

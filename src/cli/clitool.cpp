@@ -1,6 +1,7 @@
 #include "clitool.h"
 
 #include "recognizesettings.h"
+#include "safesaver.h"
 #include "settings.h"
 
 #include <QCommandLineParser>
@@ -121,19 +122,11 @@ bool CliTool::writeOutput(const QString &path, const QByteArray &bytes)
 
 bool CliTool::saveSettings(Settings &settings, const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        refuse(path, file.errorString());
-        return false;
-    }
-    if (settings.save(&file) < 0) {
-        file.cancelWriting();
-        refuse(path, settings.errorString());
-        return false;
-    }
-    if (!file.commit()) {
-        refuse(path, file.errorString());
-        return false;
-    }
-    return true;
+    // The saver keeps a copy of a file it replaces and reads the result back,
+    // so a script cannot lose the original to a bad write either.
+    SafeSaver saver;
+    const SaveOutcome outcome = saver.save(settings, path);
+    if (!outcome.ok)
+        refuse(path, QString(outcome.message).replace(u'\n', u' '));
+    return outcome.ok;
 }

@@ -52,7 +52,8 @@ public:
     std::unique_ptr<Settings> loadSettings(const QString &path);
     // Standard output for an empty path; otherwise the whole file or nothing.
     bool writeOutput(const QString &path, const QByteArray &bytes);
-    // Atomically: the file is replaced only by a complete image.
+    // Atomically, after backing up a file it replaces, and read back to
+    // verify: the file is replaced only by a complete, readable image.
     bool saveSettings(Settings &settings, const QString &path);
 
 private:

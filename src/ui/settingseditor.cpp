@@ -1,8 +1,10 @@
 #include "settingseditor.h"
 
 #include "aboutbox.h"
+#include "filecheckcontroller.h"
 #include "recentfiles.h"
 #include "recognizesettings.h"
+#include "referencecontroller.h"
 #include "rooteditable.h"
 #include "settings.h"
 #include "ui_settingseditormainwindow.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -76,6 +79,13 @@ SettingsEditor::SettingsEditor(QApplication *)
         qOverload<Editable *>(&SettingsEditor::updateChannelList));
     m_recentFiles = new RecentFiles(m_form->menuFile, m_form->actionSave);
     connect(m_recentFiles, &RecentFiles::openRequested, this, &SettingsEditor::loadFile);
+    m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView);
+    m_form->menuFile->addAction(m_reference->applyOrderAction());
+    m_form->menuFile->addMenu(m_reference->exportMenu());
+    m_fileCheck
+        = new FileCheckController(m_mainWindow.get(), m_form->treeWidget, m_form->channelListTreeView);
+    m_form->menuTools->addAction(m_fileCheck->checkAction());
+    m_form->menuTools->addAction(m_fileCheck->dock()->toggleViewAction());
     addHelpMenu(m_form->menubar);
     m_windowSettings = std::make_unique<WindowSettings>(
         m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView);
@@ -88,6 +98,7 @@ SettingsEditor::~SettingsEditor()
 {
     m_windowSettings->save();
     // The views reference the store's objects; they let go of them first.
+    setControllersSettings(nullptr);
     m_form->treeWidget->setSettings(nullptr);
     m_form->channelListTreeView->setSettings(nullptr);
     m_settings.reset();
@@ -158,6 +169,7 @@ bool SettingsEditor::loadFile(const QString &name)
     std::unique_ptr<Settings> old = std::exchange(m_settings, std::move(loaded));
     m_form->treeWidget->setSettings(m_settings.get());
     m_form->channelListTreeView->setSettings(m_settings.get());
+    setControllersSettings(m_settings.get());
     updateChannelList(m_settings->satellitesRoot());
     connect(m_settings.get(), &Settings::updatedChannelList, this,
         qOverload<>(&SettingsEditor::updateChannelList));
@@ -185,7 +197,7 @@ bool SettingsEditor::loadFile(const QString &name)
 
 bool SettingsEditor::saveFile(const QString &name)
 {
-    if (!m_settings)
+    if (!m_settings || !m_fileCheck->confirmSave())
         return false;
     const SaveOutcome outcome = m_saver.save(*m_settings, name);
     if (!outcome.ok) {
@@ -206,6 +218,12 @@ bool SettingsEditor::maybeSave()
     if (answer == QMessageBox::Save)
         return saveFile(m_fileName);
     return answer == QMessageBox::Discard;
+}
+
+void SettingsEditor::setControllersSettings(Settings *settings)
+{
+    m_fileCheck->setSettings(settings);
+    m_reference->setSettings(settings);
 }
 
 void SettingsEditor::setModified(bool modified)

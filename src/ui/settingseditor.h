@@ -10,6 +10,8 @@
 class QApplication;
 class QMainWindow;
 class Editable;
+class FileCheckController;
+class ReferenceController;
 class Settings;
 class RecentFiles;
 class WindowSettings;
@@ -35,6 +37,7 @@ public:
     QString fileName() const { return m_fileName; }
     // Lives as long as the window, so each file is backed up once per session.
     SafeSaver &saver() { return m_saver; }
+    FileCheckController *fileCheck() const { return m_fileCheck; }
 
     // Replaces the store with the file's; on failure the current file
     // stays and the user is told why.
@@ -59,6 +62,8 @@ private:
     bool maybeSave();
     void setModified(bool modified);
     void updateTitle();
+    // Gives the controllers of the check, order and export features the store.
+    void setControllersSettings(Settings *settings);
 
     std::unique_ptr<QMainWindow> m_mainWindow;
     std::unique_ptr<Ui::settingsEditorMainWindow> m_form;
@@ -71,4 +76,6 @@ private:
     QString m_formTitle;
     RecentFiles *m_recentFiles = nullptr;
     std::unique_ptr<WindowSettings> m_windowSettings;
+    FileCheckController *m_fileCheck = nullptr;
+    ReferenceController *m_reference = nullptr;
 };

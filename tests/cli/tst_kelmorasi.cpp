@@ -1,3 +1,4 @@
+#include "channel.h"
 #include "demosettingsbuilder.h"
 #include "recognizesettings.h"
 #include "settings.h"
@@ -69,6 +70,8 @@ private slots:
         QTest::addRow("export without a kind")
             << QStringList { QStringLiteral("export"), m_demo } << 2 << QStringLiteral("--csv");
         QTest::addRow("foreign file") << QStringList { QStringLiteral("info"), m_foreign } << 1 << m_foreign;
+        QTest::addRow("check of a foreign file")
+            << QStringList { QStringLiteral("check"), m_foreign } << 1 << m_foreign;
         QTest::addRow("foreign reference")
             << QStringList { QStringLiteral("apply-order"), m_demo, m_foreign, QStringLiteral("-o"), out }
             << 1 << m_foreign;
@@ -134,6 +137,41 @@ private slots:
         QVERIFY2(
             run.err.contains(reference + QStringLiteral(": line %1").arg(lastLine)), qPrintable(run.err));
         QVERIFY(contents(out) != resaved(contents(m_demo)));
+    }
+
+    void checkListsProblemsAndFailsOnErrors()
+    {
+        const Run clean = kelmoraSi({ QStringLiteral("check"), m_demo });
+        QCOMPARE(clean.status, 0);
+        QVERIFY2(!clean.out.contains("Error"), clean.out.constData());
+
+        QFile file(m_demo);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        std::unique_ptr<Settings> settings(recognizeSettings(&file));
+        QVERIFY(settings);
+        Channel *channel = settings->channels().constFirst();
+        channel->setPmtPid(8192);
+        const QString broken
+            = write(QStringLiteral("broken.si"), DemoSettingsBuilder::saveToBytes(settings.get()));
+        const Run run = kelmoraSi({ QStringLiteral("check"), broken });
+        QCOMPARE(run.status, 1);
+        // Fields a script can cut: severity, kind, object, explanation.
+        const QByteArray line = QStringLiteral("Error\tPID out of range\t%1 (SID %2)\t")
+                                    .arg(channel->name())
+                                    .arg(channel->serviceId())
+                                    .toUtf8();
+        QVERIFY2(run.out.contains(line), run.out.constData());
+        QCOMPARE(run.out.count('\n'), clean.out.count('\n') + 1);
+    }
+
+    void applyOrderKeepsWhatItReplaces()
+    {
+        const QString out = write(QStringLiteral("kept.si"), QByteArray("an older file"));
+        const Run run
+            = kelmoraSi({ QStringLiteral("apply-order"), m_demo, m_demo, QStringLiteral("-o"), out });
+        QCOMPARE(run.status, 0);
+        QCOMPARE(contents(out + QStringLiteral(".bak")), QByteArray("an older file"));
+        QCOMPARE(contents(out), resaved(contents(m_demo)));
     }
 
     void csvGoesToStandardOutput()

@@ -232,17 +232,20 @@ private slots:
         QTest::addColumn<QStringList>("menus");
         QTest::addColumn<QStringList>("fileMenu");
 
-        const QStringList german { QStringLiteral("&Datei"), QStringLiteral("&Hilfe") };
+        const QStringList german { QStringLiteral("&Datei"), QStringLiteral("E&xtras"),
+            QStringLiteral("&Hilfe") };
         const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
-            QStringLiteral("Speichern"), QStringLiteral("Speichern unter") };
+            QStringLiteral("Speichern"), QStringLiteral("Speichern unter"), QStringLiteral("--"),
+            QStringLiteral("&Reihenfolge übernehmen aus…"), QStringLiteral("&Exportieren") };
         QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << german << germanFile;
         QTest::addRow("Austrian German")
             << QLocale(QLocale::German, QLocale::Austria) << true << german << germanFile;
         QTest::addRow("no translation")
             << QLocale(QLocale::Japanese, QLocale::Japan) << false
-            << QStringList { QStringLiteral("&File"), QStringLiteral("&Help") }
+            << QStringList { QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&Help") }
             << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
-                   QStringLiteral("Save as") };
+                   QStringLiteral("Save as"), QStringLiteral("--"), QStringLiteral("Apply &order from…"),
+                   QStringLiteral("&Export") };
     }
 
     void menusFollowTheLocale()

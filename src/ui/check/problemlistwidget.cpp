@@ -1,7 +1,5 @@
 #include "problemlistwidget.h"
 
-#include "channel.h"
-
 #include <QHeaderView>
 #include <QPointer>
 #include <QStyle>
@@ -75,7 +73,7 @@ void ProblemListWidget::setProblems(const QList<FileProblem> &problems)
     for (const FileProblem &problem : problems) {
         auto *item = new ProblemItem(problem, int(items.size()),
             { FileProblem::severityName(problem.severity), FileProblem::kindName(problem.kind),
-                objectText(problem.object), problem.explanation });
+                FileProblem::objectText(problem.object), problem.explanation });
         item->setIcon(SeverityColumn, style()->standardIcon(iconOf(problem.severity)));
         item->setToolTip(ExplanationColumn, problem.explanation);
         items.append(item);
@@ -89,16 +87,4 @@ void ProblemListWidget::activateItem(QTreeWidgetItem *item)
 {
     if (Editable *object = static_cast<ProblemItem *>(item)->object)
         emit problemActivated(object);
-}
-
-QString ProblemListWidget::objectText(const Editable *object)
-{
-    if (!object)
-        return tr("Whole file");
-    // A channel's display text leads with its PIDs; its name and service id say more here.
-    if (object->typeCode() == ChannelType) {
-        const auto *channel = static_cast<const Channel *>(object);
-        return tr("%1 (SID %2)").arg(channel->name(), QString::number(channel->serviceId()));
-    }
-    return object->displayText();
 }

@@ -27,5 +27,4 @@ signals:
 
 private:
     void activateItem(QTreeWidgetItem *item);
-    static QString objectText(const Editable *object);
 };

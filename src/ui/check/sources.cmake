@@ -1,5 +1,6 @@
-# The list that shows the result of a file check.
+# The file check in the window: its problem list and the controller that runs it.
 target_sources(kelmora_ui PRIVATE
     ui/check/problemlistwidget.h ui/check/problemlistwidget.cpp
+    ui/check/filecheckcontroller.h ui/check/filecheckcontroller.cpp
 )
 target_include_directories(kelmora_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})
