@@ -82,7 +82,7 @@ bool selectChannelRow(ChannelListWidget *table, Settings *settings, Channel *cha
     if (!model || place < 0 || model->rowCount() == 0)
         return false;
     const QModelIndexList found = model->match(
-        model->index(0, ChannelListWidget::IdColumn), Qt::DisplayRole, int(place), 1, Qt::MatchExactly);
+        model->index(0, ChannelTableModel::IdColumn), Qt::DisplayRole, int(place), 1, Qt::MatchExactly);
     if (found.isEmpty())
         return false;
     const QModelIndex index = found.constFirst();
