@@ -21,7 +21,7 @@
     <message>
         <location filename="../src/ui/aboutbox.cpp" line="31"/>
         <source>&lt;h3&gt;Kelmora Settings Editor %1&lt;/h3&gt;&lt;p&gt;Edits the channel set-up of Kelmora 2XX and Kelmora HD satellite receivers.&lt;/p&gt;&lt;p&gt;This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Kelmora Settings Editor %1&lt;/h3&gt;&lt;p&gt;Bearbeitet die Senderliste und Antenneneinstellungen der Satellitenreceiver Kelmora 2XX und Kelmora HD.&lt;/p&gt;&lt;p&gt;Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder einer späteren Version, weitergeben und/oder verändern. Es wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.&lt;/p&gt;</translation>
     </message>
     <message>
         <location filename="../src/ui/aboutbox.cpp" line="39"/>
@@ -30,170 +30,530 @@
     </message>
 </context>
 <context>
+    <name>ApplyOrderDialog</name>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.cpp" line="16"/>
+        <source>Order the channels like %1.</source>
+        <translation>Die Sender wie in %1 anordnen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.cpp" line="21"/>
+        <source>Lines of the list left out because they could not be read: %1</source>
+        <translation>Zeilen der Liste, die nicht gelesen werden konnten und übergangen wurden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Channel</name>
+    <message>
+        <location filename="../src/model/channel.cpp" line="15"/>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <location filename="../src/model/channel.cpp" line="15"/>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelExport</name>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="38"/>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="38"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="38"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="39"/>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="39"/>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="39"/>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="40"/>
+        <source>ONID</source>
+        <translation>ONID</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="40"/>
+        <source>TSID</source>
+        <translation>TSID</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/channelexport.cpp" line="40"/>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+</context>
+<context>
     <name>ChannelListWidget</name>
     <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="59"/>
+        <source>create</source>
+        <translation>anlegen</translation>
+    </message>
+    <message>
         <location filename="../src/ui/channellistwidget.cpp" line="60"/>
-        <source>Id</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="61"/>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="62"/>
-        <source>Provider</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="63"/>
-        <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <source>delete</source>
+        <translation>löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/channellistwidget.cpp" line="64"/>
-        <source>Frequency</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="65"/>
-        <source>SymbolRate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="66"/>
-        <source>Polarization</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
-        <source>Service Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
-        <source>SID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
-        <source>Video PID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
-        <source>Audio PID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="71"/>
-        <source>PCR PID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
-        <source>PMT PID</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="76"/>
-        <source>create</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="77"/>
-        <source>delete</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="81"/>
         <source>select columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="337"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="213"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="343"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="219"/>
         <source>A favourite group holds at most %1 channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="347"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="223"/>
         <source>Create channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableModel</name>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
+        <source>Id</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
+        <source>SymbolRate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
+        <source>Service Type</source>
+        <translation>Diensttyp</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="50"/>
+        <source>PMT PID</source>
+        <translation>PMT-PID</translation>
+    </message>
+</context>
+<context>
+    <name>CliTool</name>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="45"/>
+        <source>satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="46"/>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="47"/>
+        <source>providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="48"/>
+        <source>channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="50"/>
+        <source>favourite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="65"/>
+        <source>give exactly one of --csv and --reference</source>
+        <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="87"/>
+        <source>apply-order needs -o OUT</source>
+        <translation>apply-order braucht -o OUT</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="97"/>
+        <source>line %1 skipped: %2</source>
+        <translation>Zeile %1 übergangen: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="100"/>
+        <source>a reference list has no favourite groups; --favorites ignored</source>
+        <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="108"/>
+        <source>%1 matched by id, %2 by name, %3 not at all%4</source>
+        <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="113"/>
+        <source> (deleted)</source>
+        <translation> (gelöscht)</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="121"/>
+        <source>A settings file.</source>
+        <translation>Eine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="123"/>
+        <source>The model and each table&apos;s count against its capacity.</source>
+        <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="125"/>
+        <source>The channels as CSV or as a reference list.</source>
+        <translation>Die Sender als CSV oder als Referenzliste.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="128"/>
+        <source>Orders the channels like a reference and writes the result.</source>
+        <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="131"/>
+        <source>A settings file or reference list giving the order.</source>
+        <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="21"/>
+        <source>Usage: %1 COMMAND [options] ARGUMENTS
+
+Commands:
+</source>
+        <translation>Aufruf: %1 BEFEHL [Optionen] ARGUMENTE
+
+Befehle:
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="24"/>
+        <source>
+Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
+</source>
+        <translation>
+„%1 BEFEHL --help“ zeigt die Argumente eines Befehls.
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="44"/>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="44"/>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="51"/>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="71"/>
+        <source>%1 expects the arguments %2; %3 given</source>
+        <translation>%1 erwartet die Argumente %2; angegeben: %3</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="103"/>
+        <source>not a Kelmora 2XX or HD settings file</source>
+        <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD</translation>
+    </message>
+    <message>
+        <source>The file to write; export writes to standard output without it.</source>
+        <translation type="vanished">Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>The channel table as CSV.</source>
+        <translation type="vanished">Die Sendertabelle als CSV.</translation>
+    </message>
+    <message>
+        <source>The main list as a reference list.</source>
+        <translation type="vanished">Die Hauptliste als Referenzliste.</translation>
+    </message>
+    <message>
+        <source>Takes the reference&apos;s names for channels matched by id.</source>
+        <translation type="vanished">Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
+    </message>
+    <message>
+        <source>Takes the reference&apos;s favourite groups (a settings file reference only).</source>
+        <translation type="vanished">Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
+    </message>
+    <message>
+        <source>Deletes the channels the reference does not match.</source>
+        <translation type="vanished">Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
 </context>
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="27"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="28"/>
         <source>Objects</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="243"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="333"/>
         <source>Cannot create</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="251"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="341"/>
         <source>The settings file holds at most %1 satellites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="263"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="353"/>
         <source>The settings file holds at most %1 transponders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="277"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="372"/>
         <source>The settings file holds at most %1 providers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="386"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="567"/>
         <source>Cannot add channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="387"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="568"/>
         <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation type="vanished">Satelliten</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation type="vanished">Anbieter</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation type="vanished">Favoriten</translation>
+    </message>
+    <message>
+        <source>edit</source>
+        <translation type="vanished">bearbeiten</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation type="vanished">löschen</translation>
+    </message>
+    <message>
+        <source>create satellite</source>
+        <translation type="vanished">Satellit anlegen</translation>
+    </message>
+    <message>
+        <source>create transponder</source>
+        <translation type="vanished">Transponder anlegen</translation>
+    </message>
+    <message>
+        <source>create provider</source>
+        <translation type="vanished">Anbieter anlegen</translation>
     </message>
 </context>
 <context>
-    <name>FileCheckController</name>
+    <name>FileProblem</name>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="101"/>
-        <source>&amp;Check file</source>
-        <translation>Datei &amp;prüfen</translation>
+        <location filename="../src/check/fileproblem.cpp" line="31"/>
+        <source>Duplicate service</source>
+        <translation>Doppelter Dienst</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="102"/>
-        <source>Problems</source>
-        <translation>Probleme</translation>
+        <location filename="../src/check/fileproblem.cpp" line="33"/>
+        <source>Channel without transponder</source>
+        <translation>Sender ohne Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="35"/>
+        <source>Channel without provider</source>
+        <translation>Sender ohne Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="37"/>
+        <source>Transponder without satellite</source>
+        <translation>Transponder ohne Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="39"/>
+        <source>PID out of range</source>
+        <translation>PID außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="41"/>
+        <source>Service id 0</source>
+        <translation>Dienst-ID 0</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="43"/>
+        <source>Value out of range</source>
+        <translation>Wert außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="45"/>
+        <source>Empty channel name</source>
+        <translation>Leerer Sendername</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="47"/>
+        <source>Satellite without transponders</source>
+        <translation>Satellit ohne Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="49"/>
+        <source>Provider without channels</source>
+        <translation>Anbieter ohne Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="51"/>
+        <source>Transponder without channels</source>
+        <translation>Transponder ohne Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="53"/>
+        <source>Over capacity</source>
+        <translation>Kapazität überschritten</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="62"/>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="64"/>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <location filename="../src/check/fileproblem.cpp" line="66"/>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemListWidget</name>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
+        <source>Severity</source>
+        <translation>Schweregrad</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
+        <source>Explanation</source>
+        <translation>Erläuterung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="97"/>
+        <source>Whole file</source>
+        <translation>Ganze Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="101"/>
+        <source>%1 (SID %2)</source>
+        <translation>%1 (SID %2)</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <location filename="../src/ui/settingseditor.cpp" line="29"/>
+        <location filename="../src/ui/settingseditor.cpp" line="43"/>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <location filename="../src/ui/settingseditor.cpp" line="31"/>
         <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
     </message>
     <message>
         <location filename="../src/ui/settingseditor.cpp" line="33"/>
         <source>It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
     </message>
 </context>
 <context>
@@ -204,215 +564,512 @@
         <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="72"/>
+        <location filename="../src/ui/recentfiles.cpp" line="76"/>
         <source>Clear</source>
         <translation>Liste leeren</translation>
     </message>
 </context>
 <context>
-    <name>ReferenceController</name>
+    <name>ReferenceFile</name>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="26"/>
-        <source>Apply &amp;order from…</source>
-        <translation>&amp;Reihenfolge übernehmen aus…</translation>
+        <location filename="../src/reference/referencefile.cpp" line="37"/>
+        <source>holds no channels to take an order from</source>
+        <translation>enthält keine Sender, deren Reihenfolge übernommen werden könnte</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="27"/>
-        <source>&amp;Export</source>
-        <translation>&amp;Exportieren</translation>
+        <location filename="../src/reference/referencefile.cpp" line="49"/>
+        <source>neither a Kelmora 2XX or HD settings file nor a UTF-8 reference list</source>
+        <translation>weder eine Einstellungsdatei eines Kelmora 2XX oder HD noch eine UTF-8-Referenzliste</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="36"/>
-        <source>Channel table as &amp;CSV…</source>
-        <translation>Kanaltabelle als &amp;CSV…</translation>
+        <location filename="../src/reference/referencefile.cpp" line="58"/>
+        <source>holds no channel entries</source>
+        <translation>enthält keine Sendereinträge</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="39"/>
-        <source>&amp;Reference list…</source>
-        <translation>&amp;Referenzliste…</translation>
+        <location filename="../src/reference/referencefile.cpp" line="59"/>
+        <source>holds no channel entries; line %1: %2</source>
+        <translation>enthält keine Sendereinträge; Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceListText</name>
+    <message>
+        <location filename="../src/reference/referencelisttext.cpp" line="43"/>
+        <source>expected &quot;number;name;ONID-TSID-SID&quot;</source>
+        <translation>erwartet „Nummer;Name;ONID-TSID-SID“</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/referencelisttext.cpp" line="47"/>
+        <source>the number &quot;%1&quot; is not a whole number</source>
+        <translation>die Nummer „%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <location filename="../src/reference/referencelisttext.cpp" line="51"/>
+        <source>&quot;%1&quot; is not ONID-TSID-SID, three numbers from 0 to 65535</source>
+        <translation>„%1“ ist nicht ONID-TSID-SID, also drei Zahlen von 0 bis 65535</translation>
+    </message>
+</context>
+<context>
+    <name>SafeSaver</name>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="45"/>
+        <source>%1 was not saved; the file is unchanged.</source>
+        <translation>%1 wurde nicht gespeichert; die Datei ist unverändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="48"/>
+        <source>Its original is also kept in %1.</source>
+        <translation>Ihr Original ist außerdem in %1 erhalten.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="54"/>
+        <source>These settings have no file image that could be checked after writing.</source>
+        <translation>Diese Einstellungen haben kein Dateiabbild, das nach dem Schreiben geprüft werden könnte.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="67"/>
+        <source>%1 was saved, but reading it back found %2.</source>
+        <translation>%1 wurde gespeichert, aber beim Zurücklesen ergab sich: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="69"/>
+        <source>The file may be damaged: save again, or save under another name.</source>
+        <translation>Die Datei ist möglicherweise beschädigt: Speichern Sie erneut oder unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="71"/>
+        <source>The file may be damaged; its original is kept in %1. Save again, or save under another name.</source>
+        <translation>Die Datei ist möglicherweise beschädigt; ihr Original ist in %1 erhalten. Speichern Sie erneut oder unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="94"/>
+        <source>It is not a regular file, so it is not replaced.</source>
+        <translation>Sie ist keine reguläre Datei und wird daher nicht ersetzt.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="96"/>
+        <source>Its backup %1 could not be written</source>
+        <translation>Ihre Sicherungskopie %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="99"/>
+        <location filename="../src/saving/safesaver.cpp" line="114"/>
+        <source>It could not be read to make its backup: %1</source>
+        <translation>Sie konnte für die Sicherungskopie nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="119"/>
+        <source>only %1 of %2 bytes were written; the disk may be full.</source>
+        <translation>nur %1 von %2 Bytes wurden geschrieben; der Datenträger ist vielleicht voll.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="148"/>
+        <source>Only %1 of %2 bytes could be written; the disk may be full.</source>
+        <translation>Nur %1 von %2 Bytes konnten geschrieben werden; der Datenträger ist vielleicht voll.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="161"/>
+        <source>that it cannot be read: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="164"/>
+        <source>%1 bytes where %2 were written</source>
+        <translation>%1 Bytes statt der geschriebenen %2</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="169"/>
+        <source>a different byte at offset %1</source>
+        <translation>ein abweichendes Byte an Position %1</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="172"/>
+        <source>that it cannot be read again: %1</source>
+        <translation>sie kann nicht erneut gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="175"/>
+        <source>that it is not recognised as a settings file</source>
+        <translation>sie wird nicht als Einstellungsdatei erkannt</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsChecker</name>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="49"/>
+        <source>%1 %2; the file has room for %3, so a save is refused.</source>
+        <translation>%1 %2; die Datei hat Platz für %3, daher wird das Speichern verweigert.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="51"/>
+        <source>satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="52"/>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="53"/>
+        <source>providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="54"/>
+        <source>channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="56"/>
+        <source>favourite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="62"/>
+        <source>channels in this group</source>
+        <translation>Sender in dieser Gruppe</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="69"/>
+        <source>The position</source>
+        <translation>Die Position</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="70"/>
+        <source>The low LOF</source>
+        <translation>Die untere LOF</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="71"/>
+        <source>The high LOF</source>
+        <translation>Die obere LOF</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="73"/>
+        <source>The DiSEqC 1.2 position</source>
+        <translation>Die DiSEqC-1.2-Position</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="84"/>
+        <source>The transponder belongs to no satellite, so the receiver has no antenna set-up for it.</source>
+        <translation>Der Transponder gehört zu keinem Satelliten, daher hat der Receiver keine Antenneneinstellung für ihn.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="85"/>
+        <source>The frequency</source>
+        <translation>Die Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="86"/>
+        <source>The symbol rate</source>
+        <translation>Die Symbolrate</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="102"/>
+        <source>The channel has no transponder, so the receiver cannot tune it.</source>
+        <translation>Der Sender hat keinen Transponder, daher kann der Receiver ihn nicht einstellen.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="106"/>
+        <source>The channel has no provider.</source>
+        <translation>Der Sender hat keinen Anbieter.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="109"/>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="110"/>
+        <source>audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="111"/>
+        <source>PCR</source>
+        <translation>PCR</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="112"/>
+        <source>PMT</source>
+        <translation>PMT</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="117"/>
+        <source>The %1 PID is %2; a PID goes up to %3.</source>
+        <translation>Die %1-PID ist %2; eine PID reicht bis %3.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="120"/>
+        <source>Service id 0 is reserved for the network; no service can be found by it.</source>
+        <translation>Die Dienst-ID 0 ist für das Netz reserviert; über sie ist kein Dienst auffindbar.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="122"/>
+        <source>The channel has no name.</source>
+        <translation>Der Sender hat keinen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="129"/>
+        <source>The same service as &quot;%1&quot;, which comes earlier in the channel list.</source>
+        <translation>Derselbe Dienst wie „%1“, der weiter vorn in der Senderliste steht.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="138"/>
+        <source>No transponder belongs to this satellite.</source>
+        <translation>Zu diesem Satelliten gehört kein Transponder.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="142"/>
+        <source>No channel is carried by this transponder.</source>
+        <translation>Dieser Transponder überträgt keinen Sender.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="146"/>
+        <source>No channel refers to this provider.</source>
+        <translation>Kein Sender verweist auf diesen Anbieter.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="153"/>
+        <source>%1 is %2; the editor accepts at most %3.</source>
+        <translation>%1 ist %2; der Editor akzeptiert höchstens %3.</translation>
     </message>
 </context>
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="126"/>
-        <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <location filename="../src/ui/settingseditor.cpp" line="147"/>
+        <source>It could not be read: it is not a regular file.</source>
+        <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="134"/>
+        <location filename="../src/ui/settingseditor.cpp" line="153"/>
         <source>Open settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="135"/>
+        <location filename="../src/ui/settingseditor.cpp" line="154"/>
         <source>%1 was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="189"/>
+        <location filename="../src/ui/settingseditor.cpp" line="192"/>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="190"/>
-        <source>%1 was not saved; the file is unchanged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/ui/settingseditor.cpp" line="203"/>
+        <location filename="../src/ui/settingseditor.cpp" line="204"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
+    </message>
+    <message>
+        <source>settings (*.si)</source>
+        <translation type="vanished">Einstellungen (*.si)</translation>
     </message>
 </context>
 <context>
     <name>SettingsFlatBinary</name>
     <message>
-        <location filename="../src/formats/settingsflatbinary.cpp" line="75"/>
+        <location filename="../src/formats/settingsflatbinary.cpp" line="70"/>
         <source>The settings could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingsflatbinary.cpp" line="76"/>
+        <location filename="../src/formats/settingsflatbinary.cpp" line="71"/>
         <source>no file was given</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde keine Datei angegeben</translation>
     </message>
 </context>
 <context>
     <name>SettingsKelmora</name>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="104"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="109"/>
         <source>These settings have already been loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen wurden bereits geladen.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="110"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="115"/>
         <source>The file gave %1 bytes; a %2 settings file has exactly %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei lieferte %1 Bytes; eine Einstellungsdatei des %2 hat genau %3.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="125"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="131"/>
         <source>No settings file has been loaded, so there is nothing to save into.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Einstellungsdatei geladen, daher gibt es nichts, worin gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="146"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="152"/>
         <source>The settings hold %1 %2; a %3 file has room for %4.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="151"/>
-        <source>satellites</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="153"/>
-        <source>transponders</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="155"/>
-        <source>providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen enthalten %1 %2; eine Datei des %3 hat Platz für %4.</translation>
     </message>
     <message>
         <location filename="../src/formats/settingskelmora.cpp" line="157"/>
-        <source>channels</source>
-        <translation type="unfinished"></translation>
+        <source>satellites</source>
+        <translation>Satelliten</translation>
     </message>
     <message>
         <location filename="../src/formats/settingskelmora.cpp" line="159"/>
-        <source>favourite groups</source>
-        <translation type="unfinished"></translation>
+        <source>transponders</source>
+        <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="168"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="161"/>
+        <source>providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/settingskelmora.cpp" line="163"/>
+        <source>channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/settingskelmora.cpp" line="165"/>
+        <source>favourite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/settingskelmora.cpp" line="174"/>
         <source>The favourite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
+    </message>
+</context>
+<context>
+    <name>Transponder</name>
+    <message>
+        <location filename="../src/model/transponder.cpp" line="12"/>
+        <source>H</source>
+        <comment>horizontal polarization</comment>
+        <translation>H</translation>
+    </message>
+    <message>
+        <location filename="../src/model/transponder.cpp" line="12"/>
+        <source>V</source>
+        <comment>vertical polarization</comment>
+        <translation>V</translation>
+    </message>
+</context>
+<context>
+    <name>applyOrderDialog</name>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.ui" line="6"/>
+        <source>Apply Order</source>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.ui" line="21"/>
+        <source>Matched by id:</source>
+        <translation>Per ID zugeordnet:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.ui" line="31"/>
+        <source>Matched by name:</source>
+        <translation>Per Name zugeordnet:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.ui" line="41"/>
+        <source>Not matched:</source>
+        <translation>Nicht zugeordnet:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.ui" line="60"/>
+        <source>Take the reference&apos;s &amp;names for channels matched by id</source>
+        <translation>&amp;Namen der Referenz für per ID zugeordnete Sender übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.ui" line="67"/>
+        <source>Take the reference&apos;s &amp;favourite groups</source>
+        <translation>&amp;Favoritengruppen der Referenz übernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/applyorderdialog.ui" line="74"/>
+        <source>&amp;Delete the channels left unmatched</source>
+        <translation>Nicht zugeordnete Sender &amp;löschen</translation>
     </message>
 </context>
 <context>
     <name>channelDialog</name>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="14"/>
-        <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <source>Channel</source>
+        <translation>Sender</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="55"/>
         <source>Service Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst-ID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="66"/>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="77"/>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="88"/>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-PID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="99"/>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio-PID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="110"/>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PCR-PID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="121"/>
         <source>PMT PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PMT-PID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="132"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="143"/>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
 </context>
 <context>
     <name>favoriteGroupDialog</name>
     <message>
         <location filename="../src/ui/forms/favoritegroupdialog.ui" line="14"/>
-        <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <source>Favorite group</source>
+        <translation>Favoritengruppe</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/favoritegroupdialog.ui" line="22"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/main.cpp" line="23"/>
-        <source>Edits the settings files (.si) of Kelmora 2XX and Kelmora HD satellite receivers.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <location filename="../src/main.cpp" line="28"/>
-        <source>The settings file to open.</source>
-        <translation type="unfinished"></translation>
+        <source>Edits the settings files (.si) of Kelmora 2XX and Kelmora HD satellite receivers.</source>
+        <translation>Bearbeitet die Einstellungsdateien (.si) der Satellitenreceiver Kelmora 2XX und Kelmora HD.</translation>
     </message>
     <message>
         <location filename="../src/main.cpp" line="33"/>
+        <source>The settings file to open.</source>
+        <translation>Die zu öffnende Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <location filename="../src/main.cpp" line="38"/>
         <source>Only one file can be opened at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann nur eine Datei auf einmal geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -420,12 +1077,12 @@
     <message>
         <location filename="../src/ui/forms/providerdialog.ui" line="14"/>
         <source>Provider</source>
-        <translation type="unfinished"></translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/providerdialog.ui" line="55"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -433,52 +1090,87 @@
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="17"/>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="58"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="69"/>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="83"/>
         <source>Low LOF</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere LOF</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="94"/>
         <source>High LOF</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere LOF</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="105"/>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="116"/>
         <source>Tone 22kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22-kHz-Ton</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="127"/>
         <source>DiSEqC 1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC 1.2</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="144"/>
         <source>DiSEqC 1.2 Position</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC-1.2-Position</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="158"/>
         <source>DiSEqC 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC 1.1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellitedialog.cpp" line="23"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="38"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="45"/>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellitedialog.cpp" line="28"/>
+        <source>TONE BURST A</source>
+        <translation>TONE BURST A</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellitedialog.cpp" line="29"/>
+        <source>TONE BURST B</source>
+        <translation>TONE BURST B</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellitedialog.cpp" line="36"/>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/satellitedialog.cpp" line="37"/>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+</context>
+<context>
+    <name>selectColumnsDialog</name>
+    <message>
+        <location filename="../src/ui/forms/selectcolumnsdialog.ui" line="14"/>
+        <source>Select columns</source>
+        <translation>Spalten auswählen</translation>
     </message>
 </context>
 <context>
@@ -486,17 +1178,12 @@
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="14"/>
         <source>Tolvar&apos;s Kelmora SettingsEditor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolvars Kelmora SettingsEditor</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="75"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="84"/>
-        <source>&amp;Tools</source>
-        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="90"/>
@@ -518,43 +1205,43 @@
     <name>transponderDialog</name>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="14"/>
-        <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="55"/>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="66"/>
         <source>Polarization</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="77"/>
         <source>Transport Stream Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Transportstrom-ID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="88"/>
         <source>Network Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk-ID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="99"/>
         <source>Original Network Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprüngliche Netzwerk-ID</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="110"/>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="121"/>
         <source>Symbol Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolrate</translation>
     </message>
 </context>
 </TS>

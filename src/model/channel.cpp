@@ -12,7 +12,7 @@ QString Channel::displayText() const
 
 QString Channel::serviceTypeText(int serviceType)
 {
-    return serviceType == 0 ? QStringLiteral("TV") : QStringLiteral("Radio");
+    return serviceType == 0 ? tr("TV") : tr("Radio");
 }
 
 void Channel::setServiceId(quint16 serviceId)

@@ -7,7 +7,9 @@ QString Transponder::displayText() const
 
 QString Transponder::polarizationText(int polarization)
 {
-    return polarization == 0 ? QStringLiteral("H") : QStringLiteral("V");
+    // H and V are the receivers' own abbreviations; a translation may
+    // still spell them its own way.
+    return polarization == 0 ? tr("H", "horizontal polarization") : tr("V", "vertical polarization");
 }
 
 void Transponder::setSatellite(Satellite *satellite)

@@ -11,10 +11,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The column titles are read by people, in the language of the interface.
+struct ChannelExport
 {
-    return QCoreApplication::translate("ChannelExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ChannelExport)
+};
 
 QStringList rowOf(int number, const Channel *channel)
 {
@@ -34,8 +35,9 @@ QStringList rowOf(int number, const Channel *channel)
 
 QByteArray channelTableCsv(const Settings &settings)
 {
-    const QStringList titles { tr("No."), tr("Name"), tr("Type"), tr("Provider"), tr("Satellite"),
-        tr("Frequency"), tr("ONID"), tr("TSID"), tr("SID") };
+    const QStringList titles { ChannelExport::tr("No."), ChannelExport::tr("Name"), ChannelExport::tr("Type"),
+        ChannelExport::tr("Provider"), ChannelExport::tr("Satellite"), ChannelExport::tr("Frequency"),
+        ChannelExport::tr("ONID"), ChannelExport::tr("TSID"), ChannelExport::tr("SID") };
     QList<QStringList> rows;
     const QList<Channel *> channels = settings.channels();
     rows.reserve(channels.size());

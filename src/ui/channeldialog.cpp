@@ -17,10 +17,10 @@ using namespace DialogFields;
 
 namespace {
 
-const CodeTable &serviceTypeNames()
+// Not kept between dialogs: the names follow the installed translation.
+CodeTable serviceTypeNames()
 {
-    static const CodeTable names { { 0, Channel::serviceTypeText(0) }, { 1, Channel::serviceTypeText(1) } };
-    return names;
+    return { { 0, Channel::serviceTypeText(0) }, { 1, Channel::serviceTypeText(1) } };
 }
 
 QString transponderText(const Transponder *transponder)

@@ -3,48 +3,51 @@
 #include "satellite.h"
 #include "ui_satellitedialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 using namespace DialogFields;
 
 namespace {
 
-const CodeTable &diseqcNames()
+// The names of the antenna codes, made anew for each dialog rather than kept,
+// so that they follow the translation installed at the time.
+struct SatelliteCodes
 {
-    static const CodeTable names {
-        { 0, QStringLiteral("OFF") },
+    Q_DECLARE_TR_FUNCTIONS(satelliteDialog)
+};
+
+CodeTable diseqcNames()
+{
+    return {
+        { 0, SatelliteCodes::tr("OFF") },
         { 1, QStringLiteral("A") },
         { 2, QStringLiteral("B") },
         { 3, QStringLiteral("C") },
         { 4, QStringLiteral("D") },
-        { 5, QStringLiteral("TONE BURST A") },
-        { 6, QStringLiteral("TONE BURST B") },
+        { 5, SatelliteCodes::tr("TONE BURST A") },
+        { 6, SatelliteCodes::tr("TONE BURST B") },
     };
-    return names;
 }
 
-const CodeTable &toneNames()
+CodeTable toneNames()
 {
-    static const CodeTable names {
-        { 0, QStringLiteral("AUTO") },
-        { 1, QStringLiteral("ON") },
-        { 2, QStringLiteral("OFF") },
+    return {
+        { 0, SatelliteCodes::tr("AUTO") },
+        { 1, SatelliteCodes::tr("ON") },
+        { 2, SatelliteCodes::tr("OFF") },
     };
-    return names;
 }
 
 // Ports 10 to 16 are stored as 0x10 to 0x16: the port number read as hex.
-const CodeTable &diseqc11Names()
+CodeTable diseqc11Names()
 {
-    static const CodeTable names = [] {
-        CodeTable table { { 0, QStringLiteral("OFF") } };
-        for (int port = 1; port <= 9; ++port)
-            table.insert(port, QString::number(port));
-        for (int port = 10; port <= 16; ++port)
-            table.insert(0x10 + port - 10, QString::number(port));
-        return table;
-    }();
-    return names;
+    CodeTable table { { 0, SatelliteCodes::tr("OFF") } };
+    for (int port = 1; port <= 9; ++port)
+        table.insert(port, QString::number(port));
+    for (int port = 10; port <= 16; ++port)
+        table.insert(0x10 + port - 10, QString::number(port));
+    return table;
 }
 
 } // namespace

@@ -13,11 +13,10 @@ using namespace DialogFields;
 
 namespace {
 
-const CodeTable &polarizationNames()
+// Not kept between dialogs: the names follow the installed translation.
+CodeTable polarizationNames()
 {
-    static const CodeTable names { { 0, Transponder::polarizationText(0) },
-        { 1, Transponder::polarizationText(1) } };
-    return names;
+    return { { 0, Transponder::polarizationText(0) }, { 1, Transponder::polarizationText(1) } };
 }
 
 } // namespace

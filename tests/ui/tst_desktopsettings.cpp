@@ -1,11 +1,14 @@
 #include "aboutbox.h"
 #include "applicationtranslator.h"
 #include "demosettingsbuilder.h"
+#include "editdialog.h"
 #include "recentfiles.h"
+#include "satellite.h"
 #include "settingseditor.h"
 #include "uitest.h"
 #include "windowsettings.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QIcon>
@@ -225,30 +228,39 @@ private slots:
         QVERIFY(RecentFiles(&fileMenu, nullptr).files().isEmpty());
     }
 
-    void menusFollowTheLocale_data()
+    void interfaceFollowsTheLocale_data()
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("menus");
         QTest::addColumn<QStringList>("fileMenu");
+        QTest::addColumn<QStringList>("satelliteDialog"); // its title and the DiSEqC choice shown
+        QTest::addColumn<QString>("notOpened");
 
         const QStringList german { QStringLiteral("&Datei"), QStringLiteral("E&xtras"),
             QStringLiteral("&Hilfe") };
         const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
             QStringLiteral("Speichern"), QStringLiteral("Speichern unter"), QStringLiteral("--"),
             QStringLiteral("&Reihenfolge übernehmen aus…"), QStringLiteral("&Exportieren") };
-        QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << german << germanFile;
-        QTest::addRow("Austrian German")
-            << QLocale(QLocale::German, QLocale::Austria) << true << german << germanFile;
+        const QStringList germanDialog { QStringLiteral("Satellit"), QStringLiteral("AUS") };
+        const QString germanNotOpened
+            = QStringLiteral("wurde nicht geöffnet.\nSie ist keine Einstellungsdatei");
+        QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << german << germanFile
+                                << germanDialog << germanNotOpened;
+        QTest::addRow("Austrian German") << QLocale(QLocale::German, QLocale::Austria) << true << german
+                                         << germanFile << germanDialog << germanNotOpened;
+        // After the German rows: nothing of their translation may stick.
         QTest::addRow("no translation")
             << QLocale(QLocale::Japanese, QLocale::Japan) << false
             << QStringList { QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&Help") }
             << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
                    QStringLiteral("Save as"), QStringLiteral("--"), QStringLiteral("Apply &order from…"),
-                   QStringLiteral("&Export") };
+                   QStringLiteral("&Export") }
+            << QStringList { QStringLiteral("Satellite"), QStringLiteral("OFF") }
+            << QStringLiteral("was not opened.\nIt is not a Kelmora 2XX or HD settings file");
     }
 
-    void menusFollowTheLocale()
+    void interfaceFollowsTheLocale()
     {
         QFETCH(QLocale, locale);
         QFETCH(bool, installed);
@@ -265,6 +277,23 @@ private slots:
         QCOMPARE(titles, menus);
         auto *file = editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuFile"));
         QCOMPARE(actionTexts(file), fileMenu);
+
+        QFETCH(QStringList, satelliteDialog);
+        QStringList shown;
+        onNextModal([&shown](QWidget *dialog) {
+            shown = QStringList { dialog->windowTitle(),
+                child<QComboBox>(dialog, "diseqcComboBox")->currentText() };
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        Satellite satellite;
+        QVERIFY(!editSatellite(editor.mainWindow(), &satellite, nullptr));
+        QCOMPARE(shown, satelliteDialog);
+
+        QFETCH(QString, notOpened);
+        QString message;
+        answerNextMessage(&message);
+        QVERIFY(!editor.loadFile(writeFile(QStringLiteral("foreign.si"), QByteArray(64, 'x'))));
+        QVERIFY2(message.contains(notOpened), qPrintable(message));
     }
 
     void aboutBoxNamesVersionAndLicence()
