@@ -92,9 +92,34 @@ void ChannelTableModel::setChannels(const QList<Channel *> &channels)
     m_mainOrder.reserve(qsizetype(order.size()));
     for (const auto &entry : order)
         m_mainOrder.append(entry.second);
-    m_rows = inSortOrder(m_mainOrder);
+    m_rows = inSortOrder(matching());
     m_rowOf.clear();
     endResetModel();
+}
+
+bool ChannelTableModel::setFilterText(const QString &text)
+{
+    const bool wasFiltered = isFiltered();
+    const QString before = filterText();
+    m_matcher.setText(text);
+    if (text == before || (!wasFiltered && !isFiltered()))
+        return false;
+    beginResetModel();
+    m_rows = inSortOrder(matching());
+    m_rowOf.clear();
+    endResetModel();
+    return true;
+}
+
+QList<Channel *> ChannelTableModel::matching() const
+{
+    if (!isFiltered())
+        return m_mainOrder;
+    QList<Channel *> shown;
+    for (Channel *channel : m_mainOrder)
+        if (m_matcher.matches(channel))
+            shown.append(channel);
+    return shown;
 }
 
 QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) const
@@ -253,7 +278,7 @@ void ChannelTableModel::sort(int column, Qt::SortOrder order)
     channelsBefore.reserve(before.size());
     for (const QModelIndex &index : before)
         channelsBefore.append(m_rows.at(index.row()));
-    m_rows = inSortOrder(m_mainOrder);
+    m_rows = inSortOrder(matching());
     m_rowOf.clear();
     QModelIndexList after;
     after.reserve(before.size());

@@ -59,6 +59,8 @@ private:
     bool maybeSave();
     void setModified(bool modified);
     void updateTitle();
+    // The filter field and the row count in the status bar.
+    void wireChannelFilter();
 
     std::unique_ptr<QMainWindow> m_mainWindow;
     std::unique_ptr<Ui::settingsEditorMainWindow> m_form;
