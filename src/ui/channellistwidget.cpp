@@ -49,7 +49,7 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     setModel(m_model);
     // The header starts with the order the rows start in, so that the
     // indicator tells the truth before the user has clicked it.
-    header()->setSortIndicator(ChannelTableModel::IdColumn, Qt::AscendingOrder);
+    header()->setSortIndicator(ChannelColumns::IdColumn, Qt::AscendingOrder);
     // Shaping is only cosmetic for most names and would be most of the cost
     // of painting a screenful of cells; scripts that need it still get it.
     QFont cellFont = font();
@@ -121,7 +121,7 @@ void ChannelListWidget::sizeColumnsToContents()
 {
     // The view's own width: a view not shown yet has not laid out its viewport.
     const int widest = std::max(width() / 2, header()->minimumSectionSize());
-    for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
+    for (int column = 0; column < ChannelColumns::ColumnCount; ++column) {
         if (isColumnHidden(column))
             continue;
         resizeColumnToContents(column);
@@ -170,7 +170,7 @@ void ChannelListWidget::selectChannels(const QList<Channel *> &channels)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     // One range per run of neighbouring rows keeps a large selection cheap.
     QItemSelection selection;
-    const int lastColumn = ChannelTableModel::ColumnCount - 1;
+    const int lastColumn = ChannelColumns::ColumnCount - 1;
     for (qsizetype start = 0; start < rows.size();) {
         qsizetype end = start;
         while (end + 1 < rows.size() && rows.at(end + 1) == rows.at(end) + 1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channelcolumns.h"
 #include "channelmatcher.h"
 
 #include <QAbstractTableModel>
@@ -24,22 +25,7 @@ class ChannelTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column {
-        IdColumn,
-        NameColumn,
-        ProviderColumn,
-        SatelliteColumn,
-        FrequencyColumn,
-        SymbolRateColumn,
-        PolarizationColumn,
-        ServiceTypeColumn,
-        ServiceIdColumn,
-        VideoPidColumn,
-        AudioPidColumn,
-        PcrPidColumn,
-        PmtPidColumn,
-        ColumnCount
-    };
+    using Column = ChannelColumns::Column;
 
     explicit ChannelTableModel(QObject *parent = nullptr);
 
@@ -92,6 +78,6 @@ private:
     QList<Channel *> m_rows;
     ChannelMatcher m_matcher;
     mutable QHash<const Channel *, int> m_rowOf;
-    int m_sortColumn = IdColumn;
+    int m_sortColumn = ChannelColumns::IdColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
