@@ -34,14 +34,15 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <memory>
 
 #include <sys/resource.h>
@@ -106,6 +107,7 @@ public:
         open(path);
         tree = m_editor->mainWindow()->findChild<EditableTreeWidget *>();
         table = m_editor->mainWindow()->findChild<ChannelListWidget *>();
+        filter = m_editor->mainWindow()->findChild<QLineEdit *>(QStringLiteral("channelFilterField"));
         if (sortedByName)
             sortBy(ChannelListWidget::Column::NameColumn, Qt::AscendingOrder);
         settle();
@@ -124,20 +126,26 @@ public:
     {
         table->showChannels(settings->satellitesRoot(), settings->channelsOf(settings->satellitesRoot()));
     }
-    void pressKey(int key, Qt::KeyboardModifiers modifiers = {})
-    {
-        table->setFocus();
-        QKeyEvent press(QEvent::KeyPress, key, modifiers);
-        QCoreApplication::sendEvent(table, &press);
-        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
-        QCoreApplication::sendEvent(table, &release);
-    }
+    void pressKey(int key, Qt::KeyboardModifiers modifiers = {}) { pressKeyIn(table, key, modifiers); }
+    // A key as the focused filter field gets it, with the text it types.
+    void typeInFilter(int key, const QString &text = {}) { pressKeyIn(filter, key, {}, text); }
 
     Settings *settings = nullptr;
     EditableTreeWidget *tree = nullptr;
     ChannelListWidget *table = nullptr;
+    QLineEdit *filter = nullptr;
 
 private:
+    static void pressKeyIn(
+        QWidget *target, int key, Qt::KeyboardModifiers modifiers, const QString &text = {})
+    {
+        target->setFocus();
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QCoreApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+        QCoreApplication::sendEvent(target, &release);
+    }
+
     std::unique_ptr<SettingsEditor> m_editor;
 };
 
@@ -351,6 +359,25 @@ void registerAll()
                 });
         });
     }
+
+    // Typing "kan" into the field, then erasing it, one key per round: the
+    // rows narrow three times and widen back three times.
+    registerOperation(
+        "filter field keystroke",
+        [](benchmark::State &state, const Run &run) {
+            measureOnOpenEditor(
+                state, run, [](OpenEditor &) {},
+                [](OpenEditor &editor, int round) {
+                    const std::array<std::pair<int, QString>, 3> word { { { Qt::Key_K, QStringLiteral("k") },
+                        { Qt::Key_A, QStringLiteral("a") }, { Qt::Key_N, QStringLiteral("n") } } };
+                    const size_t step = size_t(round - 1) % (2 * word.size());
+                    if (step < word.size())
+                        editor.typeInFilter(word.at(step).first, word.at(step).second);
+                    else
+                        editor.typeInFilter(Qt::Key_Backspace);
+                });
+        },
+        Setup::Shared, Sorting::AlsoByName);
 
     registerOperation(
         "delete half the channels in the table",

@@ -1,10 +1,12 @@
 #include "channellistwidget.h"
 
 #include "channel.h"
+#include "duplicateservices.h"
 #include "editablemimedata.h"
 #include "editdialog.h"
 #include "favoritegroup.h"
 #include "provider.h"
+#include "rooteditable.h"
 #include "satellite.h"
 #include "selectcolumnsdialog.h"
 #include "settings.h"
@@ -21,6 +23,7 @@
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -46,7 +49,7 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     setModel(m_model);
     // The header starts with the order the rows start in, so that the
     // indicator tells the truth before the user has clicked it.
-    header()->setSortIndicator(ChannelTableModel::IdColumn, Qt::AscendingOrder);
+    header()->setSortIndicator(ChannelColumns::IdColumn, Qt::AscendingOrder);
     // Shaping is only cosmetic for most names and would be most of the cost
     // of painting a screenful of cells; scripts that need it still get it.
     QFont cellFont = font();
@@ -62,10 +65,16 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     // so the table never competes with the tree for a window-wide shortcut.
     m_deleteAction->setShortcut(QKeySequence::Delete);
     m_selectColumnsAction = new QAction(tr("select columns"), this);
+    m_selectDuplicatesAction = new QAction(tr("select duplicates"), this);
+    m_selectDuplicatesAction->setToolTip(
+        tr("Select every channel that repeats the service of a channel before it"));
 
     connect(m_createAction, &QAction::triggered, this, &ChannelListWidget::createChannel);
     connect(m_deleteAction, &QAction::triggered, this, &ChannelListWidget::deleteSelectedChannels);
     connect(m_selectColumnsAction, &QAction::triggered, this, &ChannelListWidget::selectColumns);
+    connect(m_selectDuplicatesAction, &QAction::triggered, this, &ChannelListWidget::selectDuplicates);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ChannelListWidget::announceRowCount);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ChannelListWidget::announceRowCount);
     connect(this, &QAbstractItemView::doubleClicked, this, &ChannelListWidget::QTreeViewDoubleClicked);
 }
 
@@ -112,7 +121,7 @@ void ChannelListWidget::sizeColumnsToContents()
 {
     // The view's own width: a view not shown yet has not laid out its viewport.
     const int widest = std::max(width() / 2, header()->minimumSectionSize());
-    for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
+    for (int column = 0; column < ChannelColumns::ColumnCount; ++column) {
         if (isColumnHidden(column))
             continue;
         resizeColumnToContents(column);
@@ -148,6 +157,108 @@ QList<Channel *> ChannelListWidget::selectedChannels() const
         }
     }
     return result;
+}
+
+void ChannelListWidget::selectChannels(const QList<Channel *> &channels)
+{
+    QList<int> rows;
+    rows.reserve(channels.size());
+    for (const Channel *channel : channels)
+        if (const int row = m_model->rowOf(channel); row >= 0)
+            rows.append(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    // One range per run of neighbouring rows keeps a large selection cheap.
+    QItemSelection selection;
+    const int lastColumn = ChannelColumns::ColumnCount - 1;
+    for (qsizetype start = 0; start < rows.size();) {
+        qsizetype end = start;
+        while (end + 1 < rows.size() && rows.at(end + 1) == rows.at(end) + 1)
+            ++end;
+        selection.append(
+            QItemSelectionRange(m_model->index(rows.at(start), 0), m_model->index(rows.at(end), lastColumn)));
+        start = end + 1;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (rows.isEmpty())
+        return;
+    const QModelIndex first = m_model->index(rows.constFirst(), 0);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    scrollTo(first);
+}
+
+void ChannelListWidget::setFilterField(QLineEdit *field)
+{
+    if (m_filterField)
+        disconnect(m_filterField, nullptr, this, nullptr);
+    m_filterField = field;
+    if (!field)
+        return;
+    connect(field, &QLineEdit::textChanged, this, &ChannelListWidget::setFilterText);
+    setFilterText(field->text());
+}
+
+void ChannelListWidget::setFilterText(const QString &text)
+{
+    const QList<Channel *> selected = selectedChannels();
+    // The rows still shown keep their selection, as they would in any list
+    // narrowed by a search; rows the filter hides leave it, so that no
+    // command can reach a channel the user cannot see.
+    if (m_model->setFilterText(text) && !selected.isEmpty())
+        selectChannels(selected);
+}
+
+void ChannelListWidget::clearFilter()
+{
+    if (m_filterField)
+        m_filterField->clear();
+    setFilterText({});
+}
+
+QString ChannelListWidget::rowCountText() const
+{
+    const int given = m_model->givenCount();
+    if (m_model->isFiltered())
+        return given == 1 ? tr("%1 of 1 channel").arg(m_model->rowCount())
+                          : tr("%1 of %2 channels").arg(m_model->rowCount()).arg(given);
+    return given == 1 ? tr("1 channel") : tr("%1 channels").arg(given);
+}
+
+void ChannelListWidget::announceRowCount()
+{
+    emit rowCountTextChanged(rowCountText());
+}
+
+void ChannelListWidget::selectDuplicates()
+{
+    if (!m_settings)
+        return;
+    const QList<Channel *> extras = DuplicateServices::extras(*m_settings);
+    if (extras.isEmpty()) {
+        selectionModel()->clearSelection();
+        QMessageBox::information(
+            this, tr("Select duplicates"), tr("No channel repeats the service of another channel."));
+        return;
+    }
+    // Delete destroys channels only outside a favourite group, so the extras
+    // are selected where it does, and where each of them has a row.
+    const QSet<Channel *> given(m_channels.cbegin(), m_channels.cend());
+    const Editable *shown = context();
+    const bool everyExtraGiven = std::all_of(
+        extras.cbegin(), extras.cend(), [&given](Channel *extra) { return given.contains(extra); });
+    if (!shown || shown->typeCode() == FavoriteGroupType || !everyExtraGiven) {
+        emit mainListRequested();
+        // Nobody decides what the table shows: it shows the main list itself.
+        if (m_settings && m_currentEditable != m_settings->satellitesRoot())
+            showChannels(m_settings->satellitesRoot(), m_settings->channelsOf(m_settings->satellitesRoot()));
+    }
+    if (m_model->isFiltered() && std::any_of(extras.cbegin(), extras.cend(), [this](Channel *extra) {
+            return m_model->rowOf(extra) < 0;
+        }))
+        clearFilter();
+    selectChannels(extras);
+    // The next Delete is meant for these rows.
+    setFocus(Qt::OtherFocusReason);
 }
 
 Editable *ChannelListWidget::context() const
@@ -346,6 +457,8 @@ void ChannelListWidget::contextMenuEvent(QContextMenuEvent *event)
     QMenu menu(this);
     menu.addAction(m_createAction);
     menu.addAction(m_deleteAction);
+    m_selectDuplicatesAction->setVisible(fileOpen);
+    menu.addAction(m_selectDuplicatesAction);
     menu.addAction(m_selectColumnsAction);
     menu.exec(event->globalPos());
 }

@@ -8,6 +8,7 @@
 #include <QTreeView>
 
 class QAction;
+class QLineEdit;
 class Channel;
 class Editable;
 class Settings;
@@ -38,6 +39,15 @@ public:
     Channel *editableAt(const QPoint &pos) const;
     // Each selected channel once, in the order the rows were selected.
     QList<Channel *> selectedChannels() const;
+    // Selects the rows of those channels that are shown, and nothing else,
+    // and brings the first of them into sight.
+    void selectChannels(const QList<Channel *> &channels);
+
+    // The field whose text filters the rows; the table follows it and
+    // empties it when a command needs every row.
+    void setFilterField(QLineEdit *field);
+    // "37 of 10000 channels" while a filter hides rows, else "10000 channels".
+    QString rowCountText() const;
 
     // Column widths, order and visibility of an earlier run; once restored
     // they win over sizing the columns to a new file's contents.
@@ -46,6 +56,14 @@ public:
     QAction *createAction() const { return m_createAction; }
     QAction *deleteAction() const { return m_deleteAction; }
     QAction *selectColumnsAction() const { return m_selectColumnsAction; }
+    QAction *selectDuplicatesAction() const { return m_selectDuplicatesAction; }
+
+signals:
+    void rowCountTextChanged(const QString &text);
+    // The channels of the Satellites root should be shown, as if the user
+    // picked it in the tree; whoever decides what is shown answers with
+    // showChannels.
+    void mainListRequested();
 
 public slots:
     void QTreeViewDoubleClicked(const QModelIndex &index);
@@ -54,6 +72,10 @@ public slots:
     void updateEditable(Editable *editable);
     void deleteEditable(Editable *editable);
     void selectColumns();
+    void setFilterText(const QString &text);
+    // Selects every channel but the first of each set that carries the same
+    // service, so that one Delete leaves one of each.
+    void selectDuplicates();
 
 protected:
     // Runs the channel dialog; a seam so that tests can stand in for the
@@ -81,6 +103,8 @@ private:
     bool storeHolds(const QList<Editable *> &objects) const;
     bool canDropAt(const QList<Editable *> &dragged, Channel *target) const;
     bool refuseBeyondCapacity();
+    void clearFilter();
+    void announceRowCount();
 
     ChannelTableModel *m_model = nullptr;
     QPointer<Settings> m_settings;
@@ -99,4 +123,6 @@ private:
     QAction *m_createAction = nullptr;
     QAction *m_deleteAction = nullptr;
     QAction *m_selectColumnsAction = nullptr;
+    QAction *m_selectDuplicatesAction = nullptr;
+    QPointer<QLineEdit> m_filterField;
 };

@@ -45,9 +45,7 @@ struct SortKey
 
 ChannelTableModel::ChannelTableModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_titles { tr("Id"), tr("Name"), tr("Provider"), tr("Satellite"), tr("Frequency"), tr("SymbolRate"),
-        tr("Polarization"), tr("Service Type"), tr("SID"), tr("Video PID"), tr("Audio PID"), tr("PCR PID"),
-        tr("PMT PID") }
+    , m_titles(ChannelColumns::titles())
 { }
 
 void ChannelTableModel::setSettings(const Settings *settings)
@@ -92,14 +90,39 @@ void ChannelTableModel::setChannels(const QList<Channel *> &channels)
     m_mainOrder.reserve(qsizetype(order.size()));
     for (const auto &entry : order)
         m_mainOrder.append(entry.second);
-    m_rows = inSortOrder(m_mainOrder);
+    m_rows = inSortOrder(matching());
     m_rowOf.clear();
     endResetModel();
 }
 
+bool ChannelTableModel::setFilterText(const QString &text)
+{
+    const bool wasFiltered = isFiltered();
+    const QString before = filterText();
+    m_matcher.setText(text);
+    if (text == before || (!wasFiltered && !isFiltered()))
+        return false;
+    beginResetModel();
+    m_rows = inSortOrder(matching());
+    m_rowOf.clear();
+    endResetModel();
+    return true;
+}
+
+QList<Channel *> ChannelTableModel::matching() const
+{
+    if (!isFiltered())
+        return m_mainOrder;
+    QList<Channel *> shown;
+    for (Channel *channel : m_mainOrder)
+        if (m_matcher.matches(channel))
+            shown.append(channel);
+    return shown;
+}
+
 QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) const
 {
-    if (m_sortColumn == IdColumn && m_sortOrder == Qt::AscendingOrder)
+    if (m_sortColumn == ChannelColumns::IdColumn && m_sortOrder == Qt::AscendingOrder)
         return rows;
     // Each key is worked out once, not once per comparison.
     std::vector<std::pair<SortKey, Channel *>> keyed;
@@ -134,40 +157,7 @@ QVariant ChannelTableModel::cell(const Channel *channel, int column) const
     // along, and it says nothing as it goes: its rows show nothing more.
     if (!m_settings)
         return {};
-    const Transponder *transponder = channel->transponder();
-    switch (column) {
-    case IdColumn:
-        return mainListPosition(channel);
-    case NameColumn:
-        return channel->name();
-    case ProviderColumn:
-        return channel->provider() ? QVariant(channel->provider()->name()) : QVariant();
-    case SatelliteColumn:
-        return transponder && transponder->satellite() ? QVariant(transponder->satellite()->name())
-                                                       : QVariant();
-    case FrequencyColumn:
-        return transponder ? QVariant(int(transponder->frequency())) : QVariant();
-    case SymbolRateColumn:
-        return transponder ? QVariant(int(transponder->symbolRate())) : QVariant();
-    case PolarizationColumn:
-        return transponder ? QVariant(Transponder::polarizationText(transponder->polarization()))
-                           : QVariant();
-    case ServiceTypeColumn:
-        return Channel::serviceTypeText(channel->serviceType());
-    // Identifiers sort as text, like the names, so they are given as text.
-    case ServiceIdColumn:
-        return QString::number(channel->serviceId());
-    case VideoPidColumn:
-        return QString::number(channel->videoPid());
-    case AudioPidColumn:
-        return QString::number(channel->audioPid());
-    case PcrPidColumn:
-        return QString::number(channel->pcrPid());
-    case PmtPidColumn:
-        return QString::number(channel->pmtPid());
-    default:
-        return {};
-    }
+    return ChannelColumns::cell(*m_settings, channel, column);
 }
 
 void ChannelTableModel::refresh(const Editable *editable)
@@ -196,7 +186,7 @@ void ChannelTableModel::refresh(const Editable *editable)
 
 void ChannelTableModel::refreshRow(int row)
 {
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1), { Qt::DisplayRole });
+    emit dataChanged(index(row, 0), index(row, ChannelColumns::ColumnCount - 1), { Qt::DisplayRole });
 }
 
 bool ChannelTableModel::removeChannel(const Channel *channel)
@@ -218,7 +208,7 @@ int ChannelTableModel::rowCount(const QModelIndex &parent) const
 
 int ChannelTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : ChannelColumns::ColumnCount;
 }
 
 QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
@@ -230,7 +220,8 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
+        && section < ChannelColumns::ColumnCount)
         return m_titles.at(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -242,7 +233,7 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex &index) const
 
 void ChannelTableModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= ColumnCount)
+    if (column < 0 || column >= ChannelColumns::ColumnCount)
         return;
     m_sortColumn = column;
     m_sortOrder = order;
@@ -253,7 +244,7 @@ void ChannelTableModel::sort(int column, Qt::SortOrder order)
     channelsBefore.reserve(before.size());
     for (const QModelIndex &index : before)
         channelsBefore.append(m_rows.at(index.row()));
-    m_rows = inSortOrder(m_mainOrder);
+    m_rows = inSortOrder(matching());
     m_rowOf.clear();
     QModelIndexList after;
     after.reserve(before.size());

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "channelcolumns.h"
+#include "channelmatcher.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QList>
@@ -14,35 +17,31 @@ class Settings;
 // worked out from the channel whenever the view asks. The store and its
 // channels are only referenced. The channels given to the table are kept
 // apart from the rows shown, in main-list order, so that a later narrowing
-// of the rows only changes which of them are shown; the user's sort column
-// and order belong to the model and apply again after every rebuild.
+// of the rows only changes which of them are shown. The user's sort column
+// and order, and the filter text, belong to the model and apply again after
+// every rebuild.
 class ChannelTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column {
-        IdColumn,
-        NameColumn,
-        ProviderColumn,
-        SatelliteColumn,
-        FrequencyColumn,
-        SymbolRateColumn,
-        PolarizationColumn,
-        ServiceTypeColumn,
-        ServiceIdColumn,
-        VideoPidColumn,
-        AudioPidColumn,
-        PcrPidColumn,
-        PmtPidColumn,
-        ColumnCount
-    };
+    using Column = ChannelColumns::Column;
 
     explicit ChannelTableModel(QObject *parent = nullptr);
 
     void setSettings(const Settings *settings);
     // The rebuild: rows in main-list order, then in the current sort order.
     void setChannels(const QList<Channel *> &channels);
+
+    // Narrows the rows to the given channels the text matches; an empty
+    // text shows them all. A channel edited afterwards keeps its row until
+    // the next rebuild, whether or not it still matches. False when the
+    // rows stay as they were.
+    bool setFilterText(const QString &text);
+    QString filterText() const { return m_matcher.text(); }
+    bool isFiltered() const { return !m_matcher.isEmpty(); }
+    // How many channels the last rebuild was given, shown or not.
+    int givenCount() const { return int(m_mainOrder.size()); }
 
     Channel *channelAt(int row) const { return m_rows.value(row); }
     int rowOf(const Channel *channel) const;
@@ -67,6 +66,8 @@ public:
 private:
     int mainListPosition(const Channel *channel) const;
     QList<Channel *> inSortOrder(const QList<Channel *> &rows) const;
+    // The given channels the filter lets through, in main-list order.
+    QList<Channel *> matching() const;
     void refreshRow(int row);
 
     QPointer<const Settings> m_settings;
@@ -75,7 +76,8 @@ private:
     // that rows with equal keys always stand in main-list order.
     QList<Channel *> m_mainOrder;
     QList<Channel *> m_rows;
+    ChannelMatcher m_matcher;
     mutable QHash<const Channel *, int> m_rowOf;
-    int m_sortColumn = IdColumn;
+    int m_sortColumn = ChannelColumns::IdColumn;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

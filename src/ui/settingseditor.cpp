@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QSaveFile>
@@ -87,8 +88,9 @@ SettingsEditor::SettingsEditor(QApplication *)
     m_form->menuTools->addAction(m_fileCheck->checkAction());
     m_form->menuTools->addAction(m_fileCheck->dock()->toggleViewAction());
     addHelpMenu(m_form->menubar);
-    m_windowSettings = std::make_unique<WindowSettings>(
-        m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView);
+    wireChannelFilter();
+    m_windowSettings
+        = std::make_unique<WindowSettings>(m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView);
     m_windowSettings->restore();
     m_mainWindow->installEventFilter(this);
     m_mainWindow->show();
@@ -250,6 +252,27 @@ void SettingsEditor::updateChannelList(Editable *editable)
     if (!m_settings->contains(m_currentEditable))
         m_currentEditable = m_settings->satellitesRoot();
     m_form->channelListTreeView->showChannels(m_currentEditable, m_settings->channelsOf(m_currentEditable));
+}
+
+void SettingsEditor::wireChannelFilter()
+{
+    ChannelListWidget *table = m_form->channelListTreeView;
+    table->setFilterField(m_form->channelFilterField);
+    // Permanent, so that passing status tips never hide it.
+    auto *rowCount = new QLabel(m_form->statusbar);
+    m_form->statusbar->addPermanentWidget(rowCount);
+    connect(table, &ChannelListWidget::rowCountTextChanged, rowCount, &QLabel::setText);
+    // The main list is shown as when the user picks the Satellites root, so
+    // the tree and the table agree on what is shown.
+    connect(table, &ChannelListWidget::mainListRequested, this, [this] {
+        if (!m_settings)
+            return;
+        Editable *root = m_settings->satellitesRoot();
+        if (QTreeWidgetItem *item = m_form->treeWidget->itemOf(root))
+            m_form->treeWidget->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
+        if (m_currentEditable != root)
+            updateChannelList(root);
+    });
 }
 
 void SettingsEditor::updateChannelList()

@@ -64,6 +64,8 @@ private:
     void updateTitle();
     // Gives the controllers of the check, order and export features the store.
     void setControllersSettings(Settings *settings);
+    // The filter field and the row count in the status bar.
+    void wireChannelFilter();
 
     std::unique_ptr<QMainWindow> m_mainWindow;
     std::unique_ptr<Ui::settingsEditorMainWindow> m_form;

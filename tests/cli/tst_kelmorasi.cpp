@@ -178,8 +178,9 @@ private slots:
     {
         const Run run = kelmoraSi({ QStringLiteral("export"), QStringLiteral("--csv"), m_demo });
         QCOMPARE(run.status, 0);
-        QVERIFY(run.out.startsWith("No.,Name,"));
-        QVERIFY(run.out.contains("\r\n1,"));
+        QVERIFY2(run.out.startsWith("Id,Name,Provider,Satellite,Frequency,SymbolRate,Polarization,Service "
+                                    "Type,SID,Video PID,Audio PID,PCR PID,PMT PID\r\n0,"),
+            run.out.constData());
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "channel.h"
+#include "channelfilterfield.h"
 #include "channellistwidget.h"
 #include "favoritegroup.h"
 #include "provider.h"
@@ -43,13 +44,16 @@ struct Fixture
 {
     TestSettings settings;
     TestTable table;
+    ChannelFilterField filter;
     Editable *shown = nullptr;
 
     Fixture()
     {
         table.resize(900, 400);
         table.setSettings(&settings);
+        table.setFilterField(&filter);
         QObject::connect(&settings, &Settings::updatedChannelList, &table, [this] { show(shown); });
+        QObject::connect(&table, &ChannelListWidget::mainListRequested, &table, [this] { show(nullptr); });
         show(nullptr);
     }
     void show(Editable *editable)
@@ -563,7 +567,7 @@ private slots:
         f.channels("a b c");
         QVERIFY(f.exposeTable());
         f.selectRows("a b");
-        const QStringList all { u"create"_s, u"delete"_s, u"select columns"_s };
+        const QStringList all { u"create"_s, u"delete"_s, u"select duplicates"_s, u"select columns"_s };
         QCOMPARE(contextMenu(&f.table, f.rowCenter(u"c"_s), u"delete"_s), all);
         QCOMPARE(f.mainList(), words("a b"));
 
@@ -602,6 +606,165 @@ private slots:
         table.setColumnWidth(Col::NameColumn, 30);
         table.showChannels(file.satellitesRoot(), file.channels());
         QCOMPARE(table.columnWidth(Col::NameColumn), 30);
+    }
+
+    // Channels the filter tests search: names with and without diacritics,
+    // a provider, a satellite and a service id to be found by.
+    static void fillSearchable(Fixture &f)
+    {
+        Transponder *astra = f.transponder(u"Astra 19.2E"_s);
+        Provider *zdf = f.provider(u"ZDFvision"_s);
+        f.channel(u"ZDF HD"_s, nullptr, zdf);
+        f.channel(u"Česko 1"_s);
+        f.channel(u"Łódź TV"_s);
+        f.channel(u"Das Erste"_s, astra);
+        f.channel(u"BBC"_s)->setServiceId(61234);
+    }
+
+    void filterShowsMatchingRowsAsTheUserTypes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("count");
+        QTest::addRow("case") << u"zdf"_s << u"ZDF HD"_s << u"1 of 5 channels"_s;
+        QTest::addRow("caron") << u"cesko"_s << u"Česko 1"_s << u"1 of 5 channels"_s;
+        QTest::addRow("stroke") << u"LODZ"_s << u"Łódź TV"_s << u"1 of 5 channels"_s;
+        QTest::addRow("provider") << u"vision"_s << u"ZDF HD"_s << u"1 of 5 channels"_s;
+        QTest::addRow("satellite") << u"astra"_s << u"Das Erste"_s << u"1 of 5 channels"_s;
+        QTest::addRow("service id") << u"1234"_s << u"BBC"_s << u"1 of 5 channels"_s;
+        QTest::addRow("several") << u"e"_s << u"Česko 1|Das Erste"_s << u"2 of 5 channels"_s;
+        QTest::addRow("none") << u"xyz"_s << QString() << u"0 of 5 channels"_s;
+    }
+    void filterShowsMatchingRowsAsTheUserTypes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, rows);
+        QFETCH(QString, count);
+        Fixture f;
+        fillSearchable(f);
+        QCOMPARE(f.table.rowCountText(), u"5 channels"_s);
+        QSignalSpy countChanged(&f.table, &ChannelListWidget::rowCountTextChanged);
+        f.filter.setFocus();
+        QTest::keyClicks(&f.filter, typed);
+        QCOMPARE(f.column().join(u'|'), rows);
+        QCOMPARE(countChanged.constLast().constFirst().toString(), count);
+        new QAbstractItemModelTester(f.table.model(), Tester::FailureReportingMode::QtTest, &f.table);
+
+        QTest::keyClick(&f.filter, Qt::Key_Escape);
+        QVERIFY(f.filter.text().isEmpty());
+        QCOMPARE(f.column().size(), 5);
+        QCOMPARE(countChanged.constLast().constFirst().toString(), u"5 channels"_s);
+    }
+
+    void findKeyReachesTheFilterFromAnywhereInTheWindow()
+    {
+        QWidget window;
+        auto *filter = new ChannelFilterField(&window);
+        auto *table = new TestTable;
+        table->setParent(&window);
+        filter->setText(u"old"_s);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(filter->hasFocus());
+        QCOMPARE(filter->selectedText(), u"old"_s);
+    }
+
+    void filterSurvivesRebuildsAndSorts()
+    {
+        Fixture f;
+        f.table.setSortingEnabled(true);
+        Provider *provider = f.provider(u"P"_s);
+        f.channels("alpha beta gamma delta");
+        for (Channel *channel : f.find(words("alpha beta gamma")))
+            channel->setProvider(provider);
+        QTest::keyClicks(&f.filter, u"a"_s);
+        f.table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
+        QCOMPARE(f.column(), words("gamma delta beta alpha"));
+        f.filter.setText(u"ta"_s);
+        QCOMPARE(f.column(), words("delta beta"));
+        // A deletion rebuilds the table; so does another tree selection.
+        f.settings.removeChannels(nullptr, f.find(words("delta")));
+        QCOMPARE(f.column(), words("beta"));
+        f.show(provider);
+        QCOMPARE(f.column(), words("beta"));
+        QCOMPARE(f.table.rowCountText(), u"1 of 3 channels"_s);
+        f.filter.clear();
+        QCOMPARE(f.column(), words("gamma beta alpha"));
+    }
+
+    // Ctrl+A and Delete, or a drag, with a filter on: hidden rows never take
+    // part, even when they were selected before the filter hid them.
+    void deleteAndDragReachOnlyShownRows()
+    {
+        Fixture f;
+        f.channels("a1 b1 a2 b2 a3");
+        QVERIFY(f.exposeTable());
+        f.table.setFocus();
+        QTest::keyClick(&f.table, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&f.filter, u"a"_s);
+        QCOMPARE(f.table.selectedChannels(), f.find(words("a1 a2 a3")));
+
+        // A drag from the shown rows carries them alone; dropped onto a3 they
+        // move by a3's place in the whole list, not by its row.
+        QWidget *viewport = f.table.viewport();
+        const QPoint press = f.rowCenter(u"a1"_s), onA3 = f.rowCenter(u"a3"_s);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, press);
+        QTest::mouseMove(viewport, press + QPoint(0, QApplication::startDragDistance() + 5));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, press);
+        const auto *drag = f.table.findChild<QDrag *>();
+        QVERIFY(drag);
+        const QList<Channel *> firstTwo = f.find(words("a1 a2"));
+        QCOMPARE(editablesFromMimeData(drag->mimeData()).size(), 3);
+        QVERIFY(dragAndDrop(&f.table, QList<Editable *>(firstTwo.cbegin(), firstTwo.cend()), onA3));
+        QCOMPARE(f.mainList(), words("b1 b2 a3 a2 a1"));
+
+        QTest::keyClick(&f.table, Qt::Key_A, Qt::ControlModifier);
+        f.filter.setText(u"a1"_s);
+        QTest::keyClick(&f.table, Qt::Key_Delete);
+        QCOMPARE(f.mainList(), words("b1 b2 a3 a2"));
+        QCOMPARE(f.table.rowCountText(), u"0 of 4 channels"_s);
+    }
+
+    void selectDuplicatesThenDeleteLeavesOneOfEach_data()
+    {
+        QTest::addColumn<QString>("shownFirst"); // main, provider, group
+        QTest::addColumn<QString>("filter");
+        QTest::addRow("main list") << u"main"_s << QString();
+        QTest::addRow("provider without the extras") << u"provider"_s << QString();
+        QTest::addRow("group holding them all") << u"group"_s << QString();
+        QTest::addRow("filter hiding an extra") << u"main"_s << u"one"_s;
+        QTest::addRow("filter showing them all") << u"main"_s << u"x"_s;
+    }
+    void selectDuplicatesThenDeleteLeavesOneOfEach()
+    {
+        QFETCH(QString, shownFirst);
+        QFETCH(QString, filter);
+        Fixture f;
+        Transponder *transponder = f.transponder(u"S"_s);
+        Provider *provider = f.provider(u"P"_s);
+        f.channels("x-one x-two x-one-again x-other x-two-again x-one-third");
+        const QList<int> serviceIds { 1, 2, 1, 3, 2, 1 };
+        const QList<Channel *> all = f.settings.channels();
+        for (int i = 0; i < all.size(); ++i) {
+            all.at(i)->setTransponder(transponder);
+            all.at(i)->setServiceId(quint16(serviceIds.at(i)));
+        }
+        all.first()->setProvider(provider);
+        if (shownFirst == u"provider")
+            f.show(provider);
+        else if (shownFirst == u"group")
+            f.show(f.group("x-one x-two x-one-again x-other x-two-again x-one-third"));
+        f.filter.setText(filter);
+        QVERIFY(f.exposeTable());
+
+        contextMenu(&f.table, QPoint(5, 5), u"select duplicates"_s);
+        QCOMPARE(f.shown, f.settings.satellitesRoot());
+        QCOMPARE(f.filter.text(), filter == u"x" ? filter : QString());
+        QCOMPARE(f.table.focusWidget(), &f.table);
+        QTest::keyClick(&f.table, Qt::Key_Delete);
+        QCOMPARE(f.mainList(), words("x-one x-two x-other"));
     }
 
     void newStoreEmptiesTheTable()

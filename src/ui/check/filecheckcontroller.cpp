@@ -72,26 +72,6 @@ QString summaryOf(const QList<FileProblem> &problems)
     return parts.join(QStringLiteral(", "));
 }
 
-// Selects the table's row of a channel. The table has no call for this yet:
-// its first column holds the channel's place in the main list, which finds
-// the row, and the table's own answer confirms it.
-bool selectChannelRow(ChannelListWidget *table, Settings *settings, Channel *channel)
-{
-    QAbstractItemModel *model = table->model();
-    const qsizetype place = settings->mainChannelList().indexOf(channel);
-    if (!model || place < 0 || model->rowCount() == 0)
-        return false;
-    const QModelIndexList found = model->match(
-        model->index(0, ChannelTableModel::IdColumn), Qt::DisplayRole, int(place), 1, Qt::MatchExactly);
-    if (found.isEmpty())
-        return false;
-    const QModelIndex index = found.constFirst();
-    table->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    table->scrollTo(index);
-    return table->selectedChannels() == QList<Channel *> { channel };
-}
-
 } // namespace
 
 FileCheckController::FileCheckController(
@@ -224,7 +204,14 @@ void FileCheckController::showChannel(Channel *channel)
         selectTreeItemOf(m_tree->itemOf(transponder) ? static_cast<Editable *>(transponder)
                                                      : m_settings->satellitesRoot());
     }
-    if (selectChannelRow(m_table, m_settings, channel))
+    m_table->selectChannels({ channel });
+    // A filter that hides the channel gives way, or the double click would
+    // seem to do nothing.
+    if (m_table->selectedChannels().isEmpty() && !m_table->tableModel()->filterText().isEmpty()) {
+        m_table->setFilterText(QString());
+        m_table->selectChannels({ channel });
+    }
+    if (!m_table->selectedChannels().isEmpty())
         m_table->setFocus();
 }
 

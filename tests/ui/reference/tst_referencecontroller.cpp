@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(editor->mainWindow()->isWindowModified(), apply);
         // The table shows the whole list in the receiver's order.
         auto *table = editor->mainWindow()->findChild<ChannelListWidget *>();
-        QCOMPARE(table->model()->index(0, ChannelTableModel::NameColumn).data().toString(),
+        QCOMPARE(table->model()->index(0, ChannelColumns::NameColumn).data().toString(),
             settings->channels().constFirst()->name());
         editor->mainWindow()->setWindowModified(false);
     }
@@ -133,16 +133,16 @@ private slots:
         QVERIFY(shown > 0 && shown < settings->channels().size());
 
         // The table's rows as shown, with every column, hidden ones too.
-        table->setColumnHidden(ChannelTableModel::PmtPidColumn, true);
+        table->setColumnHidden(ChannelColumns::PmtPidColumn, true);
         const QString csv = m_demo.dir.filePath(u"table.csv"_s);
         answerFileDialog(u"Export channel table"_s, m_demo.dir.filePath(u"table"_s));
         trigger(*editor, u"actionExportCsv"_s);
         const QList<QByteArray> rows = lines(readFileBytes(csv));
         QCOMPARE(rows.size(), shown + 1);
-        QCOMPARE(rows.constFirst().count(','), ChannelTableModel::ColumnCount - 1);
+        QCOMPARE(rows.constFirst().count(','), ChannelColumns::ColumnCount - 1);
         QVERIFY2(rows.constFirst().contains(",Name,"), rows.constFirst().constData());
         QVERIFY(rows.at(1).contains(
-            table->model()->index(0, ChannelTableModel::NameColumn).data().toByteArray()));
+            table->model()->index(0, ChannelColumns::NameColumn).data().toByteArray()));
 
         // The whole main list, which reads back as the same names in order.
         const QString list = m_demo.dir.filePath(u"list.txt"_s);
