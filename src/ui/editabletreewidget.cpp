@@ -209,11 +209,20 @@ void EditableTreeWidget::refreshText(QTreeWidgetItem *item, const Editable *edit
 
 void EditableTreeWidget::sortTransponderItems(QList<QTreeWidgetItem *> &items) const
 {
-    // As text, not as numbers: "9750 H" sorts after "11700 V". The items'
-    // own comparison, stable, is what sorting them inside the tree does.
-    if (m_settings && m_settings->features().contains(1))
-        std::stable_sort(items.begin(), items.end(),
-            [](const QTreeWidgetItem *left, const QTreeWidgetItem *right) { return *left < *right; });
+    if (!m_settings || !m_settings->features().contains(1))
+        return;
+    // As text, not as numbers: "9750 H" sorts after "11700 V". A
+    // transponder's text is never empty, so comparing the texts, stably,
+    // gives the order the items' own comparison gives, without building two
+    // variants for every comparison.
+    QList<std::pair<QString, QTreeWidgetItem *>> keyed;
+    keyed.reserve(items.size());
+    for (QTreeWidgetItem *item : std::as_const(items))
+        keyed.append({ item->text(0), item });
+    std::stable_sort(keyed.begin(), keyed.end(),
+        [](const auto &left, const auto &right) { return left.first < right.first; });
+    for (qsizetype i = 0; i < keyed.size(); ++i)
+        items[i] = keyed.at(i).second;
 }
 
 void EditableTreeWidget::updateEditable(Editable *editable)
