@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <memory>
 
 EditableTreeWidget::EditableTreeWidget(QWidget *parent)
@@ -117,25 +118,49 @@ void EditableTreeWidget::buildTree()
     addItem(m_satellitesItem, m_settings->satellitesRoot());
     addItem(m_providersItem, m_settings->providersRoot());
     addItem(m_favoritesItem, m_settings->favoritesRoot());
+    // The items are put together apart from the view and handed to it in one
+    // insertion per top-level item: a shown tree announces every single
+    // insertion to its view, and sorting a satellite's items in place costs
+    // a layout change each.
     const QList<Satellite *> satellites = m_settings->satellites();
-    for (Satellite *satellite : satellites)
-        addItem(new QTreeWidgetItem(m_satellitesItem), satellite);
-    const QList<Provider *> providers = m_settings->providers();
-    for (Provider *provider : providers)
-        addItem(new QTreeWidgetItem(m_providersItem), provider);
+    QList<QTreeWidgetItem *> satelliteItems;
+    QHash<const Satellite *, QTreeWidgetItem *> itemOfSatellite;
+    for (Satellite *satellite : satellites) {
+        auto *item = new QTreeWidgetItem;
+        addItem(item, satellite);
+        satelliteItems.append(item);
+        itemOfSatellite.insert(satellite, item);
+    }
+    QHash<QTreeWidgetItem *, QList<QTreeWidgetItem *>> transponderItems;
     const QList<Transponder *> transponders = m_settings->transponders();
     for (Transponder *transponder : transponders) {
         // A transponder without a satellite of the store has no place to show.
-        QTreeWidgetItem *satelliteItem = itemOf(transponder->satellite());
-        if (satelliteItem && satelliteItem->parent() == m_satellitesItem)
-            addItem(new QTreeWidgetItem(satelliteItem), transponder);
+        if (QTreeWidgetItem *satelliteItem = itemOfSatellite.value(transponder->satellite())) {
+            auto *item = new QTreeWidgetItem;
+            addItem(item, transponder);
+            transponderItems[satelliteItem].append(item);
+        }
     }
-    const QList<FavoriteGroup *> groups = m_settings->favoriteGroups();
-    for (FavoriteGroup *group : groups)
-        addItem(new QTreeWidgetItem(m_favoritesItem), group);
-    for (int i = 0; i < m_satellitesItem->childCount(); ++i)
-        sortTransponderItems(m_satellitesItem->child(i));
+    for (auto it = transponderItems.begin(); it != transponderItems.end(); ++it) {
+        sortTransponderItems(it.value());
+        it.key()->addChildren(it.value());
+    }
+    m_satellitesItem->addChildren(satelliteItems);
+    m_providersItem->addChildren(newItems(m_settings->providers()));
+    m_favoritesItem->addChildren(newItems(m_settings->favoriteGroups()));
     m_builtShape = currentShape();
+}
+
+template<typename T> QList<QTreeWidgetItem *> EditableTreeWidget::newItems(const QList<T *> &editables)
+{
+    QList<QTreeWidgetItem *> items;
+    items.reserve(editables.size());
+    for (T *editable : editables) {
+        auto *item = new QTreeWidgetItem;
+        addItem(item, editable);
+        items.append(item);
+    }
+    return items;
 }
 
 EditableTreeWidget::Shape EditableTreeWidget::currentShape() const
@@ -170,8 +195,8 @@ void EditableTreeWidget::addItem(QTreeWidgetItem *item, Editable *editable)
 {
     m_editableItems.insert(item, editable);
     m_itemOfEditable.insert(editable, item);
-    // Only the text: buildTree sorts each satellite's transponders once at
-    // the end, which keeps a rebuild linear in the number of items.
+    // Only the text: buildTree sorts each satellite's transponders once,
+    // which keeps a rebuild linear in the number of items.
     refreshText(item, editable);
 }
 
@@ -182,11 +207,22 @@ void EditableTreeWidget::refreshText(QTreeWidgetItem *item, const Editable *edit
         item->setText(0, text);
 }
 
-void EditableTreeWidget::sortTransponderItems(QTreeWidgetItem *satelliteItem)
+void EditableTreeWidget::sortTransponderItems(QList<QTreeWidgetItem *> &items) const
 {
-    // As text, not as numbers: "9750 H" sorts after "11700 V".
-    if (m_settings && m_settings->features().contains(1))
-        satelliteItem->sortChildren(0, Qt::AscendingOrder);
+    if (!m_settings || !m_settings->features().contains(1))
+        return;
+    // As text, not as numbers: "9750 H" sorts after "11700 V". A
+    // transponder's text is never empty, so comparing the texts, stably,
+    // gives the order the items' own comparison gives, without building two
+    // variants for every comparison.
+    QList<std::pair<QString, QTreeWidgetItem *>> keyed;
+    keyed.reserve(items.size());
+    for (QTreeWidgetItem *item : std::as_const(items))
+        keyed.append({ item->text(0), item });
+    std::stable_sort(keyed.begin(), keyed.end(),
+        [](const auto &left, const auto &right) { return left.first < right.first; });
+    for (qsizetype i = 0; i < keyed.size(); ++i)
+        items[i] = keyed.at(i).second;
 }
 
 void EditableTreeWidget::updateEditable(Editable *editable)

@@ -94,12 +94,15 @@ private:
     void setDropTarget(QTreeWidgetItem *item);
     void clearTree();
     void buildTree();
+    // Items for the objects, not yet in the tree.
+    template<typename T> QList<QTreeWidgetItem *> newItems(const QList<T *> &editables);
     void addItem(QTreeWidgetItem *item, Editable *editable);
     static void refreshText(QTreeWidgetItem *item, const Editable *editable);
     // Moves a transponder's item under its satellite's item and into its
     // sorted place after the transponder changed.
     void placeTransponderItem(QTreeWidgetItem *item, Editable *transponder);
-    void sortTransponderItems(QTreeWidgetItem *satelliteItem);
+    // The items of one satellite's transponders, in the order they show.
+    void sortTransponderItems(QList<QTreeWidgetItem *> &items) const;
     // The dragged objects when all of them are still held by the store and
     // may be dropped on the target; empty otherwise.
     QList<Editable *> droppableEditables(const QMimeData *data, Editable *target) const;
