@@ -12,6 +12,7 @@ class QMainWindow;
 class Editable;
 class Settings;
 class RecentFiles;
+class SettingsHistory;
 class WindowSettings;
 
 namespace Ui {
@@ -35,6 +36,11 @@ public:
     QString fileName() const { return m_fileName; }
     // Lives as long as the window, so each file is backed up once per session.
     SafeSaver &saver() { return m_saver; }
+    // Records every change to the open file as an undoable step. A feature
+    // that changes the store within one event-loop turn is one step by
+    // itself; a change that is no step of the user's goes under a
+    // SettingsHistory::Unrecorded.
+    SettingsHistory *history() const { return m_history; }
 
     // Replaces the store with the file's; on failure the current file
     // stays and the user is told why.
@@ -59,6 +65,7 @@ private:
     bool maybeSave();
     void setModified(bool modified);
     void updateTitle();
+    void setUpEditMenu();
 
     std::unique_ptr<QMainWindow> m_mainWindow;
     std::unique_ptr<Ui::settingsEditorMainWindow> m_form;
@@ -66,7 +73,10 @@ private:
     // Declared after the window, so it is deleted before the views that
     // show it.
     std::unique_ptr<Settings> m_settings;
-    Editable *m_currentEditable = nullptr;
+    // The object whose channels the table shows, by id: an undo replaces
+    // the store's objects by new ones under the same ids.
+    quint64 m_currentId = 0;
+    SettingsHistory *m_history = nullptr;
     SafeSaver m_saver;
     QString m_formTitle;
     RecentFiles *m_recentFiles = nullptr;
