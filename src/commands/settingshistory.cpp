@@ -8,37 +8,43 @@
 #include <QUndoCommand>
 
 // One recorded step: the store's content on either side of it. Consecutive
-// steps share the snapshot between them.
+// steps share the snapshot between them, so a step costs one snapshot.
 class SettingsHistory::Step : public QUndoCommand
 {
 public:
-    struct Side
-    {
-        SettingsSnapshot snapshot;
-        SettingsOutline outline;
-    };
-
-    Step(SettingsHistory &history, Side before, Side after, const QString &text)
+    Step(SettingsHistory &history, SettingsSnapshot before, SettingsSnapshot after, const QString &text)
         : QUndoCommand(text)
         , m_history(history)
         , m_before(std::move(before))
         , m_after(std::move(after))
     { }
 
-    void undo() override { m_history.restore(m_before.snapshot, m_before.outline); }
+    void undo() override { m_history.restore(m_before); }
     void redo() override
     {
         // Pushed after the change was made: the first redo has nothing to do.
         if (std::exchange(m_pushed, true))
-            m_history.restore(m_after.snapshot, m_after.outline);
+            m_history.restore(m_after);
     }
 
 private:
     SettingsHistory &m_history;
-    Side m_before;
-    Side m_after;
+    SettingsSnapshot m_before;
+    SettingsSnapshot m_after;
     bool m_pushed = false;
 };
+
+namespace {
+
+// A snapshot in a buffer of its own size: capture writes into a generous
+// one, and a hundred steps would keep the slack too.
+SettingsSnapshot compact(const SettingsSnapshot &snapshot)
+{
+    const QByteArray bytes = snapshot.toBytes();
+    return *SettingsSnapshot::fromBytes(QByteArray(bytes.constData(), bytes.size()));
+}
+
+} // namespace
 
 SettingsHistory::SettingsHistory(QObject *parent)
     : QObject(parent)
@@ -97,14 +103,15 @@ void SettingsHistory::commitPending()
 {
     if (!std::exchange(m_commitScheduled, false) || !m_settings)
         return;
-    Step::Side before { m_current, m_currentOutline };
+    const SettingsSnapshot before = m_current;
+    const SettingsOutline beforeOutline = std::move(m_currentOutline);
     captureCurrent();
     // A dialog accepted without an edit, or a move back to where it was,
     // is no step.
-    if (m_current == before.snapshot)
+    if (m_current == before)
         return;
-    const QString text = StepDescription::describe(before.outline, m_currentOutline);
-    m_stack.push(new Step(*this, std::move(before), { m_current, m_currentOutline }, text));
+    const QString text = StepDescription::describe(beforeOutline, m_currentOutline);
+    m_stack.push(new Step(*this, before, m_current, text));
 }
 
 void SettingsHistory::markSaved()
@@ -128,7 +135,7 @@ void SettingsHistory::redo()
     m_stack.redo();
 }
 
-void SettingsHistory::restore(const SettingsSnapshot &snapshot, const SettingsOutline &outline)
+void SettingsHistory::restore(const SettingsSnapshot &snapshot)
 {
     if (!m_settings)
         return;
@@ -140,14 +147,16 @@ void SettingsHistory::restore(const SettingsSnapshot &snapshot, const SettingsOu
         Q_UNUSED(restored);
     }
     m_current = snapshot;
-    m_currentOutline = outline;
+    // Kept only for the current state: one per step would double what the
+    // history holds.
+    m_currentOutline = SettingsOutline::capture(*m_settings);
     m_commitScheduled = false;
     emit restored();
 }
 
 void SettingsHistory::captureCurrent()
 {
-    m_current = SettingsSnapshot::capture(*m_settings);
+    m_current = compact(SettingsSnapshot::capture(*m_settings));
     m_currentOutline = SettingsOutline::capture(*m_settings);
 }
 

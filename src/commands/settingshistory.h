@@ -77,7 +77,7 @@ private:
     class Step;
 
     void changed();
-    void restore(const SettingsSnapshot &snapshot, const SettingsOutline &outline);
+    void restore(const SettingsSnapshot &snapshot);
     void captureCurrent();
 
     QUndoStack m_stack;
