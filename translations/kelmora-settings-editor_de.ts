@@ -458,6 +458,11 @@
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="82"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="90"/>
         <source>Open</source>
         <translation>Öffnen</translation>

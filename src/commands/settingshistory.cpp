@@ -139,6 +139,7 @@ void SettingsHistory::restore(const SettingsSnapshot &snapshot)
 {
     if (!m_settings)
         return;
+    emit aboutToRestore();
     {
         Unrecorded quiet(*this);
         // Only what capture wrote comes back here, so the restore cannot be refused.

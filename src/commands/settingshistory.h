@@ -69,6 +69,9 @@ public slots:
     void redo();
 
 signals:
+    // Before an undo or redo replaces the store's objects: the last moment
+    // their pointers may be used.
+    void aboutToRestore();
     // After an undo or redo replaced the store's objects; the views have
     // rebuilt from the store's list announcements by then.
     void restored();

@@ -150,6 +150,37 @@ QList<Channel *> ChannelListWidget::selectedChannels() const
     return result;
 }
 
+QList<quint64> ChannelListWidget::selectedChannelIds() const
+{
+    QList<quint64> ids;
+    const QList<Channel *> channels = selectedChannels();
+    ids.reserve(channels.size());
+    for (const Channel *channel : channels)
+        ids.append(channel->id());
+    return ids;
+}
+
+void ChannelListWidget::selectChannelsById(const QList<quint64> &ids)
+{
+    const QSet<quint64> wanted(ids.cbegin(), ids.cend());
+    QItemSelection selection;
+    const int lastColumn = m_model->columnCount() - 1;
+    // One range for each run of selected rows, as the user's own selection has.
+    int runStart = -1;
+    for (int row = 0; row <= m_model->rowCount(); ++row) {
+        const Channel *channel = row < m_model->rowCount() ? channelOfRow(row) : nullptr;
+        const bool selected = channel && wanted.contains(channel->id());
+        if (selected && runStart < 0)
+            runStart = row;
+        if (!selected && runStart >= 0) {
+            selection.append(
+                QItemSelectionRange(m_model->index(runStart, 0), m_model->index(row - 1, lastColumn)));
+            runStart = -1;
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
 Editable *ChannelListWidget::context() const
 {
     if (!m_settings || !m_currentEditable)

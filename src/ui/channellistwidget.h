@@ -38,6 +38,10 @@ public:
     Channel *editableAt(const QPoint &pos) const;
     // Each selected channel once, in the order the rows were selected.
     QList<Channel *> selectedChannels() const;
+    // The selection by id, taken while its channels exist, and put back on
+    // the rows of the channels that came back under those ids (an undo).
+    QList<quint64> selectedChannelIds() const;
+    void selectChannelsById(const QList<quint64> &ids);
 
     // Column widths, order and visibility of an earlier run; once restored
     // they win over sizing the columns to a new file's contents.

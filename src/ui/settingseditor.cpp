@@ -116,6 +116,11 @@ void SettingsEditor::setUpEditMenu()
     m_mainWindow->addDockWidget(Qt::RightDockWidgetArea, dock);
     dock->hide();
     m_form->menuEdit->addAction(dock->toggleViewAction());
+    ChannelListWidget *table = m_form->channelListTreeView;
+    connect(m_history, &SettingsHistory::aboutToRestore, this,
+        [this, table] { m_tableSelection = table->selectedChannelIds(); });
+    connect(m_history, &SettingsHistory::restored, this,
+        [this, table] { table->selectChannelsById(std::exchange(m_tableSelection, {})); });
     connect(m_history->stack(), &QUndoStack::cleanChanged, this,
         [this](bool clean) { setModified(m_settings && !clean); });
 }

@@ -77,6 +77,8 @@ private:
     // the store's objects by new ones under the same ids.
     quint64 m_currentId = 0;
     SettingsHistory *m_history = nullptr;
+    // The table's selection while an undo or redo replaces the channels.
+    QList<quint64> m_tableSelection;
     SafeSaver m_saver;
     QString m_formTitle;
     RecentFiles *m_recentFiles = nullptr;

@@ -232,7 +232,8 @@ private slots:
         QTest::addColumn<QStringList>("menus");
         QTest::addColumn<QStringList>("fileMenu");
 
-        const QStringList german { QStringLiteral("&Datei"), QStringLiteral("&Hilfe") };
+        const QStringList german { QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
+            QStringLiteral("&Hilfe") };
         const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
             QStringLiteral("Speichern"), QStringLiteral("Speichern unter") };
         QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << german << germanFile;
@@ -240,7 +241,7 @@ private slots:
             << QLocale(QLocale::German, QLocale::Austria) << true << german << germanFile;
         QTest::addRow("no translation")
             << QLocale(QLocale::Japanese, QLocale::Japan) << false
-            << QStringList { QStringLiteral("&File"), QStringLiteral("&Help") }
+            << QStringList { QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Help") }
             << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
                    QStringLiteral("Save as") };
     }

@@ -148,7 +148,11 @@ private slots:
         const int shown = table->model()->rowCount();
         QVERIFY(shown > 0 && shown < settings->channels().size());
 
-        QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
+        selectRows(table, 2);
+        const QList<quint64> selectedRows = table->selectedChannelIds();
+        QCOMPARE(selectedRows.size(), 2);
+
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(settings->transponders().size(), transponders);
         QVERIFY(tree->itemOfId(deletedId));
         QVERIFY(tree->itemOfId(keptId)->isExpanded());
@@ -156,6 +160,7 @@ private slots:
         QCOMPARE(table->currentEditable(), settings->editableById(keptId));
         QCOMPARE(table->model()->rowCount(), shown);
         QCOMPARE(table->channels(), settings->channelsOf(settings->editableById(keptId)));
+        QCOMPARE(table->selectedChannelIds(), selectedRows);
     }
 };
 
