@@ -24,6 +24,7 @@
 #include "settings.h"
 #include "settingschecker.h"
 #include "settingseditor.h"
+#include "settingshistory.h"
 #include "settingskelmora2xx.h"
 #include "settingskelmorahd.h"
 #include "transponder.h"
@@ -46,6 +47,7 @@
 #include <memory>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -130,6 +132,8 @@ public:
     // A key as the focused filter field gets it, with the text it types.
     void typeInFilter(int key, const QString &text = {}) { pressKeyIn(filter, key, {}, text); }
 
+    SettingsHistory *history() const { return m_editor->history(); }
+
     Settings *settings = nullptr;
     EditableTreeWidget *tree = nullptr;
     ChannelListWidget *table = nullptr;
@@ -189,6 +193,28 @@ void measureOnOpenEditor(benchmark::State &state, const Run &run,
     for (auto _ : state) {
         act(editor, ++round);
         settle();
+    }
+}
+
+// Makes one step with prepare(), then times its undo (or its redo), with the
+// views following, on one opened file; the other direction runs untimed.
+void measureUndoOrRedo(
+    benchmark::State &state, const Run &run, const std::function<void(OpenEditor &)> &step, bool timeUndo)
+{
+    OpenEditor editor(run.path, run.sortedByName);
+    step(editor);
+    settle();
+    editor.history()->commitPending();
+    SettingsHistory *history = editor.history();
+    for (auto _ : state) {
+        for (const bool undo : { timeUndo, !timeUndo }) {
+            if (undo != timeUndo)
+                state.PauseTiming();
+            undo ? history->undo() : history->redo();
+            settle();
+            if (undo != timeUndo)
+                state.ResumeTiming();
+        }
     }
 }
 
@@ -513,6 +539,99 @@ void registerAll()
         Setup::FreshEachRun, Sorting::AlsoByName);
 }
 
+void registerUndoRedo()
+{
+    using Step = std::function<void(OpenEditor &)>;
+    const std::pair<const char *, Step> steps[] = {
+        { "a satellite with a third of the transponders deleted",
+            [](OpenEditor &editor) {
+                editor.settings->removeEditables({ editor.settings->satellites().first() });
+            } },
+        { "a tenth of the channels dropped onto a channel",
+            [](OpenEditor &editor) {
+                const QList<Channel *> channels = editor.settings->channels();
+                QList<Editable *> dragged;
+                for (int i = 0; i < channels.size() / 10; ++i)
+                    dragged.append(channels.at(channels.size() - 1 - 5 * i));
+                editor.settings->dropEditables(
+                    dragged, channels.at(channels.size() / 10), editor.settings->satellitesRoot());
+            } },
+        { "one channel renamed",
+            [](OpenEditor &editor) {
+                editor.settings->channels()
+                    .at(editor.settings->channels().size() / 2)
+                    ->setName(QStringLiteral("Renamed"));
+            } },
+    };
+    for (const auto &[what, step] : steps) {
+        for (const bool undo : { true, false }) {
+            const std::string name = std::string(undo ? "undo " : "redo ") + what;
+            registerOperation(
+                name.c_str(),
+                [what = what, step = step, undo](benchmark::State &state, const Run &run) {
+                    Run used = run;
+                    // The satellite step needs the file whose first satellite is crowded.
+                    if (std::strstr(what, "satellite"))
+                        used.path = fileWithCrowdedFirstSatellite(run.path);
+                    measureUndoOrRedo(state, used, step, undo);
+                },
+                Setup::Shared, Sorting::ByIdOnly);
+        }
+    }
+
+    // What the history adds to any edit: capturing the store, comparing it
+    // with the state before and naming the step; no window.
+    registerOperation(
+        "history step for one rename, store alone", [](benchmark::State &state, const Run &run) {
+            QFile file(run.path);
+            if (!file.open(QIODevice::ReadOnly))
+                state.SkipWithError("cannot open the file");
+            std::unique_ptr<Settings> settings(recognizeSettings(&file));
+            SettingsHistory history;
+            history.setSettings(settings.get());
+            Channel *channel = settings->channels().at(settings->channels().size() / 2);
+            int round = 0;
+            for (auto _ : state) {
+                channel->setName(QStringLiteral("Renamed %1").arg(++round));
+                history.commitPending();
+            }
+        });
+}
+
+// The resident memory of the process now, from /proc.
+double residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024) : 0;
+}
+
+// A full HD store (no window) with a full history of renames, each of
+// another channel; prints what the history holds.
+int measureHistoryMemory()
+{
+    QFile file(filePath(models[1], 100));
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    std::unique_ptr<Settings> settings(recognizeSettings(&file));
+    SettingsHistory history;
+    history.setSettings(settings.get());
+    const double before = residentMegabytes();
+    const QList<Channel *> channels = settings->channels();
+    const int steps = SettingsHistory::DefaultUndoLimit + 20;
+    for (int step = 0; step < steps; ++step) {
+        channels.at(step)->setName(QStringLiteral("Renamed %1").arg(step));
+        history.commitPending();
+    }
+    std::printf("history of %d steps (limit %d) on a full HD file: %.1f MB resident more; "
+                "one snapshot %.1f KB\n",
+        int(history.stack()->count()), SettingsHistory::DefaultUndoLimit, residentMegabytes() - before,
+        SettingsSnapshot::capture(*settings).byteSize() / 1024.0);
+    return 0;
+}
+
 // The editor with the fullest HD file open and its table rebuilt ten
 // times; prints the process's peak resident memory.
 int measurePeakMemory()
@@ -549,9 +668,12 @@ int main(int argc, char **argv)
 
     if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0)
         return measurePeakMemory();
+    if (argc > 1 && std::strcmp(argv[1], "--history-memory") == 0)
+        return measureHistoryMemory();
 
     benchmark::Initialize(&argc, argv);
     registerAll();
+    registerUndoRedo();
     registerCheckAndFilter();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

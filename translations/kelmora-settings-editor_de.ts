@@ -1186,6 +1186,11 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="82"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="90"/>
         <source>Open</source>
         <translation>Öffnen</translation>

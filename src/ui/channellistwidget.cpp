@@ -261,6 +261,26 @@ void ChannelListWidget::selectDuplicates()
     setFocus(Qt::OtherFocusReason);
 }
 
+QList<quint64> ChannelListWidget::selectedChannelIds() const
+{
+    QList<quint64> ids;
+    const QList<Channel *> channels = selectedChannels();
+    ids.reserve(channels.size());
+    for (const Channel *channel : channels)
+        ids.append(channel->id());
+    return ids;
+}
+
+void ChannelListWidget::selectChannelsById(const QList<quint64> &ids)
+{
+    const QSet<quint64> wanted(ids.cbegin(), ids.cend());
+    QList<Channel *> channels;
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        if (Channel *channel = channelOfRow(row); channel && wanted.contains(channel->id()))
+            channels.append(channel);
+    selectChannels(channels);
+}
+
 Editable *ChannelListWidget::context() const
 {
     if (!m_settings || !m_currentEditable)

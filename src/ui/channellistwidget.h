@@ -48,6 +48,10 @@ public:
     void setFilterField(QLineEdit *field);
     // "37 of 10000 channels" while a filter hides rows, else "10000 channels".
     QString rowCountText() const;
+    // The selection by id, taken while its channels exist, and put back on
+    // the rows of the channels that came back under those ids (an undo).
+    QList<quint64> selectedChannelIds() const;
+    void selectChannelsById(const QList<quint64> &ids);
 
     // Column widths, order and visibility of an earlier run; once restored
     // they win over sizing the columns to a new file's contents.

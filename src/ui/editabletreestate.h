@@ -3,14 +3,14 @@
 #include <QList>
 #include <QSet>
 
-class Editable;
 class EditableTreeWidget;
 
 // What the user sees of the tree beyond its content: which objects are
 // expanded and which are selected. Taken before a rebuild and put back
 // afterwards, so that a rebuild does not throw the user's place away.
-// Objects are remembered by identity and never dereferenced, so those that
-// a rebuild no longer shows simply drop out.
+// Objects are remembered by id, read from the items alone: an undo replaces
+// every object by a new one under the same id, and those that a rebuild no
+// longer shows simply drop out.
 class EditableTreeState
 {
 public:
@@ -20,7 +20,7 @@ public:
     bool restore(EditableTreeWidget &tree) const;
 
 private:
-    QSet<const Editable *> m_expanded;
-    QList<const Editable *> m_selected;
-    const Editable *m_current = nullptr;
+    QSet<quint64> m_expanded;
+    QList<quint64> m_selected;
+    quint64 m_current = 0;
 };

@@ -75,7 +75,7 @@ void EditableTreeWidget::setSettings(Settings *settings)
     clearTree();
     m_settings = settings;
     // The window shows the new store's Satellites root itself.
-    m_announced = settings ? settings->satellitesRoot() : nullptr;
+    m_announcedId = settings ? settings->satellitesRoot()->id() : 0;
     if (!settings)
         return;
     connect(settings, &Settings::updatedEditable, this, &EditableTreeWidget::updateEditable);
@@ -95,6 +95,16 @@ Editable *EditableTreeWidget::editableOf(const QTreeWidgetItem *item) const
     return m_editableItems.value(const_cast<QTreeWidgetItem *>(item));
 }
 
+quint64 EditableTreeWidget::idOf(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, IdRole).toULongLong() : 0;
+}
+
+QTreeWidgetItem *EditableTreeWidget::itemOfId(quint64 id) const
+{
+    return m_itemOfId.value(id);
+}
+
 void EditableTreeWidget::clearTree()
 {
     // Emptied first, so the selection changes of clearing find no object
@@ -102,6 +112,7 @@ void EditableTreeWidget::clearTree()
     const QList<QTreeWidgetItem *> items = m_editableItems.keys();
     m_editableItems.clear();
     m_itemOfEditable.clear();
+    m_itemOfId.clear();
     m_builtShape = {};
     m_dropTarget = nullptr;
     // Transponder items whose satellite lost its item are held by nobody.
@@ -169,6 +180,7 @@ EditableTreeWidget::Shape EditableTreeWidget::currentShape() const
     const auto add = [&shape](const Editable *object, const Editable *parent) {
         shape.objects.append(object);
         shape.parents.append(parent);
+        shape.ids.append(object->id());
     };
     const QList<Satellite *> satellites = m_settings->satellites();
     for (const Satellite *satellite : satellites)
@@ -195,8 +207,10 @@ void EditableTreeWidget::addItem(QTreeWidgetItem *item, Editable *editable)
 {
     m_editableItems.insert(item, editable);
     m_itemOfEditable.insert(editable, item);
-    // Only the text: buildTree sorts each satellite's transponders once,
-    // which keeps a rebuild linear in the number of items.
+    m_itemOfId.insert(editable->id(), item);
+    item->setData(0, IdRole, editable->id());
+    // Only the text: buildTree sorts each satellite's transponders once at
+    // the end, which keeps a rebuild linear in the number of items.
     refreshText(item, editable);
 }
 
@@ -306,7 +320,7 @@ void EditableTreeWidget::QTreeWidgetItemSelectionChanged()
     if (items.isEmpty())
         return;
     if (Editable *editable = m_editableItems.value(items.first())) {
-        m_announced = editable;
+        m_announcedId = editable->id();
         emit editableSelectionChanged(editable);
     }
 }
@@ -315,9 +329,12 @@ void EditableTreeWidget::announceSelection()
 {
     const QList<QTreeWidgetItem *> items = selectedItems();
     Editable *first = items.isEmpty() ? nullptr : editableOf(items.first());
-    if (first == m_announced)
+    // By id: after an undo the same object is back at another address,
+    // and another one may sit at the old address.
+    const quint64 firstId = first ? first->id() : 0;
+    if (firstId == m_announcedId)
         return;
-    m_announced = first;
+    m_announcedId = firstId;
     // Null when the selected object went away: the window then falls back
     // to what it shows for a deleted object.
     emit editableSelectionChanged(first);

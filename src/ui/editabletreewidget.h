@@ -35,6 +35,11 @@ public:
     QTreeWidgetItem *itemOf(const Editable *editable) const;
     // The object an item shows, or null.
     Editable *editableOf(const QTreeWidgetItem *item) const;
+    // The id of the object an item shows, or 0; read from the item alone,
+    // so it is safe while the store is replacing its objects.
+    static quint64 idOf(const QTreeWidgetItem *item);
+    // The item that shows the object with this id, or null.
+    QTreeWidgetItem *itemOfId(quint64 id) const;
     QList<Editable *> selectedEditables() const;
     // The object of the item at a point in viewport coordinates, or null.
     Editable *editableAt(const QPoint &pos) const;
@@ -70,6 +75,8 @@ protected:
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
+    static constexpr int IdRole = Qt::UserRole + 1;
+
     // What a left press on an item has led to so far.
     enum class Press { None, OnItem, OnSelectedItem, Dragged };
 
@@ -79,9 +86,11 @@ private:
     {
         QList<const Editable *> objects;
         QList<const Editable *> parents;
+        // An undo may bring other objects back at the very same addresses.
+        QList<quint64> ids;
         bool operator==(const Shape &other) const
         {
-            return objects == other.objects && parents == other.parents;
+            return objects == other.objects && parents == other.parents && ids == other.ids;
         }
     };
 
@@ -118,11 +127,14 @@ private:
     QMap<QTreeWidgetItem *, Editable *> m_editableItems;
     // The reverse of m_editableItems, so a refresh finds its item at once.
     QHash<const Editable *, QTreeWidgetItem *> m_itemOfEditable;
+    // Finds an object's item again after an undo brought the object back
+    // under its id at another address.
+    QHash<quint64, QTreeWidgetItem *> m_itemOfId;
     Shape m_builtShape;
     // Set while the tree changes its own items, so that the selection
     // changes this causes are announced once afterwards, if at all.
     bool m_quiet = false;
-    const Editable *m_announced = nullptr;
+    quint64 m_announcedId = 0;
     QPoint m_dragStart;
     Press m_press = Press::None;
     std::unique_ptr<QMouseEvent> m_deferredPress;

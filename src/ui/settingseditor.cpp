@@ -7,7 +7,9 @@
 #include "referencecontroller.h"
 #include "rooteditable.h"
 #include "settings.h"
+#include "settingshistory.h"
 #include "ui_settingseditormainwindow.h"
+#include "undohistorydock.h"
 #include "windowsettings.h"
 
 #include <QApplication>
@@ -78,6 +80,7 @@ SettingsEditor::SettingsEditor(QApplication *)
     connect(m_form->actionSaveAs, &QAction::triggered, this, &SettingsEditor::eventSaveAs);
     connect(m_form->treeWidget, &EditableTreeWidget::editableSelectionChanged, this,
         qOverload<Editable *>(&SettingsEditor::updateChannelList));
+    setUpEditMenu();
     m_recentFiles = new RecentFiles(m_form->menuFile, m_form->actionSave);
     connect(m_recentFiles, &RecentFiles::openRequested, this, &SettingsEditor::loadFile);
     m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView);
@@ -106,6 +109,33 @@ SettingsEditor::~SettingsEditor()
     m_settings.reset();
     m_form.reset();
     m_mainWindow.reset();
+}
+
+void SettingsEditor::setUpEditMenu()
+{
+    m_history = new SettingsHistory(this);
+    QAction *undo = m_history->createUndoAction(m_form->menuEdit);
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_history->createRedoAction(m_form->menuEdit);
+    // Ctrl+Y is Redo on Windows, and users bring the habit elsewhere.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (const QKeySequence ctrlY(Qt::CTRL | Qt::Key_Y); !redoKeys.contains(ctrlY))
+        redoKeys.append(ctrlY);
+    redo->setShortcuts(redoKeys);
+    m_form->menuEdit->addAction(undo);
+    m_form->menuEdit->addAction(redo);
+    m_form->menuEdit->addSeparator();
+    auto *dock = new UndoHistoryDock(m_history->stack(), m_mainWindow.get());
+    m_mainWindow->addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    m_form->menuEdit->addAction(dock->toggleViewAction());
+    ChannelListWidget *table = m_form->channelListTreeView;
+    connect(m_history, &SettingsHistory::aboutToRestore, this,
+        [this, table] { m_tableSelection = table->selectedChannelIds(); });
+    connect(m_history, &SettingsHistory::restored, this,
+        [this, table] { table->selectChannelsById(std::exchange(m_tableSelection, {})); });
+    connect(m_history->stack(), &QUndoStack::cleanChanged, this,
+        [this](bool clean) { setModified(m_settings && !clean); });
 }
 
 bool SettingsEditor::eventFilter(QObject *watched, QEvent *event)
@@ -175,15 +205,9 @@ bool SettingsEditor::loadFile(const QString &name)
     updateChannelList(m_settings->satellitesRoot());
     connect(m_settings.get(), &Settings::updatedChannelList, this,
         qOverload<>(&SettingsEditor::updateChannelList));
-
-    // Any announcement after the load is a change the user made.
-    auto markModified = [this] { setModified(true); };
-    connect(m_settings.get(), &Settings::updatedEditable, this, markModified);
-    connect(m_settings.get(), &Settings::updatedSatelliteList, this, markModified);
-    connect(m_settings.get(), &Settings::updatedTransponderList, this, markModified);
-    connect(m_settings.get(), &Settings::updatedProviderList, this, markModified);
-    connect(m_settings.get(), &Settings::updatedChannelList, this, markModified);
-    connect(m_settings.get(), &Settings::updatedFavoriteGroupList, this, markModified);
+    // Any announcement after the load is a change the user made, and the
+    // history's clean state marks the file modified or not.
+    m_history->setSettings(m_settings.get());
     // Only after both views show the new store.
     old.reset();
 
@@ -201,18 +225,29 @@ bool SettingsEditor::saveFile(const QString &name)
 {
     if (!m_settings || !m_fileCheck->confirmSave())
         return false;
-    const SaveOutcome outcome = m_saver.save(*m_settings, name);
+    m_history->commitPending();
+    SaveOutcome outcome;
+    {
+        // Merging providers and sorting satellites is the format's tidying,
+        // not a step of the user's.
+        SettingsHistory::Unrecorded tidying(*m_history);
+        outcome = m_saver.save(*m_settings, name);
+    }
     if (!outcome.ok) {
         QMessageBox::critical(m_mainWindow.get(), tr("Save settings"), outcome.message);
         return false;
     }
+    m_history->markSaved();
     setModified(false);
     return true;
 }
 
 bool SettingsEditor::maybeSave()
 {
-    if (!m_settings || !m_mainWindow->isWindowModified())
+    if (!m_settings)
+        return true;
+    m_history->commitPending();
+    if (!m_mainWindow->isWindowModified())
         return true;
     const QMessageBox::StandardButton answer = QMessageBox::warning(m_mainWindow.get(), m_formTitle,
         tr("%1 has unsaved changes. Do you want to save them?").arg(QFileInfo(m_fileName).fileName()),
@@ -247,11 +282,14 @@ void SettingsEditor::updateChannelList(Editable *editable)
     if (!m_settings)
         return;
     if (editable)
-        m_currentEditable = editable;
-    // The shown object may have been deleted; contains() never dereferences it.
-    if (!m_settings->contains(m_currentEditable))
-        m_currentEditable = m_settings->satellitesRoot();
-    m_form->channelListTreeView->showChannels(m_currentEditable, m_settings->channelsOf(m_currentEditable));
+        m_currentId = editable->id();
+    // The shown object may have been deleted, or brought back by an undo
+    // under its id.
+    Editable *current = m_settings->editableById(m_currentId);
+    if (!current)
+        current = m_settings->satellitesRoot();
+    m_currentId = current->id();
+    m_form->channelListTreeView->showChannels(current, m_settings->channelsOf(current));
 }
 
 void SettingsEditor::wireChannelFilter()
@@ -270,7 +308,7 @@ void SettingsEditor::wireChannelFilter()
         Editable *root = m_settings->satellitesRoot();
         if (QTreeWidgetItem *item = m_form->treeWidget->itemOf(root))
             m_form->treeWidget->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
-        if (m_currentEditable != root)
+        if (m_currentId != root->id())
             updateChannelList(root);
     });
 }

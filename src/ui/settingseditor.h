@@ -14,6 +14,7 @@ class FileCheckController;
 class ReferenceController;
 class Settings;
 class RecentFiles;
+class SettingsHistory;
 class WindowSettings;
 
 namespace Ui {
@@ -38,6 +39,11 @@ public:
     // Lives as long as the window, so each file is backed up once per session.
     SafeSaver &saver() { return m_saver; }
     FileCheckController *fileCheck() const { return m_fileCheck; }
+    // Records every change to the open file as an undoable step. A feature
+    // that changes the store within one event-loop turn is one step by
+    // itself; a change that is no step of the user's goes under a
+    // SettingsHistory::Unrecorded.
+    SettingsHistory *history() const { return m_history; }
 
     // Replaces the store with the file's; on failure the current file
     // stays and the user is told why.
@@ -66,6 +72,7 @@ private:
     void setControllersSettings(Settings *settings);
     // The filter field and the row count in the status bar.
     void wireChannelFilter();
+    void setUpEditMenu();
 
     std::unique_ptr<QMainWindow> m_mainWindow;
     std::unique_ptr<Ui::settingsEditorMainWindow> m_form;
@@ -73,7 +80,12 @@ private:
     // Declared after the window, so it is deleted before the views that
     // show it.
     std::unique_ptr<Settings> m_settings;
-    Editable *m_currentEditable = nullptr;
+    // The object whose channels the table shows, by id: an undo replaces
+    // the store's objects by new ones under the same ids.
+    quint64 m_currentId = 0;
+    SettingsHistory *m_history = nullptr;
+    // The table's selection while an undo or redo replaces the channels.
+    QList<quint64> m_tableSelection;
     SafeSaver m_saver;
     QString m_formTitle;
     RecentFiles *m_recentFiles = nullptr;

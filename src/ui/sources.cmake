@@ -21,7 +21,7 @@ include(ui/channeltable.cmake)
 # Remembered settings, recent files, About box and icon.
 include(ui/desktop.cmake)
 target_include_directories(kelmora_ui PUBLIC ui)
-target_link_libraries(kelmora_ui PUBLIC kelmora_core Qt6::Widgets)
+target_link_libraries(kelmora_ui PUBLIC kelmora_core kelmora_commands Qt6::Widgets)
 
 # Linked into every user of kelmora_ui, so the icons are registered at start
 # without an explicit initialisation call.

@@ -237,8 +237,8 @@ private slots:
         QTest::addColumn<QStringList>("satelliteDialog"); // its title and the DiSEqC choice shown
         QTest::addColumn<QString>("notOpened");
 
-        const QStringList german { QStringLiteral("&Datei"), QStringLiteral("E&xtras"),
-            QStringLiteral("&Hilfe") };
+        const QStringList german { QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
+            QStringLiteral("E&xtras"), QStringLiteral("&Hilfe") };
         const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
             QStringLiteral("Speichern"), QStringLiteral("Speichern unter"), QStringLiteral("--"),
             QStringLiteral("&Reihenfolge übernehmen aus…"), QStringLiteral("&Exportieren") };
@@ -252,7 +252,8 @@ private slots:
         // After the German rows: nothing of their translation may stick.
         QTest::addRow("no translation")
             << QLocale(QLocale::Japanese, QLocale::Japan) << false
-            << QStringList { QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&Help") }
+            << QStringList { QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Tools"),
+                   QStringLiteral("&Help") }
             << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
                    QStringLiteral("Save as"), QStringLiteral("--"), QStringLiteral("Apply &order from…"),
                    QStringLiteral("&Export") }

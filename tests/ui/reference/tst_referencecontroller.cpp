@@ -113,6 +113,8 @@ private slots:
             QCOMPARE(matchedById, u"1"_s);
         }
         QCOMPARE(settings->channels().constFirst() == moved, apply);
+        // The step is recorded when the action's events are done.
+        QCoreApplication::processEvents();
         QCOMPARE(editor->mainWindow()->isWindowModified(), apply);
         // The table shows the whole list in the receiver's order.
         auto *table = editor->mainWindow()->findChild<ChannelListWidget *>();

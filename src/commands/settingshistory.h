@@ -1,0 +1,92 @@
+#pragma once
+
+#include "settings.h"
+#include "settingsoutline.h"
+#include "settingssnapshot.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QUndoStack>
+
+class QAction;
+
+// The undo history of one store. It records every change by itself: the
+// first announcement of the store after a recorded state schedules one
+// commit at the end of the current event processing, so that all that a
+// single user action changes (a delete with its cascades, a dialog's
+// several setters, a drop) becomes one step. A step keeps the store's
+// content before and after it, and undoing or redoing it restores that
+// content, which gives back exactly the bytes a save would have written.
+//
+// Restoring makes new objects under the old ids: whoever keeps a place in
+// the store across an undo keeps ids, never pointers.
+class SettingsHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Enough for a session's work, and at most about 60 MB for a full file.
+    static constexpr int DefaultUndoLimit = 100;
+
+    explicit SettingsHistory(QObject *parent = nullptr);
+    ~SettingsHistory() override;
+
+    // Starts a new history on the store (or none), its state as loaded
+    // being the clean one.
+    void setSettings(Settings *settings);
+    Settings *settings() const { return m_settings; }
+
+    QUndoStack *stack() { return &m_stack; }
+    // Like QUndoStack's own actions, but they record a change still waiting
+    // for its commit before they step.
+    QAction *createUndoAction(QObject *parent);
+    QAction *createRedoAction(QObject *parent);
+
+    // Records what changed since the last step at once, if anything did.
+    void commitPending();
+    // After the store was written: its state now is the clean one. A save
+    // may tidy the store (merge providers, sort satellites) without the
+    // user's doing; that is not recorded as a step.
+    void markSaved();
+
+    // While one lives, the store's announcements are not recorded: for
+    // changes that are no step of the user's, as a save's tidying.
+    class Unrecorded
+    {
+    public:
+        explicit Unrecorded(SettingsHistory &history);
+        ~Unrecorded();
+        Unrecorded(const Unrecorded &) = delete;
+        Unrecorded &operator=(const Unrecorded &) = delete;
+
+    private:
+        SettingsHistory &m_history;
+        bool m_wasRecording;
+    };
+
+public slots:
+    void undo();
+    void redo();
+
+signals:
+    // Before an undo or redo replaces the store's objects: the last moment
+    // their pointers may be used.
+    void aboutToRestore();
+    // After an undo or redo replaced the store's objects; the views have
+    // rebuilt from the store's list announcements by then.
+    void restored();
+
+private:
+    class Step;
+
+    void changed();
+    void restore(const SettingsSnapshot &snapshot);
+    void captureCurrent();
+
+    QUndoStack m_stack;
+    QPointer<Settings> m_settings;
+    SettingsSnapshot m_current;
+    SettingsOutline m_currentOutline;
+    bool m_recording = true;
+    bool m_commitScheduled = false;
+};

@@ -1,0 +1,222 @@
+#include "demosettingsbuilder.h"
+#include "kelmoratestimage.h"
+#include "randomeditor.h"
+#include "settingshistory.h"
+
+#include <QTest>
+
+#include <functional>
+
+using Operation = std::function<void(Settings *)>;
+Q_DECLARE_METATYPE(DemoSettingsBuilder::Model)
+Q_DECLARE_METATYPE(Operation)
+
+namespace {
+
+// Saves without the history recording the save's tidying, as the window does.
+QByteArray savedBytes(Settings *settings, SettingsHistory &history)
+{
+    SettingsHistory::Unrecorded saving(history);
+    return saveBytes(settings);
+}
+
+// The channels of the main list that a group does not hold yet.
+QList<Editable *> channelsOutside(Settings *s, FavoriteGroup *group, int count)
+{
+    QList<Editable *> found;
+    const QList<Channel *> members = s->channelsOf(group);
+    for (Channel *channel : s->channels())
+        if (found.size() < count && !members.contains(channel))
+            found.append(channel);
+    return found;
+}
+
+template<typename T> T *otherThan(const QList<T *> &objects, const T *object)
+{
+    for (T *candidate : objects)
+        if (candidate != object)
+            return candidate;
+    return nullptr;
+}
+
+} // namespace
+
+// The history gives back exactly what the store held before and after every
+// step, and names each step as the user took it.
+class TestSettingsHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void undoAndRedoGiveBackTheSavedBytesOfEveryStep_data()
+    {
+        QTest::addColumn<DemoSettingsBuilder::Model>("model");
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed : { 21u, 22u }) {
+            QTest::addRow("2XX seed %u", seed) << DemoSettingsBuilder::Model::Kelmora2XX << seed;
+            QTest::addRow("HD seed %u", seed) << DemoSettingsBuilder::Model::KelmoraHD << seed;
+        }
+    }
+
+    void undoAndRedoGiveBackTheSavedBytesOfEveryStep()
+    {
+        QFETCH(DemoSettingsBuilder::Model, model);
+        QFETCH(quint32, seed);
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        QUndoStack *stack = history.stack();
+        stack->setUndoLimit(0);
+        RandomEditor editor { settings.get(), QRandomGenerator(seed) };
+
+        QList<QByteArray> saves { savedBytes(settings.get(), history) };
+        for (int operation = 0; operation < 300; ++operation) {
+            const int stepsBefore = stack->count();
+            editor.step();
+            history.commitPending();
+            // One user action is one step at most, whatever it cascaded into.
+            QVERIFY(stack->count() - stepsBefore <= 1);
+            if (stack->count() > stepsBefore)
+                saves.append(savedBytes(settings.get(), history));
+            else
+                QCOMPARE(savedBytes(settings.get(), history), saves.last());
+        }
+        QCOMPARE(saves.size(), stack->count() + 1);
+        QVERIFY(stack->count() > 150);
+
+        for (int step = stack->count() - 1; step >= 0; --step) {
+            history.undo();
+            QVERIFY2(savedBytes(settings.get(), history) == saves.at(step), qPrintable(stack->text(step)));
+        }
+        QVERIFY(!stack->canUndo());
+        for (int step = 1; step < saves.size(); ++step) {
+            history.redo();
+            QVERIFY2(
+                savedBytes(settings.get(), history) == saves.at(step), qPrintable(stack->text(step - 1)));
+        }
+        // Checking never recorded anything of its own.
+        QCOMPARE(stack->count(), saves.size() - 1);
+        QVERIFY(!stack->canRedo());
+    }
+
+    void namesEachKindOfStep_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("satellite with its cascades")
+            << Operation([](Settings *s) { s->removeSatellites({ s->satellites().first() }); })
+            << "Delete Satellite";
+        QTest::addRow("channels") << Operation([](Settings *s) {
+            s->removeChannels(nullptr, s->channels().mid(0, 3));
+        }) << "Delete 3 Channels";
+        QTest::addRow("created transponder") << Operation([](Settings *s) {
+            auto *transponder = new Transponder;
+            transponder->setSatellite(s->satellites().first());
+            s->addTransponder(transponder);
+        }) << "Create Transponder";
+        QTest::addRow("group grows") << Operation([](Settings *s) {
+            FavoriteGroup *group = s->favoriteGroups().first();
+            s->dropEditables(channelsOutside(s, group, 2), group, nullptr);
+        }) << "Add 2 Channels to Group";
+        QTest::addRow("group shrinks") << Operation([](Settings *s) {
+            FavoriteGroup *group = s->favoriteGroups().first();
+            s->removeChannels(group, s->channelsOf(group).mid(0, 1));
+        }) << "Remove Channel from Group";
+        QTest::addRow("channels to a provider") << Operation([](Settings *s) {
+            Channel *first = s->channels().first();
+            QList<Editable *> dragged;
+            for (Channel *channel : s->channels())
+                if (channel->provider() == first->provider())
+                    dragged.append(channel);
+            s->dropEditables(dragged, otherThan(s->providers(), first->provider()), nullptr);
+        }) << QStringLiteral("Move %1 Channels to Provider");
+        QTest::addRow("transponder to a satellite") << Operation([](Settings *s) {
+            Transponder *transponder = s->transponders().first();
+            s->dropEditables({ transponder }, otherThan(s->satellites(), transponder->satellite()), nullptr);
+        }) << "Move Transponder to Satellite";
+        QTest::addRow("channel reordered") << Operation([](Settings *s) {
+            s->dropEditables({ s->channels().at(3) }, s->channels().at(0), nullptr);
+        }) << "Move Channel";
+        QTest::addRow("two channels reordered") << Operation([](Settings *s) {
+            s->dropEditables({ s->channels().at(3), s->channels().at(4) }, s->channels().at(0), nullptr);
+        }) << "Move 2 Channels";
+        QTest::addRow("renamed channel")
+            << Operation([](Settings *s) { s->channels().first()->setName(QStringLiteral("Renamed")); })
+            << "Rename Channel";
+        QTest::addRow("channel dialog") << Operation([](Settings *s) {
+            Channel *channel = s->channels().first();
+            channel->setName(QStringLiteral("Renamed"));
+            channel->setServiceId(4321);
+        }) << "Edit Channel";
+        QTest::addRow("radio channel turned TV") << Operation([](Settings *s) {
+            for (Channel *channel : s->channels())
+                if (!channel->isTv())
+                    return channel->setServiceType(0);
+        }) << "Edit Channel";
+        QTest::addRow("satellite dialog")
+            << Operation([](Settings *s) { s->satellites().first()->setPosition(1234); }) << "Edit Satellite";
+        QTest::addRow("renamed group")
+            << Operation([](Settings *s) { s->favoriteGroups().first()->setName(QStringLiteral("Mine")); })
+            << "Rename Favourite Group";
+    }
+
+    void namesEachKindOfStep()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QString, text);
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        const auto provider = settings->channels().first()->provider();
+        const auto sameProvider = std::count_if(settings->channels().cbegin(), settings->channels().cend(),
+            [provider](const Channel *channel) { return channel->provider() == provider; });
+        operation(settings.get());
+        history.commitPending();
+        QCOMPARE(history.stack()->count(), 1);
+        QCOMPARE(history.stack()->text(0), text.arg(sameProvider));
+    }
+
+    // A dialog accepted without an edit, or changes that cancel out within
+    // one action, leave nothing to undo and the file clean.
+    void changesThatCancelOutAreNoStep()
+    {
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::Kelmora2XX));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        Channel *channel = settings->channels().first();
+        const QString name = channel->name();
+        channel->setName(QStringLiteral("Changed"));
+        channel->setName(name);
+        history.commitPending();
+        QCOMPARE(history.stack()->count(), 0);
+        QVERIFY(history.stack()->isClean());
+    }
+
+    // The commit waits for the end of the event processing: everything one
+    // handler changes is one step; the next handler's change is another.
+    void oneEventLoopTurnIsOneStep()
+    {
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        const QByteArray loaded = savedBytes(settings.get(), history);
+        settings->channels().at(0)->setName(QStringLiteral("One"));
+        settings->removeChannels(nullptr, { settings->channels().at(1) });
+        QCoreApplication::processEvents();
+        settings->channels().at(0)->setName(QStringLiteral("Two"));
+        QCoreApplication::processEvents();
+        QCOMPARE(history.stack()->count(), 2);
+        QCOMPARE(history.stack()->text(0), QStringLiteral("Delete Channel"));
+        history.undo();
+        history.undo();
+        QVERIFY(history.stack()->isClean());
+        QCOMPARE(savedBytes(settings.get(), history), loaded);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettingsHistory)
+#include "tst_settingshistory.moc"

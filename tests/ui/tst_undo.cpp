@@ -1,0 +1,168 @@
+#include "channel.h"
+#include "channellistwidget.h"
+#include "demosettingsbuilder.h"
+#include "editabletreewidget.h"
+#include "satellite.h"
+#include "settings.h"
+#include "settingseditor.h"
+#include "settingshistory.h"
+#include "uitest.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// Undo and redo as the user reaches them: the Edit menu, its keys, the
+// modified marker, and the panes after each step.
+class TestUndo : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_path;
+
+    std::unique_ptr<SettingsEditor> openEditor()
+    {
+        auto editor = std::make_unique<SettingsEditor>(nullptr);
+        QFile file(m_path);
+        const QByteArray bytes = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD);
+        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) {
+            file.close();
+            editor->loadFile(m_path);
+        }
+        QMainWindow *window = editor->mainWindow();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            return nullptr;
+        return editor;
+    }
+
+    static QMenu *editMenu(SettingsEditor &editor)
+    {
+        return editor.mainWindow()->findChild<QMenu *>(u"menuEdit"_s);
+    }
+    static QAction *undoAction(SettingsEditor &editor) { return editMenu(editor)->actions().at(0); }
+    static QAction *redoAction(SettingsEditor &editor) { return editMenu(editor)->actions().at(1); }
+
+    // Selects the table's first rows the way a user extends a selection.
+    static void selectRows(ChannelListWidget *table, int count)
+    {
+        table->setFocus();
+        QTest::mouseClick(
+            table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 0)).center());
+        for (int row = 1; row < count; ++row)
+            QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath(u"demo-hd.si"_s);
+    }
+    void cleanup() { cancelPendingModalDrivers(); }
+
+    void editMenuNamesTheStepsAndFollowsTheCleanState()
+    {
+        std::unique_ptr<SettingsEditor> editor = openEditor();
+        QVERIFY(editor);
+        QMainWindow *window = editor->mainWindow();
+        QCOMPARE(window->menuBar()->actions().at(1)->menu(), editMenu(*editor));
+        QVERIFY(!undoAction(*editor)->isEnabled() && !redoAction(*editor)->isEnabled());
+        auto *table = window->findChild<ChannelListWidget *>();
+        Settings *settings = editor->settings();
+        const qsizetype channels = settings->channels().size();
+
+        selectRows(table, 3);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCoreApplication::processEvents();
+        QCOMPARE(settings->channels().size(), channels - 3);
+        QCOMPARE(undoAction(*editor)->text(), u"Undo Delete 3 Channels"_s);
+        QVERIFY(undoAction(*editor)->isEnabled() && !redoAction(*editor)->isEnabled());
+        QVERIFY(window->isWindowModified());
+
+        // Undoing back to the load leaves nothing unsaved.
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(settings->channels().size(), channels);
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(redoAction(*editor)->text(), u"Redo Delete 3 Channels"_s);
+        QVERIFY(!undoAction(*editor)->isEnabled() && redoAction(*editor)->isEnabled());
+        QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(settings->channels().size(), channels - 3);
+        QVERIFY(window->isWindowModified());
+
+        // A save is the new clean point: undoing away from it marks the file again.
+        editor->eventSave();
+        QVERIFY(!window->isWindowModified());
+        settings->dropEditables({ settings->channels().at(4) }, settings->channels().at(0), nullptr);
+        QCoreApplication::processEvents();
+        QVERIFY(window->isWindowModified());
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!window->isWindowModified());
+        QCOMPARE(redoAction(*editor)->text(), u"Redo Move Channel"_s);
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(window->isWindowModified());
+
+        // Another file, or the same one again, starts a history of its own.
+        editor->eventSave();
+        QVERIFY(editor->loadFile(m_path));
+        QVERIFY(!undoAction(*editor)->isEnabled() && !redoAction(*editor)->isEnabled());
+        QVERIFY(!window->isWindowModified());
+    }
+
+    void undoBringsObjectsBackAndKeepsTheUsersPlace()
+    {
+        std::unique_ptr<SettingsEditor> editor = openEditor();
+        QVERIFY(editor);
+        QMainWindow *window = editor->mainWindow();
+        auto *tree = window->findChild<EditableTreeWidget *>();
+        auto *table = window->findChild<ChannelListWidget *>();
+        Settings *settings = editor->settings();
+        const quint64 keptId = settings->satellites().first()->id();
+        const quint64 deletedId = settings->satellites().last()->id();
+        const qsizetype transponders = settings->transponders().size();
+        tree->expandItem(tree->satellitesItem());
+        tree->expandItem(tree->itemOfId(keptId));
+
+        auto click = [tree](quint64 id) {
+            tree->setFocus();
+            QTest::mouseClick(
+                tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->itemOfId(id)).center());
+        };
+        click(deletedId);
+        QTest::keyClick(tree, Qt::Key_Delete);
+        QCoreApplication::processEvents();
+        QVERIFY(!tree->itemOfId(deletedId));
+        click(keptId);
+        const int shown = table->model()->rowCount();
+        QVERIFY(shown > 0 && shown < settings->channels().size());
+
+        selectRows(table, 2);
+        const QList<quint64> selectedRows = table->selectedChannelIds();
+        QCOMPARE(selectedRows.size(), 2);
+
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(settings->transponders().size(), transponders);
+        QVERIFY(tree->itemOfId(deletedId));
+        QVERIFY(tree->itemOfId(keptId)->isExpanded());
+        QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem *> { tree->itemOfId(keptId) });
+        QCOMPARE(table->currentEditable(), settings->editableById(keptId));
+        QCOMPARE(table->model()->rowCount(), shown);
+        QCOMPARE(table->channels(), settings->channelsOf(settings->editableById(keptId)));
+        QCOMPARE(table->selectedChannelIds(), selectedRows);
+    }
+};
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
