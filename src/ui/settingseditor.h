@@ -12,7 +12,9 @@ class QMainWindow;
 class Editable;
 class Settings;
 class RecentFiles;
+class RecoveryKeeper;
 class WindowSettings;
+struct RecoveryCopy;
 
 namespace Ui {
 class settingsEditorMainWindow;
@@ -39,6 +41,11 @@ public:
     // Replaces the store with the file's; on failure the current file
     // stays and the user is told why.
     bool loadFile(const QString &name);
+
+    // Opens the copy's file and lays the kept changes over it, marked
+    // modified so that the user saves them deliberately.
+    bool restoreRecovered(const RecoveryCopy &copy);
+    RecoveryKeeper &recovery() { return *m_recovery; }
 
 public slots:
     void eventOpen();
@@ -71,4 +78,6 @@ private:
     QString m_formTitle;
     RecentFiles *m_recentFiles = nullptr;
     std::unique_ptr<WindowSettings> m_windowSettings;
+    // Declared after the store, so it is gone before the store it reads.
+    std::unique_ptr<RecoveryKeeper> m_recovery;
 };
