@@ -19,6 +19,7 @@
 #include "favoritegroup.h"
 #include "provider.h"
 #include "recognizesettings.h"
+#include "recoverykeeper.h"
 #include "rooteditable.h"
 #include "satellite.h"
 #include "settings.h"
@@ -504,6 +505,7 @@ int measurePeakMemory()
 
 namespace {
 void registerCheckAndFilter();
+void registerRecoveryCopy();
 } // namespace
 
 int main(int argc, char **argv)
@@ -524,6 +526,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     registerAll();
     registerCheckAndFilter();
+    registerRecoveryCopy();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
@@ -591,6 +594,30 @@ void registerCheckAndFilter()
             matcher.setText(typed.at(keystroke++ % typed.size()));
             benchmark::DoNotOptimize(countMatches(matcher, channels));
         }
+    });
+}
+
+} // namespace
+
+// What a recovery copy costs the GUI thread while the user edits: taking the
+// snapshot and handing it to the worker. The write itself, waited for
+// outside the measurement, runs on the worker thread.
+namespace {
+
+void registerRecoveryCopy()
+{
+    registerOperation("recovery copy, GUI thread", [](benchmark::State &state, const Run &run) {
+        const auto settings = loadedStore(run.path);
+        QTemporaryDir folder;
+        RecoveryKeeper keeper(folder.path());
+        keeper.track(settings.get(), run.path);
+        for (auto _ : state) {
+            keeper.writeNow();
+            state.PauseTiming();
+            keeper.waitForWorker();
+            state.ResumeTiming();
+        }
+        keeper.discard();
     });
 }
 
