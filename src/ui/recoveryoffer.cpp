@@ -52,5 +52,6 @@ RecoveryOffer::Answer RecoveryOffer::ask(const RecoveryCopy &copy) const
         return Answer::Restore;
     if (box.clickedButton() == discard)
         return Answer::Discard;
+    // The box has no escape button, but a copy is never deleted unasked.
     return Answer::Later;
 }

@@ -8,8 +8,7 @@ struct RecoveryCopy;
 
 // Offers, when the editor starts, the unsaved changes that an editor which
 // did not close cleanly kept, newest first: Restore opens the file with the
-// changes for the user to save, Discard deletes them, closing the question
-// keeps them for the next start.
+// changes for the user to save, Discard deletes them.
 class RecoveryOffer
 {
     Q_DECLARE_TR_FUNCTIONS(RecoveryOffer)

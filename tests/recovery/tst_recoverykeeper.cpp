@@ -260,15 +260,6 @@ private slots:
         QVERIFY(RecoveryFolder::remove(copies.at(0)));
         QCOMPARE(RecoveryFolder(m_folder).restorableCopies().size(), 1);
     }
-
-    void copyThatCannotBeWrittenLeavesNothing()
-    {
-        const QString blocked = m_dir.filePath(u"not-a-folder"_s);
-        QVERIFY(writeFileBytes(blocked, "x"_ba));
-        const RecoveryCopy copy = copyOfEditedFirstChannel(u"Lost"_s);
-        QVERIFY(!copy.writeTo(blocked + u"/copy.recovery"_s).isEmpty());
-        QCOMPARE(readFileBytes(blocked), "x"_ba);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRecoveryKeeper)
