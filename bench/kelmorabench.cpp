@@ -19,6 +19,7 @@
 #include "favoritegroup.h"
 #include "provider.h"
 #include "recognizesettings.h"
+#include "recoverykeeper.h"
 #include "rooteditable.h"
 #include "satellite.h"
 #include "settings.h"
@@ -652,6 +653,7 @@ int measurePeakMemory()
 
 namespace {
 void registerCheckAndFilter();
+void registerRecoveryCopy();
 } // namespace
 
 int main(int argc, char **argv)
@@ -675,6 +677,7 @@ int main(int argc, char **argv)
     registerAll();
     registerUndoRedo();
     registerCheckAndFilter();
+    registerRecoveryCopy();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
@@ -742,6 +745,30 @@ void registerCheckAndFilter()
             matcher.setText(typed.at(keystroke++ % typed.size()));
             benchmark::DoNotOptimize(countMatches(matcher, channels));
         }
+    });
+}
+
+} // namespace
+
+// What a recovery copy costs the GUI thread while the user edits: taking the
+// snapshot and handing it to the worker. The write itself, waited for
+// outside the measurement, runs on the worker thread.
+namespace {
+
+void registerRecoveryCopy()
+{
+    registerOperation("recovery copy, GUI thread", [](benchmark::State &state, const Run &run) {
+        const auto settings = loadedStore(run.path);
+        QTemporaryDir folder;
+        RecoveryKeeper keeper(folder.path());
+        keeper.track(settings.get(), run.path);
+        for (auto _ : state) {
+            keeper.writeNow();
+            state.PauseTiming();
+            keeper.waitForWorker();
+            state.ResumeTiming();
+        }
+        keeper.discard();
     });
 }
 

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build clang
     qt6-base-dev qt6-base-dev-tools qt6-5compat-dev libqt6core5compat6
     qt6-qpa-plugins libgl-dev
-    xvfb xauth x11-utils
+    xvfb xauth x11-utils xdotool
     libbenchmark-dev
     desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
     dpkg-dev file

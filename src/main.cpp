@@ -1,9 +1,12 @@
 #include "aboutbox.h"
 #include "applicationtranslator.h"
+#include "recoverykeeper.h"
+#include "recoveryoffer.h"
 #include "settingseditor.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 
@@ -40,7 +43,9 @@ int main(int argc, char *argv[])
     }
 
     auto editor = std::make_unique<SettingsEditor>(&application);
-    if (!files.isEmpty())
+    // Before the file asked for: it may be the very file whose changes were kept.
+    const QString restored = RecoveryOffer(*editor, RecoveryKeeper::defaultFolder()).run();
+    if (!files.isEmpty() && QFileInfo(files.first()).absoluteFilePath() != restored)
         editor->loadFile(files.first());
     const int exitCode = QApplication::exec();
     editor.reset();

@@ -5,6 +5,8 @@
 #include "recentfiles.h"
 #include "recognizesettings.h"
 #include "referencecontroller.h"
+#include "recoverycopy.h"
+#include "recoverykeeper.h"
 #include "rooteditable.h"
 #include "settings.h"
 #include "settingshistory.h"
@@ -60,6 +62,7 @@ std::unique_ptr<Settings> readSettings(const QString &name, QString *reason)
 SettingsEditor::SettingsEditor(QApplication *)
     : m_mainWindow(std::make_unique<QMainWindow>())
     , m_form(std::make_unique<Ui::settingsEditorMainWindow>())
+    , m_recovery(std::make_unique<RecoveryKeeper>(RecoveryKeeper::defaultFolder()))
 {
     m_form->setupUi(m_mainWindow.get());
     m_formTitle = m_mainWindow->windowTitle();
@@ -102,6 +105,8 @@ SettingsEditor::SettingsEditor(QApplication *)
 SettingsEditor::~SettingsEditor()
 {
     m_windowSettings->save();
+    // Closing was asked about, so what was not saved is given up.
+    m_recovery->discard();
     // The views reference the store's objects; they let go of them first.
     setControllersSettings(nullptr);
     m_form->treeWidget->setSettings(nullptr);
@@ -210,6 +215,7 @@ bool SettingsEditor::loadFile(const QString &name)
     m_history->setSettings(m_settings.get());
     // Only after both views show the new store.
     old.reset();
+    m_recovery->track(m_settings.get(), name);
 
     m_fileName = name;
     m_recentFiles->add(name);
@@ -239,6 +245,23 @@ bool SettingsEditor::saveFile(const QString &name)
     }
     m_history->markSaved();
     setModified(false);
+    m_recovery->markSaved(name);
+    return true;
+}
+
+bool SettingsEditor::restoreRecovered(const RecoveryCopy &copy)
+{
+    if (!loadFile(copy.originalPath))
+        return false;
+    if (!copy.snapshot.restore(*m_settings)) {
+        QMessageBox::warning(m_mainWindow.get(), tr("Recover unsaved changes"),
+            tr("The unsaved changes to %1 could not be restored.")
+                .arg(QDir::toNativeSeparators(copy.originalPath)));
+        return false;
+    }
+    setModified(true);
+    // Kept safe from now on, not only after the next change.
+    m_recovery->writeNow();
     return true;
 }
 

@@ -15,7 +15,9 @@ class ReferenceController;
 class Settings;
 class RecentFiles;
 class SettingsHistory;
+class RecoveryKeeper;
 class WindowSettings;
+struct RecoveryCopy;
 
 namespace Ui {
 class settingsEditorMainWindow;
@@ -48,6 +50,11 @@ public:
     // Replaces the store with the file's; on failure the current file
     // stays and the user is told why.
     bool loadFile(const QString &name);
+
+    // Opens the copy's file and lays the kept changes over it, marked
+    // modified so that the user saves them deliberately.
+    bool restoreRecovered(const RecoveryCopy &copy);
+    RecoveryKeeper &recovery() { return *m_recovery; }
 
 public slots:
     void eventOpen();
@@ -92,4 +99,6 @@ private:
     std::unique_ptr<WindowSettings> m_windowSettings;
     FileCheckController *m_fileCheck = nullptr;
     ReferenceController *m_reference = nullptr;
+    // Declared after the store, so it is gone before the store it reads.
+    std::unique_ptr<RecoveryKeeper> m_recovery;
 };

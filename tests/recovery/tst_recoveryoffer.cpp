@@ -1,0 +1,113 @@
+#include "channel.h"
+#include "demosettingsbuilder.h"
+#include "filebytes.h"
+#include "recognizesettings.h"
+#include "recoverycopy.h"
+#include "recoverykeeper.h"
+#include "recoveryoffer.h"
+#include "settings.h"
+#include "settingseditor.h"
+#include "uitest.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TestRecoveryOffer : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_original;
+    QString m_folder;
+    QString m_copyPath;
+
+    // What a crashed editor leaves: the file as saved, and a copy with the
+    // first channel renamed.
+    void leaveCopy()
+    {
+        QString error;
+        QVERIFY2(writeFileBytes(m_original,
+                     DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD, &error)),
+            qPrintable(error));
+        QFile file(m_original);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        std::unique_ptr<Settings> settings(recognizeSettings(&file));
+        settings->channels().first()->setName(u"Kept edit"_s);
+        const RecoveryCopy copy = RecoveryCopy::of(*settings, QFileInfo(m_original).absoluteFilePath());
+        QVERIFY(QDir().mkpath(m_folder));
+        QCOMPARE(copy.writeTo(m_copyPath), QString());
+    }
+
+    // Answers the offer with `key` on its focused default button, as the
+    // user does, and keeps what it said.
+    void answerOffer(Qt::Key key, QString *said)
+    {
+        onNextModal([key, said](QWidget *window) {
+            auto *box = qobject_cast<QMessageBox *>(window);
+            QVERIFY(box);
+            *said = box->text() + u'\n' + box->informativeText();
+            if (key == Qt::Key_Return)
+                QTest::keyClick(box, key);
+            else
+                box->button(QMessageBox::Discard)->click();
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        m_original = m_dir.filePath(u"receiver.si"_s);
+        m_folder = m_dir.filePath(u"recovery"_s);
+        m_copyPath = RecoveryKeeper::copyPathFor(m_folder, m_original);
+    }
+    void cleanup() { cancelPendingModalDrivers(); }
+
+    void restoreBringsTheChangesBackToBeSaved()
+    {
+        leaveCopy();
+        SettingsEditor editor(nullptr);
+        QString said;
+        answerOffer(Qt::Key_Return, &said);
+        QCOMPARE(RecoveryOffer(editor, m_folder).run(), QFileInfo(m_original).absoluteFilePath());
+        QVERIFY2(said.contains(u"receiver.si"_s), qPrintable(said));
+
+        QCOMPARE(editor.settings()->channels().first()->name(), u"Kept edit"_s);
+        QCOMPARE(editor.fileName(), QFileInfo(m_original).absoluteFilePath());
+        QVERIFY(editor.mainWindow()->isWindowModified());
+        // Until saved, the restored state survives another crash.
+        editor.recovery().waitForWorker();
+        QVERIFY(QFile::exists(editor.recovery().copyPath()));
+
+        editor.mainWindow()->findChild<QAction *>(u"actionSave"_s)->trigger();
+        QVERIFY(!editor.mainWindow()->isWindowModified());
+        QVERIFY(readFileBytes(m_original).contains("Kept edit"));
+        editor.recovery().waitForWorker();
+        QVERIFY(!QFile::exists(editor.recovery().copyPath()));
+    }
+
+    void discardDeletesTheCopyAndOpensNothing()
+    {
+        leaveCopy();
+        SettingsEditor editor(nullptr);
+        QString said;
+        answerOffer(Qt::Key_Delete, &said);
+        QCOMPARE(RecoveryOffer(editor, m_folder).run(), QString());
+        QVERIFY(!editor.settings());
+        QVERIFY(!QFile::exists(m_copyPath));
+        // Nothing left to offer at the next start.
+        QCOMPARE(RecoveryOffer(editor, m_folder).run(), QString());
+    }
+};
+
+QTEST_MAIN(TestRecoveryOffer)
+#include "tst_recoveryoffer.moc"
