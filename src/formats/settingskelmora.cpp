@@ -88,6 +88,13 @@ int SettingsKelmora::valueFor(const QMap<int, int> &table, int code)
     return 0;
 }
 
+QSet<int> SettingsKelmora::features() const
+{
+    // Asked for every favourite group a load adds, so built once.
+    static const QSet<int> features { 0, 1 };
+    return features;
+}
+
 SettingsCapacity SettingsKelmora::capacity() const
 {
     SettingsCapacity capacity;

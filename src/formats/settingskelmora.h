@@ -23,7 +23,7 @@ class SettingsKelmora : public SettingsFlatBinary
     Q_OBJECT
 
 public:
-    QSet<int> features() const override { return { 0, 1 }; }
+    QSet<int> features() const override;
     [[nodiscard]] bool load(QFileDevice *file) override;
     // Loads an image already in memory, as load() does the file's bytes.
     [[nodiscard]] bool loadImage(const QByteArray &bytes);
