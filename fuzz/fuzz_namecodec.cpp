@@ -9,8 +9,10 @@
 #include "fuzzinput.h"
 #include "kelmoranamecodec.h"
 
+#include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -45,12 +47,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzInput input(data, size);
     const int fieldWidth = input.byte() % 40;
     const int width = input.byte() % 40;
-    const QByteArray rest = input.bytes(size);
+    // Views of the input rather than copies: a run is so short that each
+    // allocation counts. libFuzzer's buffer is aligned, so the text after the
+    // two leading bytes is aligned for UTF-16 too.
+    const char *rest = reinterpret_cast<const char *>(data) + (size - input.remaining());
+    const qsizetype restSize = qsizetype(input.remaining());
 
-    const KelmoraNameCodec::Decoded decoded = KelmoraNameCodec::decode(rest.left(fieldWidth));
+    const KelmoraNameCodec::Decoded decoded
+        = KelmoraNameCodec::decode(QByteArray::fromRawData(rest, std::min<qsizetype>(fieldWidth, restSize)));
     if (decoded.length < 0 || decoded.length > fieldWidth)
         std::abort();
     checkEncoding(decoded.text, width);
-    checkEncoding(QString(reinterpret_cast<const QChar *>(rest.constData()), rest.size() / 2), width);
+    checkEncoding(QString::fromRawData(reinterpret_cast<const QChar *>(rest), restSize / 2), width);
     return 0;
 }

@@ -31,6 +31,8 @@ QMap<int, int> identityTable(std::initializer_list<int> values)
 
 SettingsKelmora::SettingsKelmora(const KelmoraLayout &modelLayout)
     : m_modelLayout(modelLayout)
+    , m_slotsHoldingBytes { modelLayout.satelliteMax, modelLayout.transponderMax, modelLayout.providerMax,
+        modelLayout.channelMax }
 {
     editableMainChannelList().setTvFirst(true);
 }
@@ -84,6 +86,13 @@ int SettingsKelmora::valueFor(const QMap<int, int> &table, int code)
         if (it.value() == code)
             return it.key();
     return 0;
+}
+
+QSet<int> SettingsKelmora::features() const
+{
+    // Asked for every favourite group a load adds, so built once.
+    static const QSet<int> features { 0, 1 };
+    return features;
 }
 
 SettingsCapacity SettingsKelmora::capacity() const
@@ -240,32 +249,28 @@ void SettingsKelmora::storeRecords()
     setWord(l.channelCountOffset, channels.count());
     setWord(l.tvChannelCountOffset, channels.tvCount());
 
-    // Slots up to the count get the objects in list order, the rest are
-    // cleared. The counts were checked against the table sizes before, but
-    // the loop stays bounded by the table all the same.
-    auto storeTable = [](int slotCount, int used, auto write, auto clear) {
-        for (int slot = 0; slot < slotCount; ++slot) {
-            if (slot < used)
-                write(slot);
-            else
-                clear(slot);
-        }
-    };
-    storeTable(
-        l.satelliteMax, int(satelliteList.size()),
-        [&](int slot) { writeSatellite(satelliteList.at(slot), slot); },
-        [this](int slot) { clearSatellite(slot); });
-    storeTable(
-        l.transponderMax, int(transponderList.size()),
-        [&](int slot) { writeTransponder(transponderList.at(slot), slot); },
-        [this](int slot) { clearTransponder(slot); });
-    storeTable(
-        l.providerMax, int(providerList.size()),
-        [&](int slot) { writeProvider(providerList.at(slot), slot); },
-        [this](int slot) { clearProvider(slot); });
-    storeTable(
-        l.channelMax, channels.count(), [&](int slot) { writeChannel(channels.at(slot), slot); },
-        [this](int slot) { clearChannel(slot); });
+    // Slots up to the count get the objects in list order; the rest are
+    // cleared as far as they may hold bytes. The counts were checked against
+    // the table sizes before, but the writes stay bounded by the table all
+    // the same.
+    auto storeTable
+        = [this](int tableOffset, int recordSize, int slotCount, int used, int &holdingBytes, auto write) {
+              const int written = std::min(used, slotCount);
+              for (int slot = 0; slot < written; ++slot)
+                  write(slot);
+              clearSlots(tableOffset, recordSize, written, holdingBytes);
+              holdingBytes = written;
+          };
+    SlotsHoldingBytes &held = m_slotsHoldingBytes;
+    storeTable(l.satelliteTableOffset, l.satelliteRecordSize, l.satelliteMax, int(satelliteList.size()),
+        held.satellites, [&](int slot) { writeSatellite(satelliteList.at(slot), slot); });
+    storeTable(l.transponderTableOffset, l.transponderRecordSize, l.transponderMax,
+        int(transponderList.size()), held.transponders,
+        [&](int slot) { writeTransponder(transponderList.at(slot), slot); });
+    storeTable(l.providerTableOffset, l.providerRecordSize, l.providerMax, int(providerList.size()),
+        held.providers, [&](int slot) { writeProvider(providerList.at(slot), slot); });
+    storeTable(l.channelTableOffset, l.channelRecordSize, l.channelMax, channels.count(), held.channels,
+        [&](int slot) { writeChannel(channels.at(slot), slot); });
     const QList<FavoriteGroup *> groups = favoriteGroups();
     for (int slot = 0; slot < std::min<int>(int(groups.size()), l.favoriteGroupCount); ++slot)
         writeFavoriteGroup(groups.at(slot), slot);
@@ -401,12 +406,6 @@ void SettingsKelmora::writeSatellite(Satellite *satellite, int slot)
     writeReservedBytes(satellite, base + 34, 2);
 }
 
-void SettingsKelmora::clearSatellite(int slot)
-{
-    const KelmoraLayout &l = layout();
-    fillBytes(l.satelliteTableOffset + l.satelliteRecordSize * slot, l.satelliteRecordSize, 0);
-}
-
 Transponder *SettingsKelmora::readTransponder(int slot)
 {
     const KelmoraLayout &l = layout();
@@ -442,12 +441,6 @@ void SettingsKelmora::writeTransponder(Transponder *transponder, int slot)
     writeReservedBytes(transponder, base + 14, 2);
 }
 
-void SettingsKelmora::clearTransponder(int slot)
-{
-    const KelmoraLayout &l = layout();
-    fillBytes(l.transponderTableOffset + l.transponderRecordSize * slot, l.transponderRecordSize, 0);
-}
-
 Provider *SettingsKelmora::readProvider(int slot)
 {
     const KelmoraLayout &l = layout();
@@ -463,16 +456,11 @@ void SettingsKelmora::writeProvider(Provider *provider, int slot)
     writeName(provider, provider->name(), l.providerTableOffset + l.providerRecordSize * slot, NameWidth);
 }
 
-void SettingsKelmora::clearProvider(int slot)
+void SettingsKelmora::clearSlots(int tableOffset, int recordSize, int from, int to)
 {
-    const KelmoraLayout &l = layout();
-    encodeName(l.providerTableOffset + l.providerRecordSize * slot, QString(), NameWidth);
-}
-
-void SettingsKelmora::clearChannel(int slot)
-{
-    const KelmoraLayout &l = layout();
-    fillBytes(l.channelTableOffset + l.channelRecordSize * slot, l.channelRecordSize, 0);
+    // An empty name encodes as zeros, so a provider slot clears like any other.
+    if (from < to)
+        fillBytes(tableOffset + recordSize * from, recordSize * (to - from), 0);
 }
 
 Channel *SettingsKelmora::readChannelRecord(int slot, int tvCount, const ChannelRecord &record)

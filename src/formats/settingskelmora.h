@@ -23,7 +23,7 @@ class SettingsKelmora : public SettingsFlatBinary
     Q_OBJECT
 
 public:
-    QSet<int> features() const override { return { 0, 1 }; }
+    QSet<int> features() const override;
     [[nodiscard]] bool load(QFileDevice *file) override;
     // Loads an image already in memory, as load() does the file's bytes.
     [[nodiscard]] bool loadImage(const QByteArray &bytes);
@@ -67,18 +67,17 @@ protected:
 
     virtual Satellite *readSatellite(int slot);
     virtual void writeSatellite(Satellite *satellite, int slot);
-    virtual void clearSatellite(int slot);
     virtual Transponder *readTransponder(int slot);
     virtual void writeTransponder(Transponder *transponder, int slot);
-    virtual void clearTransponder(int slot);
     virtual Provider *readProvider(int slot);
     virtual void writeProvider(Provider *provider, int slot);
-    virtual void clearProvider(int slot);
     virtual Channel *readChannel(int slot, int tvCount) = 0;
     virtual void writeChannel(Channel *channel, int slot) = 0;
-    virtual void clearChannel(int slot);
     virtual FavoriteGroup *readFavoriteGroup(int slot);
     virtual void writeFavoriteGroup(FavoriteGroup *group, int slot);
+
+    // Zeroes the records in slots [from, to) of the table at tableOffset.
+    void clearSlots(int tableOffset, int recordSize, int from, int to);
 
     Channel *readChannelRecord(int slot, int tvCount, const ChannelRecord &record);
     void writeChannelRecord(Channel *channel, int slot, const ChannelRecord &record);
@@ -100,6 +99,20 @@ private:
 
     const KelmoraLayout &m_modelLayout;
     bool m_loaded = false;
+
+    // How many leading slots of each table may still hold a record's bytes:
+    // every slot of a loaded image, then only the slots the last save wrote.
+    // A save clears just the slots between its count and these, so saving
+    // again does not walk whole tables, yet writes what clearing every
+    // unused slot would.
+    struct SlotsHoldingBytes
+    {
+        int satellites;
+        int transponders;
+        int providers;
+        int channels;
+    };
+    SlotsHoldingBytes m_slotsHoldingBytes;
 
     // Positions in the store's lists, valid during storeRecords only.
     QHash<const Satellite *, int> m_satellitePositions;

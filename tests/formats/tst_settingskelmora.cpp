@@ -342,6 +342,40 @@ private slots:
         QCOMPARE(saved.mid(m.channel(1), 32), QByteArray(32, '\0'));
     }
 
+    // A save clears only the slots that may still hold bytes: those of the
+    // loaded image beyond its counts, then those the previous save wrote.
+    void slotsFreedSinceTheLastSaveAreCleared()
+    {
+        QFETCH_GLOBAL(const TestModel *, model);
+        const TestModel &m = *model;
+        TestImage image = smallImage(m);
+        // Bytes beyond the counts, down to the last slot of each table.
+        image.setWord(m.satellite(m.satelliteMax - 1) + 2, 0x1234);
+        image.setWord(m.transponder(m.transponderMax - 1) + 10, 0x1234);
+        image.setBytes(m.provider(m.providerMax - 1), QByteArray("Stale"));
+        image.setWord(m.channel(m.channelMax - 1), 0x1234);
+        auto settings = loadBytes(image.bytes);
+        QVERIFY(settings);
+        const QByteArray first = saveBytes(settings.get());
+        QCOMPARE(first.mid(m.satellite(m.satelliteMax - 1), 36), QByteArray(36, '\0'));
+        QCOMPARE(first.mid(m.transponder(m.transponderMax - 1), 16), QByteArray(16, '\0'));
+        QCOMPARE(first.mid(m.provider(m.providerMax - 1), 16), QByteArray(16, '\0'));
+        QCOMPARE(first.mid(m.channel(m.channelMax - 1), 32), QByteArray(32, '\0'));
+
+        // The first satellite takes two transponders and two channels along.
+        settings->removeSatellites({ settings->satellites().at(0) });
+        settings->removeProviders({ settings->providers().at(1) });
+        const QByteArray second = saveBytes(settings.get());
+        QCOMPARE(second.mid(m.satellite(1), 36), QByteArray(36, '\0'));
+        QCOMPARE(second.mid(m.transponder(1), 32), QByteArray(32, '\0'));
+        QCOMPARE(second.mid(m.provider(1), 16), QByteArray(16, '\0'));
+        QCOMPARE(second.mid(m.channel(1), 64), QByteArray(64, '\0'));
+        // A store that never saw the removed records writes the same bytes.
+        auto reloaded = loadBytes(second);
+        QVERIFY(reloaded);
+        QCOMPARE(saveBytes(reloaded.get()), second);
+    }
+
     void newObjectsAtFreedAddressesGetFreshNames()
     {
         // Greek names in the ISO 8859-7 form, which a new name never gets.
