@@ -10,6 +10,7 @@
 #include "benchreporter.h"
 #include "plainsettingsdecoder.h"
 
+#include "applyreferenceorder.h"
 #include "channel.h"
 #include "channellistwidget.h"
 #include "channelmatcher.h"
@@ -20,6 +21,7 @@
 #include "provider.h"
 #include "recognizesettings.h"
 #include "recoverykeeper.h"
+#include "referencelist.h"
 #include "rooteditable.h"
 #include "satellite.h"
 #include "settings.h"
@@ -419,6 +421,27 @@ void registerAll()
                 [](OpenEditor &editor) { editor.table->deleteSelectedChannels(); });
         },
         Setup::FreshEachRun, Sorting::AlsoByName);
+
+    // A reference naming every channel, in the reverse of the file's order,
+    // so that every channel moves; matched by ids, as after a new scan.
+    registerOperation(
+        "apply order of a reversed reference",
+        [](benchmark::State &state, const Run &run) {
+            ReferenceList reversed;
+            measureOnFreshEditor(
+                state, run,
+                [&reversed](OpenEditor &editor) {
+                    QList<ReferenceEntry> entries = ReferenceList::fromSettings(*editor.settings).entries();
+                    for (ReferenceEntry &entry : entries)
+                        entry.number = int(entries.size()) + 1 - entry.number;
+                    reversed = ReferenceList(entries);
+                },
+                [&reversed](OpenEditor &editor) {
+                    applyReferenceOrder(*editor.settings, reversed);
+                    editor.history()->commitPending();
+                });
+        },
+        Setup::FreshEachRun);
 
     registerOperation(
         "Ctrl+A then Delete of every row",
