@@ -207,87 +207,87 @@
 <context>
     <name>CliTool</name>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="46"/>
+        <location filename="../src/cli/clicommands.cpp" line="45"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="47"/>
+        <location filename="../src/cli/clicommands.cpp" line="46"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="48"/>
+        <location filename="../src/cli/clicommands.cpp" line="47"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="49"/>
+        <location filename="../src/cli/clicommands.cpp" line="48"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="51"/>
+        <location filename="../src/cli/clicommands.cpp" line="50"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="66"/>
+        <location filename="../src/cli/clicommands.cpp" line="65"/>
         <source>give exactly one of --csv and --reference</source>
         <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="88"/>
+        <location filename="../src/cli/clicommands.cpp" line="87"/>
         <source>apply-order needs -o OUT</source>
         <translation>apply-order braucht -o OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="98"/>
+        <location filename="../src/cli/clicommands.cpp" line="97"/>
         <source>line %1 skipped: %2</source>
         <translation>Zeile %1 übergangen: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="101"/>
+        <location filename="../src/cli/clicommands.cpp" line="100"/>
         <source>a reference list has no favourite groups; --favorites ignored</source>
         <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="109"/>
+        <location filename="../src/cli/clicommands.cpp" line="108"/>
         <source>%1 matched by id, %2 by name, %3 not at all%4</source>
         <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="114"/>
+        <location filename="../src/cli/clicommands.cpp" line="113"/>
         <source> (deleted)</source>
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="142"/>
+        <location filename="../src/cli/clicommands.cpp" line="141"/>
         <source>A settings file.</source>
         <translation>Eine Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="144"/>
+        <location filename="../src/cli/clicommands.cpp" line="143"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="146"/>
+        <location filename="../src/cli/clicommands.cpp" line="145"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="149"/>
+        <location filename="../src/cli/clicommands.cpp" line="148"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="152"/>
+        <location filename="../src/cli/clicommands.cpp" line="151"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="155"/>
+        <location filename="../src/cli/clicommands.cpp" line="154"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
@@ -342,27 +342,27 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="59"/>
+        <location filename="../src/cli/clicommands.cpp" line="58"/>
         <source>The channel table as CSV.</source>
         <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="61"/>
+        <location filename="../src/cli/clicommands.cpp" line="60"/>
         <source>The main list as a reference list.</source>
         <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="78"/>
+        <location filename="../src/cli/clicommands.cpp" line="77"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
         <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="80"/>
+        <location filename="../src/cli/clicommands.cpp" line="79"/>
         <source>Takes the reference&apos;s favourite groups (a settings file reference only).</source>
         <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="82"/>
+        <location filename="../src/cli/clicommands.cpp" line="81"/>
         <source>Deletes the channels the reference does not match.</source>
         <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
@@ -375,32 +375,32 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="386"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="385"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="394"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="406"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="405"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="425"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="424"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="620"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="619"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="621"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="620"/>
         <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
@@ -425,22 +425,22 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="43"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="42"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
         <source>create satellite</source>
         <translation>Satellit anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="47"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
         <source>create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
         <source>create provider</source>
         <translation>Anbieter anlegen</translation>
     </message>
@@ -1084,39 +1084,39 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="199"/>
+        <location filename="../src/ui/settingseditor.cpp" line="198"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
         <location filename="../src/ui/settingseditor.cpp" line="162"/>
-        <location filename="../src/ui/settingseditor.cpp" line="205"/>
+        <location filename="../src/ui/settingseditor.cpp" line="204"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="206"/>
+        <location filename="../src/ui/settingseditor.cpp" line="205"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="179"/>
-        <location filename="../src/ui/settingseditor.cpp" line="247"/>
+        <location filename="../src/ui/settingseditor.cpp" line="178"/>
+        <location filename="../src/ui/settingseditor.cpp" line="246"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="261"/>
+        <location filename="../src/ui/settingseditor.cpp" line="260"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="262"/>
+        <location filename="../src/ui/settingseditor.cpp" line="261"/>
         <source>The unsaved changes to %1 could not be restored.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="280"/>
+        <location filename="../src/ui/settingseditor.cpp" line="279"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
