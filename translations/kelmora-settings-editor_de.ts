@@ -56,152 +56,152 @@
     </message>
 </context>
 <context>
-    <name>ChannelExport</name>
+    <name>ChannelColumns</name>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="38"/>
-        <source>No.</source>
-        <translation>Nr.</translation>
+        <location filename="../src/store/channelcolumns.cpp" line="13"/>
+        <source>Id</source>
+        <translation>ID</translation>
     </message>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="38"/>
+        <location filename="../src/store/channelcolumns.cpp" line="14"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="38"/>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <location filename="../src/reference/channelexport.cpp" line="39"/>
+        <location filename="../src/store/channelcolumns.cpp" line="14"/>
         <source>Provider</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="39"/>
+        <location filename="../src/store/channelcolumns.cpp" line="15"/>
         <source>Satellite</source>
         <translation>Satellit</translation>
     </message>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="39"/>
+        <location filename="../src/store/channelcolumns.cpp" line="15"/>
         <source>Frequency</source>
         <translation>Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="40"/>
-        <source>ONID</source>
-        <translation>ONID</translation>
+        <location filename="../src/store/channelcolumns.cpp" line="16"/>
+        <source>SymbolRate</source>
+        <translation>Symbolrate</translation>
     </message>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="40"/>
-        <source>TSID</source>
-        <translation>TSID</translation>
+        <location filename="../src/store/channelcolumns.cpp" line="17"/>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
     </message>
     <message>
-        <location filename="../src/reference/channelexport.cpp" line="40"/>
+        <location filename="../src/store/channelcolumns.cpp" line="18"/>
+        <source>Service Type</source>
+        <translation>Diensttyp</translation>
+    </message>
+    <message>
+        <location filename="../src/store/channelcolumns.cpp" line="18"/>
         <source>SID</source>
         <translation>SID</translation>
+    </message>
+    <message>
+        <location filename="../src/store/channelcolumns.cpp" line="19"/>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/store/channelcolumns.cpp" line="19"/>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/store/channelcolumns.cpp" line="20"/>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/store/channelcolumns.cpp" line="20"/>
+        <source>PMT PID</source>
+        <translation>PMT-PID</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelFilterField</name>
+    <message>
+        <location filename="../src/ui/channelfilterfield.cpp" line="9"/>
+        <source>Filter channels (name, provider, satellite, SID)</source>
+        <translation>Sender filtern (Name, Anbieter, Satellit, SID)</translation>
     </message>
 </context>
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="59"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="62"/>
         <source>create</source>
         <translation>anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="60"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="63"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="64"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
         <source>select columns</source>
         <translation>Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="213"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
+        <source>select duplicates</source>
+        <translation>Duplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <source>Select every channel that repeats the service of a channel before it</source>
+        <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="222"/>
+        <source>%1 of 1 channel</source>
+        <translation>%1 von 1 Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="223"/>
+        <source>%1 of %2 channels</source>
+        <translation>%1 von %2 Sendern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <source>1 channel</source>
+        <translation>1 Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <source>%1 channels</source>
+        <translation>%1 Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <source>Select duplicates</source>
+        <translation>Duplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <source>No channel repeats the service of another channel.</source>
+        <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="344"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="219"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="350"/>
         <source>A favourite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="223"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="354"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
-    </message>
-</context>
-<context>
-    <name>ChannelTableModel</name>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
-        <source>Id</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
-        <source>Provider</source>
-        <translation>Anbieter</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
-        <source>Satellite</source>
-        <translation>Satellit</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
-        <source>Frequency</source>
-        <translation>Frequenz</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="48"/>
-        <source>SymbolRate</source>
-        <translation>Symbolrate</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
-        <source>Polarization</source>
-        <translation>Polarisation</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
-        <source>Service Type</source>
-        <translation>Diensttyp</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
-        <source>SID</source>
-        <translation>SID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
-        <source>Video PID</source>
-        <translation>Video-PID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
-        <source>Audio PID</source>
-        <translation>Audio-PID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="49"/>
-        <source>PCR PID</source>
-        <translation>PCR-PID</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channeltablemodel.cpp" line="50"/>
-        <source>PMT PID</source>
-        <translation>PMT-PID</translation>
     </message>
 </context>
 <context>
@@ -262,32 +262,37 @@
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="121"/>
+        <location filename="../src/cli/clicommands.cpp" line="141"/>
         <source>A settings file.</source>
         <translation>Eine Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="123"/>
+        <location filename="../src/cli/clicommands.cpp" line="143"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="125"/>
+        <location filename="../src/cli/clicommands.cpp" line="145"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="128"/>
+        <location filename="../src/cli/clicommands.cpp" line="148"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="131"/>
+        <location filename="../src/cli/clicommands.cpp" line="151"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="21"/>
+        <location filename="../src/cli/clicommands.cpp" line="154"/>
+        <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
+        <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="22"/>
         <source>Usage: %1 COMMAND [options] ARGUMENTS
 
 Commands:
@@ -298,7 +303,7 @@ Befehle:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="24"/>
+        <location filename="../src/cli/clitool.cpp" line="25"/>
         <source>
 Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 </source>
@@ -307,251 +312,348 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="44"/>
+        <location filename="../src/cli/clitool.cpp" line="45"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="44"/>
+        <location filename="../src/cli/clitool.cpp" line="45"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="51"/>
+        <location filename="../src/cli/clitool.cpp" line="52"/>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="71"/>
+        <location filename="../src/cli/clitool.cpp" line="72"/>
         <source>%1 expects the arguments %2; %3 given</source>
         <translation>%1 erwartet die Argumente %2; angegeben: %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="103"/>
+        <location filename="../src/cli/clitool.cpp" line="104"/>
         <source>not a Kelmora 2XX or HD settings file</source>
         <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD</translation>
     </message>
     <message>
+        <location filename="../src/cli/clicommands.cpp" line="19"/>
         <source>The file to write; export writes to standard output without it.</source>
-        <translation type="vanished">Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
+        <translation>Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
     </message>
     <message>
+        <location filename="../src/cli/clicommands.cpp" line="58"/>
         <source>The channel table as CSV.</source>
-        <translation type="vanished">Die Sendertabelle als CSV.</translation>
+        <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
+        <location filename="../src/cli/clicommands.cpp" line="60"/>
         <source>The main list as a reference list.</source>
-        <translation type="vanished">Die Hauptliste als Referenzliste.</translation>
+        <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
+        <location filename="../src/cli/clicommands.cpp" line="77"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
-        <translation type="vanished">Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
+        <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
+        <location filename="../src/cli/clicommands.cpp" line="79"/>
         <source>Takes the reference&apos;s favourite groups (a settings file reference only).</source>
-        <translation type="vanished">Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
+        <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
+        <location filename="../src/cli/clicommands.cpp" line="81"/>
         <source>Deletes the channels the reference does not match.</source>
-        <translation type="vanished">Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
+        <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
 </context>
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="28"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="29"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="333"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="385"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="341"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="353"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="405"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="372"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="424"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="567"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="619"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="568"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="620"/>
         <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="30"/>
         <source>Satellites</source>
-        <translation type="vanished">Satelliten</translation>
+        <translation>Satelliten</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
         <source>Providers</source>
-        <translation type="vanished">Anbieter</translation>
+        <translation>Anbieter</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
         <source>Favorites</source>
-        <translation type="vanished">Favoriten</translation>
+        <translation>Favoriten</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="41"/>
         <source>edit</source>
-        <translation type="vanished">bearbeiten</translation>
+        <translation>bearbeiten</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="42"/>
         <source>delete</source>
-        <translation type="vanished">löschen</translation>
+        <translation>löschen</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
         <source>create satellite</source>
-        <translation type="vanished">Satellit anlegen</translation>
+        <translation>Satellit anlegen</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
         <source>create transponder</source>
-        <translation type="vanished">Transponder anlegen</translation>
+        <translation>Transponder anlegen</translation>
     </message>
     <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
         <source>create provider</source>
-        <translation type="vanished">Anbieter anlegen</translation>
+        <translation>Anbieter anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>FileCheckController</name>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="41"/>
+        <source>%1: %2. %3</source>
+        <translation>%1: %2. %3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="61"/>
+        <source>No problems found</source>
+        <translation>Keine Probleme gefunden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="66"/>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="66"/>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="69"/>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="69"/>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="71"/>
+        <source>1 note</source>
+        <translation>1 Hinweis</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="71"/>
+        <source>%1 notes</source>
+        <translation>%1 Hinweise</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="83"/>
+        <source>&amp;Check file</source>
+        <translation>Datei &amp;prüfen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="84"/>
+        <source>Problems</source>
+        <translation>Probleme</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="89"/>
+        <source>Lists what a receiver would stumble on in this file</source>
+        <translation>Listet auf, woran ein Receiver in dieser Datei scheitern würde</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
+        <source>…and %1 more.</source>
+        <translation>…und %1 weitere.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="174"/>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="175"/>
+        <source>The check finds an error in this file that the receiver may stumble on.</source>
+        <translation>Die Prüfung findet in dieser Datei einen Fehler, an dem der Receiver scheitern kann.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="176"/>
+        <source>The check finds %1 errors in this file that the receiver may stumble on.</source>
+        <translation>Die Prüfung findet in dieser Datei %1 Fehler, an denen der Receiver scheitern kann.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="179"/>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
     </message>
 </context>
 <context>
     <name>FileProblem</name>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="31"/>
+        <location filename="../src/check/fileproblem.cpp" line="33"/>
         <source>Duplicate service</source>
         <translation>Doppelter Dienst</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="33"/>
+        <location filename="../src/check/fileproblem.cpp" line="35"/>
         <source>Channel without transponder</source>
         <translation>Sender ohne Transponder</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="35"/>
+        <location filename="../src/check/fileproblem.cpp" line="37"/>
         <source>Channel without provider</source>
         <translation>Sender ohne Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="37"/>
+        <location filename="../src/check/fileproblem.cpp" line="39"/>
         <source>Transponder without satellite</source>
         <translation>Transponder ohne Satellit</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="39"/>
+        <location filename="../src/check/fileproblem.cpp" line="41"/>
         <source>PID out of range</source>
         <translation>PID außerhalb des Bereichs</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="41"/>
+        <location filename="../src/check/fileproblem.cpp" line="43"/>
         <source>Service id 0</source>
         <translation>Dienst-ID 0</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="43"/>
+        <location filename="../src/check/fileproblem.cpp" line="45"/>
         <source>Value out of range</source>
         <translation>Wert außerhalb des Bereichs</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="45"/>
+        <location filename="../src/check/fileproblem.cpp" line="47"/>
         <source>Empty channel name</source>
         <translation>Leerer Sendername</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="47"/>
+        <location filename="../src/check/fileproblem.cpp" line="49"/>
         <source>Satellite without transponders</source>
         <translation>Satellit ohne Transponder</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="49"/>
+        <location filename="../src/check/fileproblem.cpp" line="51"/>
         <source>Provider without channels</source>
         <translation>Anbieter ohne Sender</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="51"/>
+        <location filename="../src/check/fileproblem.cpp" line="53"/>
         <source>Transponder without channels</source>
         <translation>Transponder ohne Sender</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="53"/>
+        <location filename="../src/check/fileproblem.cpp" line="55"/>
         <source>Over capacity</source>
         <translation>Kapazität überschritten</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="62"/>
+        <location filename="../src/check/fileproblem.cpp" line="64"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="64"/>
+        <location filename="../src/check/fileproblem.cpp" line="66"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="66"/>
+        <location filename="../src/check/fileproblem.cpp" line="68"/>
         <source>Note</source>
         <translation>Hinweis</translation>
     </message>
-</context>
-<context>
-    <name>ProblemListWidget</name>
     <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
-        <source>Severity</source>
-        <translation>Schweregrad</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
-        <source>Kind</source>
-        <translation>Art</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
-        <source>Object</source>
-        <translation>Objekt</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="59"/>
-        <source>Explanation</source>
-        <translation>Erläuterung</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="97"/>
+        <location filename="../src/check/fileproblem.cpp" line="76"/>
         <source>Whole file</source>
         <translation>Ganze Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="101"/>
+        <location filename="../src/check/fileproblem.cpp" line="79"/>
         <source>%1 (SID %2)</source>
         <translation>%1 (SID %2)</translation>
     </message>
 </context>
 <context>
+    <name>ProblemListWidget</name>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <source>Severity</source>
+        <translation>Schweregrad</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <source>Explanation</source>
+        <translation>Erläuterung</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="29"/>
-        <location filename="../src/ui/settingseditor.cpp" line="43"/>
+        <location filename="../src/ui/settingseditor.cpp" line="41"/>
+        <location filename="../src/ui/settingseditor.cpp" line="55"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="31"/>
+        <location filename="../src/ui/settingseditor.cpp" line="43"/>
         <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="33"/>
+        <location filename="../src/ui/settingseditor.cpp" line="45"/>
         <source>It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
     </message>
@@ -567,6 +669,130 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <location filename="../src/ui/recentfiles.cpp" line="76"/>
         <source>Clear</source>
         <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCopy</name>
+    <message>
+        <location filename="../src/recovery/recoverycopy.cpp" line="96"/>
+        <source>it could not be read: %1</source>
+        <translation>sie konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/recovery/recoverycopy.cpp" line="101"/>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <location filename="../src/recovery/recoverycopy.cpp" line="112"/>
+        <source>its file %1 no longer exists</source>
+        <translation>ihre Datei %1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <location filename="../src/recovery/recoverycopy.cpp" line="116"/>
+        <source>its file %1 could not be read: %2</source>
+        <translation>ihre Datei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/recovery/recoverycopy.cpp" line="121"/>
+        <source>its file %1 is no longer a settings file</source>
+        <translation>ihre Datei %1 ist keine Einstellungsdatei mehr</translation>
+    </message>
+    <message>
+        <location filename="../src/recovery/recoverycopy.cpp" line="125"/>
+        <source>it does not fit its file %1</source>
+        <translation>sie passt nicht zu ihrer Datei %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="40"/>
+        <source>Recover unsaved changes</source>
+        <translation>Ungespeicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="41"/>
+        <source>The editor did not close cleanly. Unsaved changes to %1 were kept on %2.</source>
+        <translation>Der Editor wurde nicht ordnungsgemäß beendet. Ungespeicherte Änderungen an %1 wurden am %2 gesichert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="45"/>
+        <source>Restore opens %1 with these changes for you to save. Discard deletes them.</source>
+        <translation>„Wiederherstellen“ öffnet %1 mit diesen Änderungen, damit Sie sie speichern können. „Verwerfen“ löscht sie.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="47"/>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceController</name>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="26"/>
+        <source>Apply &amp;order from…</source>
+        <translation>&amp;Reihenfolge übernehmen aus…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="27"/>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="31"/>
+        <source>Orders the channels like another settings file or a reference list</source>
+        <translation>Ordnet die Sender wie in einer anderen Einstellungsdatei oder einer Referenzliste an</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="36"/>
+        <source>Channel table as &amp;CSV…</source>
+        <translation>Sendertabelle als &amp;CSV…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="39"/>
+        <source>&amp;Reference list…</source>
+        <translation>&amp;Referenzliste…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="55"/>
+        <source>Apply order from</source>
+        <translation>Reihenfolge übernehmen aus</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="57"/>
+        <source>Settings files and reference lists (*.si *.txt *.csv);;Settings files (*.si);;Reference lists (*.txt *.csv);;All files (*)</source>
+        <translation>Einstellungsdateien und Referenzlisten (*.si *.txt *.csv);;Einstellungsdateien (*.si);;Referenzlisten (*.txt *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="65"/>
+        <source>%1 cannot give the order: %2.</source>
+        <translation>%1 kann die Reihenfolge nicht vorgeben: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="82"/>
+        <source>Export channel table</source>
+        <translation>Sendertabelle exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="83"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="92"/>
+        <source>Export reference list</source>
+        <translation>Referenzliste exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="93"/>
+        <source>Reference lists (*.txt)</source>
+        <translation>Referenzlisten (*.txt)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="118"/>
+        <source>%1 was not written.</source>
+        <translation>%1 wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -692,6 +918,24 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <location filename="../src/saving/safesaver.cpp" line="175"/>
         <source>that it is not recognised as a settings file</source>
         <translation>sie wird nicht als Einstellungsdatei erkannt</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <location filename="../src/store/settings.cpp" line="59"/>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/store/settings.cpp" line="60"/>
+        <source>Providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/store/settings.cpp" line="61"/>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
     </message>
 </context>
 <context>
@@ -840,33 +1084,46 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="147"/>
+        <location filename="../src/ui/settingseditor.cpp" line="198"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="153"/>
+        <location filename="../src/ui/settingseditor.cpp" line="162"/>
+        <location filename="../src/ui/settingseditor.cpp" line="204"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="154"/>
+        <location filename="../src/ui/settingseditor.cpp" line="205"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="192"/>
+        <location filename="../src/ui/settingseditor.cpp" line="178"/>
+        <location filename="../src/ui/settingseditor.cpp" line="246"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="204"/>
+        <location filename="../src/ui/settingseditor.cpp" line="260"/>
+        <source>Recover unsaved changes</source>
+        <translation>Ungespeicherte Änderungen wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="261"/>
+        <source>The unsaved changes to %1 could not be restored.</source>
+        <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="279"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
     <message>
+        <location filename="../src/ui/settingseditor.cpp" line="33"/>
         <source>settings (*.si)</source>
-        <translation type="vanished">Einstellungen (*.si)</translation>
+        <translation>Einstellungen (*.si)</translation>
     </message>
 </context>
 <context>
@@ -885,54 +1142,169 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsKelmora</name>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="109"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="118"/>
         <source>These settings have already been loaded.</source>
         <translation>Diese Einstellungen wurden bereits geladen.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="115"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="124"/>
         <source>The file gave %1 bytes; a %2 settings file has exactly %3.</source>
         <translation>Die Datei lieferte %1 Bytes; eine Einstellungsdatei des %2 hat genau %3.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="131"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="140"/>
         <source>No settings file has been loaded, so there is nothing to save into.</source>
         <translation>Es wurde keine Einstellungsdatei geladen, daher gibt es nichts, worin gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="152"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="161"/>
         <source>The settings hold %1 %2; a %3 file has room for %4.</source>
         <translation>Die Einstellungen enthalten %1 %2; eine Datei des %3 hat Platz für %4.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="157"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="166"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="159"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="168"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="161"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="170"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="163"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="172"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="165"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="174"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="174"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="183"/>
         <source>The favourite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
         <translation>Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
+    </message>
+</context>
+<context>
+    <name>StepDescription</name>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="132"/>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/stepdescription.cpp" line="132"/>
+        <source>%n Satellites</source>
+        <translation>
+            <numerusform>%n Satellit</numerusform>
+            <numerusform>%n Satelliten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="134"/>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/stepdescription.cpp" line="134"/>
+        <source>%n Transponders</source>
+        <translation>
+            <numerusform>%n Transponder</numerusform>
+            <numerusform>%n Transponder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="136"/>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/stepdescription.cpp" line="136"/>
+        <source>%n Providers</source>
+        <translation>
+            <numerusform>%n Anbieter</numerusform>
+            <numerusform>%n Anbieter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="138"/>
+        <source>Favourite Group</source>
+        <translation>Favoritengruppe</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/stepdescription.cpp" line="138"/>
+        <source>%n Favourite Groups</source>
+        <translation>
+            <numerusform>%n Favoritengruppe</numerusform>
+            <numerusform>%n Favoritengruppen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="140"/>
+        <source>Channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/stepdescription.cpp" line="140"/>
+        <source>%n Channels</source>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="148"/>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="152"/>
+        <source>Create %1</source>
+        <translation>%1 anlegen</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="156"/>
+        <source>Add %1 to Group</source>
+        <translation>%1 zur Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="158"/>
+        <source>Remove %1 from Group</source>
+        <translation>%1 aus der Gruppe entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="160"/>
+        <location filename="../src/commands/stepdescription.cpp" line="166"/>
+        <location filename="../src/commands/stepdescription.cpp" line="185"/>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="168"/>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="168"/>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="171"/>
+        <source>Move %1 to %2</source>
+        <translation>%1 nach %2 verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="184"/>
+        <source>Move %1</source>
+        <translation>%1 verschieben</translation>
     </message>
 </context>
 <context>
@@ -948,6 +1320,19 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <source>V</source>
         <comment>vertical polarization</comment>
         <translation>V</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistoryDock</name>
+    <message>
+        <location filename="../src/commands/undohistorydock.cpp" line="6"/>
+        <source>Undo history</source>
+        <translation>Bearbeitungsverlauf</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/undohistorydock.cpp" line="10"/>
+        <source>&lt;opened file&gt;</source>
+        <translation>&lt;geöffnete Datei&gt;</translation>
     </message>
 </context>
 <context>
@@ -1057,17 +1442,17 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/main.cpp" line="28"/>
+        <location filename="../src/main.cpp" line="31"/>
         <source>Edits the settings files (.si) of Kelmora 2XX and Kelmora HD satellite receivers.</source>
         <translation>Bearbeitet die Einstellungsdateien (.si) der Satellitenreceiver Kelmora 2XX und Kelmora HD.</translation>
     </message>
     <message>
-        <location filename="../src/main.cpp" line="33"/>
+        <location filename="../src/main.cpp" line="36"/>
         <source>The settings file to open.</source>
         <translation>Die zu öffnende Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/main.cpp" line="38"/>
+        <location filename="../src/main.cpp" line="41"/>
         <source>Only one file can be opened at a time.</source>
         <translation>Es kann nur eine Datei auf einmal geöffnet werden.</translation>
     </message>
@@ -1181,27 +1566,32 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Tolvars Kelmora SettingsEditor</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="75"/>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="99"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="82"/>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="108"/>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="113"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="90"/>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="127"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="99"/>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="136"/>
         <source>Save</source>
         <translation>Speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="108"/>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="145"/>
         <source>Save as</source>
         <translation>Speichern unter</translation>
     </message>

@@ -16,8 +16,7 @@
 namespace {
 
 const QCommandLineOption outputOption({ QStringLiteral("o"), QStringLiteral("output") },
-    QStringLiteral("The file to write; export writes to standard output without it."),
-    QStringLiteral("FILE"));
+    CliTool::tr("The file to write; export writes to standard output without it."), QStringLiteral("FILE"));
 
 QString modelName(const Settings &settings)
 {
@@ -56,9 +55,9 @@ int runInfo(CliTool &tool, const QCommandLineParser &parser)
     return CliTool::Success;
 }
 
-const QCommandLineOption csvOption(QStringLiteral("csv"), QStringLiteral("The channel table as CSV."));
+const QCommandLineOption csvOption(QStringLiteral("csv"), CliTool::tr("The channel table as CSV."));
 const QCommandLineOption referenceOption(
-    QStringLiteral("reference"), QStringLiteral("The main list as a reference list."));
+    QStringLiteral("reference"), CliTool::tr("The main list as a reference list."));
 
 int runExport(CliTool &tool, const QCommandLineParser &parser)
 {
@@ -75,11 +74,11 @@ int runExport(CliTool &tool, const QCommandLineParser &parser)
 }
 
 const QCommandLineOption namesOption(
-    QStringLiteral("names"), QStringLiteral("Takes the reference's names for channels matched by id."));
+    QStringLiteral("names"), CliTool::tr("Takes the reference's names for channels matched by id."));
 const QCommandLineOption favoritesOption(QStringLiteral("favorites"),
-    QStringLiteral("Takes the reference's favourite groups (a settings file reference only)."));
+    CliTool::tr("Takes the reference's favourite groups (a settings file reference only)."));
 const QCommandLineOption dropOption(
-    QStringLiteral("drop-unmatched"), QStringLiteral("Deletes the channels the reference does not match."));
+    QStringLiteral("drop-unmatched"), CliTool::tr("Deletes the channels the reference does not match."));
 
 int runApplyOrder(CliTool &tool, const QCommandLineParser &parser)
 {

@@ -56,9 +56,9 @@ template<typename T> QSet<const Editable *> toSet(const QList<T *> &objects)
 } // namespace
 
 Settings::Settings()
-    : m_satellitesRoot(new RootEditable(SatellitesRootType, QStringLiteral("Satellites")))
-    , m_providersRoot(new RootEditable(ProvidersRootType, QStringLiteral("Providers")))
-    , m_favoritesRoot(new RootEditable(FavoritesRootType, QStringLiteral("Favorites")))
+    : m_satellitesRoot(new RootEditable(SatellitesRootType, tr("Satellites")))
+    , m_providersRoot(new RootEditable(ProvidersRootType, tr("Providers")))
+    , m_favoritesRoot(new RootEditable(FavoritesRootType, tr("Favorites")))
 {
     connect(this, &Settings::updatedEditable, &m_channelList, &ChannelList::updateEditable);
 }

@@ -27,9 +27,9 @@ EditableTreeWidget::EditableTreeWidget(QWidget *parent)
 {
     setColumnCount(1);
     setHeaderLabel(tr("Objects"));
-    m_satellitesItem = new QTreeWidgetItem(this, { QStringLiteral("Satellites") });
-    m_providersItem = new QTreeWidgetItem(this, { QStringLiteral("Providers") });
-    m_favoritesItem = new QTreeWidgetItem(this, { QStringLiteral("Favorites") });
+    m_satellitesItem = new QTreeWidgetItem(this, { tr("Satellites") });
+    m_providersItem = new QTreeWidgetItem(this, { tr("Providers") });
+    m_favoritesItem = new QTreeWidgetItem(this, { tr("Favorites") });
 
     setSelectionMode(ExtendedSelection);
     setDragEnabled(true);
@@ -38,15 +38,14 @@ EditableTreeWidget::EditableTreeWidget(QWidget *parent)
     // A double click edits the item; it should not also fold its branch.
     setExpandsOnDoubleClick(false);
 
-    m_editAction = new QAction(QStringLiteral("edit"), this);
-    m_deleteAction
-        = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), QStringLiteral("delete"), this);
+    m_editAction = new QAction(tr("edit"), this);
+    m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("delete"), this);
     m_createSatelliteAction
-        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), QStringLiteral("create satellite"), this);
+        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create satellite"), this);
     m_createTransponderAction
-        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), QStringLiteral("create transponder"), this);
+        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create transponder"), this);
     m_createProviderAction
-        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), QStringLiteral("create provider"), this);
+        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create provider"), this);
     m_deleteAction->setShortcut(QKeySequence::Delete);
 
     connect(m_editAction, &QAction::triggered, this, &EditableTreeWidget::editEditable);

@@ -4,9 +4,9 @@
 #include "filecheckcontroller.h"
 #include "recentfiles.h"
 #include "recognizesettings.h"
-#include "referencecontroller.h"
 #include "recoverycopy.h"
 #include "recoverykeeper.h"
+#include "referencecontroller.h"
 #include "rooteditable.h"
 #include "settings.h"
 #include "settingshistory.h"
@@ -27,7 +27,11 @@
 
 namespace {
 
-const QString fileFilter = QStringLiteral("settings (*.si)");
+// A function, not a constant, so that it is translated after the translator is installed.
+QString fileFilter()
+{
+    return SettingsEditor::tr("settings (*.si)");
+}
 const QByteArray magic = QByteArrayLiteral("DIZODIDO");
 
 // Why a file that opened could not be taken as a store.
@@ -155,7 +159,7 @@ bool SettingsEditor::eventFilter(QObject *watched, QEvent *event)
 void SettingsEditor::eventOpen()
 {
     const QString name = QFileDialog::getOpenFileName(
-        m_mainWindow.get(), QStringLiteral("Open settings"), WindowSettings::lastFolder(), fileFilter);
+        m_mainWindow.get(), tr("Open settings"), WindowSettings::lastFolder(), fileFilter());
     if (name.isNull())
         return;
     loadFile(name);
@@ -171,8 +175,7 @@ void SettingsEditor::eventSaveAs()
 {
     if (!m_settings)
         return;
-    QFileDialog dialog(
-        m_mainWindow.get(), QStringLiteral("Save settings"), WindowSettings::lastFolder(), fileFilter);
+    QFileDialog dialog(m_mainWindow.get(), tr("Save settings"), WindowSettings::lastFolder(), fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without ".si" would be hidden by the Open filter.
     dialog.setDefaultSuffix(QStringLiteral("si"));

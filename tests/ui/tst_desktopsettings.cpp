@@ -23,6 +23,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -234,6 +235,7 @@ private slots:
         QTest::addColumn<bool>("installed");
         QTest::addColumn<QStringList>("menus");
         QTest::addColumn<QStringList>("fileMenu");
+        QTest::addColumn<QStringList>("treeRoots");
         QTest::addColumn<QStringList>("satelliteDialog"); // its title and the DiSEqC choice shown
         QTest::addColumn<QString>("notOpened");
 
@@ -242,13 +244,15 @@ private slots:
         const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
             QStringLiteral("Speichern"), QStringLiteral("Speichern unter"), QStringLiteral("--"),
             QStringLiteral("&Reihenfolge übernehmen aus…"), QStringLiteral("&Exportieren") };
+        const QStringList germanRoots { QStringLiteral("Satelliten"), QStringLiteral("Anbieter"),
+            QStringLiteral("Favoriten") };
         const QStringList germanDialog { QStringLiteral("Satellit"), QStringLiteral("AUS") };
         const QString germanNotOpened
             = QStringLiteral("wurde nicht geöffnet.\nSie ist keine Einstellungsdatei");
         QTest::addRow("German") << QLocale(QLocale::German, QLocale::Germany) << true << german << germanFile
-                                << germanDialog << germanNotOpened;
+                                << germanRoots << germanDialog << germanNotOpened;
         QTest::addRow("Austrian German") << QLocale(QLocale::German, QLocale::Austria) << true << german
-                                         << germanFile << germanDialog << germanNotOpened;
+                                         << germanFile << germanRoots << germanDialog << germanNotOpened;
         // After the German rows: nothing of their translation may stick.
         QTest::addRow("no translation")
             << QLocale(QLocale::Japanese, QLocale::Japan) << false
@@ -257,6 +261,8 @@ private slots:
             << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
                    QStringLiteral("Save as"), QStringLiteral("--"), QStringLiteral("Apply &order from…"),
                    QStringLiteral("&Export") }
+            << QStringList { QStringLiteral("Satellites"), QStringLiteral("Providers"),
+                   QStringLiteral("Favorites") }
             << QStringList { QStringLiteral("Satellite"), QStringLiteral("OFF") }
             << QStringLiteral("was not opened.\nIt is not a Kelmora 2XX or HD settings file");
     }
@@ -278,6 +284,13 @@ private slots:
         QCOMPARE(titles, menus);
         auto *file = editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuFile"));
         QCOMPARE(actionTexts(file), fileMenu);
+
+        QFETCH(QStringList, treeRoots);
+        const auto *tree = editor.mainWindow()->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));
+        QStringList roots;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            roots.append(tree->topLevelItem(i)->text(0));
+        QCOMPARE(roots, treeRoots);
 
         QFETCH(QStringList, satelliteDialog);
         QStringList shown;
