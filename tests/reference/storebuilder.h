@@ -17,14 +17,14 @@ struct StoreBuilder
     explicit StoreBuilder(const QByteArray &channels)
     {
         settings.addSatellite(satellite);
-        for (const QString &spec : QString::fromUtf8(channels).split(u',', Qt::SkipEmptyParts))
-            addChannel(spec);
+        for (const QString &description : QString::fromUtf8(channels).split(u',', Qt::SkipEmptyParts))
+            addChannel(description);
         settings.emitPendingUpdates();
     }
 
-    void addChannel(const QString &spec)
+    void addChannel(const QString &description)
     {
-        const QStringList parts = spec.split(u'|');
+        const QStringList parts = description.split(u'|');
         auto *channel = new Channel;
         channel->setObjectName(QStringLiteral("c%1").arg(settings.channels().size()));
         channel->setName(parts.value(0));
