@@ -10,8 +10,8 @@ set -euo pipefail
 
 # Polls until a window whose title matches the pattern exists; prints its id.
 wait_for_window() {
-    local pattern=$1 id
-    for _ in $(seq 1 300); do
+    local pattern=$1 tries=${2:-300} id
+    for _ in $(seq 1 "$tries"); do
         if id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1) && [ -n "$id" ]; then
             echo "$id"
             return 0
@@ -63,10 +63,23 @@ if [ "${1:-}" = "--inside" ]; then
     window=$(wait_for_window "^$name_pattern - ")
     # A click on a row of the channel table, right of the tree, selects it
     # and gives the table the focus; Delete removes the channel.
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    xdotool mousemove --window "$window" $((WIDTH - 80)) 120 click 1
-    xdotool key Delete
-    wait_for_window "^$name_pattern\\* - " >/dev/null
+    # A window just mapped may still be laying out its panes, so a click that
+    # finds no row is tried again; the title's mark tells that one landed.
+    edited=
+    for _ in $(seq 1 10); do
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        xdotool mousemove --window "$window" $((WIDTH - 80)) 120 click 1
+        xdotool key Delete
+        if wait_for_window "^$name_pattern\\* - " 30 >/dev/null 2>&1; then
+            edited=yes
+            break
+        fi
+    done
+    if [ -z "$edited" ]; then
+        echo "no click on the channel table deleted a channel:" >&2
+        cat "$log" >&2
+        exit 1
+    fi
     wait_for_file "$copies"
     kill -9 "$pid"
     wait "$pid" 2>/dev/null || true
