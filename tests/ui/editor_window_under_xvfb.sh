@@ -68,5 +68,5 @@ export XDG_CONFIG_HOME=$work/config
 "$demo_tool" "$work" >/dev/null
 
 for file in demo-hd.si demo-2xx.si; do
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$editor" "$work/$file" "$plugins"
+    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$0" --inside "$editor" "$work/$file" "$plugins"
 done
