@@ -1,50 +1,134 @@
 #include "settingshistory.h"
 
+#include "channel.h"
 #include "editable.h"
+#include "favoritegroup.h"
+#include "provider.h"
+#include "satellite.h"
 #include "settings.h"
 #include "stepdescription.h"
+#include "transponder.h"
 
 #include <QAction>
 #include <QUndoCommand>
 
-// One recorded step: the store's content on either side of it. Consecutive
-// steps share the snapshot between them, so a step costs one snapshot.
-class SettingsHistory::Step : public QUndoCommand
+#include <memory>
+
+namespace {
+
+// A step is pushed after its change was made: the first redo has nothing to do.
+class RecordedStep : public QUndoCommand
 {
 public:
-    Step(SettingsHistory &history, SettingsSnapshot before, SettingsSnapshot after, const QString &text)
-        : QUndoCommand(text)
+    using QUndoCommand::QUndoCommand;
+
+    void redo() final
+    {
+        if (std::exchange(m_pushed, true))
+            doAgain();
+    }
+
+protected:
+    virtual void doAgain() = 0;
+
+private:
+    bool m_pushed = false;
+};
+
+// An object of the kind given that belongs to no store, to read a record into.
+std::unique_ptr<Editable> blankOf(int type)
+{
+    switch (type) {
+    case SatelliteType:
+        return std::make_unique<Satellite>();
+    case TransponderType:
+        return std::make_unique<Transponder>();
+    case ProviderType:
+        return std::make_unique<Provider>();
+    case FavoriteGroupType:
+        return std::make_unique<FavoriteGroup>();
+    default:
+        return std::make_unique<Channel>();
+    }
+}
+
+} // namespace
+
+// A step that changed lists: the store's whole content on either side of it.
+// Consecutive steps share the snapshot between them, so a step costs one
+// snapshot.
+class SettingsHistory::WholeStep : public RecordedStep
+{
+public:
+    WholeStep(SettingsHistory &history, SettingsSnapshot before, SettingsSnapshot after, const QString &text)
+        : RecordedStep(text)
         , m_history(history)
         , m_before(std::move(before))
         , m_after(std::move(after))
     { }
 
     void undo() override { m_history.restore(m_before); }
-    void redo() override
-    {
-        // Pushed after the change was made: the first redo has nothing to do.
-        if (std::exchange(m_pushed, true))
-            m_history.restore(m_after);
-    }
 
 private:
+    void doAgain() override { m_history.restore(m_after); }
+
     SettingsHistory &m_history;
     SettingsSnapshot m_before;
     SettingsSnapshot m_after;
-    bool m_pushed = false;
 };
 
-namespace {
-
-// A snapshot in a buffer of its own size: capture writes into a generous
-// one, and a hundred steps would keep the slack too.
-SettingsSnapshot compact(const SettingsSnapshot &snapshot)
+// A step that only changed properties: the records of the objects it
+// changed, before and after, by id. Records refer to other objects by their
+// places in the lists; once lists changed without a step, the history gives
+// the step the whole contents they stand for.
+class SettingsHistory::PropertyStep : public RecordedStep
 {
-    const QByteArray bytes = snapshot.toBytes();
-    return *SettingsSnapshot::fromBytes(QByteArray(bytes.constData(), bytes.size()));
-}
+public:
+    PropertyStep(SettingsHistory &history, QList<quint64> ids, QList<QByteArray> before,
+        QList<QByteArray> after, const QString &text)
+        : RecordedStep(text)
+        , m_history(history)
+        , m_ids(std::move(ids))
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+    { }
 
-} // namespace
+    void undo() override
+    {
+        if (m_whole)
+            m_history.restore(m_whole->first);
+        else
+            m_history.applyRecords(m_ids, m_before);
+    }
+
+    bool keepsWhole() const { return m_whole.has_value(); }
+    void keepWhole(SettingsSnapshot before, SettingsSnapshot after)
+    {
+        m_whole.emplace(std::move(before), std::move(after));
+    }
+    QHash<quint64, QByteArray> records(bool after) const
+    {
+        QHash<quint64, QByteArray> records;
+        for (qsizetype i = 0; i < m_ids.size(); ++i)
+            records.insert(m_ids.at(i), (after ? m_after : m_before).at(i));
+        return records;
+    }
+
+private:
+    void doAgain() override
+    {
+        if (m_whole)
+            m_history.restore(m_whole->second);
+        else
+            m_history.applyRecords(m_ids, m_after);
+    }
+
+    SettingsHistory &m_history;
+    QList<quint64> m_ids;
+    QList<QByteArray> m_before;
+    QList<QByteArray> m_after;
+    std::optional<std::pair<SettingsSnapshot, SettingsSnapshot>> m_whole;
+};
 
 SettingsHistory::SettingsHistory(QObject *parent)
     : QObject(parent)
@@ -61,16 +145,17 @@ void SettingsHistory::setSettings(Settings *settings)
     m_settings = settings;
     m_stack.clear();
     m_commitScheduled = false;
-    m_current = {};
-    m_currentOutline = {};
+    forgetPending();
+    m_committed.clear();
+    m_outline.reset();
     if (!settings)
         return;
-    captureCurrent();
+    captureCommitted();
     for (auto signal :
         { &Settings::updatedSatelliteList, &Settings::updatedTransponderList, &Settings::updatedProviderList,
             &Settings::updatedChannelList, &Settings::updatedFavoriteGroupList })
-        connect(settings, signal, this, &SettingsHistory::changed);
-    connect(settings, &Settings::updatedEditable, this, &SettingsHistory::changed);
+        connect(settings, signal, this, &SettingsHistory::listChanged);
+    connect(settings, &Settings::updatedEditable, this, &SettingsHistory::objectChanged);
 }
 
 QAction *SettingsHistory::createUndoAction(QObject *parent)
@@ -91,7 +176,24 @@ QAction *SettingsHistory::createRedoAction(QObject *parent)
     return action;
 }
 
-void SettingsHistory::changed()
+void SettingsHistory::listChanged()
+{
+    // Heard even while not recording: a list changed behind the committed
+    // records' backs makes the positions they refer by stale, so the next
+    // step compares the whole store.
+    m_listChanged = true;
+    scheduleCommit();
+}
+
+void SettingsHistory::objectChanged(Editable *editable)
+{
+    if (!m_recording || !editable)
+        return;
+    m_changedObjects.insert(editable->id(), editable);
+    scheduleCommit();
+}
+
+void SettingsHistory::scheduleCommit()
 {
     if (!m_recording || m_commitScheduled)
         return;
@@ -103,15 +205,81 @@ void SettingsHistory::commitPending()
 {
     if (!std::exchange(m_commitScheduled, false) || !m_settings)
         return;
-    const SettingsSnapshot before = m_current;
-    const SettingsOutline beforeOutline = std::move(m_currentOutline);
-    captureCurrent();
+    const QList<Editable *> objects = m_changedObjects.values();
+    const bool listChanged = m_listChanged;
+    forgetPending();
+    if (listChanged || !commitProperties(objects))
+        commitWhole();
+}
+
+bool SettingsHistory::commitProperties(const QList<Editable *> &objects)
+{
+    QList<quint64> ids;
+    ids.reserve(objects.size());
+    for (const Editable *object : objects)
+        ids.append(object->id());
+    const QList<QByteArray> committed = m_committed.records(ids);
+    QList<Editable *> changed;
+    QList<quint64> changedIds;
+    QList<QByteArray> before;
+    QList<QByteArray> after;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        const QByteArray now = SettingsSnapshot::captureRecord(*m_settings, *objects.at(i));
+        if (committed.at(i).isEmpty() || now.isEmpty())
+            return false;
+        // Changed and changed back within one action: not part of the step.
+        if (now == committed.at(i))
+            continue;
+        changed.append(objects.at(i));
+        changedIds.append(ids.at(i));
+        before.append(committed.at(i));
+        after.append(now);
+    }
+    if (changed.isEmpty())
+        return true;
+    const QString text = describeProperties(changed, before);
+    for (qsizetype i = 0; i < changed.size(); ++i) {
+        m_committed.setRecord(changedIds.at(i), after.at(i));
+        if (m_outline)
+            m_outline->setEntry(changedIds.at(i), *changed.at(i));
+    }
+    m_stack.push(new PropertyStep(*this, changedIds, before, after, text));
+    return true;
+}
+
+QString SettingsHistory::describeProperties(
+    const QList<Editable *> &objects, const QList<QByteArray> &before) const
+{
+    SettingsOutline was;
+    SettingsOutline is;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        const Editable &object = *objects.at(i);
+        const std::unique_ptr<Editable> earlier = blankOf(object.typeCode());
+        // The record was taken by the history itself, with the lists as now.
+        const bool read = SettingsSnapshot::applyRecord(*m_settings, *earlier, before.at(i));
+        Q_ASSERT(read);
+        Q_UNUSED(read);
+        was.setEntry(object.id(), *earlier);
+        is.setEntry(object.id(), object);
+    }
+    return StepDescription::describe(was, is);
+}
+
+void SettingsHistory::commitWhole()
+{
+    const SettingsSnapshot before = m_committed.whole();
+    SettingsSnapshot::Records records;
+    const SettingsSnapshot after = SettingsSnapshot::capture(*m_settings, &records);
+    m_committed.reset(after, std::move(records));
     // A dialog accepted without an edit, or a move back to where it was,
     // is no step.
-    if (m_current == before)
+    if (after == before)
         return;
-    const QString text = StepDescription::describe(beforeOutline, m_currentOutline);
-    m_stack.push(new Step(*this, before, m_current, text));
+    const SettingsOutline outlineBefore
+        = m_outline ? *std::move(m_outline) : SettingsOutline::capture(before);
+    m_outline = SettingsOutline::capture(*m_settings);
+    const QString text = StepDescription::describe(outlineBefore, *m_outline);
+    m_stack.push(new WholeStep(*this, before, after, text));
 }
 
 void SettingsHistory::markSaved()
@@ -119,20 +287,58 @@ void SettingsHistory::markSaved()
     if (!m_settings)
         return;
     m_commitScheduled = false;
-    captureCurrent();
+    // The save's tidying may have changed lists.
+    if (m_listChanged)
+        keepWholeAroundPresent();
+    forgetPending();
+    captureCommitted();
+    m_outline.reset();
     m_stack.setClean();
 }
 
 void SettingsHistory::undo()
 {
     commitPending();
+    if (m_listChanged)
+        keepWholeAroundPresent();
     m_stack.undo();
 }
 
 void SettingsHistory::redo()
 {
     commitPending();
+    if (m_listChanged)
+        keepWholeAroundPresent();
     m_stack.redo();
+}
+
+SettingsHistory::PropertyStep *SettingsHistory::propertyStepAt(int index)
+{
+    // The stack hands its commands out read-only, but they are ours.
+    return dynamic_cast<PropertyStep *>(const_cast<QUndoCommand *>(m_stack.command(index)));
+}
+
+void SettingsHistory::keepWholeAroundPresent()
+{
+    // Only the property steps next to the present refer to the lists the
+    // committed state has; beyond a whole step, the lists are its own.
+    for (const bool backwards : { true, false }) {
+        SettingsSnapshot::Records records = m_committed.wholeRecords();
+        SettingsSnapshot near = m_committed.whole();
+        const int direction = backwards ? -1 : 1;
+        for (int i = backwards ? m_stack.index() - 1 : m_stack.index(); i >= 0 && i < m_stack.count();
+             i += direction) {
+            PropertyStep *step = propertyStepAt(i);
+            if (!step || step->keepsWhole())
+                break;
+            SettingsSnapshot far = near.withRecords(records, step->records(!backwards));
+            if (backwards)
+                step->keepWhole(far, near);
+            else
+                step->keepWhole(near, far);
+            near = std::move(far);
+        }
+    }
 }
 
 void SettingsHistory::restore(const SettingsSnapshot &snapshot)
@@ -142,23 +348,53 @@ void SettingsHistory::restore(const SettingsSnapshot &snapshot)
     emit aboutToRestore();
     {
         Unrecorded quiet(*this);
+        SettingsSnapshot::Records records;
         // Only what capture wrote comes back here, so the restore cannot be refused.
-        const bool restored = snapshot.restore(*m_settings);
+        const bool restored = snapshot.restore(*m_settings, &records);
         Q_ASSERT(restored);
         Q_UNUSED(restored);
+        m_committed.reset(snapshot, std::move(records));
     }
-    m_current = snapshot;
-    // Kept only for the current state: one per step would double what the
-    // history holds.
-    m_currentOutline = SettingsOutline::capture(*m_settings);
+    // Worked out again only if a later step changes lists.
+    m_outline.reset();
     m_commitScheduled = false;
+    forgetPending();
     emit restored();
 }
 
-void SettingsHistory::captureCurrent()
+void SettingsHistory::applyRecords(const QList<quint64> &ids, const QList<QByteArray> &records)
 {
-    m_current = compact(SettingsSnapshot::capture(*m_settings));
-    m_currentOutline = SettingsOutline::capture(*m_settings);
+    if (!m_settings)
+        return;
+    {
+        Unrecorded quiet(*this);
+        for (qsizetype i = 0; i < ids.size(); ++i) {
+            // Objects keep their ids through every restore, and a step only
+            // applies to the lists it was recorded on.
+            Editable *object = m_settings->editableById(ids.at(i));
+            const bool applied = object && SettingsSnapshot::applyRecord(*m_settings, *object, records.at(i));
+            Q_ASSERT(applied);
+            Q_UNUSED(applied);
+            m_committed.setRecord(ids.at(i), records.at(i));
+            if (m_outline && object)
+                m_outline->setEntry(ids.at(i), *object);
+        }
+    }
+    m_commitScheduled = false;
+    forgetPending();
+}
+
+void SettingsHistory::captureCommitted()
+{
+    SettingsSnapshot::Records records;
+    SettingsSnapshot whole = SettingsSnapshot::capture(*m_settings, &records);
+    m_committed.reset(std::move(whole), std::move(records));
+}
+
+void SettingsHistory::forgetPending()
+{
+    m_changedObjects.clear();
+    m_listChanged = false;
 }
 
 SettingsHistory::Unrecorded::Unrecorded(SettingsHistory &history)

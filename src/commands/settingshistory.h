@@ -1,12 +1,16 @@
 #pragma once
 
+#include "committedstate.h"
 #include "settings.h"
 #include "settingsoutline.h"
 #include "settingssnapshot.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QUndoStack>
+
+#include <optional>
 
 class QAction;
 
@@ -14,12 +18,14 @@ class QAction;
 // first announcement of the store after a recorded state schedules one
 // commit at the end of the current event processing, so that all that a
 // single user action changes (a delete with its cascades, a dialog's
-// several setters, a drop) becomes one step. A step keeps the store's
-// content before and after it, and undoing or redoing it restores that
-// content, which gives back exactly the bytes a save would have written.
+// several setters, a drop) becomes one step. A step that changed lists
+// keeps the store's whole content before and after it; one that only
+// changed properties keeps the records of the objects it changed. Undoing
+// or redoing a step restores that content, which gives back exactly the
+// bytes a save would have written.
 //
-// Restoring makes new objects under the old ids: whoever keeps a place in
-// the store across an undo keeps ids, never pointers.
+// Restoring a whole content makes new objects under the old ids: whoever
+// keeps a place in the store across an undo keeps ids, never pointers.
 class SettingsHistory : public QObject
 {
     Q_OBJECT
@@ -70,23 +76,43 @@ public slots:
 
 signals:
     // Before an undo or redo replaces the store's objects: the last moment
-    // their pointers may be used.
+    // their pointers may be used. An undo or redo that only gives objects
+    // their earlier properties keeps them, and sends neither signal.
     void aboutToRestore();
     // After an undo or redo replaced the store's objects; the views have
     // rebuilt from the store's list announcements by then.
     void restored();
 
 private:
-    class Step;
+    class WholeStep;
+    class PropertyStep;
 
-    void changed();
+    void listChanged();
+    void objectChanged(Editable *editable);
+    void scheduleCommit();
+    // False when the changed objects cannot stand for the step alone.
+    bool commitProperties(const QList<Editable *> &objects);
+    void commitWhole();
+    QString describeProperties(const QList<Editable *> &objects, const QList<QByteArray> &before) const;
     void restore(const SettingsSnapshot &snapshot);
-    void captureCurrent();
+    // Lists changed without a step: the property steps that refer to the
+    // lists as they were take whole contents instead.
+    void keepWholeAroundPresent();
+    PropertyStep *propertyStepAt(int index);
+    void applyRecords(const QList<quint64> &ids, const QList<QByteArray> &records);
+    void captureCommitted();
+    void forgetPending();
 
     QUndoStack m_stack;
     QPointer<Settings> m_settings;
-    SettingsSnapshot m_current;
-    SettingsOutline m_currentOutline;
+    CommittedState m_committed;
+    // The outline of the committed state, while it is known; worked out from
+    // the whole snapshot only when a step that changes lists needs it.
+    std::optional<SettingsOutline> m_outline;
+    // What the store announced since the last commit. The objects live while
+    // no list changed: deleting one announces its list.
+    QHash<quint64, Editable *> m_changedObjects;
+    bool m_listChanged = false;
     bool m_recording = true;
     bool m_commitScheduled = false;
 };

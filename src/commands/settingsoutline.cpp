@@ -5,6 +5,7 @@
 #include "provider.h"
 #include "satellite.h"
 #include "settings.h"
+#include "settingssnapshot.h"
 #include "transponder.h"
 
 #include <algorithm>
@@ -45,7 +46,47 @@ template<typename T> QList<quint64> idsOf(const QList<T *> &objects)
     return ids;
 }
 
+SettingsOutline::Entry entryOf(const Editable &object)
+{
+    switch (object.typeCode()) {
+    case SatelliteType: {
+        const auto *x = static_cast<const Satellite *>(&object);
+        return { SatelliteType, x->name(), fingerprint(x) };
+    }
+    case TransponderType: {
+        const auto *x = static_cast<const Transponder *>(&object);
+        return { TransponderType, QString(), fingerprint(x), idOf(x->satellite()) };
+    }
+    case ChannelType: {
+        const auto *x = static_cast<const Channel *>(&object);
+        return { ChannelType, x->name(), fingerprint(x), idOf(x->provider()), idOf(x->transponder()) };
+    }
+    default:
+        return { object.typeCode(), object.displayText() };
+    }
+}
+
+// Holds a snapshot's content while it is outlined; it never reads or writes a file.
+class DetachedSettings final : public Settings
+{
+public:
+    QSet<int> features() const override { return {}; }
+    bool load(QFileDevice *) override { return false; }
+    qint64 save(QFileDevice *) override { return -1; }
+};
+
 } // namespace
+
+SettingsOutline SettingsOutline::capture(const SettingsSnapshot &snapshot)
+{
+    DetachedSettings settings;
+    return snapshot.restore(settings) ? capture(settings) : SettingsOutline();
+}
+
+void SettingsOutline::setEntry(quint64 id, const Editable &object)
+{
+    m_entries.insert(id, entryOf(object));
+}
 
 SettingsOutline SettingsOutline::capture(const Settings &s)
 {
@@ -53,30 +94,26 @@ SettingsOutline SettingsOutline::capture(const Settings &s)
     auto &entries = outline.m_entries;
     entries.reserve(s.satellites().size() + s.transponders().size() + s.providers().size()
         + s.mainChannelList().count() + s.favoriteGroups().size());
-    for (const Satellite *x : s.satellites())
-        entries.insert(x->id(), { SatelliteType, x->name(), fingerprint(x) });
-    for (const Transponder *x : s.transponders())
-        entries.insert(x->id(), { TransponderType, QString(), fingerprint(x), idOf(x->satellite()) });
-    for (const Provider *x : s.providers())
-        entries.insert(x->id(), { ProviderType, x->name() });
-    auto addChannels = [&entries](const QList<Channel *> &channels) {
-        for (const Channel *x : channels)
-            entries.insert(x->id(),
-                { ChannelType, x->name(), fingerprint(x), idOf(x->provider()), idOf(x->transponder()) });
+    auto add = [&entries](const auto &objects) {
+        for (const Editable *x : objects)
+            entries.insert(x->id(), entryOf(*x));
     };
-    addChannels(s.channels());
+    add(s.satellites());
+    add(s.transponders());
+    add(s.providers());
+    add(s.channels());
     outline.m_lists.insert(-SatelliteType, { SatelliteType, idsOf(s.satellites()) });
     outline.m_lists.insert(-TransponderType, { TransponderType, idsOf(s.transponders()) });
     outline.m_lists.insert(-ProviderType, { ProviderType, idsOf(s.providers()) });
     outline.m_lists.insert(0, { ChannelType, idsOf(s.channels()) });
     for (FavoriteGroup *group : s.favoriteGroups()) {
-        entries.insert(group->id(), { FavoriteGroupType, group->name() });
+        entries.insert(group->id(), entryOf(*group));
         const QList<Channel *> members = s.channelsOf(group);
         // Channels that only a group holds are entered once, from their first group.
         QList<Channel *> groupOnly;
         std::copy_if(members.cbegin(), members.cend(), std::back_inserter(groupOnly),
             [&entries](const Channel *x) { return !entries.contains(x->id()); });
-        addChannels(groupOnly);
+        add(groupOnly);
         outline.m_lists.insert(qint64(group->id()), { ChannelType, idsOf(members) });
     }
     return outline;

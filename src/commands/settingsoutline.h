@@ -4,7 +4,9 @@
 #include <QList>
 #include <QString>
 
+class Editable;
 class Settings;
+class SettingsSnapshot;
 
 // What a user would call the content of a store, by object id: each
 // object's kind, name, a fingerprint of its other properties, what it
@@ -32,6 +34,12 @@ public:
     };
 
     static SettingsOutline capture(const Settings &settings);
+    // The outline of the store a snapshot holds, without a store at hand.
+    static SettingsOutline capture(const SettingsSnapshot &snapshot);
+
+    // Enters the object under the id given, in place of any entry that id had:
+    // a blank object may stand in for how a store's object was.
+    void setEntry(quint64 id, const Editable &object);
 
     const QHash<quint64, Entry> &entries() const { return m_entries; }
     // Keyed by the group's id; 0 stands for the main channel list and the

@@ -2,6 +2,7 @@
 # action. Its own library, so that the history is tested without widgets.
 add_library(kelmora_commands STATIC
     commands/settingsoutline.h commands/settingsoutline.cpp
+    commands/committedstate.h commands/committedstate.cpp
     commands/stepdescription.h commands/stepdescription.cpp
     commands/settingshistory.h commands/settingshistory.cpp
 )

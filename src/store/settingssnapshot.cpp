@@ -41,6 +41,8 @@ public:
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;
 
+    qsizetype size() const { return m_size; }
+
     void number(quint64 value)
     {
         char *out = room(10);
@@ -140,11 +142,13 @@ private:
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &in)
+    explicit Reader(const QByteArray &in, qsizetype start = 0)
         : m_in(in)
+        , m_position(start)
     { }
 
     bool failed() const { return m_failed; }
+    qsizetype position() const { return m_position; }
     bool atEnd() const { return m_position == m_in.size(); }
     void fail() { m_failed = true; }
 
@@ -217,6 +221,8 @@ public:
         setName(name);
         switch (number()) {
         case NoRememberedName:
+            // An object given a record anew must not keep a name it had.
+            owner->setRememberedName({});
             break;
         case RememberedAsNamed:
             owner->setRememberedName({ name, bytes() });
@@ -257,7 +263,7 @@ private:
     }
 
     const QByteArray &m_in;
-    qsizetype m_position = 0;
+    qsizetype m_position;
     quint64 m_lastId = 0;
     bool m_failed = false;
 };
@@ -323,9 +329,121 @@ struct Content
     quint64 highestId = 0;
 };
 
-template<typename T> T *pointerAt(const std::vector<std::unique_ptr<T>> &objects, int position)
+template<typename T> T *objectAt(const std::vector<std::unique_ptr<T>> &objects, int position)
 {
     return position >= 0 ? objects.at(size_t(position)).get() : nullptr;
+}
+
+template<typename T> T *objectAt(const QList<T *> &objects, int position)
+{
+    return position >= 0 ? objects.at(position) : nullptr;
+}
+
+template<typename Objects> auto *referenced(Reader &in, const Objects &objects)
+{
+    return objectAt(objects, in.reference(qsizetype(objects.size())));
+}
+
+// The records of each kind of object, written and read alike for a whole
+// snapshot and for one object.
+
+void writeSatellite(Writer &out, const Satellite *x)
+{
+    out.name(x->name(), x->rememberedName());
+    out.number(x->position());
+    out.number(x->lowLof());
+    out.number(x->highLof());
+    out.signedNumber(x->diseqc());
+    out.signedNumber(x->tone());
+    out.number(x->diseqc12() ? 1 : 0);
+    out.number(x->diseqc12Position());
+    out.signedNumber(x->diseqc11());
+    out.number(x->keepLast() ? 1 : 0);
+    out.bytes(x->reservedBytes());
+}
+
+void readSatellite(Reader &in, Satellite *x)
+{
+    in.name(x, [x](const QString &name) { x->setName(name); });
+    x->setPosition(in.word());
+    x->setLowLof(in.word());
+    x->setHighLof(in.word());
+    x->setDiseqc(in.integer());
+    x->setTone(in.integer());
+    x->setDiseqc12(in.bounded<bool>(1));
+    x->setDiseqc12Position(in.bounded<quint8>(0xFF));
+    x->setDiseqc11(in.integer());
+    x->setKeepLast(in.bounded<bool>(1));
+    x->setReservedBytes(in.bytes());
+}
+
+void writeTransponder(Writer &out, const Transponder *x, quint64 satellite)
+{
+    out.number(satellite);
+    out.signedNumber(x->polarization());
+    out.number(x->transportStreamId());
+    out.number(x->networkId());
+    out.number(x->originalNetworkId());
+    out.number(x->frequency());
+    out.number(x->symbolRate());
+    out.bytes(x->reservedBytes());
+}
+
+template<typename Satellites> void readTransponder(Reader &in, Transponder *x, const Satellites &satellites)
+{
+    x->setSatellite(referenced(in, satellites));
+    x->setPolarization(in.integer());
+    x->setTransportStreamId(in.word());
+    x->setNetworkId(in.word());
+    x->setOriginalNetworkId(in.word());
+    x->setFrequency(in.word());
+    x->setSymbolRate(in.word());
+    x->setReservedBytes(in.bytes());
+}
+
+// Providers and favourite groups: a name is all they have of their own.
+void writeNamed(Writer &out, const NamedEditable *x)
+{
+    out.name(x->name(), x->rememberedName());
+}
+
+void readNamed(Reader &in, NamedEditable *x)
+{
+    in.name(x, [x](const QString &name) { x->setName(name); });
+}
+
+void writeChannel(Writer &out, const Channel *x, quint64 provider, quint64 transponder)
+{
+    out.name(x->name(), x->rememberedName());
+    out.number(provider);
+    out.number(transponder);
+    out.number(x->serviceId());
+    out.number(x->videoPid());
+    out.number(x->audioPid());
+    out.number(x->pcrPid());
+    out.number(x->pmtPid());
+    out.signedNumber(x->serviceType());
+    out.flags(x->flags());
+}
+
+template<typename Providers, typename Transponders>
+void readChannel(Reader &in, Channel *x, const Providers &providers, const Transponders &transponders)
+{
+    in.name(x, [x](const QString &name) { x->setName(name); });
+    x->setProvider(referenced(in, providers));
+    x->setTransponder(referenced(in, transponders));
+    x->setServiceId(in.word());
+    x->setVideoPid(in.word());
+    x->setAudioPid(in.word());
+    x->setPcrPid(in.word());
+    x->setPmtPid(in.word());
+    x->setServiceType(in.integer());
+    const QList<int> flags = in.flags();
+    for (int flag : x->flags())
+        if (!flags.contains(flag))
+            x->setFlag(flag, false);
+    for (int flag : flags)
+        x->setFlag(flag, true);
 }
 
 // The main list holds the first count channels in their order.
@@ -375,12 +493,12 @@ bool everyChannelHeldOnce(const Content &content)
 class SettingsSnapshot::Access
 {
 public:
-    static void write(const Settings &s, Writer &out);
-    static bool read(Reader &in, Content &content);
+    static void write(const Settings &s, Writer &out, Records *records);
+    static bool read(Reader &in, Content &content, Records *records);
     static void install(Settings &s, Content &content);
 };
 
-SettingsSnapshot SettingsSnapshot::capture(const Settings &settings)
+SettingsSnapshot SettingsSnapshot::capture(const Settings &settings, Records *records)
 {
     QByteArray data;
     // About 55 bytes a channel for a typical file: one allocation mostly.
@@ -389,12 +507,14 @@ SettingsSnapshot SettingsSnapshot::capture(const Settings &settings)
     data.append(FormatVersion);
     {
         Writer out(data);
-        Access::write(settings, out);
+        Access::write(settings, out, records);
     }
+    // Snapshots are kept by the hundred: none keeps the slack of the reserve.
+    data.squeeze();
     return SettingsSnapshot(std::move(data));
 }
 
-void SettingsSnapshot::Access::write(const Settings &s, Writer &out)
+void SettingsSnapshot::Access::write(const Settings &s, Writer &out, Records *records)
 {
     QList<Channel *> groupOnly;
     QSet<const Channel *> seen;
@@ -410,78 +530,62 @@ void SettingsSnapshot::Access::write(const Settings &s, Writer &out)
     const auto satellites = positionsOf(s.m_satellites);
     const auto transponders = positionsOf(s.m_transponders);
     const auto providers = positionsOf(s.m_providers);
-
-    out.number(quint64(s.m_satellites.size()));
-    for (const Satellite *x : s.m_satellites) {
+    auto record = [&out, records](const Editable *x, const auto &writeRecord) {
         out.id(x->id());
-        out.name(x->name(), x->rememberedName());
-        out.number(x->position());
-        out.number(x->lowLof());
-        out.number(x->highLof());
-        out.signedNumber(x->diseqc());
-        out.signedNumber(x->tone());
-        out.number(x->diseqc12() ? 1 : 0);
-        out.number(x->diseqc12Position());
-        out.signedNumber(x->diseqc11());
-        out.number(x->keepLast() ? 1 : 0);
-        out.bytes(x->reservedBytes());
-    }
+        const qsizetype begin = out.size();
+        writeRecord();
+        if (records)
+            records->push_back({ x->id(), begin, out.size() });
+    };
+
+    if (records)
+        records->reserve(size_t(s.m_satellites.size() + s.m_transponders.size() + s.m_providers.size()
+            + s.m_channelList.count() + groupOnly.size() + s.m_favoriteGroups.size()));
+    out.number(quint64(s.m_satellites.size()));
+    for (const Satellite *x : s.m_satellites)
+        record(x, [&] { writeSatellite(out, x); });
     out.number(quint64(s.m_transponders.size()));
     for (const Transponder *x : s.m_transponders) {
-        out.id(x->id());
-        out.number(referenceTo(satellites, static_cast<const Satellite *>(x->satellite())));
-        out.signedNumber(x->polarization());
-        out.number(x->transportStreamId());
-        out.number(x->networkId());
-        out.number(x->originalNetworkId());
-        out.number(x->frequency());
-        out.number(x->symbolRate());
-        out.bytes(x->reservedBytes());
+        record(x, [&] {
+            writeTransponder(out, x, referenceTo(satellites, static_cast<const Satellite *>(x->satellite())));
+        });
     }
     out.number(quint64(s.m_providers.size()));
-    for (const Provider *x : s.m_providers) {
-        out.id(x->id());
-        out.name(x->name(), x->rememberedName());
-    }
+    for (const Provider *x : s.m_providers)
+        record(x, [&] { writeNamed(out, x); });
     const QList<Channel *> channels = s.m_channelList.channels() + groupOnly;
     out.number(quint64(channels.size()));
     for (const Channel *x : channels) {
-        out.id(x->id());
-        out.name(x->name(), x->rememberedName());
-        out.number(referenceTo(providers, static_cast<const Provider *>(x->provider())));
-        out.number(referenceTo(transponders, static_cast<const Transponder *>(x->transponder())));
-        out.number(x->serviceId());
-        out.number(x->videoPid());
-        out.number(x->audioPid());
-        out.number(x->pcrPid());
-        out.number(x->pmtPid());
-        out.signedNumber(x->serviceType());
-        out.flags(x->flags());
+        record(x, [&] {
+            writeChannel(out, x, referenceTo(providers, static_cast<const Provider *>(x->provider())),
+                referenceTo(transponders, static_cast<const Transponder *>(x->transponder())));
+        });
     }
     out.number(quint64(s.m_channelList.count()));
     out.number(quint64(s.m_channelList.tvCount()));
     out.number(quint64(s.m_favoriteGroups.size()));
     for (const FavoriteGroup *x : s.m_favoriteGroups) {
-        out.id(x->id());
-        out.name(x->name(), x->rememberedName());
+        record(x, [&] { writeNamed(out, x); });
         writeGroupList(out, *s.m_groupLists.value(x), channelNumber);
     }
 }
 
-bool SettingsSnapshot::restore(Settings &settings) const
+bool SettingsSnapshot::restore(Settings &settings, Records *records) const
 {
     if (m_data.size() < 2 || m_data.at(0) != FormatTag || m_data.at(1) != FormatVersion)
         return false;
-    const QByteArray body = QByteArray::fromRawData(m_data.constData() + 2, m_data.size() - 2);
-    Reader in(body);
+    Reader in(m_data, 2);
     Content content;
-    if (!Access::read(in, content))
+    Records read;
+    if (!Access::read(in, content, records ? &read : nullptr))
         return false;
     Access::install(settings, content);
+    if (records)
+        *records = std::move(read);
     return true;
 }
 
-bool SettingsSnapshot::Access::read(Reader &in, Content &c)
+bool SettingsSnapshot::Access::read(Reader &in, Content &c, Records *records)
 {
     auto make = [&in, &c](auto &objects) {
         using T = typename std::remove_reference_t<decltype(objects)>::value_type::element_type;
@@ -491,53 +595,32 @@ bool SettingsSnapshot::Access::read(Reader &in, Content &c)
         c.highestId = std::max(c.highestId, object->m_id);
         return object;
     };
+    auto record = [&in, records](const Editable *x, const auto &readRecord) {
+        const qsizetype begin = in.position();
+        readRecord();
+        if (records)
+            records->push_back({ x->id(), begin, in.position() });
+    };
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         Satellite *x = make(c.satellites);
-        in.name(x, [x](const QString &name) { x->setName(name); });
-        x->setPosition(in.word());
-        x->setLowLof(in.word());
-        x->setHighLof(in.word());
-        x->setDiseqc(in.integer());
-        x->setTone(in.integer());
-        x->setDiseqc12(in.bounded<bool>(1));
-        x->setDiseqc12Position(in.bounded<quint8>(0xFF));
-        x->setDiseqc11(in.integer());
-        x->setKeepLast(in.bounded<bool>(1));
-        x->setReservedBytes(in.bytes());
+        record(x, [&] { readSatellite(in, x); });
     }
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         Transponder *x = make(c.transponders);
-        x->setSatellite(pointerAt(c.satellites, in.reference(qsizetype(c.satellites.size()))));
-        x->setPolarization(in.integer());
-        x->setTransportStreamId(in.word());
-        x->setNetworkId(in.word());
-        x->setOriginalNetworkId(in.word());
-        x->setFrequency(in.word());
-        x->setSymbolRate(in.word());
-        x->setReservedBytes(in.bytes());
+        record(x, [&] { readTransponder(in, x, c.satellites); });
     }
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         Provider *x = make(c.providers);
-        in.name(x, [x](const QString &name) { x->setName(name); });
+        record(x, [&] { readNamed(in, x); });
     }
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         Channel *x = make(c.channels);
-        in.name(x, [x](const QString &name) { x->setName(name); });
-        x->setProvider(pointerAt(c.providers, in.reference(qsizetype(c.providers.size()))));
-        x->setTransponder(pointerAt(c.transponders, in.reference(qsizetype(c.transponders.size()))));
-        x->setServiceId(in.word());
-        x->setVideoPid(in.word());
-        x->setAudioPid(in.word());
-        x->setPcrPid(in.word());
-        x->setPmtPid(in.word());
-        x->setServiceType(in.integer());
-        for (int flag : in.flags())
-            x->setFlag(flag, true);
+        record(x, [&] { readChannel(in, x, c.providers, c.transponders); });
     }
     c.mainList = readMainList(in, c);
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         FavoriteGroup *x = make(c.groups);
-        in.name(x, [x](const QString &name) { x->setName(name); });
+        record(x, [&] { readNamed(in, x); });
         c.groupLists.push_back(readGroupList(in, c));
     }
     return !in.failed() && in.atEnd() && everyChannelHeldOnce(c);
@@ -569,9 +652,91 @@ void SettingsSnapshot::Access::install(Settings &s, Content &c)
     s.announceAllLists();
 }
 
+QByteArray SettingsSnapshot::captureRecord(const Settings &s, const Editable &object)
+{
+    auto referenceOf = [](const auto &list, const auto *x) { return quint64(list.indexOf(x) + 1); };
+    QByteArray bytes;
+    {
+        Writer out(bytes);
+        switch (object.typeCode()) {
+        case SatelliteType:
+            writeSatellite(out, static_cast<const Satellite *>(&object));
+            break;
+        case TransponderType: {
+            const auto *x = static_cast<const Transponder *>(&object);
+            writeTransponder(out, x, referenceOf(s.m_satellites, x->satellite()));
+            break;
+        }
+        case ProviderType:
+        case FavoriteGroupType:
+            writeNamed(out, static_cast<const NamedEditable *>(&object));
+            break;
+        case ChannelType: {
+            const auto *x = static_cast<const Channel *>(&object);
+            writeChannel(out, x, referenceOf(s.m_providers, x->provider()),
+                referenceOf(s.m_transponders, x->transponder()));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    // Steps keep records by the hundred: none keeps the writer's slack.
+    bytes.squeeze();
+    return bytes;
+}
+
+bool SettingsSnapshot::applyRecord(const Settings &s, Editable &object, QByteArrayView record)
+{
+    const QByteArray bytes = QByteArray::fromRawData(record.data(), record.size());
+    Reader in(bytes);
+    switch (object.typeCode()) {
+    case SatelliteType:
+        readSatellite(in, static_cast<Satellite *>(&object));
+        break;
+    case TransponderType:
+        readTransponder(in, static_cast<Transponder *>(&object), s.m_satellites);
+        break;
+    case ProviderType:
+    case FavoriteGroupType:
+        readNamed(in, static_cast<NamedEditable *>(&object));
+        break;
+    case ChannelType:
+        readChannel(in, static_cast<Channel *>(&object), s.m_providers, s.m_transponders);
+        break;
+    default:
+        return false;
+    }
+    return !in.failed() && in.atEnd();
+}
+
 std::optional<SettingsSnapshot> SettingsSnapshot::fromBytes(const QByteArray &bytes)
 {
     if (bytes.size() < 2 || bytes.at(0) != FormatTag || bytes.at(1) != FormatVersion)
         return std::nullopt;
     return SettingsSnapshot(bytes);
+}
+
+SettingsSnapshot SettingsSnapshot::withRecords(
+    Records &records, const QHash<quint64, QByteArray> &replacements) const
+{
+    QByteArray data;
+    data.reserve(m_data.size() + 64 * replacements.size());
+    qsizetype copied = 0;
+    for (Record &record : records) {
+        const auto replacement = replacements.constFind(record.id);
+        const qsizetype keptUpTo = replacement == replacements.cend() ? record.end : record.begin;
+        data.append(m_data.constData() + copied, keptUpTo - copied);
+        copied = record.end;
+        if (replacement != replacements.cend()) {
+            record.begin = data.size();
+            data.append(*replacement);
+        } else {
+            record.begin = data.size() - (record.end - record.begin);
+        }
+        record.end = data.size();
+    }
+    data.append(m_data.constData() + copied, m_data.size() - copied);
+    data.squeeze();
+    return SettingsSnapshot(std::move(data));
 }
