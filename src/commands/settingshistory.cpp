@@ -28,6 +28,9 @@ public:
             doAgain();
     }
 
+    // What redoing the step gives from now on: the store as a save tidied it.
+    virtual void setWholeAfter(SettingsSnapshot after) = 0;
+
 protected:
     virtual void doAgain() = 0;
 
@@ -68,6 +71,7 @@ public:
     { }
 
     void undo() override { m_history.restore(m_before); }
+    void setWholeAfter(SettingsSnapshot after) override { m_after = std::move(after); }
 
 private:
     void doAgain() override { m_history.restore(m_after); }
@@ -101,6 +105,11 @@ public:
             m_history.applyRecords(m_ids, m_before);
     }
 
+    void setWholeAfter(SettingsSnapshot after) override
+    {
+        if (m_whole)
+            m_whole->second = std::move(after);
+    }
     bool keepsWhole() const { return m_whole.has_value(); }
     void keepWhole(SettingsSnapshot before, SettingsSnapshot after)
     {
@@ -287,11 +296,16 @@ void SettingsHistory::markSaved()
     if (!m_settings)
         return;
     m_commitScheduled = false;
-    // The save's tidying may have changed lists.
-    if (m_listChanged)
+    // The save's tidying may have changed lists; the steps after this point
+    // will refer to the lists as tidied, so redoing up to here gives them.
+    const bool tidied = m_listChanged;
+    if (tidied)
         keepWholeAroundPresent();
     forgetPending();
     captureCommitted();
+    if (tidied && m_stack.index() > 0)
+        static_cast<RecordedStep *>(const_cast<QUndoCommand *>(m_stack.command(m_stack.index() - 1)))
+            ->setWholeAfter(m_committed.whole());
     m_outline.reset();
     m_stack.setClean();
 }

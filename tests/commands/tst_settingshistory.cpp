@@ -3,6 +3,7 @@
 #include "randomeditor.h"
 #include "settingshistory.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -156,6 +157,14 @@ private slots:
         }) << "Edit Channel";
         QTest::addRow("satellite dialog")
             << Operation([](Settings *s) { s->satellites().first()->setPosition(1234); }) << "Edit Satellite";
+        QTest::addRow("two channels renamed by one action") << Operation([](Settings *s) {
+            s->channels().at(0)->setName(QStringLiteral("One"));
+            s->channels().at(1)->setName(QStringLiteral("Two"));
+        }) << "Rename 2 Channels";
+        QTest::addRow("channel given another provider by its dialog") << Operation([](Settings *s) {
+            Channel *channel = s->channels().first();
+            channel->setProvider(otherThan(s->providers(), channel->provider()));
+        }) << "Move Channel to Provider";
         QTest::addRow("renamed group")
             << Operation([](Settings *s) { s->favoriteGroups().first()->setName(QStringLiteral("Mine")); })
             << "Rename Favourite Group";
@@ -215,6 +224,115 @@ private slots:
         history.undo();
         QVERIFY(history.stack()->isClean());
         QCOMPARE(savedBytes(settings.get(), history), loaded);
+    }
+
+    // Steps of properties and steps of lists in one history, with saves in
+    // between that tidy the store behind the history's back (a satellite
+    // kept last moved to the end, providers of one name merged), once
+    // marked saved as the window does and once not, as after a failed
+    // save: every undo and redo gives back the bytes of its point.
+    void mixedStepsGiveBackTheBytesOfEveryPoint_data()
+    {
+        QTest::addColumn<QList<Operation>>("steps");
+        QTest::addColumn<bool>("markSaved");
+        const Operation renameChannel
+            = [](Settings *s) { s->channels().at(5)->setName(QStringLiteral("Renamed")); };
+        const Operation deleteChannel
+            = [](Settings *s) { s->removeChannels(nullptr, { s->channels().at(5) }); };
+        const Operation dialogOnTwoChannels = [](Settings *s) {
+            s->channels().at(1)->setServiceId(4321);
+            s->channels().at(2)->setName(QStringLiteral("Second"));
+        };
+        // Kept last only as read from a file, and by one satellite: it comes
+        // with a dialog's edit.
+        const Operation keepFirstSatelliteLast = [](Settings *s) {
+            for (Satellite *other : s->satellites())
+                other->setKeepLast(false);
+            Satellite *satellite = s->satellites().first();
+            satellite->setKeepLast(true);
+            satellite->setName(satellite->name() + u'*');
+        };
+        const Operation retuneTransponder = [](Settings *s) {
+            Transponder *transponder = s->transponders().first();
+            transponder->setFrequency(transponder->frequency() + 1);
+        };
+        const Operation nameProviderLikeFirst
+            = [](Settings *s) { s->providers().at(1)->setName(s->providers().first()->name()); };
+        const Operation moveChannelToSecondProvider
+            = [](Settings *s) { s->channels().at(7)->setProvider(s->providers().at(1)); };
+        for (const bool markSaved : { false, true }) {
+            const char *saving = markSaved ? "marked saved" : "not marked";
+            QTest::addRow("rename, delete, %s", saving)
+                << QList { renameChannel, deleteChannel } << markSaved;
+            QTest::addRow("delete, rename, %s", saving)
+                << QList { deleteChannel, renameChannel } << markSaved;
+            QTest::addRow("one dialog on two channels, %s", saving)
+                << QList { dialogOnTwoChannels, deleteChannel, renameChannel } << markSaved;
+            QTest::addRow("satellite kept last, %s", saving)
+                << QList { retuneTransponder, keepFirstSatelliteLast, retuneTransponder, renameChannel }
+                << markSaved;
+            QTest::addRow("providers merged, %s", saving)
+                << QList { moveChannelToSecondProvider, nameProviderLikeFirst, renameChannel } << markSaved;
+        }
+    }
+
+    void mixedStepsGiveBackTheBytesOfEveryPoint()
+    {
+        QFETCH(QList<Operation>, steps);
+        QFETCH(bool, markSaved);
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        auto save = [&] {
+            const QByteArray bytes = savedBytes(settings.get(), history);
+            if (markSaved)
+                history.markSaved();
+            return bytes;
+        };
+        QList<QByteArray> saves { save() };
+        for (const Operation &step : steps) {
+            step(settings.get());
+            history.commitPending();
+            saves.append(save());
+        }
+        QCOMPARE(history.stack()->count(), steps.size());
+        for (qsizetype point = steps.size() - 1; point >= 0; --point) {
+            history.undo();
+            QVERIFY2(save() == saves.at(point), qPrintable(history.stack()->text(int(point))));
+        }
+        for (qsizetype point = 1; point <= steps.size(); ++point) {
+            history.redo();
+            QVERIFY2(save() == saves.at(point), qPrintable(history.stack()->text(int(point - 1))));
+        }
+    }
+
+    // Undoing an edit of properties gives the same objects their earlier
+    // properties: the views refresh a row instead of rebuilding, and keep
+    // their selection.
+    void undoingAnEditKeepsTheObjects()
+    {
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        Channel *channel = settings->channels().at(3);
+        const QString name = channel->name();
+        channel->setName(QStringLiteral("Renamed"));
+        history.commitPending();
+        QSignalSpy restores(&history, &SettingsHistory::aboutToRestore);
+        QSignalSpy edits(settings.get(), &Settings::updatedEditable);
+        QSignalSpy lists(settings.get(), &Settings::updatedChannelList);
+        history.undo();
+        QCOMPARE(settings->channels().at(3), channel);
+        QCOMPARE(channel->name(), name);
+        QCOMPARE(edits.count(), 1);
+        QCOMPARE(lists.count(), 0);
+        QCOMPARE(restores.count(), 0);
+        QVERIFY(history.stack()->isClean());
+        history.redo();
+        QCOMPARE(channel->name(), QStringLiteral("Renamed"));
+        QVERIFY(!history.stack()->isClean());
     }
 };
 

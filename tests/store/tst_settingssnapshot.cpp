@@ -6,10 +6,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+// Edits one object of the store and returns it.
+using ObjectEdit = std::function<Editable *(Settings *)>;
 Q_DECLARE_METATYPE(DemoSettingsBuilder::Model)
+Q_DECLARE_METATYPE(ObjectEdit)
 
 // A snapshot brings back exactly the store it was taken of: the same file
 // bytes, ids and remembered names, whatever happened in between.
@@ -114,6 +118,73 @@ private slots:
             QVERIFY(before.restore(*settings));
         }
         QVERIFY(!SettingsSnapshot::fromBytes(QByteArray("XY")));
+    }
+
+    // One object's record, put in place of its earlier one, gives the
+    // snapshot a capture would; the earlier record, applied to the object,
+    // gives the earlier store back, remembered name bytes included.
+    void oneObjectsRecordStandsForItsEdit_data()
+    {
+        QTest::addColumn<ObjectEdit>("edit");
+        QTest::addRow("satellite") << ObjectEdit([](Settings *s) -> Editable * {
+            Satellite *x = s->satellites().at(1);
+            x->setName(QStringLiteral("Renamed"));
+            x->setPosition(1234);
+            return x;
+        });
+        QTest::addRow("transponder to another satellite") << ObjectEdit([](Settings *s) -> Editable * {
+            Transponder *x = s->transponders().first();
+            x->setSatellite(s->satellites().last());
+            x->setFrequency(12345);
+            return x;
+        });
+        QTest::addRow("provider") << ObjectEdit([](Settings *s) -> Editable * {
+            s->providers().first()->setName(QStringLiteral("Ünïcode ☃"));
+            return s->providers().first();
+        });
+        QTest::addRow("channel, all of it") << ObjectEdit([](Settings *s) -> Editable * {
+            Channel *x = s->channels().at(2);
+            x->setName(QStringLiteral("Renamed"));
+            x->setProvider(s->providers().last());
+            x->setTransponder(s->transponders().last());
+            x->setAudioPid(4000);
+            for (int flag : x->flags())
+                x->setFlag(flag, false);
+            x->setFlag(4, true);
+            x->setFlag(-7, true);
+            return x;
+        });
+        QTest::addRow("favourite group") << ObjectEdit([](Settings *s) -> Editable * {
+            s->favoriteGroups().first()->setName(QStringLiteral("Mine"));
+            return s->favoriteGroups().first();
+        });
+    }
+
+    void oneObjectsRecordStandsForItsEdit()
+    {
+        QFETCH_GLOBAL(DemoSettingsBuilder::Model, model);
+        QFETCH(ObjectEdit, edit);
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
+        QVERIFY(settings);
+        SettingsSnapshot::Records records;
+        const SettingsSnapshot before = SettingsSnapshot::capture(*settings, &records);
+        Editable *object = edit(settings.get());
+        const SettingsSnapshot after = SettingsSnapshot::capture(*settings);
+
+        const SettingsSnapshot::Records earlier = records;
+        const QByteArray record = SettingsSnapshot::captureRecord(*settings, *object);
+        QCOMPARE(before.withRecords(records, { { object->id(), record } }), after);
+        // Where the records lie in the result: the next splice relies on it.
+        const auto place = std::find_if(records.cbegin(), records.cend(),
+            [object](const SettingsSnapshot::Record &r) { return r.id == object->id(); });
+        QVERIFY(place != records.cend());
+        QCOMPARE(after.recordBytes(*place), record);
+        QCOMPARE(after.recordBytes(records.back()), before.recordBytes(earlier.back()));
+
+        const auto was = std::find_if(earlier.cbegin(), earlier.cend(),
+            [object](const SettingsSnapshot::Record &r) { return r.id == object->id(); });
+        QVERIFY(SettingsSnapshot::applyRecord(*settings, *object, before.recordBytes(*was)));
+        QCOMPARE(SettingsSnapshot::capture(*settings), before);
     }
 };
 
