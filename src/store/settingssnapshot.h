@@ -60,7 +60,8 @@ public:
     // Gives an object of the store, or a blank one of its kind, the
     // properties of a record taken while the store's lists were as they are
     // now. The store's objects announce what changed through their setters.
-    // Returns false for bytes that are no record of that kind.
+    // Returns false for bytes that are no record of that kind, which may
+    // have changed the object in part: give it only records taken here.
     [[nodiscard]] static bool applyRecord(const Settings &settings, Editable &object, QByteArrayView record);
 
     bool isNull() const { return m_data.isEmpty(); }
