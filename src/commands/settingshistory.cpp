@@ -156,7 +156,7 @@ void SettingsHistory::setSettings(Settings *settings)
     m_commitScheduled = false;
     forgetPending();
     m_committed.clear();
-    m_outline.reset();
+    m_outline = {};
     if (!settings)
         return;
     captureCommitted();
@@ -249,8 +249,7 @@ bool SettingsHistory::commitProperties(const QList<Editable *> &objects)
     const QString text = describeProperties(changed, before);
     for (qsizetype i = 0; i < changed.size(); ++i) {
         m_committed.setRecord(changedIds.at(i), after.at(i));
-        if (m_outline)
-            m_outline->setEntry(changedIds.at(i), *changed.at(i));
+        m_outline.setEntry(changedIds.at(i), *changed.at(i));
     }
     m_stack.push(new PropertyStep(*this, changedIds, before, after, text));
     return true;
@@ -284,10 +283,9 @@ void SettingsHistory::commitWhole()
     // is no step.
     if (after == before)
         return;
-    const SettingsOutline outlineBefore
-        = m_outline ? *std::move(m_outline) : SettingsOutline::capture(before);
+    const SettingsOutline outlineBefore = std::move(m_outline);
     m_outline = SettingsOutline::capture(*m_settings);
-    const QString text = StepDescription::describe(outlineBefore, *m_outline);
+    const QString text = StepDescription::describe(outlineBefore, m_outline);
     m_stack.push(new WholeStep(*this, before, after, text));
 }
 
@@ -306,7 +304,6 @@ void SettingsHistory::markSaved()
     if (tidied && m_stack.index() > 0)
         static_cast<RecordedStep *>(const_cast<QUndoCommand *>(m_stack.command(m_stack.index() - 1)))
             ->setWholeAfter(m_committed.whole());
-    m_outline.reset();
     m_stack.setClean();
 }
 
@@ -369,8 +366,7 @@ void SettingsHistory::restore(const SettingsSnapshot &snapshot)
         Q_UNUSED(restored);
         m_committed.reset(snapshot, std::move(records));
     }
-    // Worked out again only if a later step changes lists.
-    m_outline.reset();
+    m_outline = SettingsOutline::capture(*m_settings);
     m_commitScheduled = false;
     forgetPending();
     emit restored();
@@ -390,8 +386,8 @@ void SettingsHistory::applyRecords(const QList<quint64> &ids, const QList<QByteA
             Q_ASSERT(applied);
             Q_UNUSED(applied);
             m_committed.setRecord(ids.at(i), records.at(i));
-            if (m_outline && object)
-                m_outline->setEntry(ids.at(i), *object);
+            if (object)
+                m_outline.setEntry(ids.at(i), *object);
         }
     }
     m_commitScheduled = false;
@@ -403,6 +399,7 @@ void SettingsHistory::captureCommitted()
     SettingsSnapshot::Records records;
     SettingsSnapshot whole = SettingsSnapshot::capture(*m_settings, &records);
     m_committed.reset(std::move(whole), std::move(records));
+    m_outline = SettingsOutline::capture(*m_settings);
 }
 
 void SettingsHistory::forgetPending()

@@ -10,8 +10,6 @@
 #include <QPointer>
 #include <QUndoStack>
 
-#include <optional>
-
 class QAction;
 
 // The undo history of one store. It records every change by itself: the
@@ -106,9 +104,11 @@ private:
     QUndoStack m_stack;
     QPointer<Settings> m_settings;
     CommittedState m_committed;
-    // The outline of the committed state, while it is known; worked out from
-    // the whole snapshot only when a step that changes lists needs it.
-    std::optional<SettingsOutline> m_outline;
+    // The outline of the committed state, kept up to date object by object
+    // by steps of properties: a step that changes lists is named from it.
+    // Working it out from a snapshot when needed would cost such a step
+    // more than capturing it on load does.
+    SettingsOutline m_outline;
     // What the store announced since the last commit. The objects live while
     // no list changed: deleting one announces its list.
     QHash<quint64, Editable *> m_changedObjects;

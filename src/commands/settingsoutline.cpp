@@ -5,7 +5,6 @@
 #include "provider.h"
 #include "satellite.h"
 #include "settings.h"
-#include "settingssnapshot.h"
 #include "transponder.h"
 
 #include <algorithm>
@@ -66,22 +65,7 @@ SettingsOutline::Entry entryOf(const Editable &object)
     }
 }
 
-// Holds a snapshot's content while it is outlined; it never reads or writes a file.
-class DetachedSettings final : public Settings
-{
-public:
-    QSet<int> features() const override { return {}; }
-    bool load(QFileDevice *) override { return false; }
-    qint64 save(QFileDevice *) override { return -1; }
-};
-
 } // namespace
-
-SettingsOutline SettingsOutline::capture(const SettingsSnapshot &snapshot)
-{
-    DetachedSettings settings;
-    return snapshot.restore(settings) ? capture(settings) : SettingsOutline();
-}
 
 void SettingsOutline::setEntry(quint64 id, const Editable &object)
 {

@@ -6,7 +6,6 @@
 
 class Editable;
 class Settings;
-class SettingsSnapshot;
 
 // What a user would call the content of a store, by object id: each
 // object's kind, name, a fingerprint of its other properties, what it
@@ -34,8 +33,6 @@ public:
     };
 
     static SettingsOutline capture(const Settings &settings);
-    // The outline of the store a snapshot holds, without a store at hand.
-    static SettingsOutline capture(const SettingsSnapshot &snapshot);
 
     // Enters the object under the id given, in place of any entry that id had:
     // a blank object may stand in for how a store's object was.
