@@ -91,9 +91,9 @@ QString decodeWith(const Charset &charset, const char *bytes, int size)
         return QString();
     if (charset.table) {
         QString text(size, Qt::Uninitialized);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
+        QChar *out = text.data();
         for (int i = 0; i < size; ++i)
-            out[i] = (*charset.table)[quint8(bytes[i])];
+            out[i] = QChar((*charset.table)[quint8(bytes[i])]);
         return text;
     }
     if (charset.utf8) {
