@@ -36,7 +36,10 @@ void checkEncoding(const QString &text, int width)
     if (keepsWhole(text) && !text.startsWith(back.text))
         std::abort();
     // A text read from a field is stable: saving it again changes nothing.
-    if (KelmoraNameCodec::decode(KelmoraNameCodec::encode(back.text, width)).text != back.text)
+    // Encoding depends on nothing but its arguments, so a text that came back
+    // as it was would only repeat the round trip just made.
+    if (back.text != text
+        && KelmoraNameCodec::decode(KelmoraNameCodec::encode(back.text, width)).text != back.text)
         std::abort();
 }
 

@@ -4,6 +4,8 @@
 #include <QTextCodec>
 
 #include <array>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -11,18 +13,46 @@ constexpr quint8 Utf8Selector = 0x15;
 constexpr quint8 TableNumberSelector = 0x10;
 constexpr quint8 FirstPlainByte = 0x20;
 
-// A decoder for the bytes after a selector; null codec means ISO 8859-1.
+using ByteTable = std::array<char16_t, 256>;
+
+// How the bytes after a selector read: through a table of one character a
+// byte, through a codec, as UTF-8, or (none of them) as ISO 8859-1.
 struct Charset
 {
+    std::optional<ByteTable> table;
     QTextCodec *codec = nullptr;
     bool utf8 = false;
 };
 
-Charset codecNamed(const char *name)
+// Each byte's character, if the codec gives exactly one for every byte and
+// the same ones for all bytes at once: a codec converts through a converter
+// it opens and closes on every call, far slower than a look-up.
+std::optional<ByteTable> byteTableOf(const QTextCodec *codec)
+{
+    ByteTable table;
+    char allBytes[256];
+    for (int byte = 0; byte < 256; ++byte) {
+        allBytes[byte] = char(byte);
+        const QString text = codec->toUnicode(&allBytes[byte], 1);
+        if (text.size() != 1)
+            return std::nullopt;
+        table[byte] = text.at(0).unicode();
+    }
+    const QString whole = codec->toUnicode(allBytes, int(sizeof allBytes));
+    if (QStringView(whole) != QStringView(table.data(), qsizetype(table.size())))
+        return std::nullopt;
+    return table;
+}
+
+Charset charsetNamed(const char *name)
 {
     // A codec the toolkit lacks falls back to ISO 8859-1, which decodes
     // every byte to something.
-    return Charset { QTextCodec::codecForName(name), false };
+    Charset charset;
+    charset.codec = QTextCodec::codecForName(name);
+    if (charset.codec)
+        charset.table = byteTableOf(charset.codec);
+    return charset;
 }
 
 // Looked up once: a full file holds thousands of names.
@@ -33,19 +63,19 @@ struct Charsets
 
     Charsets()
     {
-        bySelector[0x01] = codecNamed("ISO-8859-5");
-        bySelector[0x02] = codecNamed("ISO-8859-6");
-        bySelector[0x03] = codecNamed("ISO-8859-7");
-        bySelector[0x04] = codecNamed("ISO-8859-8");
-        bySelector[0x05] = codecNamed("ISO-8859-9");
-        bySelector[0x06] = codecNamed("ISO-8859-10");
-        bySelector[0x09] = codecNamed("ISO-8859-13");
-        bySelector[0x0A] = codecNamed("ISO-8859-14");
-        bySelector[0x0B] = codecNamed("ISO-8859-15");
-        bySelector[0x14] = codecNamed("Big5");
+        bySelector[0x01] = charsetNamed("ISO-8859-5");
+        bySelector[0x02] = charsetNamed("ISO-8859-6");
+        bySelector[0x03] = charsetNamed("ISO-8859-7");
+        bySelector[0x04] = charsetNamed("ISO-8859-8");
+        bySelector[0x05] = charsetNamed("ISO-8859-9");
+        bySelector[0x06] = charsetNamed("ISO-8859-10");
+        bySelector[0x09] = charsetNamed("ISO-8859-13");
+        bySelector[0x0A] = charsetNamed("ISO-8859-14");
+        bySelector[0x0B] = charsetNamed("ISO-8859-15");
+        bySelector[0x14] = charsetNamed("Big5");
         bySelector[Utf8Selector].utf8 = true;
         for (int n = 2; n < int(byTableNumber.size()); ++n)
-            byTableNumber[n] = codecNamed(QByteArray("ISO-8859-" + QByteArray::number(n)).constData());
+            byTableNumber[n] = charsetNamed(QByteArray("ISO-8859-" + QByteArray::number(n)).constData());
     }
 };
 
@@ -55,30 +85,100 @@ const Charsets &charsets()
     return instance;
 }
 
-bool isLatin1(const QString &text)
+QString decodeWith(const Charset &charset, const char *bytes, int size)
 {
-    for (const QChar c : text)
-        if (c.unicode() > 0xFF)
+    if (size == 0)
+        return QString();
+    if (charset.table) {
+        QString text(size, Qt::Uninitialized);
+        QChar *out = text.data();
+        for (int i = 0; i < size; ++i)
+            out[i] = QChar((*charset.table)[quint8(bytes[i])]);
+        return text;
+    }
+    if (charset.utf8) {
+        // A name may start with U+FEFF, which fromUtf8 would take for a byte
+        // order mark and drop; stateless, so that a sequence cut by the
+        // field's end still reads as a replacement character.
+        QStringDecoder decoder(
+            QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+        return decoder(QByteArrayView(bytes, size));
+    }
+    if (charset.codec)
+        return charset.codec->toUnicode(bytes, size);
+    return QString::fromLatin1(bytes, size);
+}
+
+// Reads a text as code points. A lone half of a surrogate pair stands for no
+// character; encoding it would put a replacement mark into the file, so it
+// is passed over.
+class CharacterReader
+{
+public:
+    explicit CharacterReader(QStringView text)
+        : m_at(text.utf16())
+        , m_end(m_at + text.size())
+    { }
+
+    // False at the end of the text.
+    bool next(char32_t &character)
+    {
+        while (m_at != m_end) {
+            const char16_t unit = *m_at++;
+            if (!QChar::isSurrogate(unit)) {
+                character = unit;
+                return true;
+            }
+            if (QChar::isHighSurrogate(unit) && m_at != m_end && QChar::isLowSurrogate(*m_at)) {
+                character = QChar::surrogateToUcs4(unit, *m_at++);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    const char16_t *m_at;
+    const char16_t *m_end;
+};
+
+// Writes the text a byte a character as far as the field holds it. False,
+// with the field zeroed again, if the text needs UTF-8. A plain text must
+// not start with a byte that reads back as a selector.
+bool writePlain(QStringView text, char *out, int width)
+{
+    CharacterReader reader(text);
+    char32_t c;
+    int at = 0;
+    for (bool first = true; reader.next(c); first = false) {
+        if (c > 0xFF || (first && c < FirstPlainByte)) {
+            std::memset(out, 0, size_t(at));
             return false;
+        }
+        if (at < width)
+            out[at++] = char(c);
+    }
     return true;
 }
 
-// A lone half of a surrogate pair stands for no character; encoding it would
-// put a replacement mark into the file, so it is dropped instead.
-QString withoutUnpairedSurrogates(const QString &text)
+// Writes the selector and as many whole characters as fit; a text too long
+// for the field loses its last characters, never part of one.
+void writeUtf8(QStringView text, char *out, int width)
 {
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            result.append(c);
-            result.append(text.at(++i));
-        } else if (!c.isSurrogate()) {
-            result.append(c);
-        }
+    static constexpr quint8 leads[] = { 0, 0, 0xC0, 0xE0, 0xF0 };
+    CharacterReader reader(text);
+    char32_t c;
+    int at = 0;
+    out[at++] = char(Utf8Selector);
+    while (reader.next(c)) {
+        const int length = c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        if (at + length > width)
+            break;
+        for (int i = length - 1; i > 0; --i, c >>= 6)
+            out[at + i] = char(0x80 | (c & 0x3F));
+        out[at] = char(leads[length] | c);
+        at += length;
     }
-    return result;
 }
 
 } // namespace
@@ -90,36 +190,27 @@ KelmoraNameCodec::Decoded KelmoraNameCodec::decode(const QByteArray &field)
 
     const quint8 first = byte(0);
     int skip = 0;
-    Charset charset;
+    static const Charset latin1;
+    const Charset *charset = &latin1;
     if (first == TableNumberSelector) {
         // Two more bytes carry the table number N of ISO 8859-N, big-endian.
         skip = 3;
         const int tableNumber = (byte(1) << 8) | byte(2);
         if (tableNumber >= 1 && tableNumber < int(charsets().byTableNumber.size()))
-            charset = charsets().byTableNumber[tableNumber];
+            charset = &charsets().byTableNumber[tableNumber];
     } else if (first < FirstPlainByte) {
         skip = 1;
-        charset = charsets().bySelector[first];
+        charset = &charsets().bySelector[first];
     }
 
     const int start = std::min(skip, width);
-    int end = start;
-    while (end < width && field.at(end) != '\0')
-        ++end;
+    const char *text = field.constData() + start;
+    const void *nul = std::memchr(text, '\0', size_t(width - start));
+    const int end = nul ? int(static_cast<const char *>(nul) - field.constData()) : width;
 
-    const QByteArray bytes = field.mid(start, end - start);
     Decoded result;
     result.length = end;
-    if (charset.utf8)
-        // A name may start with U+FEFF, which fromUtf8 would take for a byte
-        // order mark and drop; stateless, so that a sequence cut by the
-        // field's end still reads as a replacement character.
-        result.text = QStringDecoder(QStringDecoder::Utf8,
-            QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless)(bytes);
-    else if (charset.codec)
-        result.text = charset.codec->toUnicode(bytes);
-    else
-        result.text = QString::fromLatin1(bytes);
+    result.text = decodeWith(*charset, text, end - start);
     return result;
 }
 
@@ -129,20 +220,12 @@ QByteArray KelmoraNameCodec::encode(const QString &fullText, int width)
         return QByteArray();
     // A NUL ends the name in the file; whatever followed it would be written
     // but never read back.
-    const QString text = withoutUnpairedSurrogates(fullText.left(fullText.indexOf(QChar(0))));
-    QByteArray bytes;
-    // A plain text must not start with a byte that reads back as a selector.
-    if (isLatin1(text) && (text.isEmpty() || text.at(0).unicode() >= FirstPlainByte)) {
-        bytes = text.toLatin1().left(width);
-    } else {
-        bytes = char(Utf8Selector) + text.toUtf8();
-        if (bytes.size() > width) {
-            int cut = width;
-            while (cut > 1 && (quint8(bytes.at(cut)) & 0xC0) == 0x80)
-                --cut;
-            bytes.truncate(cut);
-        }
-    }
-    bytes.append(width - bytes.size(), '\0');
-    return bytes;
+    const QStringView text = QStringView(fullText).left(fullText.indexOf(QChar(0)));
+    // Written in place into the zeroed field: names are encoded by the
+    // thousand, and temporaries cost more than the encoding itself.
+    QByteArray field(width, '\0');
+    char *out = field.data();
+    if (!writePlain(text, out, width))
+        writeUtf8(text, out, width);
+    return field;
 }

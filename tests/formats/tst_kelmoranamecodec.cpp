@@ -94,6 +94,37 @@ private slots:
         }
     }
 
+    // Every byte but NUL, reached through each form of selector: a table
+    // built wrongly for some byte, or a multi-byte table read a byte at a
+    // time, would show here.
+    void everyByteReadsAsItsTableSays_data()
+    {
+        QTest::addColumn<QByteArray>("prefix");
+        QTest::addColumn<QByteArray>("codec");
+        QTest::addRow("0x01") << QByteArray("\x01") << QByteArray("ISO-8859-5");
+        QTest::addRow("0x03") << QByteArray("\x03") << QByteArray("ISO-8859-7");
+        QTest::addRow("0x14 Big5") << QByteArray("\x14") << QByteArray("Big5");
+        for (int n = 2; n < 16; ++n)
+            QTest::addRow("0x10 table %d", n)
+                << (QByteArray("\x10\x00", 2) + char(n)) << QByteArray("ISO-8859-" + QByteArray::number(n));
+    }
+
+    void everyByteReadsAsItsTableSays()
+    {
+        QFETCH(QByteArray, prefix);
+        QFETCH(QByteArray, codec);
+        // A table the toolkit lacks reads as ISO 8859-1.
+        QTextCodec *table = QTextCodec::codecForName(codec);
+        const int perField = 16 - int(prefix.size());
+        for (int first = 1; first < 256; first += perField) {
+            QByteArray text;
+            for (int byte = first; byte < std::min(first + perField, 256); ++byte)
+                text.append(char(byte));
+            const QString expected = table ? table->toUnicode(text) : QString::fromLatin1(text);
+            QCOMPARE(KelmoraNameCodec::decode(field(prefix + text)).text, expected);
+        }
+    }
+
     void anyFirstByteDecodesWithinTheField()
     {
         // Every first byte, followed by bytes that are invalid in most tables.
