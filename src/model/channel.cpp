@@ -60,13 +60,29 @@ void Channel::setName(const QString &name)
     change(m_name, name);
 }
 
+QSet<int> Channel::flags() const
+{
+    QSet<int> flags = m_otherFlags;
+    for (int flag = 0; flag < BitFlagCount; ++flag)
+        if (m_flagBits & (quint64(1) << flag))
+            flags.insert(flag);
+    return flags;
+}
+
+bool Channel::hasFlag(int flag) const
+{
+    return isBitFlag(flag) ? (m_flagBits & (quint64(1) << flag)) != 0 : m_otherFlags.contains(flag);
+}
+
 void Channel::setFlag(int flag, bool on)
 {
-    if (on == m_flags.contains(flag))
+    if (on == hasFlag(flag))
         return;
-    if (on)
-        m_flags.insert(flag);
+    if (isBitFlag(flag))
+        m_flagBits ^= quint64(1) << flag;
+    else if (on)
+        m_otherFlags.insert(flag);
     else
-        m_flags.remove(flag);
+        m_otherFlags.remove(flag);
     announceChange();
 }
