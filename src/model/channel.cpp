@@ -60,29 +60,18 @@ void Channel::setName(const QString &name)
     change(m_name, name);
 }
 
-QSet<int> Channel::flags() const
+void Channel::setFlags(const QSet<int> &flags)
 {
-    QSet<int> flags = m_otherFlags;
-    for (int flag = 0; flag < BitFlagCount; ++flag)
-        if (m_flagBits & (quint64(1) << flag))
-            flags.insert(flag);
-    return flags;
-}
-
-bool Channel::hasFlag(int flag) const
-{
-    return isBitFlag(flag) ? (m_flagBits & (quint64(1) << flag)) != 0 : m_otherFlags.contains(flag);
+    change(m_flags, flags);
 }
 
 void Channel::setFlag(int flag, bool on)
 {
-    if (on == hasFlag(flag))
+    if (on == m_flags.contains(flag))
         return;
-    if (isBitFlag(flag))
-        m_flagBits ^= quint64(1) << flag;
-    else if (on)
-        m_otherFlags.insert(flag);
+    if (on)
+        m_flags.insert(flag);
     else
-        m_otherFlags.remove(flag);
+        m_flags.remove(flag);
     announceChange();
 }

@@ -44,10 +44,14 @@ public:
     bool isTv() const { return m_serviceType == 0; }
     static QString serviceTypeText(int serviceType);
 
-    QSet<int> flags() const;
-    bool hasFlag(int flag) const;
+    QSet<int> flags() const { return m_flags; }
+    bool hasFlag(int flag) const { return m_flags.contains(flag); }
     // Emits only when the membership really changes.
     void setFlag(int flag, bool on);
+    // Emits only when the set really changes. Channels given the same set
+    // share it, which keeps a full file's thousands of channels cheap to
+    // load and to delete.
+    void setFlags(const QSet<int> &flags);
 
 private:
     quint16 m_serviceId = 65535;
@@ -58,12 +62,6 @@ private:
     quint16 m_pcrPid = NoPid;
     quint16 m_pmtPid = 0;
     int m_serviceType = 0;
-    // The flags a file can carry are small numbers, held as bits: a set of
-    // its own for each of thousands of channels made loading and closing a
-    // full file slower. Any other number goes into the set.
-    static constexpr int BitFlagCount = 64;
-    static bool isBitFlag(int flag) { return flag >= 0 && flag < BitFlagCount; }
-    quint64 m_flagBits = 0;
-    QSet<int> m_otherFlags;
+    QSet<int> m_flags;
     QString m_name;
 };
