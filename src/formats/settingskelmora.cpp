@@ -212,6 +212,7 @@ void SettingsKelmora::loadRecords()
         readTransponder(slot);
     for (int slot = 0; slot < providerCount; ++slot)
         readProvider(slot);
+    editableMainChannelList().reserve(channelCount);
     for (int slot = 0; slot < channelCount; ++slot)
         readChannel(slot, tvCount);
     for (int slot = 0; slot < l.favoriteGroupCount; ++slot)
