@@ -140,8 +140,8 @@ QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) co
         return rows;
     // Each key is worked out once, not once per comparison, and the rows
     // are sorted as positions into the keys: moving a position costs less
-    // than moving a key. Equal keys keep the rows' order, as the position
-    // decides between them.
+    // than moving a key. A merge sort compares fewest, and keeps rows with
+    // equal keys in their order.
     std::vector<SortKey> keys;
     keys.reserve(size_t(rows.size()));
     for (const Channel *channel : rows)
@@ -149,9 +149,8 @@ QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) co
     std::vector<int> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
     const int direction = m_sortOrder == Qt::AscendingOrder ? 1 : -1;
-    std::sort(order.begin(), order.end(), [&keys, direction](int a, int b) {
-        const int sign = keys[size_t(a)].compare(keys[size_t(b)]) * direction;
-        return sign != 0 ? sign < 0 : a < b;
+    std::stable_sort(order.begin(), order.end(), [&keys, direction](int a, int b) {
+        return keys[size_t(a)].compare(keys[size_t(b)]) * direction < 0;
     });
     QList<Channel *> sorted;
     sorted.reserve(rows.size());
