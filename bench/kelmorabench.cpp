@@ -40,6 +40,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -113,8 +114,10 @@ public:
         tree = m_editor->mainWindow()->findChild<EditableTreeWidget *>();
         table = m_editor->mainWindow()->findChild<ChannelListWidget *>();
         filter = m_editor->mainWindow()->findChild<QLineEdit *>(QStringLiteral("channelFilterField"));
-        if (sortedByName)
-            sortBy(ChannelListWidget::Column::NameColumn, Qt::AscendingOrder);
+        // Set either way: the window restores the sort the previous editor
+        // of this run left behind.
+        sortBy(sortedByName ? ChannelListWidget::Column::NameColumn : ChannelListWidget::Column::IdColumn,
+            Qt::AscendingOrder);
         settle();
     }
     void open(const QString &path)
@@ -350,12 +353,17 @@ void registerAll()
         },
         Setup::Shared, Sorting::AlsoByName);
 
-    // Handed the store again, the tree drops every item and builds anew; a
-    // rebuild on an unchanged store would only refresh the texts.
+    // Let go of the store and handed it again, the tree drops every item and
+    // builds anew; handed a store of the same shape straight away, it would
+    // reuse its items, and a rebuild on an unchanged store would only
+    // refresh the texts.
     registerOperation("tree built", [](benchmark::State &state, const Run &run) {
         measureOnOpenEditor(
             state, run, [](OpenEditor &) {},
-            [](OpenEditor &editor, int) { editor.tree->setSettings(editor.settings); });
+            [](OpenEditor &editor, int) {
+                editor.tree->setSettings(nullptr);
+                editor.tree->setSettings(editor.settings);
+            });
     });
 
     registerOperation(
@@ -690,6 +698,11 @@ int main(int argc, char **argv)
     fileDirectory = &directory;
     if (!directory.isValid() || !writeFiles())
         return 1;
+    // The window's remembered state and recent files go to this run's own
+    // folder: neither the user's settings nor an earlier run's sort reach
+    // the figures.
+    for (const QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat })
+        QSettings::setPath(format, QSettings::UserScope, directory.filePath(QStringLiteral("config")));
 
     if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0)
         return measurePeakMemory();

@@ -212,6 +212,7 @@ void SettingsKelmora::loadRecords()
         readTransponder(slot);
     for (int slot = 0; slot < providerCount; ++slot)
         readProvider(slot);
+    editableMainChannelList().reserve(channelCount);
     for (int slot = 0; slot < channelCount; ++slot)
         readChannel(slot, tvCount);
     for (int slot = 0; slot < l.favoriteGroupCount; ++slot)
@@ -477,15 +478,30 @@ Channel *SettingsKelmora::readChannelRecord(int slot, int tvCount, const Channel
     channel->setPcrPid(wordAt(base + 10));
     if (record.pmtPidOffset >= 0)
         channel->setPmtPid(wordAt(base + record.pmtPidOffset));
-    const int flags = wordAt(base + record.flagsOffset);
-    const QMap<int, int> &bits = channelFlagBits();
-    for (auto it = bits.cbegin(); it != bits.cend(); ++it)
-        channel->setFlag(it.key(), (flags & it.value()) != 0);
+    channel->setFlags(flagSetOf(wordAt(base + record.flagsOffset)));
     channel->setName(readName(channel, base + record.nameOffset, record.nameWidth));
     // The table holds the TV channels first; the header says how many.
     channel->setServiceType(mainChannelList().count() < tvCount ? 0 : 1);
     addChannel(nullptr, channel);
     return channel;
+}
+
+const QSet<int> &SettingsKelmora::flagSetOf(int word)
+{
+    const QMap<int, int> &bits = channelFlagBits();
+    int known = 0;
+    for (const int bit : bits)
+        known |= bit;
+    word &= known;
+    auto it = m_flagSets.constFind(word);
+    if (it == m_flagSets.cend()) {
+        QSet<int> flags;
+        for (auto bit = bits.cbegin(); bit != bits.cend(); ++bit)
+            if (word & bit.value())
+                flags.insert(bit.key());
+        it = m_flagSets.insert(word, flags);
+    }
+    return *it;
 }
 
 void SettingsKelmora::writeChannelRecord(Channel *channel, int slot, const ChannelRecord &record)

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 
 class Channel;
 class Editable;
@@ -76,6 +77,10 @@ protected:
     virtual FavoriteGroup *readFavoriteGroup(int slot);
     virtual void writeFavoriteGroup(FavoriteGroup *group, int slot);
 
+    // The flags a channel record's flag word holds, one set per distinct
+    // word, shared by every channel that has it.
+    const QSet<int> &flagSetOf(int word);
+
     // Zeroes the records in slots [from, to) of the table at tableOffset.
     void clearSlots(int tableOffset, int recordSize, int from, int to);
 
@@ -119,4 +124,6 @@ private:
     QHash<const Satellite *, int> m_transponderCounts;
     QHash<const Transponder *, int> m_transponderPositions;
     QHash<const Provider *, int> m_providerPositions;
+    // The flag sets made so far, by the record's flag word.
+    QHash<int, QSet<int>> m_flagSets;
 };

@@ -60,6 +60,11 @@ void Channel::setName(const QString &name)
     change(m_name, name);
 }
 
+void Channel::setFlags(const QSet<int> &flags)
+{
+    change(m_flags, flags);
+}
+
 void Channel::setFlag(int flag, bool on)
 {
     if (on == m_flags.contains(flag))

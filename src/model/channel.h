@@ -48,6 +48,10 @@ public:
     bool hasFlag(int flag) const { return m_flags.contains(flag); }
     // Emits only when the membership really changes.
     void setFlag(int flag, bool on);
+    // Emits only when the set really changes. Channels given the same set
+    // share it, which keeps a full file's thousands of channels cheap to
+    // load and to delete.
+    void setFlags(const QSet<int> &flags);
 
 private:
     quint16 m_serviceId = 65535;

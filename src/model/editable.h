@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editablewatcher.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -58,12 +60,22 @@ public:
     const QByteArray &reservedBytes() const { return m_reservedBytes; }
     void setReservedBytes(const QByteArray &bytes) { m_reservedBytes = bytes; }
 
+    // Told of every change before propertyChanged is emitted; null until
+    // the object joins a store.
+    EditableWatcher *watcher() const { return m_watcher; }
+    void setWatcher(EditableWatcher *watcher) { m_watcher = watcher; }
+
 signals:
     // Always carries the emitting object itself.
     void propertyChanged(Editable *editable);
 
 protected:
-    void announceChange() { emit propertyChanged(this); }
+    void announceChange()
+    {
+        if (m_watcher)
+            m_watcher->editablePropertyChanged(this);
+        emit propertyChanged(this);
+    }
 
     // Stores the value and announces it, but only when it really differs:
     // a dialog accepted without an edit must not mark the file modified.
@@ -83,6 +95,7 @@ private:
     static void reserveIdsUpTo(quint64 id);
 
     quint64 m_id;
+    EditableWatcher *m_watcher = nullptr;
     RememberedName m_rememberedName;
     QByteArray m_reservedBytes;
 };

@@ -2,7 +2,8 @@
 
 QString Transponder::displayText() const
 {
-    return QStringLiteral("%1 %2").arg(m_frequency).arg(polarizationText(m_polarization));
+    // Built in one piece: the tree makes thousands of these per file opened.
+    return QString::number(m_frequency) + u' ' + polarizationText(m_polarization);
 }
 
 QString Transponder::polarizationText(int polarization)

@@ -22,6 +22,12 @@ int ChannelList::indexOf(Channel *channel) const
     return m_positions.value(channel, -1);
 }
 
+void ChannelList::reserve(int count)
+{
+    m_channels.reserve(count);
+    m_positions.reserve(count);
+}
+
 void ChannelList::append(Channel *channel)
 {
     if (contains(channel))

@@ -27,6 +27,9 @@ public:
     QSet<Channel *> tvChannels() const { return m_tvChannels; }
     int tvCount() const { return int(m_tvChannels.size()); }
 
+    // Room for this many channels, so that appending a whole file's grows
+    // neither the list nor its position index again and again.
+    void reserve(int count);
     // A channel the list already holds is not appended again.
     void append(Channel *channel);
     void remove(Channel *channel);

@@ -191,8 +191,7 @@ bool Settings::holds(Channel *channel) const
 void Settings::watch(Editable *editable)
 {
     // A channel may be added to several lists; it is heard once.
-    connect(
-        editable, &Editable::propertyChanged, this, &Settings::editablePropertyChanged, Qt::UniqueConnection);
+    editable->setWatcher(this);
 }
 
 void Settings::addSatellite(Satellite *satellite)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channellist.h"
+#include "editablewatcher.h"
 #include "settingscapacity.h"
 
 #include <QHash>
@@ -22,7 +23,7 @@ class Transponder;
 // in the receiver's order, carries out deletions with their cascades and
 // drops, and turns single object changes into store-wide signals. The file
 // formats derive from it and fill it on load.
-class Settings : public QObject
+class Settings : public QObject, public EditableWatcher
 {
     Q_OBJECT
 
@@ -91,7 +92,7 @@ signals:
     void updatedFavoriteGroupList();
 
 public slots:
-    void editablePropertyChanged(Editable *editable);
+    void editablePropertyChanged(Editable *editable) override;
 
 protected:
     // The formats fill and reorder the main list while loading.

@@ -1,6 +1,7 @@
 #include "channellistwidget.h"
 
 #include "channel.h"
+#include "channelcelldelegate.h"
 #include "duplicateservices.h"
 #include "editablemimedata.h"
 #include "editdialog.h"
@@ -47,6 +48,7 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
 
     m_model = new ChannelTableModel(this);
     setModel(m_model);
+    setItemDelegate(new ChannelCellDelegate(this));
     // The header starts with the order the rows start in, so that the
     // indicator tells the truth before the user has clicked it.
     header()->setSortIndicator(ChannelColumns::IdColumn, Qt::AscendingOrder);

@@ -7,6 +7,7 @@
 #include "transponder.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -29,15 +30,16 @@ struct SortKey
         else if (!absent)
             text = cell.toString();
     }
-    bool operator<(const SortKey &other) const
+    // Negative, zero or positive, as this key sorts before, with or after the other.
+    int compare(const SortKey &other) const
     {
         if (absent || other.absent)
-            return !absent && other.absent;
+            return int(absent) - int(other.absent);
         if (number != other.number)
-            return number < other.number;
+            return number < other.number ? -1 : 1;
         // Character codes, not the locale: identifiers such as "100" and
         // "20" sort as text, and the same everywhere.
-        return text < other.text;
+        return text.compare(other.text);
     }
 };
 
@@ -68,6 +70,12 @@ int ChannelTableModel::mainListPosition(const Channel *channel) const
 
 void ChannelTableModel::setChannels(const QList<Channel *> &channels)
 {
+    // The whole main list, as the Satellites root shows it, is in its own
+    // order already: no position need be looked up.
+    if (m_settings && channels.isSharedWith(m_settings->mainChannelList().channels())) {
+        showInMainOrder(channels);
+        return;
+    }
     // Channels outside the main list tie at -1; they stand in reverse
     // order of the list handed in, as when every row went in on top.
     std::vector<std::pair<int, Channel *>> order;
@@ -85,11 +93,17 @@ void ChannelTableModel::setChannels(const QList<Channel *> &channels)
         std::stable_sort(
             order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
 
-    beginResetModel();
-    m_mainOrder.clear();
-    m_mainOrder.reserve(qsizetype(order.size()));
+    QList<Channel *> inMainListOrder;
+    inMainListOrder.reserve(qsizetype(order.size()));
     for (const auto &entry : order)
-        m_mainOrder.append(entry.second);
+        inMainListOrder.append(entry.second);
+    showInMainOrder(inMainListOrder);
+}
+
+void ChannelTableModel::showInMainOrder(const QList<Channel *> &channels)
+{
+    beginResetModel();
+    m_mainOrder = channels;
     m_rows = inSortOrder(matching());
     m_rowOf.clear();
     endResetModel();
@@ -124,19 +138,24 @@ QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) co
 {
     if (m_sortColumn == ChannelColumns::IdColumn && m_sortOrder == Qt::AscendingOrder)
         return rows;
-    // Each key is worked out once, not once per comparison.
-    std::vector<std::pair<SortKey, Channel *>> keyed;
-    keyed.reserve(size_t(rows.size()));
-    for (Channel *channel : rows)
-        keyed.emplace_back(SortKey(cell(channel, m_sortColumn)), channel);
-    const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
-        return ascending ? a.first < b.first : b.first < a.first;
+    // Each key is worked out once, not once per comparison, and the rows
+    // are sorted as positions into the keys: moving a position costs less
+    // than moving a key. A merge sort compares fewest, and keeps rows with
+    // equal keys in their order.
+    std::vector<SortKey> keys;
+    keys.reserve(size_t(rows.size()));
+    for (const Channel *channel : rows)
+        keys.emplace_back(cell(channel, m_sortColumn));
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    const int direction = m_sortOrder == Qt::AscendingOrder ? 1 : -1;
+    std::stable_sort(order.begin(), order.end(), [&keys, direction](int a, int b) {
+        return keys[size_t(a)].compare(keys[size_t(b)]) * direction < 0;
     });
     QList<Channel *> sorted;
     sorted.reserve(rows.size());
-    for (const auto &entry : keyed)
-        sorted.append(entry.second);
+    for (const int position : order)
+        sorted.append(rows.at(position));
     return sorted;
 }
 

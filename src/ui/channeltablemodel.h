@@ -65,6 +65,8 @@ public:
 
 private:
     int mainListPosition(const Channel *channel) const;
+    // The rebuild of channels already in main-list order.
+    void showInMainOrder(const QList<Channel *> &channels);
     QList<Channel *> inSortOrder(const QList<Channel *> &rows) const;
     // The given channels the filter lets through, in main-list order.
     QList<Channel *> matching() const;

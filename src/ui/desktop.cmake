@@ -3,6 +3,7 @@
 target_sources(kelmora_ui PRIVATE
     ui/recentfiles.h ui/recentfiles.cpp
     ui/windowsettings.h ui/windowsettings.cpp
+    ui/pendingsettings.h ui/pendingsettings.cpp
     ui/aboutbox.h ui/aboutbox.cpp
     ui/applicationtranslator.h ui/applicationtranslator.cpp
 )

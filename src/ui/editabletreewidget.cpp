@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <memory>
@@ -37,6 +38,8 @@ EditableTreeWidget::EditableTreeWidget(QWidget *parent)
     setDropIndicatorShown(true);
     // A double click edits the item; it should not also fold its branch.
     setExpandsOnDoubleClick(false);
+    // Every item is one line of text, so the view need not measure each.
+    setUniformRowHeights(true);
 
     m_editAction = new QAction(tr("edit"), this);
     m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("delete"), this);
@@ -71,7 +74,11 @@ void EditableTreeWidget::setSettings(Settings *settings)
 {
     if (m_settings)
         disconnect(m_settings, nullptr, this, nullptr);
-    clearTree();
+    // A new store whose tree has the shape of the one shown, as when a file
+    // is opened again, takes over the items: dropping and building
+    // thousands of them was a good part of opening a full file.
+    const std::optional<ItemPlan> plan = settings ? planReuse(*settings) : std::nullopt;
+    clearTree(plan.has_value());
     m_settings = settings;
     // The window shows the new store's Satellites root itself.
     m_announcedId = settings ? settings->satellitesRoot()->id() : 0;
@@ -81,7 +88,72 @@ void EditableTreeWidget::setSettings(Settings *settings)
     connect(settings, &Settings::updatedSatelliteList, this, &EditableTreeWidget::rebuildEditableTree);
     connect(settings, &Settings::updatedTransponderList, this, &EditableTreeWidget::rebuildEditableTree);
     connect(settings, &Settings::updatedProviderList, this, &EditableTreeWidget::rebuildEditableTree);
-    buildTree();
+    if (plan)
+        reuseItems(*plan);
+    else
+        buildTree();
+}
+
+std::optional<EditableTreeWidget::ItemPlan> EditableTreeWidget::planReuse(const Settings &settings) const
+{
+    ItemPlan plan;
+    plan.satellites = settings.satellites();
+    plan.providers = settings.providers();
+    plan.groups = settings.favoriteGroups();
+    if (plan.satellites.size() != m_satellitesItem->childCount()
+        || plan.providers.size() != m_providersItem->childCount()
+        || plan.groups.size() != m_favoritesItem->childCount())
+        return std::nullopt;
+    QHash<const Satellite *, int> slotOf;
+    for (int i = 0; i < plan.satellites.size(); ++i)
+        slotOf.insert(plan.satellites.at(i), i);
+    plan.transponders.resize(plan.satellites.size());
+    qsizetype placed = 0;
+    const QList<Transponder *> transponders = settings.transponders();
+    for (Transponder *transponder : transponders) {
+        const int slot = slotOf.value(transponder->satellite(), -1);
+        if (slot >= 0) {
+            plan.transponders[slot].append(transponder);
+            ++placed;
+        }
+    }
+    for (int i = 0; i < plan.satellites.size(); ++i)
+        if (plan.transponders.at(i).size() != m_satellitesItem->child(i)->childCount())
+            return std::nullopt;
+    // A transponder item whose satellite lost its item is out of the tree.
+    plan.itemCount = 3 + plan.satellites.size() + plan.providers.size() + plan.groups.size() + placed;
+    if (m_editableItems.size() != plan.itemCount)
+        return std::nullopt;
+    return plan;
+}
+
+void EditableTreeWidget::reuseItems(const ItemPlan &plan)
+{
+    reserveItems(plan.itemCount);
+    addItem(m_satellitesItem, m_settings->satellitesRoot());
+    addItem(m_providersItem, m_settings->providersRoot());
+    addItem(m_favoritesItem, m_settings->favoritesRoot());
+    // Only the texts change, not the tree's shape: the view is told once
+    // at the end instead of once per item.
+    const QSignalBlocker quietModel(model());
+    for (int i = 0; i < plan.satellites.size(); ++i) {
+        QTreeWidgetItem *satelliteItem = m_satellitesItem->child(i);
+        addItem(satelliteItem, plan.satellites.at(i));
+        // Each row is given the transponder that sorts into it.
+        QList<std::pair<QString, Transponder *>> shown;
+        shown.reserve(plan.transponders.at(i).size());
+        for (Transponder *transponder : plan.transponders.at(i))
+            shown.append({ transponder->displayText(), transponder });
+        sortAsShown(shown);
+        for (int row = 0; row < shown.size(); ++row)
+            addItem(satelliteItem->child(row), shown.at(row).second, shown.at(row).first);
+    }
+    for (int i = 0; i < plan.providers.size(); ++i)
+        addItem(m_providersItem->child(i), plan.providers.at(i));
+    for (int i = 0; i < plan.groups.size(); ++i)
+        addItem(m_favoritesItem->child(i), plan.groups.at(i));
+    m_builtShape = currentShape();
+    viewport()->update();
 }
 
 QTreeWidgetItem *EditableTreeWidget::itemOf(const Editable *editable) const
@@ -104,7 +176,7 @@ QTreeWidgetItem *EditableTreeWidget::itemOfId(quint64 id) const
     return m_itemOfId.value(id);
 }
 
-void EditableTreeWidget::clearTree()
+void EditableTreeWidget::clearTree(bool keepItems)
 {
     // Emptied first, so the selection changes of clearing find no object
     // and announce nothing.
@@ -114,6 +186,10 @@ void EditableTreeWidget::clearTree()
     m_itemOfId.clear();
     m_builtShape = {};
     m_dropTarget = nullptr;
+    if (keepItems) {
+        forgetItemStates();
+        return;
+    }
     // Transponder items whose satellite lost its item are held by nobody.
     for (QTreeWidgetItem *item : items)
         if (!item->treeWidget())
@@ -123,8 +199,35 @@ void EditableTreeWidget::clearTree()
         qDeleteAll(topLevel->takeChildren());
 }
 
+void EditableTreeWidget::forgetItemStates()
+{
+    // As if every item below the roots had been dropped and built anew:
+    // none of them selected, current or unfolded.
+    m_satellitesItem->setSelected(true);
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    for (QTreeWidgetItem *item : selected)
+        if (item->parent())
+            item->setSelected(false);
+    QTreeWidgetItem *current = currentItem();
+    while (current && current->parent())
+        current = current->parent();
+    if (current != currentItem())
+        selectionModel()->setCurrentIndex(indexFromItem(current), QItemSelectionModel::NoUpdate);
+    for (int i = 0; i < m_satellitesItem->childCount(); ++i)
+        m_satellitesItem->child(i)->setExpanded(false);
+}
+
+void EditableTreeWidget::reserveItems(qsizetype count)
+{
+    m_editableItems.reserve(count);
+    m_itemOfEditable.reserve(count);
+    m_itemOfId.reserve(count);
+}
+
 void EditableTreeWidget::buildTree()
 {
+    reserveItems(3 + m_settings->satellites().size() + m_settings->transponders().size()
+        + m_settings->providers().size() + m_settings->favoriteGroups().size());
     addItem(m_satellitesItem, m_settings->satellitesRoot());
     addItem(m_providersItem, m_settings->providersRoot());
     addItem(m_favoritesItem, m_settings->favoritesRoot());
@@ -204,13 +307,19 @@ void EditableTreeWidget::refreshTexts()
 
 void EditableTreeWidget::addItem(QTreeWidgetItem *item, Editable *editable)
 {
+    // Only the text: buildTree sorts each satellite's transponders once at
+    // the end, which keeps a rebuild linear in the number of items.
+    addItem(item, editable, editable->displayText());
+}
+
+void EditableTreeWidget::addItem(QTreeWidgetItem *item, Editable *editable, const QString &text)
+{
     m_editableItems.insert(item, editable);
     m_itemOfEditable.insert(editable, item);
     m_itemOfId.insert(editable->id(), item);
     item->setData(0, IdRole, editable->id());
-    // Only the text: buildTree sorts each satellite's transponders once at
-    // the end, which keeps a rebuild linear in the number of items.
-    refreshText(item, editable);
+    if (item->text(0) != text)
+        item->setText(0, text);
 }
 
 void EditableTreeWidget::refreshText(QTreeWidgetItem *item, const Editable *editable)
@@ -222,20 +331,25 @@ void EditableTreeWidget::refreshText(QTreeWidgetItem *item, const Editable *edit
 
 void EditableTreeWidget::sortTransponderItems(QList<QTreeWidgetItem *> &items) const
 {
+    QList<std::pair<QString, QTreeWidgetItem *>> keyed;
+    keyed.reserve(items.size());
+    for (QTreeWidgetItem *item : std::as_const(items))
+        keyed.append({ item->text(0), item });
+    sortAsShown(keyed);
+    for (qsizetype i = 0; i < keyed.size(); ++i)
+        items[i] = keyed.at(i).second;
+}
+
+template<typename T> void EditableTreeWidget::sortAsShown(QList<std::pair<QString, T>> &keyed) const
+{
     if (!m_settings || !m_settings->features().contains(1))
         return;
     // As text, not as numbers: "9750 H" sorts after "11700 V". A
     // transponder's text is never empty, so comparing the texts, stably,
     // gives the order the items' own comparison gives, without building two
     // variants for every comparison.
-    QList<std::pair<QString, QTreeWidgetItem *>> keyed;
-    keyed.reserve(items.size());
-    for (QTreeWidgetItem *item : std::as_const(items))
-        keyed.append({ item->text(0), item });
     std::stable_sort(keyed.begin(), keyed.end(),
         [](const auto &left, const auto &right) { return left.first < right.first; });
-    for (qsizetype i = 0; i < keyed.size(); ++i)
-        items[i] = keyed.at(i).second;
 }
 
 void EditableTreeWidget::updateEditable(Editable *editable)

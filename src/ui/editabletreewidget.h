@@ -8,10 +8,15 @@
 #include <QTreeWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class Editable;
+class FavoriteGroup;
+class Provider;
+class Satellite;
 class Settings;
+class Transponder;
 
 // The object tree: satellites with their transponders, providers and
 // favourite groups under three fixed top-level items. The widget owns its
@@ -94,6 +99,18 @@ private:
         }
     };
 
+    // The new store's objects in the places of the items shown, when the
+    // tree has the same shape: as many satellites, providers and groups,
+    // and as many transponders under each satellite.
+    struct ItemPlan
+    {
+        QList<Satellite *> satellites;
+        QList<QList<Transponder *>> transponders;
+        QList<Provider *> providers;
+        QList<FavoriteGroup *> groups;
+        qsizetype itemCount = 0;
+    };
+
     Shape currentShape() const;
     void refreshTexts();
     // Tells the window about the first selected object when it is not the
@@ -101,17 +118,26 @@ private:
     void announceSelection();
     void selectForContextMenu(const QPoint &pos);
     void setDropTarget(QTreeWidgetItem *item);
-    void clearTree();
+    // Keeping the items leaves them in place, unselected and folded, for
+    // reuseItems().
+    void clearTree(bool keepItems = false);
+    void forgetItemStates();
     void buildTree();
+    std::optional<ItemPlan> planReuse(const Settings &settings) const;
+    void reuseItems(const ItemPlan &plan);
     // Items for the objects, not yet in the tree.
     template<typename T> QList<QTreeWidgetItem *> newItems(const QList<T *> &editables);
     void addItem(QTreeWidgetItem *item, Editable *editable);
+    void addItem(QTreeWidgetItem *item, Editable *editable, const QString &text);
+    void reserveItems(qsizetype count);
     static void refreshText(QTreeWidgetItem *item, const Editable *editable);
     // Moves a transponder's item under its satellite's item and into its
     // sorted place after the transponder changed.
     void placeTransponderItem(QTreeWidgetItem *item, Editable *transponder);
     // The items of one satellite's transponders, in the order they show.
     void sortTransponderItems(QList<QTreeWidgetItem *> &items) const;
+    // Texts with what shows them, in the order a satellite's transponders show.
+    template<typename T> void sortAsShown(QList<std::pair<QString, T>> &keyed) const;
     // The dragged objects when all of them are still held by the store and
     // may be dropped on the target; empty otherwise.
     QList<Editable *> droppableEditables(const QMimeData *data, Editable *target) const;
@@ -124,7 +150,7 @@ private:
     QTreeWidgetItem *m_satellitesItem = nullptr;
     QTreeWidgetItem *m_providersItem = nullptr;
     QTreeWidgetItem *m_favoritesItem = nullptr;
-    QMap<QTreeWidgetItem *, Editable *> m_editableItems;
+    QHash<QTreeWidgetItem *, Editable *> m_editableItems;
     // The reverse of m_editableItems, so a refresh finds its item at once.
     QHash<const Editable *, QTreeWidgetItem *> m_itemOfEditable;
     // Finds an object's item again after an undo brought the object back

@@ -1,10 +1,11 @@
 #include "recentfiles.h"
 
+#include "pendingsettings.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 namespace {
 
@@ -25,10 +26,15 @@ RecentFiles::RecentFiles(QMenu *fileMenu, QAction *before)
     rebuildMenu();
 }
 
+RecentFiles::~RecentFiles()
+{
+    PendingSettings::flush();
+}
+
 QStringList RecentFiles::files() const
 {
     QStringList existing;
-    const QStringList stored = QSettings().value(settingsKey).toStringList();
+    const QStringList stored = PendingSettings::value(settingsKey).toStringList();
     for (const QString &file : stored) {
         if (QFileInfo::exists(file) && existing.size() < maximumCount)
             existing.append(file);
@@ -52,7 +58,7 @@ void RecentFiles::clear()
 
 void RecentFiles::store(const QStringList &files)
 {
-    QSettings().setValue(settingsKey, files);
+    PendingSettings::setValue(settingsKey, files);
     // The entries are rebuilt when the menu opens next: the action being
     // triggered right now must not be deleted under its own signal. A
     // disabled menu cannot open, so that state follows at once.

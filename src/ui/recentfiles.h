@@ -20,6 +20,8 @@ public:
     // Inserts the submenu into `fileMenu` before `before` (at the end when
     // null).
     RecentFiles(QMenu *fileMenu, QAction *before);
+    // Writes the list if its write is still pending.
+    ~RecentFiles() override;
 
     QMenu *menu() const { return m_menu; }
     // The remembered files that still exist, newest first.

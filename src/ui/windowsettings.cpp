@@ -1,6 +1,7 @@
 #include "windowsettings.h"
 
 #include "channellistwidget.h"
+#include "pendingsettings.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -44,6 +45,7 @@ void WindowSettings::restore()
 
 void WindowSettings::save() const
 {
+    PendingSettings::flush();
     QSettings settings;
     settings.setValue(geometryKey, m_window->saveGeometry());
     settings.setValue(stateKey, m_window->saveState());
@@ -53,12 +55,12 @@ void WindowSettings::save() const
 
 QString WindowSettings::lastFolder()
 {
-    return QSettings().value(lastFolderKey).toString();
+    return PendingSettings::value(lastFolderKey).toString();
 }
 
 void WindowSettings::setLastFolderOf(const QString &fileName)
 {
-    QSettings().setValue(lastFolderKey, QFileInfo(fileName).absolutePath());
+    PendingSettings::setValue(lastFolderKey, QFileInfo(fileName).absolutePath());
 }
 
 void WindowSettings::applyFirstStartSize(const QSize &formSize)

@@ -156,6 +156,8 @@ private slots:
         if (m.pmtPidOffset >= 0)
             image.setWord(m.channel(2) + m.pmtPidOffset, 514);
         image.setWord(m.channel(2) + m.flagsOffset, 0x0021);
+        // The same flags as the third channel: an edit of one must not reach the other.
+        image.setWord(m.channel(1) + m.flagsOffset, 0x0021);
         // Unknown codes, and flags above bit 5.
         image.setBytes(m.satellite(0) + 26, QByteArray("\x09\x03\x02"));
         image.setByte(m.satellite(0) + 32, 0x0A);
@@ -209,6 +211,7 @@ private slots:
         astra->setDiseqc11(0x0B);
         transponders.at(0)->setPolarization(7);
         channels.at(0)->setFlag(64, true);
+        channels.at(1)->setFlag(32, false);
         const QByteArray saved = saveBytes(settings.get());
         QCOMPARE(saved.size(), m.fileSize);
         QCOMPARE(
@@ -219,8 +222,8 @@ private slots:
                      saved.at(m.transponder(0) + 2), wordIn(saved, m.channel(0) + m.flagsOffset) }),
             (QList<int> { 0, 0, 0, 0x0003 }));
         QCOMPARE((QList<int> { quint8(saved.at(m.transponder(1))), wordIn(saved, m.channel(1) + 2),
-                     wordIn(saved, m.channel(1) + 4) }),
-            (QList<int> { 0xFF, 0xFFFF, 0xFFFF }));
+                     wordIn(saved, m.channel(1) + 4), wordIn(saved, m.channel(1) + m.flagsOffset) }),
+            (QList<int> { 0xFF, 0xFFFF, 0xFFFF, 0x0001 }));
     }
 
     void canonicalFileIsSavedByteForByte()

@@ -13,7 +13,9 @@
 #include <QDrag>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 
 #include <memory>
 
@@ -29,6 +31,13 @@ class TestTable : public ChannelListWidget
 public:
     std::function<bool(Channel *)> dialog = [](Channel *) { return false; };
     QList<Channel *> dialogChannels;
+
+    QStyleOptionViewItem cellOption() const
+    {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        return option;
+    }
 
 protected:
     bool runChannelDialog(Channel *channel) override
@@ -219,6 +228,41 @@ private slots:
         // Integer columns must hold integers, or the header sorts them as text;
         // QVariant compares an integer and its text as different.
         QCOMPARE(f.row(0), expected);
+    }
+
+    // The table paints its cells' texts itself; they must come out as the
+    // style would have painted them, selected or not, cut short or not.
+    void cellsPaintAsTheStyleWouldPaintThem_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("selected");
+        QTest::addRow("name") << int(Col::NameColumn) << 240 << false;
+        QTest::addRow("selected name") << int(Col::NameColumn) << 240 << true;
+        QTest::addRow("name cut short") << int(Col::NameColumn) << 70 << false;
+        QTest::addRow("number") << int(Col::FrequencyColumn) << 120 << true;
+        QTest::addRow("empty") << int(Col::ProviderColumn) << 120 << true;
+    }
+    void cellsPaintAsTheStyleWouldPaintThem()
+    {
+        QFETCH(int, column);
+        QFETCH(int, width);
+        QFETCH(bool, selected);
+        Fixture f;
+        f.channel(u"Das Erste HD \u00e4\u00f6\u00fc"_s, f.transponder(u"Astra"_s, 11836));
+        QStyleOptionViewItem option = f.table.cellOption();
+        option.rect = QRect(0, 0, width, 24);
+        if (selected)
+            option.state |= QStyle::State_Selected;
+        const QModelIndex index = f.table.model()->index(0, column);
+        const auto paint = [&option, &index](const QAbstractItemDelegate &delegate) {
+            QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            delegate.paint(&painter, option, index);
+            return image;
+        };
+        QCOMPARE(paint(*f.table.itemDelegate()), paint(QStyledItemDelegate()));
     }
 
     void headerSortsIntegersByValueAndTextByCharacter_data()

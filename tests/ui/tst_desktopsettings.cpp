@@ -2,6 +2,7 @@
 #include "applicationtranslator.h"
 #include "demosettingsbuilder.h"
 #include "editdialog.h"
+#include "pendingsettings.h"
 #include "recentfiles.h"
 #include "satellite.h"
 #include "settingseditor.h"
@@ -186,6 +187,17 @@ private slots:
         });
         editor.mainWindow()->findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
         QCOMPARE(shownFolder, QDir(other.path()).absolutePath());
+    }
+
+    // Opening a file writes what it remembers a moment later: it must read
+    // back at once and reach the settings file without anything more.
+    void rememberedValuesReadBackAtOnceAndReachTheFile()
+    {
+        const QString key = QStringLiteral("test/pending");
+        PendingSettings::setValue(key, 7);
+        PendingSettings::setValue(key, 8);
+        QCOMPARE(PendingSettings::value(key), QVariant(8));
+        QTRY_COMPARE(QSettings().value(key), QVariant(8));
     }
 
     void recentFilesKeepTheNewestExistingOnes()

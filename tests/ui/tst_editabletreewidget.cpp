@@ -13,6 +13,8 @@
 #include <QDrag>
 #include <QSignalSpy>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -207,6 +209,58 @@ private slots:
         QVERIFY(f.tree.selectedItems().isEmpty());
         QCOMPARE(spy.count(), 2);
         QCOMPARE(spy.last().first().value<Editable *>(), nullptr);
+    }
+
+    // Opening another file: a store of the same shape takes over the items,
+    // any other gets new ones; either way the tree must show it exactly as
+    // a tree built for it alone, with nothing left selected or unfolded.
+    void newStoreShowsAsIfBuiltAlone_data()
+    {
+        QTest::addColumn<bool>("sameShape");
+        QTest::addRow("same shape") << true;
+        QTest::addRow("one transponder more") << false;
+    }
+    void newStoreShowsAsIfBuiltAlone()
+    {
+        QFETCH(bool, sameShape);
+        Fixture f;
+        f.tree.itemOf(f.astra)->setExpanded(true);
+        f.select({ f.orf, f.low });
+        f.tree.setCurrentItem(f.tree.itemOf(f.low), 0, QItemSelectionModel::NoUpdate);
+        Fixture other;
+        other.astra->setName(u"Astra 2"_s);
+        // Another text order under Astra than the first store's.
+        other.low->setFrequency(12500);
+        other.high->setFrequency(10700);
+        other.rai->setName(u"Mediaset"_s);
+        if (!sameShape) {
+            auto *extra = new Transponder;
+            extra->setSatellite(other.astra);
+            other.settings.addTransponder(extra);
+        }
+        QSignalSpy spy(&f.tree, &EditableTreeWidget::editableSelectionChanged);
+        f.tree.setSettings(&other.settings);
+
+        const std::function<void(const QTreeWidgetItem *, const QTreeWidgetItem *)> sameItems
+            = [&](const QTreeWidgetItem *shown, const QTreeWidgetItem *alone) {
+                  QCOMPARE(shown->text(0), alone->text(0));
+                  QCOMPARE(f.tree.editableOf(shown), other.tree.editableOf(alone));
+                  QCOMPARE(EditableTreeWidget::idOf(shown), EditableTreeWidget::idOf(alone));
+                  QCOMPARE(f.tree.itemOf(f.tree.editableOf(shown)), shown);
+                  QCOMPARE(shown->isExpanded() && shown->parent(), false);
+                  QCOMPARE(shown->childCount(), alone->childCount());
+                  for (int i = 0; i < shown->childCount(); ++i)
+                      sameItems(shown->child(i), alone->child(i));
+              };
+        for (int i = 0; i < f.tree.topLevelItemCount(); ++i)
+            sameItems(f.tree.topLevelItem(i), other.tree.topLevelItem(i));
+        QCOMPARE(childTexts(f.tree.itemOf(other.astra)).first(), u"10700 H"_s);
+        QCOMPARE(f.tree.selectedEditables(), other.objects("satellitesRoot"));
+        QVERIFY(!f.tree.currentItem() || !f.tree.currentItem()->parent());
+        QCOMPARE(spy.count(), 0);
+        // The new store's changes reach their items.
+        other.low->setFrequency(9000);
+        QCOMPARE(childTexts(f.tree.itemOf(other.astra)).last(), u"9000 H"_s);
     }
 
     void oneOperationRebuildsOnce()

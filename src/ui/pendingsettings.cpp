@@ -1,0 +1,71 @@
+#include "pendingsettings.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+namespace {
+
+// Long enough that the window has shown the file, short enough that
+// nothing waits for long.
+constexpr int WriteDelayMs = 500;
+
+} // namespace
+
+QPointer<PendingSettings> PendingSettings::s_instance;
+
+PendingSettings::PendingSettings()
+    : QObject(QCoreApplication::instance())
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(WriteDelayMs);
+    connect(&m_timer, &QTimer::timeout, this, &PendingSettings::write);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &PendingSettings::write);
+}
+
+PendingSettings::~PendingSettings()
+{
+    write();
+}
+
+PendingSettings *PendingSettings::instance()
+{
+    if (!s_instance && QCoreApplication::instance())
+        s_instance = new PendingSettings;
+    return s_instance;
+}
+
+void PendingSettings::setValue(const QString &key, const QVariant &value)
+{
+    PendingSettings *pending = instance();
+    if (!pending) {
+        QSettings().setValue(key, value);
+        return;
+    }
+    pending->m_pending.insert(key, value);
+    pending->m_timer.start();
+}
+
+QVariant PendingSettings::value(const QString &key)
+{
+    const PendingSettings *pending = s_instance;
+    if (pending && pending->m_pending.contains(key))
+        return pending->m_pending.value(key);
+    return QSettings().value(key);
+}
+
+void PendingSettings::flush()
+{
+    if (s_instance)
+        s_instance->write();
+}
+
+void PendingSettings::write()
+{
+    m_timer.stop();
+    if (m_pending.isEmpty())
+        return;
+    QSettings settings;
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    m_pending.clear();
+}
