@@ -188,6 +188,14 @@ public:
     }
     // A position into a table of count entries, or -1 for none.
     int reference(qsizetype count) { return bounded<int>(quint64(count)) - 1; }
+    // A position into a table of count entries that must hold it.
+    qsizetype index(qsizetype count)
+    {
+        const quint64 value = number();
+        if (value >= quint64(count))
+            m_failed = true;
+        return m_failed ? 0 : qsizetype(value);
+    }
     quint64 id()
     {
         m_lastId += quint64(signedNumber());
@@ -465,7 +473,7 @@ Content::List readGroupList(Reader &in, const Content &content)
     list.tvCount = in.bounded<int>(quint64(count));
     list.channels.reserve(count);
     for (qsizetype i = 0; i < count && !in.failed(); ++i) {
-        const auto number = in.bounded<qsizetype>(content.channels.size());
+        const qsizetype number = in.index(qsizetype(content.channels.size()));
         list.channels.append(in.failed() ? nullptr : content.channels.at(size_t(number)).get());
     }
     if (list.channels.contains(nullptr))
