@@ -35,6 +35,7 @@ public:
     explicit Writer(QByteArray &out)
         : m_out(out)
         , m_size(out.size())
+        , m_data(out.data())
     { }
     // Cuts the buffer to what was written.
     ~Writer() { m_out.truncate(m_size); }
@@ -51,7 +52,7 @@ public:
             value >>= 7;
         }
         *out++ = char(value);
-        m_size = out - m_out.data();
+        m_size = out - m_data;
     }
     void signedNumber(qint64 value) { number((quint64(value) << 1) ^ quint64(value >> 63)); }
     // Ids of neighbours are mostly consecutive, so their differences are small.
@@ -124,16 +125,21 @@ public:
     }
 
 private:
-    // Where the next count bytes go; the buffer grows in large steps.
+    // Where the next count bytes go; the buffer grows in large steps. The
+    // buffer is ours alone, so its data pointer is only asked for (which
+    // checks for sharing) when it grows.
     char *room(qsizetype count)
     {
-        if (m_size + count > m_out.size())
+        if (m_size + count > m_out.size()) {
             m_out.resize(std::max({ m_out.capacity(), m_out.size() * 2, m_size + count + 4096 }));
-        return m_out.data() + m_size;
+            m_data = m_out.data();
+        }
+        return m_data + m_size;
     }
 
     QByteArray &m_out;
     qsizetype m_size;
+    char *m_data;
     quint64 m_lastId = 0;
 };
 
