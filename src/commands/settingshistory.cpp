@@ -1,13 +1,8 @@
 #include "settingshistory.h"
 
-#include "channel.h"
 #include "editable.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "satellite.h"
 #include "settings.h"
 #include "stepdescription.h"
-#include "transponder.h"
 
 #include <QAction>
 #include <QUndoCommand>
@@ -37,23 +32,6 @@ protected:
 private:
     bool m_pushed = false;
 };
-
-// An object of the kind given that belongs to no store, to read a record into.
-std::unique_ptr<Editable> blankOf(int type)
-{
-    switch (type) {
-    case SatelliteType:
-        return std::make_unique<Satellite>();
-    case TransponderType:
-        return std::make_unique<Transponder>();
-    case ProviderType:
-        return std::make_unique<Provider>();
-    case FavoriteGroupType:
-        return std::make_unique<FavoriteGroup>();
-    default:
-        return std::make_unique<Channel>();
-    }
-}
 
 } // namespace
 
@@ -156,7 +134,7 @@ void SettingsHistory::setSettings(Settings *settings)
     m_commitScheduled = false;
     forgetPending();
     m_committed.clear();
-    m_outline = {};
+    m_outline.reset();
     if (!settings)
         return;
     captureCommitted();
@@ -246,29 +224,25 @@ bool SettingsHistory::commitProperties(const QList<Editable *> &objects)
     }
     if (changed.isEmpty())
         return true;
-    const QString text = describeProperties(changed, before);
+    const QString text = describeProperties(changed, before, after);
     for (qsizetype i = 0; i < changed.size(); ++i) {
         m_committed.setRecord(changedIds.at(i), after.at(i));
-        m_outline.setEntry(changedIds.at(i), *changed.at(i));
+        if (m_outline)
+            m_outline->setEntry(changedIds.at(i), changed.at(i)->typeCode(), after.at(i), *m_settings);
     }
     m_stack.push(new PropertyStep(*this, changedIds, before, after, text));
     return true;
 }
 
 QString SettingsHistory::describeProperties(
-    const QList<Editable *> &objects, const QList<QByteArray> &before) const
+    const QList<Editable *> &objects, const QList<QByteArray> &before, const QList<QByteArray> &after) const
 {
     SettingsOutline was;
     SettingsOutline is;
     for (qsizetype i = 0; i < objects.size(); ++i) {
-        const Editable &object = *objects.at(i);
-        const std::unique_ptr<Editable> earlier = blankOf(object.typeCode());
-        // The record was taken by the history itself, with the lists as now.
-        const bool read = SettingsSnapshot::applyRecord(*m_settings, *earlier, before.at(i));
-        Q_ASSERT(read);
-        Q_UNUSED(read);
-        was.setEntry(object.id(), *earlier);
-        is.setEntry(object.id(), object);
+        // Both records were taken with the lists as now.
+        was.setEntry(objects.at(i)->id(), objects.at(i)->typeCode(), before.at(i), *m_settings);
+        is.setEntry(objects.at(i)->id(), objects.at(i)->typeCode(), after.at(i), *m_settings);
     }
     return StepDescription::describe(was, is);
 }
@@ -278,14 +252,16 @@ void SettingsHistory::commitWhole()
     const SettingsSnapshot before = m_committed.whole();
     SettingsSnapshot::Records records;
     const SettingsSnapshot after = SettingsSnapshot::capture(*m_settings, &records);
-    m_committed.reset(after, std::move(records));
     // A dialog accepted without an edit, or a move back to where it was,
     // is no step.
-    if (after == before)
+    if (after == before) {
+        m_committed.reset(after, std::move(records));
         return;
-    const SettingsOutline outlineBefore = std::move(m_outline);
-    m_outline = SettingsOutline::capture(*m_settings);
-    const QString text = StepDescription::describe(outlineBefore, m_outline);
+    }
+    const SettingsOutline outlineBefore = committedOutline();
+    m_outline = SettingsOutline::read(after, records);
+    m_committed.reset(after, std::move(records));
+    const QString text = StepDescription::describe(outlineBefore, *m_outline);
     m_stack.push(new WholeStep(*this, before, after, text));
 }
 
@@ -366,7 +342,7 @@ void SettingsHistory::restore(const SettingsSnapshot &snapshot)
         Q_UNUSED(restored);
         m_committed.reset(snapshot, std::move(records));
     }
-    m_outline = SettingsOutline::capture(*m_settings);
+    m_outline.reset();
     m_commitScheduled = false;
     forgetPending();
     emit restored();
@@ -386,8 +362,8 @@ void SettingsHistory::applyRecords(const QList<quint64> &ids, const QList<QByteA
             Q_ASSERT(applied);
             Q_UNUSED(applied);
             m_committed.setRecord(ids.at(i), records.at(i));
-            if (object)
-                m_outline.setEntry(ids.at(i), *object);
+            if (object && m_outline)
+                m_outline->setEntry(ids.at(i), object->typeCode(), records.at(i), *m_settings);
         }
     }
     m_commitScheduled = false;
@@ -399,7 +375,14 @@ void SettingsHistory::captureCommitted()
     SettingsSnapshot::Records records;
     SettingsSnapshot whole = SettingsSnapshot::capture(*m_settings, &records);
     m_committed.reset(std::move(whole), std::move(records));
-    m_outline = SettingsOutline::capture(*m_settings);
+    m_outline.reset();
+}
+
+SettingsOutline SettingsHistory::committedOutline()
+{
+    if (m_outline)
+        return *std::exchange(m_outline, std::nullopt);
+    return SettingsOutline::read(m_committed.whole(), m_committed.wholeRecords());
 }
 
 void SettingsHistory::forgetPending()

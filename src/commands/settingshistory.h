@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QUndoStack>
 
+#include <optional>
+
 class QAction;
 
 // The undo history of one store. It records every change by itself: the
@@ -91,7 +93,8 @@ private:
     // False when the changed objects cannot stand for the step alone.
     bool commitProperties(const QList<Editable *> &objects);
     void commitWhole();
-    QString describeProperties(const QList<Editable *> &objects, const QList<QByteArray> &before) const;
+    QString describeProperties(const QList<Editable *> &objects, const QList<QByteArray> &before,
+        const QList<QByteArray> &after) const;
     void restore(const SettingsSnapshot &snapshot);
     // Lists changed without a step: the property steps that refer to the
     // lists as they were take whole contents instead.
@@ -99,16 +102,18 @@ private:
     PropertyStep *propertyStepAt(int index);
     void applyRecords(const QList<quint64> &ids, const QList<QByteArray> &records);
     void captureCommitted();
+    // The outline of the committed state, which the caller replaces.
+    SettingsOutline committedOutline();
     void forgetPending();
 
     QUndoStack m_stack;
     QPointer<Settings> m_settings;
     CommittedState m_committed;
-    // The outline of the committed state, kept up to date object by object
-    // by steps of properties: a step that changes lists is named from it.
-    // Working it out from a snapshot when needed would cost such a step
-    // more than capturing it on load does.
-    SettingsOutline m_outline;
+    // The outline of the committed state while known, kept up to date object
+    // by object by steps of properties: a step that changes lists is named
+    // from it. Read from the committed snapshot only when such a step needs
+    // it, so that a load or a restore does not pay for it.
+    std::optional<SettingsOutline> m_outline;
     // What the store announced since the last commit. The objects live while
     // no list changed: deleting one announces its list.
     QHash<quint64, Editable *> m_changedObjects;

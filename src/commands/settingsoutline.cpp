@@ -1,104 +1,106 @@
 #include "settingsoutline.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
 #include "provider.h"
 #include "satellite.h"
 #include "settings.h"
 #include "transponder.h"
 
-#include <algorithm>
+#include <array>
 
 namespace {
 
-quint64 idOf(const Editable *editable)
+SettingsOutline::Entry entryOf(
+    int type, const SettingsSnapshot::RecordView &record, quint64 owner, quint64 transponder)
 {
-    return editable ? editable->id() : 0;
+    return { type, qHash(record.name), qHash(record.properties), owner, transponder };
 }
 
-size_t fingerprint(const Satellite *x)
+quint64 idOf(quint64 id)
 {
-    return qHashMulti(0, x->position(), x->lowLof(), x->highLof(), x->diseqc(), x->tone(), x->diseqc12(),
-        x->diseqc12Position(), x->diseqc11(), x->keepLast(), x->reservedBytes());
+    return id;
 }
 
-size_t fingerprint(const Transponder *x)
+quint64 idOf(const Editable *object)
 {
-    return qHashMulti(0, x->polarization(), x->transportStreamId(), x->networkId(), x->originalNetworkId(),
-        x->frequency(), x->symbolRate(), x->reservedBytes());
+    return object->id();
 }
 
-size_t fingerprint(const Channel *x)
+// The id of the object at a position a record refers to; 0 for none.
+template<typename List> quint64 idAt(const List &objects, int position)
 {
-    // A set's own order says nothing, so its members are combined unordered.
-    const QSet<int> flags = x->flags();
-    return qHashMulti(0, x->serviceId(), x->videoPid(), x->audioPid(), x->pcrPid(), x->pmtPid(),
-        x->serviceType(), x->reservedBytes(), qHashRangeCommutative(flags.cbegin(), flags.cend()));
-}
-
-template<typename T> QList<quint64> idsOf(const QList<T *> &objects)
-{
-    QList<quint64> ids;
-    ids.reserve(objects.size());
-    for (const T *object : objects)
-        ids.append(object->id());
-    return ids;
-}
-
-SettingsOutline::Entry entryOf(const Editable &object)
-{
-    switch (object.typeCode()) {
-    case SatelliteType: {
-        const auto *x = static_cast<const Satellite *>(&object);
-        return { SatelliteType, x->name(), fingerprint(x) };
-    }
-    case TransponderType: {
-        const auto *x = static_cast<const Transponder *>(&object);
-        return { TransponderType, QString(), fingerprint(x), idOf(x->satellite()) };
-    }
-    case ChannelType: {
-        const auto *x = static_cast<const Channel *>(&object);
-        return { ChannelType, x->name(), fingerprint(x), idOf(x->provider()), idOf(x->transponder()) };
-    }
-    default:
-        return { object.typeCode(), object.displayText() };
-    }
+    return position >= 0 && position < objects.size() ? idOf(objects.at(position)) : 0;
 }
 
 } // namespace
 
-void SettingsOutline::setEntry(quint64 id, const Editable &object)
+// Builds an outline from what a snapshot's visit tells.
+class SettingsOutline::Reading : public SettingsSnapshot::Visitor
 {
-    m_entries.insert(id, entryOf(object));
-}
+public:
+    Reading(SettingsOutline &outline, qsizetype objects)
+        : m_outline(outline)
+    {
+        m_outline.m_entries.reserve(objects);
+    }
 
-SettingsOutline SettingsOutline::capture(const Settings &s)
+    void object(int type, quint64 id, const SettingsSnapshot::RecordView &record) override
+    {
+        m_ids[type].append(id);
+        const quint64 owner = type == TransponderType ? idAt(m_ids[SatelliteType], record.owner)
+            : type == ChannelType                     ? idAt(m_ids[ProviderType], record.owner)
+                                                      : 0;
+        m_outline.m_entries.insert(
+            id, entryOf(type, record, owner, idAt(m_ids[TransponderType], record.transponder)));
+    }
+
+    void mainList(qsizetype count) override
+    {
+        m_outline.m_lists.insert(0, { ChannelType, m_ids[ChannelType].first(count) });
+    }
+
+    void groupList(const QList<qsizetype> &positions) override
+    {
+        QList<quint64> ids;
+        ids.reserve(positions.size());
+        for (qsizetype position : positions)
+            ids.append(m_ids[ChannelType].at(position));
+        m_outline.m_lists.insert(qint64(m_ids[FavoriteGroupType].last()), { ChannelType, ids });
+    }
+
+    void finish()
+    {
+        for (int type : { SatelliteType, TransponderType, ProviderType })
+            m_outline.m_lists.insert(-type, { type, m_ids[type] });
+    }
+
+private:
+    SettingsOutline &m_outline;
+    // By type code.
+    std::array<QList<quint64>, TransponderType + 1> m_ids;
+};
+
+SettingsOutline SettingsOutline::read(
+    const SettingsSnapshot &snapshot, const SettingsSnapshot::Records &records)
 {
     SettingsOutline outline;
-    auto &entries = outline.m_entries;
-    entries.reserve(s.satellites().size() + s.transponders().size() + s.providers().size()
-        + s.mainChannelList().count() + s.favoriteGroups().size());
-    auto add = [&entries](const auto &objects) {
-        for (const Editable *x : objects)
-            entries.insert(x->id(), entryOf(*x));
-    };
-    add(s.satellites());
-    add(s.transponders());
-    add(s.providers());
-    add(s.channels());
-    outline.m_lists.insert(-SatelliteType, { SatelliteType, idsOf(s.satellites()) });
-    outline.m_lists.insert(-TransponderType, { TransponderType, idsOf(s.transponders()) });
-    outline.m_lists.insert(-ProviderType, { ProviderType, idsOf(s.providers()) });
-    outline.m_lists.insert(0, { ChannelType, idsOf(s.channels()) });
-    for (FavoriteGroup *group : s.favoriteGroups()) {
-        entries.insert(group->id(), entryOf(*group));
-        const QList<Channel *> members = s.channelsOf(group);
-        // Channels that only a group holds are entered once, from their first group.
-        QList<Channel *> groupOnly;
-        std::copy_if(members.cbegin(), members.cend(), std::back_inserter(groupOnly),
-            [&entries](const Channel *x) { return !entries.contains(x->id()); });
-        add(groupOnly);
-        outline.m_lists.insert(qint64(group->id()), { ChannelType, idsOf(members) });
-    }
+    Reading reading(outline, qsizetype(records.size()));
+    if (!snapshot.visit(records, reading))
+        return {};
+    reading.finish();
     return outline;
+}
+
+void SettingsOutline::setEntry(quint64 id, int type, QByteArrayView record, const Settings &settings)
+{
+    const auto view = SettingsSnapshot::viewRecord(type, record);
+    // The history only enters records it took itself.
+    Q_ASSERT(view);
+    if (!view)
+        return;
+    quint64 owner = 0;
+    if (type == TransponderType)
+        owner = idAt(settings.satellites(), view->owner);
+    else if (type == ChannelType)
+        owner = idAt(settings.providers(), view->owner);
+    m_entries.insert(id, entryOf(type, *view, owner, idAt(settings.transponders(), view->transponder)));
 }

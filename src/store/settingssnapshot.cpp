@@ -35,6 +35,7 @@ public:
     explicit Writer(QByteArray &out)
         : m_out(out)
         , m_size(out.size())
+        , m_data(out.data())
     { }
     // Cuts the buffer to what was written.
     ~Writer() { m_out.truncate(m_size); }
@@ -51,7 +52,7 @@ public:
             value >>= 7;
         }
         *out++ = char(value);
-        m_size = out - m_out.data();
+        m_size = out - m_data;
     }
     void signedNumber(qint64 value) { number((quint64(value) << 1) ^ quint64(value >> 63)); }
     // Ids of neighbours are mostly consecutive, so their differences are small.
@@ -124,16 +125,21 @@ public:
     }
 
 private:
-    // Where the next count bytes go; the buffer grows in large steps.
+    // Where the next count bytes go; the buffer grows in large steps. The
+    // buffer is ours alone, so its data pointer is only asked for (which
+    // checks for sharing) when it grows.
     char *room(qsizetype count)
     {
-        if (m_size + count > m_out.size())
+        if (m_size + count > m_out.size()) {
             m_out.resize(std::max({ m_out.capacity(), m_out.size() * 2, m_size + count + 4096 }));
-        return m_out.data() + m_size;
+            m_data = m_out.data();
+        }
+        return m_data + m_size;
     }
 
     QByteArray &m_out;
     qsizetype m_size;
+    char *m_data;
     quint64 m_lastId = 0;
 };
 
@@ -188,6 +194,14 @@ public:
     }
     // A position into a table of count entries, or -1 for none.
     int reference(qsizetype count) { return bounded<int>(quint64(count)) - 1; }
+    // A position into a table of count entries that must hold it.
+    qsizetype index(qsizetype count)
+    {
+        const quint64 value = number();
+        if (value >= quint64(count))
+            m_failed = true;
+        return m_failed ? 0 : qsizetype(value);
+    }
     quint64 id()
     {
         m_lastId += quint64(signedNumber());
@@ -199,6 +213,37 @@ public:
     {
         const qsizetype size = take(number());
         return size < 0 ? QByteArray() : m_in.mid(m_position - size, size);
+    }
+    // A text's bytes, its header included: equal texts are equal bytes.
+    QByteArrayView textBytes()
+    {
+        const qsizetype begin = m_position;
+        const quint64 header = number();
+        take((header & 1) ? header >> 1 : (header >> 1) * 2);
+        return since(begin);
+    }
+    void skipRememberedName()
+    {
+        switch (number()) {
+        case NoRememberedName:
+            break;
+        case RememberedAsNamed:
+            take(number());
+            break;
+        case RememberedOtherText:
+            textBytes();
+            take(number());
+            break;
+        default:
+            m_failed = true;
+        }
+    }
+    void seek(qsizetype position)
+    {
+        if (position < m_position || position > m_in.size())
+            m_failed = true;
+        else
+            m_position = position;
     }
     QString text()
     {
@@ -251,6 +296,10 @@ public:
     qsizetype count() { return bounded<qsizetype>(quint64(m_in.size() - m_position)); }
 
 private:
+    QByteArrayView since(qsizetype begin) const
+    {
+        return m_failed ? QByteArrayView() : QByteArrayView(m_in).sliced(begin, m_position - begin);
+    }
     // Steps over size bytes; -1 when they are not there.
     qsizetype take(quint64 size)
     {
@@ -446,6 +495,35 @@ void readChannel(Reader &in, Channel *x, const Providers &providers, const Trans
         x->setFlag(flag, true);
 }
 
+// Reads a record of the kind given up to where the properties that refer to
+// nothing begin.
+bool readView(Reader &in, int type, SettingsSnapshot::RecordView &view)
+{
+    auto name = [&in, &view] {
+        view.name = in.textBytes();
+        in.skipRememberedName();
+    };
+    auto position = [&in] { return in.reference(std::numeric_limits<int>::max()); };
+    switch (type) {
+    case SatelliteType:
+    case ProviderType:
+    case FavoriteGroupType:
+        name();
+        break;
+    case TransponderType:
+        view.owner = position();
+        break;
+    case ChannelType:
+        name();
+        view.owner = position();
+        view.transponder = position();
+        break;
+    default:
+        return false;
+    }
+    return !in.failed();
+}
+
 // The main list holds the first count channels in their order.
 Content::List readMainList(Reader &in, const Content &content)
 {
@@ -465,7 +543,7 @@ Content::List readGroupList(Reader &in, const Content &content)
     list.tvCount = in.bounded<int>(quint64(count));
     list.channels.reserve(count);
     for (qsizetype i = 0; i < count && !in.failed(); ++i) {
-        const auto number = in.bounded<qsizetype>(content.channels.size());
+        const qsizetype number = in.index(qsizetype(content.channels.size()));
         list.channels.append(in.failed() ? nullptr : content.channels.at(size_t(number)).get());
     }
     if (list.channels.contains(nullptr))
@@ -739,4 +817,65 @@ SettingsSnapshot SettingsSnapshot::withRecords(
     data.append(m_data.constData() + copied, m_data.size() - copied);
     data.squeeze();
     return SettingsSnapshot(std::move(data));
+}
+
+std::optional<SettingsSnapshot::RecordView> SettingsSnapshot::viewRecord(int type, QByteArrayView record)
+{
+    const QByteArray bytes = QByteArray::fromRawData(record.data(), record.size());
+    Reader in(bytes);
+    RecordView view;
+    if (!readView(in, type, view))
+        return std::nullopt;
+    view.properties = record.sliced(in.position());
+    return view;
+}
+
+bool SettingsSnapshot::visit(const Records &records, Visitor &visitor) const
+{
+    if (m_data.size() < 2 || m_data.at(0) != FormatTag || m_data.at(1) != FormatVersion)
+        return false;
+    Reader in(m_data, 2);
+    auto next = records.cbegin();
+    // The record's positions must refer to objects met before it.
+    auto object = [&](int type, qsizetype owners, qsizetype transponders) {
+        const quint64 id = in.id();
+        RecordView view;
+        if (in.failed() || next == records.cend() || next->id != id || next->begin != in.position()
+            || next->end > m_data.size() || !readView(in, type, view) || in.position() > next->end
+            || view.owner >= owners || view.transponder >= transponders) {
+            in.fail();
+            return;
+        }
+        view.properties = QByteArrayView(m_data).sliced(in.position(), next->end - in.position());
+        in.seek(next->end);
+        ++next;
+        visitor.object(type, id, view);
+    };
+    qsizetype satellites = 0;
+    qsizetype transponders = 0;
+    qsizetype providers = 0;
+    qsizetype channels = 0;
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++satellites)
+        object(SatelliteType, 0, 0);
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++transponders)
+        object(TransponderType, satellites, 0);
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++providers)
+        object(ProviderType, 0, 0);
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++channels)
+        object(ChannelType, providers, transponders);
+    const auto mainCount = in.bounded<qsizetype>(quint64(channels));
+    in.number(); // how many of them are TV channels
+    if (in.failed())
+        return false;
+    visitor.mainList(mainCount);
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
+        object(FavoriteGroupType, 0, 0);
+        QList<qsizetype> members(in.count());
+        in.number();
+        for (qsizetype &member : members)
+            member = in.index(channels);
+        if (!in.failed())
+            visitor.groupList(members);
+    }
+    return !in.failed() && in.atEnd() && next == records.cend();
 }

@@ -64,6 +64,42 @@ public:
     // have changed the object in part: give it only records taken here.
     [[nodiscard]] static bool applyRecord(const Settings &settings, Editable &object, QByteArrayView record);
 
+    // What a record says of its object, read without making one: the name
+    // as written (equal names are equal bytes), what it refers to by list
+    // position (-1 for none), and the rest of its own properties as written.
+    struct RecordView
+    {
+        QByteArrayView name;
+        // A transponder's satellite or a channel's provider.
+        int owner = -1;
+        // A channel's transponder.
+        int transponder = -1;
+        QByteArrayView properties;
+    };
+    // Empty for bytes that are no record of that kind.
+    [[nodiscard]] static std::optional<RecordView> viewRecord(int type, QByteArrayView record);
+
+    // Is told what a snapshot holds, in the order of its bytes, by visit().
+    class Visitor
+    {
+    public:
+        virtual ~Visitor() = default;
+        // Satellites, transponders, providers, then channels (those of the
+        // main list first, then those only a group holds), then favourite
+        // groups; a record's positions refer to the objects of their kind
+        // met before it.
+        virtual void object(int type, quint64 id, const RecordView &record) = 0;
+        // The main list holds the first count channels met.
+        virtual void mainList(qsizetype count) = 0;
+        // The list of the group met last: positions among the channels met.
+        virtual void groupList(const QList<qsizetype> &channels) = 0;
+    };
+    // Reads the snapshot without making objects, for a cheap comparison of
+    // two contents by id. records says where this snapshot's records lie,
+    // as capture or restore gave them. Returns false, having told the
+    // visitor part of it, for bytes that do not match them.
+    [[nodiscard]] bool visit(const Records &records, Visitor &visitor) const;
+
     bool isNull() const { return m_data.isEmpty(); }
     qsizetype byteSize() const { return m_data.size(); }
 

@@ -187,6 +187,40 @@ private slots:
         QCOMPARE(history.stack()->text(0), text.arg(sameProvider));
     }
 
+    // The state a step is named against is kept object by object through
+    // steps of properties and read anew after an undo: either way a later
+    // step compares like with like, so a move stays a move.
+    void laterStepsAreNamedAsTheFirst()
+    {
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        auto step = [&](const Operation &operation) {
+            operation(settings.get());
+            history.commitPending();
+            return history.stack()->text(history.stack()->index() - 1);
+        };
+        const Operation moveFourthFirst
+            = [](Settings *s) { s->dropEditables({ s->channels().at(3) }, s->channels().at(0), nullptr); };
+        QCOMPARE(step([](Settings *s) { s->removeChannels(nullptr, { s->channels().at(5) }); }),
+            QStringLiteral("Delete Channel"));
+        QCOMPARE(step([](Settings *s) { s->channels().at(3)->setName(QStringLiteral("Renamed")); }),
+            QStringLiteral("Rename Channel"));
+        QCOMPARE(step([](Settings *s) { s->transponders().first()->setFrequency(1234); }),
+            QStringLiteral("Edit Transponder"));
+        QCOMPARE(step(moveFourthFirst), QStringLiteral("Move Channel"));
+        history.undo();
+        history.undo();
+        history.undo();
+        history.redo();
+        QCOMPARE(step(moveFourthFirst), QStringLiteral("Move Channel"));
+        history.undo();
+        QCOMPARE(step([](Settings *s) { s->channels().at(8)->setServiceId(4321); }),
+            QStringLiteral("Edit Channel"));
+        QCOMPARE(step(moveFourthFirst), QStringLiteral("Move Channel"));
+    }
+
     // A dialog accepted without an edit, or changes that cancel out within
     // one action, leave nothing to undo and the file clean.
     void changesThatCancelOutAreNoStep()

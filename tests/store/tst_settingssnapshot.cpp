@@ -120,6 +120,35 @@ private slots:
         QVERIFY(!SettingsSnapshot::fromBytes(QByteArray("XY")));
     }
 
+    // Bytes that end in a favourite group holding the channel one past the
+    // last are refused, not looked up.
+    void groupMemberPastTheLastChannelIsRefused()
+    {
+        QFETCH_GLOBAL(DemoSettingsBuilder::Model, model);
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
+        QVERIFY(settings);
+        QSet<Channel *> channels(settings->channels().cbegin(), settings->channels().cend());
+        for (FavoriteGroup *group : settings->favoriteGroups())
+            for (Channel *channel : settings->channelsOf(group))
+                channels.insert(channel);
+        QVERIFY(!settings->channelsOf(settings->favoriteGroups().last()).isEmpty());
+        const SettingsSnapshot before = SettingsSnapshot::capture(*settings);
+        // The last member's number ends the bytes: a variable-length
+        // integer whose bytes but its last have the high bit set.
+        QByteArray bytes = before.toBytes();
+        bytes.chop(1);
+        while (quint8(bytes.back()) & 0x80)
+            bytes.chop(1);
+        quint64 pastTheLast = quint64(channels.size());
+        for (; pastTheLast >= 0x80; pastTheLast >>= 7)
+            bytes.append(char(quint8(pastTheLast) | 0x80));
+        bytes.append(char(pastTheLast));
+        const std::optional<SettingsSnapshot> damaged = SettingsSnapshot::fromBytes(bytes);
+        QVERIFY(damaged);
+        QVERIFY(!damaged->restore(*settings));
+        QCOMPARE(SettingsSnapshot::capture(*settings), before);
+    }
+
     // One object's record, put in place of its earlier one, gives the
     // snapshot a capture would; the earlier record, applied to the object,
     // gives the earlier store back, remembered name bytes included.
