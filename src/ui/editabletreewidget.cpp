@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSet>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -264,6 +265,49 @@ void EditableTreeWidget::buildTree()
     m_builtShape = currentShape();
 }
 
+bool EditableTreeWidget::takeOutItemsOfRemovedObjects(const Shape &shape)
+{
+    const Shape &built = m_builtShape;
+    const auto sameEntry = [&](qsizetype now, qsizetype before) {
+        return shape.ids.at(now) == built.ids.at(before) && shape.objects.at(now) == built.objects.at(before)
+            && shape.parents.at(now) == built.parents.at(before);
+    };
+    // Ids are unique, so a greedy walk finds whether the new shape is the
+    // built one with entries left out, everything else in order and place.
+    QList<qsizetype> removed;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < built.ids.size(); ++i) {
+        if (next < shape.ids.size() && sameEntry(next, i))
+            ++next;
+        else
+            removed.append(i);
+    }
+    if (next != shape.ids.size() || removed.isEmpty())
+        return false;
+
+    // The removed objects are gone: their addresses serve as keys only.
+    QSet<QTreeWidgetItem *> doomed;
+    for (qsizetype i : std::as_const(removed)) {
+        QTreeWidgetItem *item = m_itemOfEditable.take(built.objects.at(i));
+        if (!item)
+            continue;
+        m_editableItems.remove(item);
+        m_itemOfId.remove(built.ids.at(i));
+        doomed.insert(item);
+    }
+    if (doomed.contains(m_dropTarget))
+        m_dropTarget = nullptr;
+    // Parents first found, then deleted: a satellite's item takes its
+    // transponders' items with it.
+    QList<QTreeWidgetItem *> tops;
+    for (QTreeWidgetItem *item : std::as_const(doomed))
+        if (!doomed.contains(item->parent()))
+            tops.append(item);
+    qDeleteAll(tops);
+    m_builtShape = shape;
+    return true;
+}
+
 template<typename T> QList<QTreeWidgetItem *> EditableTreeWidget::newItems(const QList<T *> &editables)
 {
     QList<QTreeWidgetItem *> items;
@@ -457,17 +501,22 @@ void EditableTreeWidget::rebuildEditableTree()
 {
     // One operation may announce several lists; the first announcement
     // finds all of its changes, the others find nothing left to do.
-    if (m_settings && currentShape() == m_builtShape) {
+    const Shape shape = m_settings ? currentShape() : Shape();
+    if (m_settings && shape == m_builtShape) {
         refreshTexts();
         return;
     }
     const EditableTreeState state = EditableTreeState::capture(*this);
     m_quiet = true;
-    clearTree();
-    if (m_settings) {
-        buildTree();
-        state.restore(*this);
+    // A delete, the commonest change, only takes items out: building
+    // thousands of them again made deleting one satellite slow.
+    if (!m_settings || !takeOutItemsOfRemovedObjects(shape)) {
+        clearTree();
+        if (m_settings)
+            buildTree();
     }
+    if (m_settings)
+        state.restore(*this);
     m_quiet = false;
     announceSelection();
 }

@@ -123,6 +123,9 @@ private:
     void clearTree(bool keepItems = false);
     void forgetItemStates();
     void buildTree();
+    // When the store's shape is the built one with objects taken out, takes
+    // out their items and returns true; otherwise leaves the tree alone.
+    bool takeOutItemsOfRemovedObjects(const Shape &shape);
     std::optional<ItemPlan> planReuse(const Settings &settings) const;
     void reuseItems(const ItemPlan &plan);
     // Items for the objects, not yet in the tree.

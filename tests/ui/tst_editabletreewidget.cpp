@@ -75,8 +75,9 @@ struct Fixture
         const QHash<QString, Editable *> all { { u"satellitesRoot"_s, settings.satellitesRoot() },
             { u"providersRoot"_s, settings.providersRoot() },
             { u"favoritesRoot"_s, settings.favoritesRoot() }, { u"astra"_s, astra },
-            { u"hotbird"_s, hotbird }, { u"low"_s, low }, { u"onHotbird"_s, onHotbird }, { u"orf"_s, orf },
-            { u"rai"_s, rai }, { u"news"_s, news }, { u"two"_s, two }, { u"three"_s, three } };
+            { u"hotbird"_s, hotbird }, { u"low"_s, low }, { u"high"_s, high }, { u"onHotbird"_s, onHotbird },
+            { u"orf"_s, orf }, { u"rai"_s, rai }, { u"news"_s, news }, { u"two"_s, two },
+            { u"three"_s, three } };
         QList<Editable *> found;
         for (const QString &name : words(names.constData()))
             found.append(all.value(name));
@@ -261,6 +262,44 @@ private slots:
         // The new store's changes reach their items.
         other.low->setFrequency(9000);
         QCOMPARE(childTexts(f.tree.itemOf(other.astra)).last(), u"9000 H"_s);
+    }
+
+    // A delete takes the items out instead of building the tree again: what
+    // is left must be what a tree built for the store alone shows, with the
+    // survivors' folding and selection kept.
+    void deleteLeavesTheTreeAsIfBuiltAlone_data()
+    {
+        QTest::addColumn<QByteArray>("doomed");
+        QTest::addRow("satellite with its transponders") << "hotbird"_ba;
+        QTest::addRow("transponder and provider") << "low rai"_ba;
+        QTest::addRow("selected provider") << "orf"_ba;
+    }
+    void deleteLeavesTheTreeAsIfBuiltAlone()
+    {
+        QFETCH(QByteArray, doomed);
+        Fixture f;
+        f.tree.itemOf(f.astra)->setExpanded(true);
+        f.select({ f.orf, f.high });
+        f.settings.removeEditables(f.objects(doomed));
+        EditableTreeWidget alone;
+        alone.setSettings(&f.settings);
+        const std::function<void(const QTreeWidgetItem *, const QTreeWidgetItem *)> sameItems
+            = [&](const QTreeWidgetItem *shown, const QTreeWidgetItem *fresh) {
+                  QCOMPARE(shown->text(0), fresh->text(0));
+                  QCOMPARE(f.tree.editableOf(shown), alone.editableOf(fresh));
+                  QCOMPARE(f.tree.itemOf(f.tree.editableOf(shown)), shown);
+                  QCOMPARE(f.tree.itemOfId(EditableTreeWidget::idOf(shown)), shown);
+                  QCOMPARE(shown->childCount(), fresh->childCount());
+                  for (int i = 0; i < shown->childCount(); ++i)
+                      sameItems(shown->child(i), fresh->child(i));
+              };
+        for (int i = 0; i < f.tree.topLevelItemCount(); ++i)
+            sameItems(f.tree.topLevelItem(i), alone.topLevelItem(i));
+        QVERIFY(f.tree.itemOf(f.astra)->isExpanded());
+        QCOMPARE(f.tree.selectedEditables(), f.objects(doomed == "orf" ? "high" : "orf high"));
+        // The survivors' changes still reach their items.
+        f.astra->setName(u"Astra 1"_s);
+        QCOMPARE(f.tree.itemOf(f.astra)->text(0), alone.itemOf(f.astra)->text(0));
     }
 
     void oneOperationRebuildsOnce()
