@@ -9,6 +9,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -53,25 +54,38 @@ ReferenceMatch::ReferenceMatch(const ChannelList &list, const ReferenceList &ref
 {
     const QList<Channel *> channels = list.channels();
     Queues<ServiceKey> byKey;
-    Queues<QString> byName;
     for (Channel *channel : channels) {
         if (const Transponder *transponder = channel->transponder())
             byKey.add(
                 { transponder->originalNetworkId(), transponder->transportStreamId(), channel->serviceId() },
                 channel);
-        const QString name = nameKey(channel->name());
-        if (!name.isEmpty())
-            byName.add(name, channel);
     }
+    // Folding every name was most of matching a list whose entries all
+    // match by ids: the names are keyed only once an entry needs them.
+    // Queues skip what is taken, so when they are made does not matter.
+    std::optional<Queues<QString>> byName;
+    const auto channelByName = [&](const QString &name, const QSet<Channel *> &taken) {
+        if (!byName) {
+            byName.emplace();
+            for (Channel *channel : channels) {
+                const QString key = nameKey(channel->name());
+                if (!key.isEmpty())
+                    byName->add(key, channel);
+            }
+        }
+        return byName->takeFirst(name, taken);
+    };
 
     QSet<Channel *> taken;
     taken.reserve(channels.size());
     for (const ReferenceEntry &entry : reference.entries()) {
         Channel *channel = entry.key ? byKey.takeFirst(*entry.key, taken) : nullptr;
         const bool viaKey = channel != nullptr;
-        const QString name = nameKey(entry.name);
-        if (!channel && !name.isEmpty())
-            channel = byName.takeFirst(name, taken);
+        if (!channel) {
+            const QString name = nameKey(entry.name);
+            if (!name.isEmpty())
+                channel = channelByName(name, taken);
+        }
         m_channelOfEntry.append(channel);
         m_byKey.append(viaKey);
         if (!channel)
