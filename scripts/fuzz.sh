@@ -21,7 +21,8 @@ cmake --build build/fuzz -j 2 --target "${targets[@]/#/kelmora_fuzz_}"
 # runs, so a use after free within a run is caught as before; the default
 # 256 MB only walks the targets through fresh pages, a tenth of their speed.
 full_asan_options=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
-export ASAN_OPTIONS=${ASAN_OPTIONS:-$full_asan_options:malloc_context_size=0:quarantine_size_mb=64}
+# Appended, so that they apply under the options a caller exported too.
+export ASAN_OPTIONS=$full_asan_options:malloc_context_size=0:quarantine_size_mb=64
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 for target in "${targets[@]}"; do
     work=fuzz/corpus-work/$target
