@@ -55,13 +55,7 @@ void RecoveryKeeper::track(Settings *settings, const QString &originalPath)
     m_originalPath = QFileInfo(originalPath).absoluteFilePath();
     if (!settings)
         return;
-    auto changed = [this] { noteChange(); };
-    connect(settings, &Settings::updatedEditable, this, changed);
-    connect(settings, &Settings::updatedSatelliteList, this, changed);
-    connect(settings, &Settings::updatedTransponderList, this, changed);
-    connect(settings, &Settings::updatedProviderList, this, changed);
-    connect(settings, &Settings::updatedChannelList, this, changed);
-    connect(settings, &Settings::updatedFavoriteGroupList, this, changed);
+    settings->connectEveryChange(this, [this] { noteChange(); });
 
     QDir().mkpath(m_folder);
     m_lock = std::make_unique<QLockFile>(copyPath() + QStringLiteral(".lock"));

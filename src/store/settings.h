@@ -83,6 +83,18 @@ public:
     bool setUpdatesSuspended(bool on);
     void emitPendingUpdates();
 
+    // Calls f in the context's thread after every announcement of the store,
+    // of one object or of a list: for those that only need to know that
+    // something changed.
+    template<typename Functor> void connectEveryChange(const QObject *context, Functor f)
+    {
+        connect(this, &Settings::updatedEditable, context, f);
+        for (auto signal : { &Settings::updatedSatelliteList, &Settings::updatedTransponderList,
+                 &Settings::updatedProviderList, &Settings::updatedChannelList,
+                 &Settings::updatedFavoriteGroupList })
+            connect(this, signal, context, f);
+    }
+
 signals:
     void updatedEditable(Editable *editable);
     void updatedSatelliteList();

@@ -124,13 +124,7 @@ void FileCheckController::setSettings(Settings *settings)
     m_checkAction->setEnabled(settings);
     if (settings) {
         // Any change may add or settle a problem; the list re-checks once the changes of this turn are done.
-        auto schedule = [this] { m_refreshTimer.start(); };
-        connect(settings, &Settings::updatedEditable, this, schedule);
-        connect(settings, &Settings::updatedSatelliteList, this, schedule);
-        connect(settings, &Settings::updatedTransponderList, this, schedule);
-        connect(settings, &Settings::updatedProviderList, this, schedule);
-        connect(settings, &Settings::updatedChannelList, this, schedule);
-        connect(settings, &Settings::updatedFavoriteGroupList, this, schedule);
+        settings->connectEveryChange(this, [this] { m_refreshTimer.start(); });
     }
     refreshIfShown();
 }
