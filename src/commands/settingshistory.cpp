@@ -354,10 +354,12 @@ void SettingsHistory::applyRecords(const QList<quint64> &ids, const QList<QByteA
         return;
     {
         Unrecorded quiet(*this);
+        const QHash<quint64, Editable *> objects
+            = m_settings->editablesByIds(QSet<quint64>(ids.cbegin(), ids.cend()));
         for (qsizetype i = 0; i < ids.size(); ++i) {
             // Objects keep their ids through every restore, and a step only
             // applies to the lists it was recorded on.
-            Editable *object = m_settings->editableById(ids.at(i));
+            Editable *object = objects.value(ids.at(i));
             const bool applied = object && SettingsSnapshot::applyRecord(*m_settings, *object, records.at(i));
             Q_ASSERT(applied);
             Q_UNUSED(applied);

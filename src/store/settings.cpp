@@ -163,21 +163,27 @@ bool Settings::contains(const Editable *editable) const
 
 Editable *Settings::editableById(quint64 id) const
 {
-    auto find = [id](const auto &list) -> Editable * {
-        const auto it
-            = std::find_if(list.cbegin(), list.cend(), [id](const auto *x) { return x->id() == id; });
-        return it == list.cend() ? nullptr : *it;
+    return editablesByIds({ id }).value(id);
+}
+
+QHash<quint64, Editable *> Settings::editablesByIds(const QSet<quint64> &ids) const
+{
+    // One walk over every list however many ids are asked for: looking
+    // each up on its own grows with the square of the store.
+    QHash<quint64, Editable *> found;
+    auto collect = [&](const auto &list) {
+        for (auto *x : list)
+            if (found.size() < ids.size() && ids.contains(x->id()))
+                found.insert(x->id(), x);
     };
-    for (RootEditable *root : { m_satellitesRoot, m_providersRoot, m_favoritesRoot })
-        if (root->id() == id)
-            return root;
-    Editable *found = find(m_satellites);
-    found = found ? found : find(m_transponders);
-    found = found ? found : find(m_providers);
-    found = found ? found : find(m_favoriteGroups);
-    found = found ? found : find(m_channelList.channels());
-    for (auto it = m_groupLists.cbegin(); !found && it != m_groupLists.cend(); ++it)
-        found = find((*it)->channels());
+    collect(QList<RootEditable *> { m_satellitesRoot, m_providersRoot, m_favoritesRoot });
+    collect(m_satellites);
+    collect(m_transponders);
+    collect(m_providers);
+    collect(m_favoriteGroups);
+    collect(m_channelList.channels());
+    for (auto it = m_groupLists.cbegin(); it != m_groupLists.cend(); ++it)
+        collect((*it)->channels());
     return found;
 }
 

@@ -60,6 +60,8 @@ public:
     // The object of the store with this id (roots included), or null: views
     // find their selection again after a snapshot brought new objects back.
     Editable *editableById(quint64 id) const;
+    // The objects of these ids that the store holds, found in one pass.
+    QHash<quint64, Editable *> editablesByIds(const QSet<quint64> &ids) const;
 
     void addSatellite(Satellite *satellite);
     void addTransponder(Transponder *transponder);
