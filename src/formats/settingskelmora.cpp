@@ -298,24 +298,31 @@ void SettingsKelmora::moveKeepLastSatelliteToEnd()
 
 void SettingsKelmora::mergeProviders()
 {
+    // By the name as the file gives it back: two names that differ only
+    // in what the field cannot hold would be merged by the next save, and
+    // saving a file just read would change it.
+    auto storedName = [](const Provider *provider) {
+        return KelmoraNameCodec::decode(KelmoraNameCodec::encode(provider->name(), NameWidth)).text;
+    };
     QHash<QString, Provider *> firstByName;
     QList<Provider *> duplicates;
     for (Provider *provider : providers()) {
-        if (firstByName.contains(provider->name()))
+        const QString name = storedName(provider);
+        if (firstByName.contains(name))
             duplicates.append(provider);
         else
-            firstByName.insert(provider->name(), provider);
+            firstByName.insert(name, provider);
     }
     if (duplicates.isEmpty())
         return;
 
     const QSet<Provider *> doomed(duplicates.cbegin(), duplicates.cend());
-    auto moveToFirst = [&firstByName, &doomed](Channel *channel) {
+    auto moveToFirst = [&firstByName, &doomed, &storedName](Channel *channel) {
         // A channel without provider stays without one; only channels of a
         // duplicate change, so that the others announce nothing.
         Provider *provider = channel->provider();
         if (provider && doomed.contains(provider))
-            channel->setProvider(firstByName.value(provider->name()));
+            channel->setProvider(firstByName.value(storedName(provider)));
     };
     for (Channel *channel : mainChannelList().channels())
         moveToFirst(channel);
