@@ -1,15 +1,23 @@
 #include "safesaver.h"
 
+#include "fileownership.h"
 #include "recognizesettings.h"
 #include "settings.h"
 #include "settingsflatbinary.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -18,10 +26,38 @@ QString displayName(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// The device's own words, unless it has none worth showing.
-QString deviceReason(const QFileDevice &device)
+QString systemReason()
 {
-    return device.error() == QFileDevice::NoError ? QString() : device.errorString();
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Why a file took fewer bytes than it was given. A short write carries no
+// reason of its own, so the file is offered one byte more at its end: the
+// system then says why (a full disk, a quota, a size limit). The file is
+// given up afterwards anyway.
+QString refusalReason(QFileDevice &file)
+{
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    file.flush();
+    const int descriptor = file.handle();
+    const char zero = 0;
+    if (descriptor < 0 || ::lseek(descriptor, 0, SEEK_END) < 0 || ::write(descriptor, &zero, 1) >= 0)
+        return QString();
+    return systemReason();
+}
+
+// The system's reasons come without a full stop; the user reads sentences.
+QString sentence(const QString &text)
+{
+    if (text.isEmpty() || text.endsWith(u'.') || text.endsWith(u'!') || text.endsWith(u'?'))
+        return text;
+    return text + u'.';
+}
+
+bool syncToDisk(QFileDevice &file)
+{
+    return file.flush() && ::fsync(file.handle()) == 0;
 }
 
 } // namespace
@@ -36,13 +72,18 @@ QString SafeSaver::backupPathFor(const QString &name)
     return name + QStringLiteral(".bak");
 }
 
-SaveOutcome SafeSaver::save(Settings &settings, const QString &name)
+void SafeSaver::remember(const QString &name, const FileStamp &stamp)
+{
+    m_stamps.insert(QFileInfo(name).absoluteFilePath(), stamp);
+}
+
+SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes changes)
 {
     SaveOutcome outcome;
     const QString path = QFileInfo(name).absoluteFilePath();
     const auto refuse = [&outcome, &name](const QString &reason) {
-        outcome.message
-            = tr("%1 was not saved; the file is unchanged.").arg(displayName(name)) + u'\n' + reason;
+        outcome.message = tr("%1 was not saved; the file is unchanged.").arg(displayName(name)) + u'\n'
+            + sentence(reason);
         if (!outcome.backupPath.isEmpty())
             outcome.message
                 += u'\n' + tr("Its original is also kept in %1.").arg(displayName(outcome.backupPath));
@@ -52,14 +93,43 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name)
     auto *flat = qobject_cast<SettingsFlatBinary *>(&settings);
     if (!flat)
         return refuse(tr("These settings have no file image that could be checked after writing."));
-    QString reason = backUpOnce(path, outcome);
+    const FileStamp known = m_stamps.value(path);
+    const bool changedSince = !known.isNull() && !FileStamp::of(path).sameContentAs(known);
+    if (changedSince && changes == Changes::Refuse) {
+        outcome.changedOnDisk = true;
+        return refuse(tr("Another program changed it since it was opened or saved here."));
+    }
+    QString reason;
+    if (changedSince) {
+        // What is there now was never read here, so it is not what the
+        // backup is for; the backup of what this session read stays.
+        m_handledPaths.insert(path);
+        if (m_backedUpPaths.contains(path))
+            outcome.backupPath = backupPathFor(path);
+    } else {
+        reason = backUpOnce(path, outcome);
+    }
     if (!reason.isEmpty())
         return refuse(reason);
-    reason = writeImage(settings, name, flat->image());
-    if (!reason.isEmpty())
+    const std::optional<FileOwnership> ownership = FileOwnership::of(path);
+    const bool inPlace = ownership && ownership->linkCount() > 1 && !outcome.backupPath.isEmpty()
+        && QFileInfo(outcome.backupPath).isFile();
+    bool touched = false;
+    reason = inPlace ? writeInPlace(settings, name, flat->image(), &touched)
+                     : writeImage(settings, name, flat->image());
+    if (!reason.isEmpty() && !touched)
         return refuse(reason);
     outcome.fileChanged = true;
     m_handledPaths.insert(path);
+    m_stamps.insert(path, FileStamp::of(path));
+    if (!reason.isEmpty()) {
+        outcome.message = tr("%1 could not be written whole: %2").arg(displayName(name), sentence(reason))
+            + u'\n'
+            + tr("The file may be damaged; its original is kept in %1. Save again, or save under another "
+                 "name.")
+                  .arg(displayName(outcome.backupPath));
+        return outcome;
+    }
 
     reason = verify(name, flat->image());
     if (!reason.isEmpty()) {
@@ -93,46 +163,69 @@ QString SafeSaver::backUpOnce(const QString &path, SaveOutcome &outcome)
     if (!target.isFile())
         return tr("It is not a regular file, so it is not replaced.");
 
-    const QString failed = tr("Its backup %1 could not be written").arg(displayName(backup));
     QFile original(path);
     if (!original.open(QIODevice::ReadOnly))
-        return tr("It could not be read to make its backup: %1").arg(original.errorString());
-    QSaveFile copy(backup);
-    if (!copy.open(QIODevice::WriteOnly))
-        return failed + u": " + copy.errorString();
-    // Copied in pieces: the file being replaced may be anything the user
-    // picked, not only a settings image.
-    qint64 copied = 0;
-    while (!original.atEnd()) {
-        const QByteArray piece = original.read(1 << 16);
-        if (piece.isEmpty() || copy.write(piece) != piece.size())
-            break;
-        copied += piece.size();
-    }
-    if (original.error() != QFileDevice::NoError) {
-        copy.cancelWriting();
-        return tr("It could not be read to make its backup: %1").arg(original.errorString());
-    }
-    if (copied != original.size() || copy.size() != copied) {
-        copy.cancelWriting();
-        return failed + u": "
-            + tr("only %1 of %2 bytes were written; the disk may be full.")
-                  .arg(copy.size())
-                  .arg(original.size());
-    }
-    if (!copy.commit())
-        return failed + u": " + copy.errorString();
+        return tr("It could not be read to make its backup: %1").arg(sentence(original.errorString()));
+    const QString reason = copyToBackup(original, path, backup);
+    if (!reason.isEmpty())
+        return reason;
     m_backedUpPaths.insert(path);
     m_handledPaths.insert(path);
     outcome.backupPath = backup;
     return QString();
 }
 
+QString SafeSaver::copyToBackup(QFile &original, const QString &path, const QString &backup)
+{
+    const QString failed = tr("Its backup %1 could not be written").arg(displayName(backup));
+    // Written under a passing name and renamed into place, so that a link
+    // in the backup's place is itself replaced, never the file it points to.
+    QTemporaryFile copy(backup + QStringLiteral(".XXXXXX"));
+    if (!copy.open())
+        return failed + u": " + sentence(copy.errorString());
+    if (const std::optional<FileOwnership> ownership = FileOwnership::of(path))
+        ownership->applyTo(copy.handle());
+    // Copied in pieces: the file being replaced may be anything the user
+    // picked, not only a settings image.
+    QCryptographicHash hash(FileStamp::algorithm);
+    qint64 copied = 0;
+    while (!original.atEnd()) {
+        const QByteArray piece = original.read(1 << 16);
+        if (piece.isEmpty() || copy.write(piece) != piece.size())
+            break;
+        hash.addData(piece);
+        copied += piece.size();
+    }
+    if (original.error() != QFileDevice::NoError)
+        return tr("It could not be read to make its backup: %1").arg(sentence(original.errorString()));
+    if (copied != original.size()) {
+        const QString reason = refusalReason(copy);
+        return failed + u": "
+            + tr("only %1 of %2 bytes were written; the disk may be full.").arg(copied).arg(original.size())
+            + (reason.isEmpty() ? QString() : u' ' + sentence(reason));
+    }
+    if (!syncToDisk(copy))
+        return failed + u": " + sentence(systemReason());
+    // What was read may have changed in the moment since it was compared.
+    const FileStamp known = m_stamps.value(path);
+    if (!known.isNull() && (copied != known.size || hash.result() != known.hash))
+        return tr("Another program changed it while it was being saved.");
+    if (std::rename(QFile::encodeName(copy.fileName()).constData(), QFile::encodeName(backup).constData())
+        != 0)
+        return failed + u": " + sentence(systemReason());
+    copy.setAutoRemove(false);
+    return QString();
+}
+
 QString SafeSaver::writeImage(Settings &settings, const QString &name, const QByteArray &image)
 {
+    const std::optional<FileOwnership> ownership = FileOwnership::of(name);
     const std::unique_ptr<QSaveFile> file = m_writeDevice(name);
     if (!file->open(QIODevice::WriteOnly))
         return file->errorString();
+    // The new file replaces the old one: it must not change who may read it.
+    if (ownership)
+        ownership->applyTo(file->handle());
     const qint64 written = settings.save(file.get());
     // size() flushes, so bytes a full disk refused show here at the latest.
     const qint64 onDisk = file->size();
@@ -143,14 +236,39 @@ QString SafeSaver::writeImage(Settings &settings, const QString &name, const QBy
     }
     // The image is only known once the store has written it.
     if (written != image.size() || onDisk != image.size()) {
+        // Found before cancelling, which puts its own words in their place.
+        const QString detail = refusalReason(*file);
         file->cancelWriting();
-        QString reason
+        const QString reason
             = tr("Only %1 of %2 bytes could be written; the disk may be full.").arg(onDisk).arg(image.size());
-        const QString detail = deviceReason(*file);
-        return detail.isEmpty() ? reason : reason + u" (" + detail + u')';
+        return detail.isEmpty() ? reason : reason + u' ' + sentence(detail);
     }
     if (!file->commit())
         return file->errorString();
+    return QString();
+}
+
+QString SafeSaver::writeInPlace(
+    Settings &settings, const QString &name, const QByteArray &image, bool *touched)
+{
+    *touched = false;
+    // The store writes to a scratch file first: if it refuses, or the disk
+    // is full, the file itself is still as it was.
+    QTemporaryFile scratch(QFileInfo(name).absolutePath() + QStringLiteral("/.kelmora-XXXXXX"));
+    if (!scratch.open())
+        return scratch.errorString();
+    const qint64 written = settings.save(&scratch);
+    if (written < 0 || written != image.size() || !scratch.flush())
+        return written < 0 ? settings.errorString()
+                           : tr("Only %1 of %2 bytes could be written; the disk may be full.")
+                                 .arg(qMax<qint64>(written, 0))
+                                 .arg(image.size());
+    QFile file(name);
+    if (!file.open(QIODevice::ReadWrite))
+        return file.errorString();
+    *touched = true;
+    if (file.write(image) != image.size() || !file.resize(image.size()) || !syncToDisk(file))
+        return file.errorString();
     return QString();
 }
 

@@ -1,6 +1,7 @@
 #include "settingseditor.h"
 
 #include "aboutbox.h"
+#include "changedfileprompt.h"
 #include "filecheckcontroller.h"
 #include "recentfiles.h"
 #include "recognizesettings.h"
@@ -199,6 +200,8 @@ bool SettingsEditor::loadFile(const QString &name)
     // Asked before reading: saving may rewrite the very file to be read.
     else if (!maybeSave())
         return false;
+    // Taken before reading, so that a change made meanwhile shows at the save.
+    const FileStamp stamp = FileStamp::of(name);
     std::unique_ptr<Settings> loaded = reason.isEmpty() ? readSettings(name, &reason) : nullptr;
     if (!loaded) {
         QMessageBox::warning(m_mainWindow.get(), tr("Open settings"),
@@ -218,6 +221,7 @@ bool SettingsEditor::loadFile(const QString &name)
     m_history->setSettings(m_settings.get());
     // Only after both views show the new store.
     old.reset();
+    m_saver.remember(name, stamp);
     m_recovery->track(m_settings.get(), name);
 
     m_fileName = name;
@@ -236,11 +240,20 @@ bool SettingsEditor::saveFile(const QString &name)
         return false;
     m_history->commitPending();
     SaveOutcome outcome;
-    {
-        // Merging providers and sorting satellites is the format's tidying,
-        // not a step of the user's.
-        SettingsHistory::Unrecorded tidying(*m_history);
-        outcome = m_saver.save(*m_settings, name);
+    for (auto changes : { SafeSaver::Changes::Refuse, SafeSaver::Changes::Overwrite }) {
+        {
+            // Merging providers and sorting satellites is the format's
+            // tidying, not a step of the user's.
+            SettingsHistory::Unrecorded tidying(*m_history);
+            outcome = m_saver.save(*m_settings, name, changes);
+        }
+        if (!outcome.changedOnDisk)
+            break;
+        const ChangedFilePrompt::Answer answer = ChangedFilePrompt::ask(m_mainWindow.get(), name);
+        if (answer == ChangedFilePrompt::Answer::SaveAs)
+            eventSaveAs();
+        if (answer != ChangedFilePrompt::Answer::Overwrite)
+            return !m_mainWindow->isWindowModified();
     }
     if (!outcome.ok) {
         QMessageBox::critical(m_mainWindow.get(), tr("Save settings"), outcome.message);
