@@ -3,15 +3,22 @@
 #include "recognizesettings.h"
 #include "settings.h"
 
+#include "settingsflatbinary.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace {
 
 const QByteArray magic = QByteArrayLiteral("KSERECOV");
-constexpr quint8 layoutVersion = 1;
+// The first layout had no stamp of the file and no image.
+constexpr quint8 firstLayout = 1;
+constexpr quint8 layoutVersion = 2;
 constexpr QCryptographicHash::Algorithm digestAlgorithm = QCryptographicHash::Sha256;
 const qsizetype digestSize = QCryptographicHash::hashLength(digestAlgorithm);
 
@@ -26,10 +33,20 @@ QString modelOf(const Settings &settings)
 
 } // namespace
 
-RecoveryCopy RecoveryCopy::of(const Settings &settings, const QString &originalPath)
+RecoveryCopy RecoveryCopy::of(const Settings &settings, const QString &originalPath, const FileStamp &source)
 {
+    const auto *flat = qobject_cast<const SettingsFlatBinary *>(&settings);
     return { originalPath, QDateTime::currentDateTimeUtc(), modelOf(settings),
-        SettingsSnapshot::capture(settings), QString() };
+        SettingsSnapshot::capture(settings), QString(), source, flat ? flat->image() : QByteArray() };
+}
+
+RecoveryCopy::FileState RecoveryCopy::fileState() const
+{
+    if (!QFileInfo::exists(originalPath))
+        return FileState::Missing;
+    if (source.isNull() || FileStamp::of(originalPath).sameContentAs(source))
+        return FileState::Unchanged;
+    return FileState::Changed;
 }
 
 QByteArray RecoveryCopy::toBytes() const
@@ -38,7 +55,8 @@ QByteArray RecoveryCopy::toBytes() const
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
     out.writeRawData(magic.constData(), int(magic.size()));
-    out << layoutVersion << originalPath << copiedAt.toMSecsSinceEpoch() << model << snapshot.toBytes();
+    out << layoutVersion << originalPath << copiedAt.toMSecsSinceEpoch() << model << snapshot.toBytes()
+        << source.size << source.modified << source.hash << image;
     // A copy cut short or changed on disk must not be mistaken for a state
     // the user had.
     bytes += QCryptographicHash::hash(bytes, digestAlgorithm);
@@ -61,9 +79,11 @@ std::optional<RecoveryCopy> RecoveryCopy::fromBytes(const QByteArray &bytes)
     qint64 copiedAt = 0;
     QByteArray snapshotBytes;
     in >> version;
-    if (version != layoutVersion)
+    if (version != layoutVersion && version != firstLayout)
         return std::nullopt;
     in >> copy.originalPath >> copiedAt >> copy.model >> snapshotBytes;
+    if (version == layoutVersion)
+        in >> copy.source.size >> copy.source.modified >> copy.source.hash >> copy.image;
     if (in.status() != QDataStream::Ok || !in.atEnd() || copy.originalPath.isEmpty())
         return std::nullopt;
     std::optional<SettingsSnapshot> snapshot = SettingsSnapshot::fromBytes(snapshotBytes);
@@ -79,6 +99,8 @@ QString RecoveryCopy::writeTo(const QString &path) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    // Unsaved settings are as private as the user's own files.
+    ::fchmod(file.handle(), S_IRUSR | S_IWUSR);
     const QByteArray bytes = toBytes();
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
@@ -107,16 +129,21 @@ std::optional<RecoveryCopy> RecoveryCopy::readFrom(const QString &path, QString 
 
 std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
 {
-    QFile file(originalPath);
-    if (!file.exists()) {
-        *reason = tr("its file %1 no longer exists").arg(originalPath);
+    std::unique_ptr<Settings> settings;
+    if (fileState() == FileState::Unchanged) {
+        QFile file(originalPath);
+        if (!file.open(QIODevice::ReadOnly)) {
+            *reason = tr("its file %1 could not be read: %2").arg(originalPath, file.errorString());
+            return nullptr;
+        }
+        settings.reset(recognizeSettings(&file));
+    } else if (image.isEmpty()) {
+        *reason = tr("its file %1 is gone or changed, and the copy holds nothing to lay the changes over")
+                      .arg(originalPath);
         return nullptr;
+    } else {
+        settings = recognizeSettingsImage(image);
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = tr("its file %1 could not be read: %2").arg(originalPath, file.errorString());
-        return nullptr;
-    }
-    std::unique_ptr<Settings> settings(recognizeSettings(&file));
     if (!settings) {
         *reason = tr("its file %1 is no longer a settings file").arg(originalPath);
         return nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "filestamp.h"
 #include "settingssnapshot.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,10 @@
 class Settings;
 
 // The unsaved state of one settings file as it was kept on disk while the
-// editor ran: which file it belongs to, when it was taken and the store's
-// snapshot. The file's image is not part of it; restoring loads the
-// original file and lays the snapshot over it.
+// editor ran: which file it belongs to, what that file held then, when it
+// was taken and the store's snapshot with the image it lays over. Restoring
+// lays the snapshot over the file when it is still as it was, and over the
+// kept image otherwise, so that a file changed since is never overlaid.
 struct RecoveryCopy
 {
     Q_DECLARE_TR_FUNCTIONS(RecoveryCopy)
@@ -28,9 +30,19 @@ public:
     SettingsSnapshot snapshot;
     // Where the copy was read from; empty for one not read from disk.
     QString copyPath;
+    // The file as the editor last read or wrote it, and the image of the
+    // store then. Copies of the first layout have neither.
+    FileStamp source;
+    QByteArray image;
+
+    enum class FileState { Unchanged, Changed, Missing };
+    // Whether the file still holds what the copy was taken from. A copy of
+    // the first layout cannot tell and counts its file as unchanged.
+    FileState fileState() const;
 
     // The store's state now, as the copy of the file at originalPath.
-    [[nodiscard]] static RecoveryCopy of(const Settings &settings, const QString &originalPath);
+    [[nodiscard]] static RecoveryCopy of(
+        const Settings &settings, const QString &originalPath, const FileStamp &source = {});
 
     QByteArray toBytes() const;
     // Refuses bytes that are cut short, altered or of another layout.
@@ -42,8 +54,8 @@ public:
     // The copy at path, or nothing with the reason.
     [[nodiscard]] static std::optional<RecoveryCopy> readFrom(const QString &path, QString *reason);
 
-    // The original file loaded with the copied state laid over it, or null
-    // with the reason (the original is gone, no longer a settings file, or
-    // the snapshot does not fit it).
+    // The copied state laid over the file while it is unchanged, and over
+    // the kept image otherwise; or null with the reason (the file is no
+    // longer a settings file, or the snapshot does not fit it).
     [[nodiscard]] std::unique_ptr<Settings> restoredStore(QString *reason) const;
 };

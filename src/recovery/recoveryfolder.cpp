@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-QList<RecoveryCopy> RecoveryFolder::restorableCopies() const
+QList<RecoveryCopy> RecoveryFolder::restorableCopies(QStringList *setAside) const
 {
     QList<RecoveryCopy> copies;
     const QDir folder(m_folder);
@@ -20,13 +20,17 @@ QList<RecoveryCopy> RecoveryFolder::restorableCopies() const
         if (!lock.tryLock(0))
             continue;
         QString reason;
-        std::optional<RecoveryCopy> copy = RecoveryCopy::readFrom(path, &reason);
-        if (copy && copy->restoredStore(&reason)) {
+        if (std::optional<RecoveryCopy> copy = RecoveryCopy::readFrom(path, &reason)) {
             copies.append(*copy);
             continue;
         }
-        qWarning("Deleted the recovery copy %s: %s", qPrintable(path), qPrintable(reason));
-        QFile::remove(path);
+        // Kept, so that nothing the user had is deleted unasked.
+        QString aside = setAsidePathFor(path);
+        for (int other = 2; QFile::exists(aside); ++other)
+            aside = setAsidePathFor(path) + u'.' + QString::number(other);
+        if (QFile::rename(path, aside) && setAside)
+            setAside->append(aside);
+        qWarning("Set the recovery copy %s aside: %s", qPrintable(path), qPrintable(reason));
     }
     std::sort(copies.begin(), copies.end(),
         [](const RecoveryCopy &a, const RecoveryCopy &b) { return a.copiedAt > b.copiedAt; });
@@ -36,4 +40,9 @@ QList<RecoveryCopy> RecoveryFolder::restorableCopies() const
 bool RecoveryFolder::remove(const RecoveryCopy &copy)
 {
     return QFile::remove(copy.copyPath) || !QFile::exists(copy.copyPath);
+}
+
+QString RecoveryFolder::setAsidePathFor(const QString &copyPath)
+{
+    return copyPath + QStringLiteral(".damaged");
 }

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QUuid>
 
 namespace {
 
@@ -22,6 +23,7 @@ constexpr int longestPutOff = 5;
 RecoveryKeeper::RecoveryKeeper(const QString &folder, QObject *parent)
     : QObject(parent)
     , m_folder(folder)
+    , m_instance(QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(defaultDelay);
@@ -40,27 +42,41 @@ QString RecoveryKeeper::defaultFolder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
 }
 
-QString RecoveryKeeper::copyPathFor(const QString &folder, const QString &originalPath)
+bool RecoveryKeeper::makeFolder(const QString &folder)
 {
-    const QByteArray key = QFileInfo(originalPath).absoluteFilePath().toUtf8();
-    return folder + u'/'
-        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex())
-        + QStringLiteral(".recovery");
+    // Unsaved settings are nobody else's business, also in a folder an
+    // earlier version made open to all.
+    return QDir().mkpath(folder)
+        && QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-void RecoveryKeeper::track(Settings *settings, const QString &originalPath)
+void RecoveryKeeper::track(Settings *settings, const QString &originalPath, const FileStamp &source)
 {
     discard();
     m_settings = settings;
     m_originalPath = QFileInfo(originalPath).absoluteFilePath();
+    m_source = source;
     if (!settings)
         return;
     settings->connectEveryChange(this, [this] { noteChange(); });
 
-    QDir().mkpath(m_folder);
-    m_lock = std::make_unique<QLockFile>(copyPath() + QStringLiteral(".lock"));
-    // Another editor with the same file open keeps the lock; both then
-    // write the same copy, the later one winning, which loses nothing.
+    // The file's name in it tells a person looking into the folder which
+    // copies belong together.
+    const QByteArray key = m_originalPath.toUtf8();
+    m_copyPath = m_folder + u'/'
+        + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16)) + u'-'
+        + m_instance + QStringLiteral(".recovery");
+    makeFolder(m_folder);
+    m_lock = std::make_unique<QLockFile>(m_copyPath + QStringLiteral(".lock"));
+    m_lock->tryLock(0);
+}
+
+void RecoveryKeeper::adopt(const RecoveryCopy &copy)
+{
+    releaseLock();
+    m_copyPath = copy.copyPath;
+    m_source = copy.source;
+    m_lock = std::make_unique<QLockFile>(m_copyPath + QStringLiteral(".lock"));
     m_lock->tryLock(0);
 }
 
@@ -68,11 +84,12 @@ void RecoveryKeeper::markSaved(const QString &path)
 {
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
     if (absolutePath != m_originalPath) {
-        track(m_settings, absolutePath);
+        track(m_settings, absolutePath, FileStamp::of(absolutePath));
         return;
     }
     m_timer.stop();
     removeCopy();
+    m_source = FileStamp::of(absolutePath);
 }
 
 void RecoveryKeeper::discard()
@@ -84,6 +101,8 @@ void RecoveryKeeper::discard()
     releaseLock();
     m_settings = nullptr;
     m_originalPath.clear();
+    m_copyPath.clear();
+    m_source = {};
 }
 
 void RecoveryKeeper::noteChange()
@@ -99,9 +118,9 @@ void RecoveryKeeper::writeNow()
     m_timer.stop();
     if (!m_settings)
         return;
-    const RecoveryCopy copy = RecoveryCopy::of(*m_settings, m_originalPath);
-    m_worker.start([copy, folder = m_folder, path = copyPath()] {
-        QDir().mkpath(folder);
+    const RecoveryCopy copy = RecoveryCopy::of(*m_settings, m_originalPath, m_source);
+    m_worker.start([copy, folder = m_folder, path = m_copyPath] {
+        makeFolder(folder);
         const QString problem = copy.writeTo(path);
         if (!problem.isEmpty())
             qWarning("No recovery copy of %s could be written to %s: %s", qPrintable(copy.originalPath),
@@ -114,16 +133,11 @@ void RecoveryKeeper::waitForWorker()
     m_worker.waitForDone();
 }
 
-QString RecoveryKeeper::copyPath() const
-{
-    return m_originalPath.isEmpty() ? QString() : copyPathFor(m_folder, m_originalPath);
-}
-
 void RecoveryKeeper::removeCopy()
 {
-    if (m_originalPath.isEmpty())
+    if (m_copyPath.isEmpty())
         return;
-    m_worker.start([path = copyPath()] { QFile::remove(path); });
+    m_worker.start([path = m_copyPath] { QFile::remove(path); });
 }
 
 void RecoveryKeeper::releaseLock()

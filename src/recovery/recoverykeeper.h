@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filestamp.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -12,6 +14,7 @@
 
 class QLockFile;
 class Settings;
+struct RecoveryCopy;
 
 // Keeps a recovery copy of the store of the open file while it has unsaved
 // changes, so that a crash loses at most the last moments of work. A copy
@@ -19,6 +22,8 @@ class Settings;
 // the only part done on the calling thread, the write goes to a worker
 // thread that also carries out removals, in the order they were asked for.
 // The store is only read, never saved, so what the user sees stays as it is.
+// Each keeper writes copies of its own, so that two editors with the same
+// file open never delete each other's.
 // The keeper does not own the store; it lets go of it when the store is
 // deleted.
 class RecoveryKeeper : public QObject
@@ -32,16 +37,21 @@ public:
 
     // The user's application data folder, where the editor keeps its copies.
     static QString defaultFolder();
-    // One copy a file, named so that two files never share one.
-    static QString copyPathFor(const QString &folder, const QString &originalPath);
+    // The folder, made if missing, and readable by the user alone.
+    static bool makeFolder(const QString &folder);
 
     QString folder() const { return m_folder; }
     std::chrono::milliseconds delay() const { return std::chrono::milliseconds(m_timer.interval()); }
     void setDelay(std::chrono::milliseconds delay) { m_timer.setInterval(delay); }
 
-    // Follows the store of a file just opened. The copy of the file followed
-    // until now is removed: its changes were saved or given up.
-    void track(Settings *settings, const QString &originalPath);
+    // Follows the store of a file just opened, read as source says. The copy
+    // of the file followed until now is removed: its changes were saved or
+    // given up.
+    void track(Settings *settings, const QString &originalPath, const FileStamp &source = {});
+    // Takes over a copy that was restored into the followed store: it is
+    // written from now on, and removed when its changes are saved or given
+    // up. It keeps saying what its file held when it was taken.
+    void adopt(const RecoveryCopy &copy);
     // The store was written to path: the copy is no longer needed, and
     // later changes belong to path.
     void markSaved(const QString &path);
@@ -54,7 +64,7 @@ public:
     void waitForWorker();
 
     // Where the copy of the followed file goes; empty when none is followed.
-    QString copyPath() const;
+    QString copyPath() const { return m_copyPath; }
     bool isWritePending() const { return m_timer.isActive(); }
 
 private:
@@ -65,6 +75,10 @@ private:
     QString m_folder;
     QPointer<Settings> m_settings;
     QString m_originalPath;
+    FileStamp m_source;
+    QString m_copyPath;
+    // Tells this editor's copies from those of any other.
+    QString m_instance;
     QTimer m_timer;
     // Steady changes must not put the copy off for ever.
     QElapsedTimer m_pendingSince;

@@ -168,7 +168,10 @@ void SettingsEditor::eventOpen()
 
 void SettingsEditor::eventSave()
 {
-    if (m_settings && !m_fileName.isEmpty())
+    // Changes recovered as a file of their own have no name yet.
+    if (m_settings && m_fileName.isEmpty())
+        eventSaveAs();
+    else if (m_settings)
         saveFile(m_fileName);
 }
 
@@ -209,6 +212,16 @@ bool SettingsEditor::loadFile(const QString &name)
         return false;
     }
 
+    showStore(std::move(loaded), name);
+    m_saver.remember(name, stamp);
+    m_recovery->track(m_settings.get(), name, stamp);
+    m_recentFiles->add(name);
+    WindowSettings::setLastFolderOf(name);
+    return true;
+}
+
+void SettingsEditor::showStore(std::unique_ptr<Settings> loaded, const QString &name)
+{
     std::unique_ptr<Settings> old = std::exchange(m_settings, std::move(loaded));
     m_form->treeWidget->setSettings(m_settings.get());
     m_form->channelListTreeView->setSettings(m_settings.get());
@@ -221,17 +234,12 @@ bool SettingsEditor::loadFile(const QString &name)
     m_history->setSettings(m_settings.get());
     // Only after both views show the new store.
     old.reset();
-    m_saver.remember(name, stamp);
-    m_recovery->track(m_settings.get(), name);
 
     m_fileName = name;
-    m_recentFiles->add(name);
-    WindowSettings::setLastFolderOf(name);
     m_form->actionSave->setEnabled(true);
     m_form->actionSaveAs->setEnabled(true);
     setModified(false);
     updateTitle();
-    return true;
 }
 
 bool SettingsEditor::saveFile(const QString &name)
@@ -267,15 +275,29 @@ bool SettingsEditor::saveFile(const QString &name)
 
 bool SettingsEditor::restoreRecovered(const RecoveryCopy &copy)
 {
-    if (!loadFile(copy.originalPath))
+    QString reason;
+    if (copy.fileState() == RecoveryCopy::FileState::Unchanged) {
+        if (!loadFile(copy.originalPath))
+            return false;
+        if (!copy.snapshot.restore(*m_settings))
+            reason = tr("They do not fit the file.");
+    } else if (std::unique_ptr<Settings> restored = copy.restoredStore(&reason); restored && maybeSave()) {
+        // The file changed or is missing: the changes open as a file of
+        // their own, so that nothing is laid over what is there now.
+        showStore(std::move(restored), QString());
+        m_recovery->track(m_settings.get(), copy.originalPath, copy.source);
+    } else if (reason.isEmpty()) {
         return false;
-    if (!copy.snapshot.restore(*m_settings)) {
+    }
+    if (!reason.isEmpty()) {
         QMessageBox::warning(m_mainWindow.get(), tr("Recover unsaved changes"),
-            tr("The unsaved changes to %1 could not be restored.")
-                .arg(QDir::toNativeSeparators(copy.originalPath)));
+            tr("The unsaved changes to %1 could not be restored; they are kept for a later try.")
+                    .arg(QDir::toNativeSeparators(copy.originalPath))
+                + u'\n' + reason);
         return false;
     }
     setModified(true);
+    m_recovery->adopt(copy);
     // Kept safe from now on, not only after the next change.
     m_recovery->writeNow();
     return true;
@@ -289,10 +311,13 @@ bool SettingsEditor::maybeSave()
     if (!m_mainWindow->isWindowModified())
         return true;
     const QMessageBox::StandardButton answer = QMessageBox::warning(m_mainWindow.get(), m_formTitle,
-        tr("%1 has unsaved changes. Do you want to save them?").arg(QFileInfo(m_fileName).fileName()),
+        tr("%1 has unsaved changes. Do you want to save them?")
+            .arg(m_fileName.isEmpty() ? tr("Untitled") : QFileInfo(m_fileName).fileName()),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
-    if (answer == QMessageBox::Save)
-        return saveFile(m_fileName);
+    if (answer == QMessageBox::Save) {
+        eventSave();
+        return !m_mainWindow->isWindowModified();
+    }
     return answer == QMessageBox::Discard;
 }
 
@@ -309,8 +334,10 @@ void SettingsEditor::setModified(bool modified)
 
 void SettingsEditor::updateTitle()
 {
-    if (m_fileName.isEmpty())
+    if (!m_settings)
         m_mainWindow->setWindowTitle(m_formTitle);
+    else if (m_fileName.isEmpty())
+        m_mainWindow->setWindowTitle(tr("Untitled") + QStringLiteral("[*] - ") + m_formTitle);
     else
         m_mainWindow->setWindowTitle(
             QFileInfo(m_fileName).fileName() + QStringLiteral("[*] - ") + m_formTitle);

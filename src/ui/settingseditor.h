@@ -52,7 +52,8 @@ public:
     bool loadFile(const QString &name);
 
     // Opens the copy's file and lays the kept changes over it, marked
-    // modified so that the user saves them deliberately.
+    // modified so that the user saves them deliberately. When the file
+    // changed since, or is missing, the changes open unnamed instead.
     bool restoreRecovered(const RecoveryCopy &copy);
     RecoveryKeeper &recovery() { return *m_recovery; }
 
@@ -73,6 +74,8 @@ private:
     // Asks whether unsaved changes are to be saved; false when the user
     // cancels or saving fails.
     bool maybeSave();
+    // Shows a store in the window under name, empty for one not yet saved.
+    void showStore(std::unique_ptr<Settings> loaded, const QString &name);
     void setModified(bool modified);
     void updateTitle();
     // Gives the controllers of the check, order and export features the store.

@@ -8,6 +8,8 @@
 #include "recoverykeeper.h"
 #include "settings.h"
 
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -41,6 +43,26 @@ QStringList strayFiles(const QString &folder)
     return stray;
 }
 
+// The bytes of a copy as the first layout wrote them: no stamp of the file
+// and no image.
+QByteArray firstLayoutBytes(const RecoveryCopy &copy)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out.writeRawData("KSERECOV", 8);
+    out << quint8(1) << copy.originalPath << copy.copiedAt.toMSecsSinceEpoch() << copy.model
+        << copy.snapshot.toBytes();
+    return bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+QFile::Permissions ownerOnly(QFile::Permissions permissions)
+{
+    return permissions
+        & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+            | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+}
+
 } // namespace
 
 class TestRecoveryKeeper : public QObject
@@ -55,7 +77,7 @@ class TestRecoveryKeeper : public QObject
     {
         std::unique_ptr<Settings> settings = loadStore(m_original);
         settings->channels().first()->setName(name);
-        return RecoveryCopy::of(*settings, m_original);
+        return RecoveryCopy::of(*settings, m_original, FileStamp::of(m_original));
     }
 
 private slots:
@@ -78,6 +100,8 @@ private slots:
     {
         std::unique_ptr<Settings> settings = loadStore(m_original);
         QVERIFY(settings);
+        // As an earlier version left it, open to all.
+        QVERIFY(QDir().mkpath(m_folder));
         RecoveryKeeper keeper(m_folder);
         keeper.setDelay(50ms);
         keeper.track(settings.get(), m_original);
@@ -99,6 +123,9 @@ private slots:
         QVERIFY2(restored, qPrintable(reason));
         QCOMPARE(firstChannelName(*restored), u"Three"_s);
         QCOMPARE(strayFiles(m_folder), QStringList());
+        QCOMPARE(
+            ownerOnly(QFile::permissions(m_folder)), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(ownerOnly(QFile::permissions(keeper.copyPath())), QFile::ReadOwner | QFile::WriteOwner);
     }
 
     // A save merges providers of equal names; the copy must leave the live
@@ -171,34 +198,41 @@ private slots:
         keeper.writeNow();
         keeper.waitForWorker();
         QVERIFY(!QFile::exists(oldCopy));
-        QCOMPARE(keeper.copyPath(), RecoveryKeeper::copyPathFor(m_folder, newName));
+        QVERIFY(keeper.copyPath() != oldCopy);
         QString reason;
         QCOMPARE(RecoveryCopy::readFrom(keeper.copyPath(), &reason)->originalPath,
             QFileInfo(newName).absoluteFilePath());
     }
 
-    void folderOffersOnlyCopiesThatRestore_data()
+    // Only the user deletes a copy: a damaged one is set aside, and one
+    // whose file is gone or changed restores onto the image it was taken of.
+    void folderKeepsEveryCopy_data()
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<bool>("offered");
-        QTest::addRow("sound") << u""_s << true;
-        QTest::addRow("cut short") << u"cut"_s << false;
-        QTest::addRow("one byte changed") << u"byte"_s << false;
-        QTest::addRow("empty") << u"empty"_s << false;
-        QTest::addRow("original gone") << u"gone"_s << false;
-        QTest::addRow("original no longer a settings file") << u"foreign"_s << false;
-        QTest::addRow("original of the other model") << u"other model"_s << false;
+        QTest::addColumn<int>("state");
+        const int unchanged = int(RecoveryCopy::FileState::Unchanged);
+        const int changed = int(RecoveryCopy::FileState::Changed);
+        QTest::addRow("sound") << u""_s << true << unchanged;
+        QTest::addRow("of the first layout") << u"first layout"_s << true << unchanged;
+        QTest::addRow("cut short") << u"cut"_s << false << unchanged;
+        QTest::addRow("one byte changed") << u"byte"_s << false << unchanged;
+        QTest::addRow("empty") << u"empty"_s << false << unchanged;
+        QTest::addRow("original gone") << u"gone"_s << true << int(RecoveryCopy::FileState::Missing);
+        QTest::addRow("original no longer a settings file") << u"foreign"_s << true << changed;
+        QTest::addRow("original of the other model") << u"other model"_s << true << changed;
     }
-    void folderOffersOnlyCopiesThatRestore()
+    void folderKeepsEveryCopy()
     {
         QFETCH(QString, damage);
         QFETCH(bool, offered);
+        QFETCH(int, state);
         const QString original = m_dir.filePath(u"damage.si"_s);
         QFile::remove(original);
         QVERIFY(QFile::copy(m_original, original));
         RecoveryCopy copy = copyOfEditedFirstChannel(u"Edited"_s);
         copy.originalPath = original;
-        QByteArray bytes = copy.toBytes();
+        QByteArray bytes = damage == u"first layout"_s ? firstLayoutBytes(copy) : copy.toBytes();
         if (damage == u"cut"_s)
             bytes.chop(40);
         else if (damage == u"byte"_s)
@@ -212,19 +246,66 @@ private slots:
         else if (damage == u"other model"_s)
             QVERIFY(writeFileBytes(
                 original, DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::Kelmora2XX)));
-        const QString copyPath = RecoveryKeeper::copyPathFor(m_folder, original);
+        const QString copyPath = m_folder + u"/planted.recovery"_s;
         QVERIFY(QDir().mkpath(m_folder));
         QVERIFY(writeFileBytes(copyPath, bytes));
 
-        const QList<RecoveryCopy> copies = RecoveryFolder(m_folder).restorableCopies();
+        QStringList setAside;
+        const QList<RecoveryCopy> copies = RecoveryFolder(m_folder).restorableCopies(&setAside);
         QCOMPARE(copies.size(), offered ? 1 : 0);
-        // One that can never be restored is not offered again.
         QCOMPARE(QFile::exists(copyPath), offered);
-        if (offered) {
-            QCOMPARE(copies.first().copyPath, copyPath);
-            QString reason;
-            QCOMPARE(firstChannelName(*copies.first().restoredStore(&reason)), u"Edited"_s);
+        if (!offered) {
+            QCOMPARE(setAside, QStringList { RecoveryFolder::setAsidePathFor(copyPath) });
+            QCOMPARE(readFileBytes(setAside.first()), bytes);
+            return;
         }
+        QCOMPARE(int(copies.first().fileState()), state);
+        QString reason;
+        std::unique_ptr<Settings> restored = copies.first().restoredStore(&reason);
+        QVERIFY2(restored, qPrintable(reason));
+        QCOMPARE(firstChannelName(*restored), u"Edited"_s);
+    }
+
+    // Two editors with one file open, or a copy left from before and the
+    // same file opened again: ending one editor leaves the other's copy.
+    void editorDeletesOnlyItsOwnCopy_data()
+    {
+        QTest::addColumn<bool>("otherRunning");
+        QTest::addColumn<bool>("saved");
+        QTest::addRow("other editor running, this one quits") << true << false;
+        QTest::addRow("other editor running, this one saves") << true << true;
+        QTest::addRow("copy left from before, file opened and closed") << false << false;
+    }
+    void editorDeletesOnlyItsOwnCopy()
+    {
+        QFETCH(bool, otherRunning);
+        QFETCH(bool, saved);
+        std::unique_ptr<Settings> theirStore = loadStore(m_original);
+        std::optional<RecoveryKeeper> theirs(std::in_place, m_folder);
+        theirs->track(theirStore.get(), m_original, FileStamp::of(m_original));
+        theirStore->channels().first()->setName(u"Theirs"_s);
+        theirs->writeNow();
+        theirs->waitForWorker();
+        const QString theirCopy = theirs->copyPath();
+        // An editor that ended without cleaning up leaves its copy unlocked.
+        if (!otherRunning)
+            theirs.reset();
+
+        std::unique_ptr<Settings> myStore = loadStore(m_original);
+        RecoveryKeeper mine(m_folder);
+        mine.track(myStore.get(), m_original, FileStamp::of(m_original));
+        QVERIFY(mine.copyPath() != theirCopy);
+        myStore->channels().first()->setName(u"Mine"_s);
+        mine.writeNow();
+        if (saved)
+            mine.markSaved(m_original);
+        else
+            mine.discard();
+        mine.waitForWorker();
+        QVERIFY(QFile::exists(theirCopy));
+        QString reason;
+        QCOMPARE(firstChannelName(*RecoveryCopy::readFrom(theirCopy, &reason)->restoredStore(&reason)),
+            u"Theirs"_s);
     }
 
     void folderLeavesACopyInUseAlone()
@@ -250,8 +331,8 @@ private slots:
         RecoveryCopy newer = copyOfEditedFirstChannel(u"Newer"_s);
         newer.originalPath = second;
         QVERIFY(QDir().mkpath(m_folder));
-        for (const RecoveryCopy &copy : { older, newer })
-            QCOMPARE(copy.writeTo(RecoveryKeeper::copyPathFor(m_folder, copy.originalPath)), QString());
+        QCOMPARE(older.writeTo(m_folder + u"/older.recovery"_s), QString());
+        QCOMPARE(newer.writeTo(m_folder + u"/newer.recovery"_s), QString());
 
         const QList<RecoveryCopy> copies = RecoveryFolder(m_folder).restorableCopies();
         QCOMPARE(copies.size(), 2);

@@ -42,7 +42,8 @@ class TestRecoveryOffer : public QObject
         QVERIFY(file.open(QIODevice::ReadOnly));
         std::unique_ptr<Settings> settings(recognizeSettings(&file));
         settings->channels().first()->setName(u"Kept edit"_s);
-        const RecoveryCopy copy = RecoveryCopy::of(*settings, QFileInfo(m_original).absoluteFilePath());
+        const RecoveryCopy copy = RecoveryCopy::of(
+            *settings, QFileInfo(m_original).absoluteFilePath(), FileStamp::of(m_original));
         QVERIFY(QDir().mkpath(m_folder));
         QCOMPARE(copy.writeTo(m_copyPath), QString());
     }
@@ -68,7 +69,7 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         m_original = m_dir.filePath(u"receiver.si"_s);
         m_folder = m_dir.filePath(u"recovery"_s);
-        m_copyPath = RecoveryKeeper::copyPathFor(m_folder, m_original);
+        m_copyPath = m_folder + u"/left.recovery"_s;
     }
     void cleanup() { cancelPendingModalDrivers(); }
 
@@ -106,6 +107,50 @@ private slots:
         QVERIFY(!QFile::exists(m_copyPath));
         // Nothing left to offer at the next start.
         QCOMPARE(RecoveryOffer(editor, m_folder).run(), QString());
+    }
+
+    // The changes were made to the file as it was; laid over what it holds
+    // now they would mix two states, so they open as a file of their own.
+    void changesToAChangedOrMissingFileOpenUnnamed_data()
+    {
+        QTest::addColumn<bool>("missing");
+        QTest::addRow("file changed since") << false;
+        QTest::addRow("file missing") << true;
+    }
+    void changesToAChangedOrMissingFileOpenUnnamed()
+    {
+        QFETCH(bool, missing);
+        leaveCopy();
+        const QByteArray now = DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::Kelmora2XX);
+        QVERIFY(missing ? QFile::remove(m_original) : writeFileBytes(m_original, now));
+        SettingsEditor editor(nullptr);
+        QString said;
+        answerOffer(Qt::Key_Return, &said);
+        RecoveryOffer(editor, m_folder).run();
+        QVERIFY2(said.contains(missing ? u"cannot be found"_s : u"was changed since"_s), qPrintable(said));
+
+        QCOMPARE(editor.settings()->channels().first()->name(), u"Kept edit"_s);
+        QCOMPARE(editor.fileName(), QString());
+        QVERIFY(editor.mainWindow()->isWindowModified());
+        QCOMPARE(readFileBytes(m_original), missing ? QByteArray() : now);
+        // Still this editor's to keep until the changes are saved.
+        editor.recovery().waitForWorker();
+        QVERIFY(QFile::exists(m_copyPath));
+        editor.mainWindow()->setWindowModified(false);
+        editor.recovery().discard();
+    }
+
+    void damagedCopyIsToldOfAndKeptAside()
+    {
+        QVERIFY(QDir().mkpath(m_folder));
+        QVERIFY(writeFileBytes(m_copyPath, "KSERECOV and nothing sound"));
+        SettingsEditor editor(nullptr);
+        QString said;
+        answerNextMessage(&said);
+        QCOMPARE(RecoveryOffer(editor, m_folder).run(), QString());
+        QVERIFY2(said.contains(u"could not be restored"_s), qPrintable(said));
+        QVERIFY(!QFile::exists(m_copyPath));
+        QCOMPARE(readFileBytes(m_copyPath + u".damaged"_s), "KSERECOV and nothing sound"_ba);
     }
 };
 
