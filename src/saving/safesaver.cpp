@@ -93,48 +93,18 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
     auto *flat = qobject_cast<SettingsFlatBinary *>(&settings);
     if (!flat)
         return refuse(tr("These settings have no file image that could be checked after writing."));
-    const FileStamp known = m_stamps.value(path);
-    const bool changedSince = !known.isNull() && !FileStamp::of(path).sameContentAs(known);
-    if (changedSince && changes == Changes::Refuse) {
-        outcome.changedOnDisk = true;
-        return refuse(tr("Another program changed it since it was opened or saved here."));
-    }
-    QString reason;
-    if (changedSince) {
-        // What is there now was never read here, so it is not what the
-        // backup is for; the backup of what this session read stays.
-        m_handledPaths.insert(path);
-        if (m_backedUpPaths.contains(path))
-            outcome.backupPath = backupPathFor(path);
-    } else {
-        reason = backUpOnce(path, outcome);
-    }
+    QString reason = prepareBackup(path, changes, outcome);
     if (!reason.isEmpty())
         return refuse(reason);
-    const std::optional<FileOwnership> ownership = FileOwnership::of(path);
-    const bool inPlace = ownership && ownership->linkCount() > 1 && !outcome.backupPath.isEmpty()
-        && QFileInfo(outcome.backupPath).isFile();
     bool touched = false;
-    reason = inPlace ? writeInPlace(settings, name, flat->image(), &touched)
-                     : writeImage(settings, name, flat->image());
+    reason = writeFile(settings, name, flat->image(), outcome, &touched);
     if (!reason.isEmpty() && !touched)
         return refuse(reason);
     outcome.fileChanged = true;
     m_handledPaths.insert(path);
     m_stamps.insert(path, FileStamp::of(path));
-    if (!reason.isEmpty()) {
-        outcome.message = tr("%1 could not be written whole: %2").arg(displayName(name), sentence(reason))
-            + u'\n'
-            + tr("The file may be damaged; its original is kept in %1. Save again, or save under another "
-                 "name.")
-                  .arg(displayName(outcome.backupPath));
-        return outcome;
-    }
-
-    reason = verify(name, flat->image());
-    if (!reason.isEmpty()) {
-        outcome.message
-            = tr("%1 was saved, but reading it back found %2.").arg(displayName(name), reason) + u'\n';
+    const auto damaged = [&outcome](const QString &what) {
+        outcome.message = what + u'\n';
         if (outcome.backupPath.isEmpty())
             outcome.message += tr("The file may be damaged: save again, or save under another name.");
         else
@@ -142,9 +112,31 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
                                   "save under another name.")
                                    .arg(displayName(outcome.backupPath));
         return outcome;
-    }
+    };
+    if (!reason.isEmpty())
+        return damaged(tr("%1 could not be written whole: %2").arg(displayName(name), sentence(reason)));
+    reason = verify(name, flat->image());
+    if (!reason.isEmpty())
+        return damaged(tr("%1 was saved, but reading it back found %2.").arg(displayName(name), reason));
     outcome.ok = true;
     return outcome;
+}
+
+QString SafeSaver::prepareBackup(const QString &path, Changes changes, SaveOutcome &outcome)
+{
+    const FileStamp known = m_stamps.value(path);
+    if (known.isNull() || FileStamp::of(path).sameContentAs(known))
+        return backUpOnce(path, outcome);
+    if (changes == Changes::Refuse) {
+        outcome.changedOnDisk = true;
+        return tr("Another program changed it since it was opened or saved here.");
+    }
+    // What is there now was never read here, so it is not what the backup
+    // is for; a backup of what this session read stays as it is.
+    m_handledPaths.insert(path);
+    if (m_backedUpPaths.contains(path))
+        outcome.backupPath = backupPathFor(path);
+    return QString();
 }
 
 QString SafeSaver::backUpOnce(const QString &path, SaveOutcome &outcome)
@@ -215,6 +207,17 @@ QString SafeSaver::copyToBackup(QFile &original, const QString &path, const QStr
         return failed + u": " + sentence(systemReason());
     copy.setAutoRemove(false);
     return QString();
+}
+
+QString SafeSaver::writeFile(Settings &settings, const QString &name, const QByteArray &image,
+    const SaveOutcome &outcome, bool *touched)
+{
+    *touched = false;
+    const std::optional<FileOwnership> ownership = FileOwnership::of(name);
+    if (ownership && ownership->linkCount() > 1 && !outcome.backupPath.isEmpty()
+        && QFileInfo(outcome.backupPath).isFile())
+        return writeInPlace(settings, name, image, touched);
+    return writeImage(settings, name, image);
 }
 
 QString SafeSaver::writeImage(Settings &settings, const QString &name, const QByteArray &image)

@@ -70,10 +70,16 @@ public:
     void setReadDeviceFactory(ReadDeviceFactory factory) { m_readDevice = std::move(factory); }
 
 private:
+    // Refuses a file another program changed unless told to overwrite it,
+    // and backs up one this session read; returns why it refused, or empty.
+    QString prepareBackup(const QString &path, Changes changes, SaveOutcome &outcome);
     // Copies the file to its backup unless this session already did, or
     // the file is one this session created; returns why it failed, or empty.
     QString backUpOnce(const QString &path, SaveOutcome &outcome);
     QString copyToBackup(QFile &original, const QString &path, const QString &backup);
+    // touched tells whether the file may have been changed even so.
+    QString writeFile(Settings &settings, const QString &name, const QByteArray &image,
+        const SaveOutcome &outcome, bool *touched);
     QString writeImage(Settings &settings, const QString &name, const QByteArray &image);
     // For a file with several names: a rename would leave the other names
     // with the old content. Only done with a backup to fall back on.

@@ -56,13 +56,6 @@ QByteArray firstLayoutBytes(const RecoveryCopy &copy)
     return bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-QFile::Permissions ownerOnly(QFile::Permissions permissions)
-{
-    return permissions
-        & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
-            | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
-}
-
 } // namespace
 
 class TestRecoveryKeeper : public QObject
@@ -123,9 +116,7 @@ private slots:
         QVERIFY2(restored, qPrintable(reason));
         QCOMPARE(firstChannelName(*restored), u"Three"_s);
         QCOMPARE(strayFiles(m_folder), QStringList());
-        QCOMPARE(
-            ownerOnly(QFile::permissions(m_folder)), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(ownerOnly(QFile::permissions(keeper.copyPath())), QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(fileMode(m_folder) == 0700 && fileMode(keeper.copyPath()) == 0600);
     }
 
     // A save merges providers of equal names; the copy must leave the live
@@ -271,41 +262,28 @@ private slots:
     void editorDeletesOnlyItsOwnCopy_data()
     {
         QTest::addColumn<bool>("otherRunning");
-        QTest::addColumn<bool>("saved");
-        QTest::addRow("other editor running, this one quits") << true << false;
-        QTest::addRow("other editor running, this one saves") << true << true;
-        QTest::addRow("copy left from before, file opened and closed") << false << false;
+        QTest::addRow("other editor running, this one saves") << true;
+        QTest::addRow("copy left from before, file opened and saved") << false;
     }
     void editorDeletesOnlyItsOwnCopy()
     {
         QFETCH(bool, otherRunning);
-        QFETCH(bool, saved);
-        std::unique_ptr<Settings> theirStore = loadStore(m_original);
+        std::unique_ptr<Settings> stores[] = { loadStore(m_original), loadStore(m_original) };
         std::optional<RecoveryKeeper> theirs(std::in_place, m_folder);
-        theirs->track(theirStore.get(), m_original, FileStamp::of(m_original));
-        theirStore->channels().first()->setName(u"Theirs"_s);
-        theirs->writeNow();
+        RecoveryKeeper mine(m_folder);
+        for (RecoveryKeeper *keeper : { &*theirs, &mine }) {
+            keeper->track(stores[keeper == &mine].get(), m_original, FileStamp::of(m_original));
+            stores[keeper == &mine]->channels().first()->setName(u"Edited"_s);
+            keeper->writeNow();
+        }
         theirs->waitForWorker();
         const QString theirCopy = theirs->copyPath();
         // An editor that ended without cleaning up leaves its copy unlocked.
         if (!otherRunning)
             theirs.reset();
-
-        std::unique_ptr<Settings> myStore = loadStore(m_original);
-        RecoveryKeeper mine(m_folder);
-        mine.track(myStore.get(), m_original, FileStamp::of(m_original));
-        QVERIFY(mine.copyPath() != theirCopy);
-        myStore->channels().first()->setName(u"Mine"_s);
-        mine.writeNow();
-        if (saved)
-            mine.markSaved(m_original);
-        else
-            mine.discard();
+        mine.markSaved(m_original);
         mine.waitForWorker();
         QVERIFY(QFile::exists(theirCopy));
-        QString reason;
-        QCOMPARE(firstChannelName(*RecoveryCopy::readFrom(theirCopy, &reason)->restoredStore(&reason)),
-            u"Theirs"_s);
     }
 
     void folderLeavesACopyInUseAlone()
