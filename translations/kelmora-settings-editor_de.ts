@@ -43,6 +43,34 @@
     </message>
 </context>
 <context>
+    <name>ChangedFilePrompt</name>
+    <message>
+        <location filename="../src/ui/changedfileprompt.cpp" line="9"/>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/changedfileprompt.cpp" line="10"/>
+        <source>%1 was changed by another program since it was opened or saved in this window.</source>
+        <translation>%1 wurde seit dem Öffnen oder Speichern in diesem Fenster von einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/changedfileprompt.cpp" line="13"/>
+        <source>Overwrite replaces those changes with yours; no backup is taken of them. Save As… keeps them and saves yours under another name.</source>
+        <translation>Überschreiben ersetzt jene Änderungen durch Ihre; von ihnen wird keine Sicherung angelegt. Speichern unter… behält sie und speichert Ihre unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/changedfileprompt.cpp" line="15"/>
+        <source>&amp;Overwrite</source>
+        <translation>Über&amp;schreiben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/changedfileprompt.cpp" line="16"/>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+</context>
+<context>
     <name>Channel</name>
     <message>
         <location filename="../src/model/channel.cpp" line="15"/>
@@ -134,72 +162,72 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="62"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="64"/>
         <source>create</source>
         <translation>anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="63"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="65"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
         <source>select columns</source>
         <translation>Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
         <source>select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="222"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="223"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="225"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="344"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="346"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="350"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="352"/>
         <source>A favourite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="354"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="356"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
     </message>
@@ -370,77 +398,77 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="29"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="385"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="548"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="405"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="568"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="424"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="587"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="619"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="782"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="620"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="783"/>
         <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="30"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="41"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
         <source>edit</source>
         <translation>bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="42"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
         <source>create satellite</source>
         <translation>Satellit anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="50"/>
         <source>create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="52"/>
         <source>create provider</source>
         <translation>Anbieter anlegen</translation>
     </message>
@@ -503,27 +531,27 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Listet auf, woran ein Receiver in dieser Datei scheitern würde</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="167"/>
         <source>…and %1 more.</source>
         <translation>…und %1 weitere.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="174"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="168"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="175"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="169"/>
         <source>The check finds an error in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei einen Fehler, an dem der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="176"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="170"/>
         <source>The check finds %1 errors in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei %1 Fehler, an denen der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="179"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
         <source>Save anyway</source>
         <translation>Trotzdem speichern</translation>
     </message>
@@ -642,18 +670,18 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="41"/>
-        <location filename="../src/ui/settingseditor.cpp" line="55"/>
+        <location filename="../src/ui/settingseditor.cpp" line="42"/>
+        <location filename="../src/ui/settingseditor.cpp" line="56"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="43"/>
+        <location filename="../src/ui/settingseditor.cpp" line="44"/>
         <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="45"/>
+        <location filename="../src/ui/settingseditor.cpp" line="46"/>
         <source>It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
     </message>
@@ -661,12 +689,12 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>RecentFiles</name>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="16"/>
+        <location filename="../src/ui/recentfiles.cpp" line="17"/>
         <source>Recent files</source>
         <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="76"/>
+        <location filename="../src/ui/recentfiles.cpp" line="82"/>
         <source>Clear</source>
         <translation>Liste leeren</translation>
     </message>
@@ -674,32 +702,32 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>RecoveryCopy</name>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="96"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="118"/>
         <source>it could not be read: %1</source>
         <translation>sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="101"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="123"/>
         <source>it is damaged</source>
         <translation>sie ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="112"/>
-        <source>its file %1 no longer exists</source>
-        <translation>ihre Datei %1 existiert nicht mehr</translation>
-    </message>
-    <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="116"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="136"/>
         <source>its file %1 could not be read: %2</source>
         <translation>ihre Datei %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="121"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="141"/>
+        <source>its file %1 is gone or changed, and the copy holds nothing to lay the changes over</source>
+        <translation>ihre Datei %1 fehlt oder wurde geändert, und die Kopie enthält nichts, worauf die Änderungen gelegt werden könnten</translation>
+    </message>
+    <message>
+        <location filename="../src/recovery/recoverycopy.cpp" line="148"/>
         <source>its file %1 is no longer a settings file</source>
         <translation>ihre Datei %1 ist keine Einstellungsdatei mehr</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="125"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="152"/>
         <source>it does not fit its file %1</source>
         <translation>sie passt nicht zu ihrer Datei %1</translation>
     </message>
@@ -707,24 +735,50 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>RecoveryOffer</name>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="40"/>
+        <location filename="../src/ui/recoveryoffer.cpp" line="43"/>
+        <location filename="../src/ui/recoveryoffer.cpp" line="81"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="41"/>
+        <location filename="../src/ui/recoveryoffer.cpp" line="44"/>
         <source>The editor did not close cleanly. Unsaved changes to %1 were kept on %2.</source>
         <translation>Der Editor wurde nicht ordnungsgemäß beendet. Ungespeicherte Änderungen an %1 wurden am %2 gesichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="45"/>
+        <location filename="../src/ui/recoveryoffer.cpp" line="52"/>
         <source>Restore opens %1 with these changes for you to save. Discard deletes them.</source>
         <translation>„Wiederherstellen“ öffnet %1 mit diesen Änderungen, damit Sie sie speichern können. „Verwerfen“ löscht sie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="47"/>
+        <location filename="../src/ui/recoveryoffer.cpp" line="55"/>
+        <source>%1 was changed since then. Restore opens the changes as a new, unsaved file, and %1 stays as it is now. Discard deletes them.</source>
+        <translation>%1 wurde seitdem geändert. Wiederherstellen öffnet die Änderungen als neue, ungespeicherte Datei, und %1 bleibt, wie sie jetzt ist. Verwerfen löscht sie.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="60"/>
+        <source>%1 cannot be found now; it may be on a disk that is not connected. Restore opens the changes as a new, unsaved file. Later keeps them for the next start. Discard deletes them.</source>
+        <translation>%1 ist jetzt nicht zu finden; vielleicht liegt sie auf einem Laufwerk, das nicht angeschlossen ist. Wiederherstellen öffnet die Änderungen als neue, ungespeicherte Datei. Später behält sie für den nächsten Start. Verwerfen löscht sie.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="66"/>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="68"/>
+        <source>&amp;Later</source>
+        <translation>S&amp;päter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="82"/>
+        <source>The editor did not close cleanly, and the copy it kept of the unsaved changes at %1 is damaged: those changes could not be restored.</source>
+        <translation>Der Editor wurde nicht ordnungsgemäß beendet, und die Kopie, die er um %1 von den ungespeicherten Änderungen angelegt hatte, ist beschädigt: Diese Änderungen konnten nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recoveryoffer.cpp" line="85"/>
+        <source>The damaged copy was kept as %1.</source>
+        <translation>Die beschädigte Kopie wurde als %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -839,83 +893,99 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SafeSaver</name>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="45"/>
+        <location filename="../src/saving/safesaver.cpp" line="85"/>
         <source>%1 was not saved; the file is unchanged.</source>
         <translation>%1 wurde nicht gespeichert; die Datei ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="48"/>
+        <location filename="../src/saving/safesaver.cpp" line="89"/>
         <source>Its original is also kept in %1.</source>
         <translation>Ihr Original ist außerdem in %1 erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="54"/>
+        <location filename="../src/saving/safesaver.cpp" line="95"/>
         <source>These settings have no file image that could be checked after writing.</source>
         <translation>Diese Einstellungen haben kein Dateiabbild, das nach dem Schreiben geprüft werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="67"/>
+        <location filename="../src/saving/safesaver.cpp" line="120"/>
         <source>%1 was saved, but reading it back found %2.</source>
         <translation>%1 wurde gespeichert, aber beim Zurücklesen ergab sich: %2.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="69"/>
+        <location filename="../src/saving/safesaver.cpp" line="109"/>
         <source>The file may be damaged: save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt: Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="71"/>
+        <location filename="../src/saving/safesaver.cpp" line="111"/>
         <source>The file may be damaged; its original is kept in %1. Save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt; ihr Original ist in %1 erhalten. Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="94"/>
+        <location filename="../src/saving/safesaver.cpp" line="156"/>
         <source>It is not a regular file, so it is not replaced.</source>
         <translation>Sie ist keine reguläre Datei und wird daher nicht ersetzt.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="96"/>
+        <location filename="../src/saving/safesaver.cpp" line="172"/>
         <source>Its backup %1 could not be written</source>
         <translation>Ihre Sicherungskopie %1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="99"/>
-        <location filename="../src/saving/safesaver.cpp" line="114"/>
+        <location filename="../src/saving/safesaver.cpp" line="160"/>
+        <location filename="../src/saving/safesaver.cpp" line="192"/>
         <source>It could not be read to make its backup: %1</source>
         <translation>Sie konnte für die Sicherungskopie nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="119"/>
+        <location filename="../src/saving/safesaver.cpp" line="117"/>
+        <source>%1 could not be written whole: %2</source>
+        <translation>%1 konnte nicht vollständig geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="132"/>
+        <source>Another program changed it since it was opened or saved here.</source>
+        <translation>Ein anderes Programm hat sie geändert, seit sie hier geöffnet oder gespeichert wurde.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="196"/>
         <source>only %1 of %2 bytes were written; the disk may be full.</source>
         <translation>nur %1 von %2 Bytes wurden geschrieben; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="148"/>
+        <location filename="../src/saving/safesaver.cpp" line="204"/>
+        <source>Another program changed it while it was being saved.</source>
+        <translation>Ein anderes Programm hat sie geändert, während sie gespeichert wurde.</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="246"/>
+        <location filename="../src/saving/safesaver.cpp" line="266"/>
         <source>Only %1 of %2 bytes could be written; the disk may be full.</source>
         <translation>Nur %1 von %2 Bytes konnten geschrieben werden; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="161"/>
+        <location filename="../src/saving/safesaver.cpp" line="282"/>
         <source>that it cannot be read: %1</source>
         <translation>sie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="164"/>
+        <location filename="../src/saving/safesaver.cpp" line="285"/>
         <source>%1 bytes where %2 were written</source>
         <translation>%1 Bytes statt der geschriebenen %2</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="169"/>
+        <location filename="../src/saving/safesaver.cpp" line="290"/>
         <source>a different byte at offset %1</source>
         <translation>ein abweichendes Byte an Position %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="172"/>
+        <location filename="../src/saving/safesaver.cpp" line="293"/>
         <source>that it cannot be read again: %1</source>
         <translation>sie kann nicht erneut gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="175"/>
+        <location filename="../src/saving/safesaver.cpp" line="296"/>
         <source>that it is not recognised as a settings file</source>
         <translation>sie wird nicht als Einstellungsdatei erkannt</translation>
     </message>
@@ -1084,44 +1154,55 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="198"/>
+        <location filename="../src/ui/settingseditor.cpp" line="202"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="162"/>
-        <location filename="../src/ui/settingseditor.cpp" line="204"/>
+        <location filename="../src/ui/settingseditor.cpp" line="163"/>
+        <location filename="../src/ui/settingseditor.cpp" line="210"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="205"/>
+        <location filename="../src/ui/settingseditor.cpp" line="211"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="178"/>
-        <location filename="../src/ui/settingseditor.cpp" line="246"/>
+        <location filename="../src/ui/settingseditor.cpp" line="182"/>
+        <location filename="../src/ui/settingseditor.cpp" line="267"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="260"/>
+        <location filename="../src/ui/settingseditor.cpp" line="283"/>
+        <source>They do not fit the file.</source>
+        <translation>Sie passen nicht zur Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="293"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="261"/>
-        <source>The unsaved changes to %1 could not be restored.</source>
-        <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden.</translation>
+        <location filename="../src/ui/settingseditor.cpp" line="294"/>
+        <source>The unsaved changes to %1 could not be restored; they are kept for a later try.</source>
+        <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden; sie bleiben für einen späteren Versuch erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="279"/>
+        <location filename="../src/ui/settingseditor.cpp" line="315"/>
+        <location filename="../src/ui/settingseditor.cpp" line="340"/>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="314"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="33"/>
+        <location filename="../src/ui/settingseditor.cpp" line="34"/>
         <source>settings (*.si)</source>
         <translation>Einstellungen (*.si)</translation>
     </message>
@@ -1310,13 +1391,13 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>Transponder</name>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>H</source>
         <comment>horizontal polarization</comment>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>V</source>
         <comment>vertical polarization</comment>
         <translation>V</translation>
