@@ -212,7 +212,6 @@ QString SafeSaver::copyToBackup(QFile &original, const QString &path, const QStr
 QString SafeSaver::writeFile(Settings &settings, const QString &name, const QByteArray &image,
     const SaveOutcome &outcome, bool *touched)
 {
-    *touched = false;
     const std::optional<FileOwnership> ownership = FileOwnership::of(name);
     if (ownership && ownership->linkCount() > 1 && !outcome.backupPath.isEmpty()
         && QFileInfo(outcome.backupPath).isFile())
@@ -254,10 +253,9 @@ QString SafeSaver::writeImage(Settings &settings, const QString &name, const QBy
 QString SafeSaver::writeInPlace(
     Settings &settings, const QString &name, const QByteArray &image, bool *touched)
 {
-    *touched = false;
     // The store writes to a scratch file first: if it refuses, or the disk
     // is full, the file itself is still as it was.
-    QTemporaryFile scratch(QFileInfo(name).absolutePath() + QStringLiteral("/.kelmora-XXXXXX"));
+    QTemporaryFile scratch;
     if (!scratch.open())
         return scratch.errorString();
     const qint64 written = settings.save(&scratch);
