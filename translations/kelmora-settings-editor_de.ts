@@ -959,33 +959,33 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Ein anderes Programm hat sie geändert, während sie gespeichert wurde.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="246"/>
-        <location filename="../src/saving/safesaver.cpp" line="266"/>
+        <location filename="../src/saving/safesaver.cpp" line="245"/>
+        <location filename="../src/saving/safesaver.cpp" line="264"/>
         <source>Only %1 of %2 bytes could be written; the disk may be full.</source>
         <translation>Nur %1 von %2 Bytes konnten geschrieben werden; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="282"/>
+        <location filename="../src/saving/safesaver.cpp" line="280"/>
         <source>that it cannot be read: %1</source>
         <translation>sie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="285"/>
+        <location filename="../src/saving/safesaver.cpp" line="283"/>
         <source>%1 bytes where %2 were written</source>
         <translation>%1 Bytes statt der geschriebenen %2</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="290"/>
+        <location filename="../src/saving/safesaver.cpp" line="288"/>
         <source>a different byte at offset %1</source>
         <translation>ein abweichendes Byte an Position %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="293"/>
+        <location filename="../src/saving/safesaver.cpp" line="291"/>
         <source>that it cannot be read again: %1</source>
         <translation>sie kann nicht erneut gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="296"/>
+        <location filename="../src/saving/safesaver.cpp" line="294"/>
         <source>that it is not recognised as a settings file</source>
         <translation>sie wird nicht als Einstellungsdatei erkannt</translation>
     </message>
