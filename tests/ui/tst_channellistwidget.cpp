@@ -5,6 +5,8 @@
 #include "provider.h"
 #include "rooteditable.h"
 #include "satellite.h"
+#include "settingskelmora2xx.h"
+#include "settingskelmorahd.h"
 #include "testsettings.h"
 #include "transponder.h"
 #include "uitest.h"
@@ -228,6 +230,33 @@ private slots:
         // Integer columns must hold integers, or the header sorts them as text;
         // QVariant compares an integer and its text as different.
         QCOMPARE(f.row(0), expected);
+    }
+
+    // A name the save will cut shows cut, as the receiver will show it: its
+    // field holds 16 bytes on the HD, 18 on the 2XX.
+    void nameCellShowsTheNameAsStored_data()
+    {
+        QTest::addColumn<bool>("hd");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        const QString cyrillic = u"Телерадиокомпани"_s;
+        QTest::addRow("Cyrillic of 16, HD") << true << cyrillic << u"Телерад"_s;
+        QTest::addRow("Cyrillic of 16, 2XX") << false << cyrillic << u"Телеради"_s;
+        QTest::addRow("Latin of 17, HD") << true << u"Eurosport 1 HD DE"_s << u"Eurosport 1 HD D"_s;
+        QTest::addRow("Latin of 17, 2XX") << false << u"Eurosport 1 HD DE"_s << u"Eurosport 1 HD DE"_s;
+    }
+    void nameCellShowsTheNameAsStored()
+    {
+        QFETCH(bool, hd);
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        const std::unique_ptr<Settings> settings(
+            hd ? static_cast<Settings *>(new SettingsKelmoraHD) : new SettingsKelmora2XX);
+        ChannelListWidget table;
+        table.setSettings(settings.get());
+        settings->addChannel(nullptr, named<Channel>(name));
+        table.showChannels(settings->satellitesRoot(), settings->channels());
+        QCOMPARE(table.model()->index(0, Col::NameColumn).data().toString(), shown);
     }
 
     // The table paints its cells' texts itself; they must come out as the

@@ -4,11 +4,13 @@
 #include "provider.h"
 #include "rooteditable.h"
 #include "satellite.h"
+#include "settingskelmorahd.h"
 #include "testsettings.h"
 #include "transponder.h"
 #include "uitest.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -21,7 +23,7 @@ void retype(QWidget *dialog, const char *field, const QString &text)
     auto *lineEdit = child<QLineEdit>(dialog, field);
     QVERIFY(lineEdit);
     lineEdit->clear();
-    QTest::keyClicks(lineEdit, text);
+    typeText(lineEdit, text);
 }
 
 QComboBox *comboBox(QWidget *dialog, const char *name)
@@ -30,10 +32,11 @@ QComboBox *comboBox(QWidget *dialog, const char *name)
 }
 
 // One object of each kind that has a dialog, in a store with one satellite
-// that the transponder sits on.
+// that the transponder sits on. The store is a receiver's, so that a name
+// has the room its field in the file gives it.
 struct Objects
 {
-    TestSettings settings;
+    SettingsKelmoraHD settings;
     Satellite *held = new Satellite;
     Satellite satellite;
     Transponder transponder;
@@ -146,6 +149,54 @@ private slots:
         });
         QVERIFY(!editDialog(nullptr, objects.byKind(kind), &objects.settings));
         QCOMPARE(seen, kept);
+    }
+
+    // Room in bytes as the save encodes (UTF-8 beyond Latin-1): 16 for each
+    // of these names on the HD. A name too long already (from a reference
+    // list) may shrink a key at a time ("\b"), never grow.
+    void nameFieldsRefuseBytesBeyondTheirRoom_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QString>("initial"); // a provider's, or none
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("room");
+        const QString latin = u"Eurosport 1 HD DE"_s;
+        for (const char *kind : { "satellite", "provider", "group", "channel" }) {
+            QTest::addRow("Cyrillic of 16, %s", kind)
+                << QByteArray(kind) << QString() << u"Телерадиокомпани"_s << u"Телерад"_s << u"1 byte left"_s;
+            QTest::addRow("Latin of 17, %s", kind)
+                << QByteArray(kind) << QString() << latin << latin.chopped(1) << u"0 bytes left"_s;
+        }
+        QTest::addRow("Chinese of 6")
+            << "channel"_ba << QString() << u"中華電視台新"_s << u"中華電視台"_s << u"0 bytes left"_s;
+        QTest::addRow("Greek of 4") << "group"_ba << QString() << u"Ράδι"_s << u"Ράδι"_s << u"7 bytes left"_s;
+        QTest::addRow("too long, grows") << "provider"_ba << latin << u"X"_s << latin << u"1 byte too many"_s;
+        QTest::addRow("too long, shrinks")
+            << "provider"_ba << latin << u"\bY"_s << latin.chopped(1) << u"0 bytes left"_s;
+    }
+    void nameFieldsRefuseBytesBeyondTheirRoom()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QString, initial);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(QString, room);
+        Objects objects;
+        if (!initial.isNull())
+            objects.provider.setName(initial);
+        QStringList seen;
+        onNextModal([&](QWidget *dialog) {
+            auto *field = child<QLineEdit>(dialog, "nameLineEdit");
+            if (initial.isNull())
+                field->clear();
+            for (const QChar key : typed)
+                key == u'\b' ? QTest::keyClick(field, Qt::Key_Backspace) : typeText(field, key);
+            seen << field->text() << child<QLabel>(dialog, "nameRoomLabel")->text();
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        QVERIFY(!editDialog(nullptr, objects.byKind(kind), &objects.settings));
+        QCOMPARE(seen, QStringList({ kept, room }));
     }
 
     void okWritesEveryFieldEvenUnchanged_data()
