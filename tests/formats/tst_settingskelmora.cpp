@@ -234,27 +234,24 @@ private slots:
     void canonicalFileIsSavedByteForByte_data()
     {
         QTest::addColumn<QByteArray>("twin");
-        QTest::addColumn<char>("lastByte");
-        QTest::addRow("selectors of every form") << QByteArray() << '\0';
-        QTest::addRow("Greek twins of 15 letters") << greekTwin << '\xc2';
-        QTest::addRow("Cyrillic twins")
-            << QByteArray("\x01\xbf\xd5\xe0\xd2\xeb\xd9\x20\xda\xd0\xdd\xd0\xdb\x20\x31") << '\x32';
+        QTest::addRow("selectors of every form") << QByteArray();
+        QTest::addRow("Greek twins of 15 letters") << greekTwin;
+        QTest::addRow("Cyrillic twins") << QByteArray("\x01\xbf\xd5\xe0\xd2\xeb\xd9 \xda\xd0\xdd\xd0\xdb 1");
         QTest::addRow("Big5 twins of 7 characters")
-            << QByteArray("\x14\xa4\xa4\xb5\xd8\xb9\x71\xb5\xf8\xb7\x73\xbb\x44\xa5\x78") << '\x79';
-        QTest::addRow("Latin twins") << QByteArray("\x05\xdeow TV Haber 01") << '2';
+            << QByteArray("\x14\xa4\xa4\xb5\xd8\xb9q\xb5\xf8\xb7s\xbb\x44\xa5x");
+        QTest::addRow("Latin twins") << QByteArray("\x05\xdeow TV Haber 01");
     }
     void canonicalFileIsSavedByteForByte()
     {
         QFETCH_GLOBAL(const TestModel *, model);
         QFETCH(QByteArray, twin);
-        QFETCH(char, lastByte);
         const TestModel &m = *model;
         TestImage image = smallImage(m);
         if (!twin.isEmpty()) {
             // Each twin carries a channel of its own.
             image.setWord(m.providerCount, 4);
             image.setBytes(m.provider(2), twin);
-            image.setBytes(m.provider(3), twin.chopped(1) + lastByte);
+            image.setBytes(m.provider(3), twin.chopped(1) + char(twin.back() + 1));
             image.setWord(m.channel(1) + 2, 2);
             image.setWord(m.channel(2) + 2, 3);
         }
@@ -447,31 +444,28 @@ private slots:
         }
     }
 
-    // Providers added, each with a channel, to the read Greek twins A and B:
-    // the same name joins, and so does the same name as the file will give it
-    // back, one likeness leading on to the next; the first of each stays.
+    // Providers added, each with a channel, to the read Greek twins: the same
+    // name joins, and so does the same name as the file will give it back,
+    // one likeness leading on to the next. A saved file saves unchanged.
     void saveMergesProvidersBySameNameOrSameStoredName_data()
     {
-        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QString>("added");
         QTest::addColumn<int>("kept");
-        const QString b = QString::fromUtf8("ΣΚΑΪ ΕΙΔΗΣΕΙΣ Β");
-        QTest::addRow("new name like a read one") << QStringList { b } << 2;
-        QTest::addRow("new names cut alike")
-            << QString::fromUtf8("Первый канал 1|Первый канал 2").split(u'|') << 3;
-        QTest::addRow("likeness leads on") << QStringList { b, QString::fromUtf8("ΣΚΑΪ ΕΙΔΗΣΕΙΣ Γ") } << 2;
+        QTest::addRow("new names cut alike") << QString::fromUtf8("Первый канал 1|Первый канал 2") << 3;
+        // The new B is named like the read B; the last is cut like the new B.
+        QTest::addRow("likeness leads on") << QString::fromUtf8("ΣΚΑΪ ΕΙΔΗΣΕΙΣ Β|ΣΚΑΪ ΕΙΔΗΣΕΙΣ Γ") << 2;
     }
     void saveMergesProvidersBySameNameOrSameStoredName()
     {
         QFETCH_GLOBAL(const TestModel *, model);
-        QFETCH(QStringList, added);
+        QFETCH(QString, added);
         QFETCH(int, kept);
         TestImage image(*model);
         image.setWord(model->providerCount, 2);
         image.setBytes(model->provider(0), greekTwin);
         image.setBytes(model->provider(1), greekTwin.chopped(1) + '\xc2');
         auto settings = loadBytes(image.bytes);
-        QVERIFY(settings);
-        for (const QString &name : std::as_const(added)) {
+        for (const QString &name : added.split(u'|')) {
             auto *channel = new Channel;
             channel->setProvider(new Provider);
             channel->provider()->setName(name);
@@ -480,12 +474,9 @@ private slots:
         }
         const QByteArray saved = saveBytes(settings.get());
         QCOMPARE(settings->providers().size(), kept);
-        QCOMPARE(settings->providers().at(1)->name(), QString::fromUtf8("ΣΚΑΪ ΕΙΔΗΣΕΙΣ Β"));
         for (const Channel *channel : settings->channels())
             QVERIFY(settings->contains(channel->provider()));
-        auto again = loadBytes(saved);
-        QVERIFY(again);
-        QCOMPARE(saveBytes(again.get()), saved);
+        QCOMPARE(saveBytes(loadBytes(saved).get()), saved);
     }
 
     void saveThatDoesNotFitWritesNothing_data()
