@@ -261,8 +261,9 @@ void DemoSettingsBuilder::fillToFraction(Settings *settings, double fraction)
         providers.append(provider);
     }
     QList<Channel *> channels;
-    // Every fifth name is Cyrillic, so that both name encodings are exercised.
-    const QString cyrillic = QString::fromUtf8("Канал %1");
+    // Every fifth name is Cyrillic, so that both name encodings are exercised;
+    // short enough that "10000" still fits the 16 bytes of an HD name.
+    const QString cyrillic = QString::fromUtf8("Канал%1");
     for (int i = 0; i < channelCount; ++i) {
         auto *channel = new Channel;
         channel->setName(i % 5 == 4 ? cyrillic.arg(i + 1) : QStringLiteral("Channel %1").arg(i + 1));

@@ -619,6 +619,11 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Kapazität überschritten</translation>
     </message>
     <message>
+        <location filename="../src/check/fileproblem.cpp" line="58"/>
+        <source>Name too long</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
         <location filename="../src/check/fileproblem.cpp" line="64"/>
         <source>Error</source>
         <translation>Fehler</translation>
@@ -642,6 +647,29 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <location filename="../src/check/fileproblem.cpp" line="79"/>
         <source>%1 (SID %2)</source>
         <translation>%1 (SID %2)</translation>
+    </message>
+</context>
+<context>
+    <name>NameRoomValidator</name>
+    <message>
+        <location filename="../src/ui/nameroomvalidator.cpp" line="50"/>
+        <source>1 byte left</source>
+        <translation>1 Byte frei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/nameroomvalidator.cpp" line="52"/>
+        <source>%1 bytes left</source>
+        <translation>%1 Bytes frei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/nameroomvalidator.cpp" line="54"/>
+        <source>1 byte too many</source>
+        <translation>1 Byte zu viel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/nameroomvalidator.cpp" line="56"/>
+        <source>%1 bytes too many</source>
+        <translation>%1 Bytes zu viel</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1172,11 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <location filename="../src/check/settingschecker.cpp" line="146"/>
         <source>No channel refers to this provider.</source>
         <translation>Kein Sender verweist auf diesen Anbieter.</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="168"/>
+        <source>The name will be shortened to &quot;%1&quot;.</source>
+        <translation>Der Name wird zu „%1“ gekürzt.</translation>
     </message>
     <message>
         <location filename="../src/check/settingschecker.cpp" line="153"/>

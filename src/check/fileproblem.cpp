@@ -17,6 +17,7 @@ FileProblem::Severity FileProblem::severityOf(Kind kind)
     case Kind::ServiceIdZero:
     case Kind::ValueOutOfRange:
     case Kind::EmptyChannelName:
+    case Kind::NameShortened:
         return Severity::Warning;
     case Kind::SatelliteWithoutTransponders:
     case Kind::ProviderWithoutChannels:
@@ -53,6 +54,8 @@ QString FileProblem::kindName(Kind kind)
         return tr("Transponder without channels");
     case Kind::OverCapacity:
         return tr("Over capacity");
+    case Kind::NameShortened:
+        return tr("Name too long");
     }
     return QString();
 }

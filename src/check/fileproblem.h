@@ -29,6 +29,7 @@ public:
         ProviderWithoutChannels,
         TransponderWithoutChannels,
         OverCapacity,
+        NameShortened,
     };
 
     Kind kind;

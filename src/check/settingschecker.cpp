@@ -28,6 +28,7 @@ QList<FileProblem> SettingsChecker::check(const Settings &settings)
     checker.checkChannels();
     checker.checkDuplicates();
     checker.checkLeftovers();
+    checker.checkNames();
     return checker.m_problems;
 }
 
@@ -144,6 +145,28 @@ void SettingsChecker::checkLeftovers()
         if (!m_used.contains(provider))
             add(FileProblem::Kind::ProviderWithoutChannels, provider,
                 tr("No channel refers to this provider."));
+}
+
+void SettingsChecker::checkNames()
+{
+    for (Satellite *satellite : m_settings.satellites())
+        checkName(satellite, satellite->name());
+    for (Provider *provider : m_settings.providers())
+        checkName(provider, provider->name());
+    for (FavoriteGroup *group : m_settings.favoriteGroups())
+        checkName(group, group->name());
+    for (Channel *channel : m_settings.channels())
+        checkName(channel, channel->name());
+}
+
+void SettingsChecker::checkName(Editable *object, const QString &name)
+{
+    // Names typed in the dialogs fit; those from a reference list or the
+    // command line may not, and the save would cut them without a word.
+    const QString stored = m_settings.storedName(object, name).text;
+    if (stored != name)
+        add(FileProblem::Kind::NameShortened, object,
+            tr("The name will be shortened to \"%1\".").arg(stored));
 }
 
 void SettingsChecker::checkAtMost(Editable *object, int value, int limit, const QString &what)

@@ -33,6 +33,8 @@ private:
     void checkChannel(Channel *channel);
     void checkDuplicates();
     void checkLeftovers();
+    void checkNames();
+    void checkName(Editable *object, const QString &name);
     void checkAtMost(Editable *object, int value, int limit, const QString &what);
     void add(FileProblem::Kind kind, Editable *object, const QString &explanation);
 

@@ -229,3 +229,13 @@ QByteArray KelmoraNameCodec::encode(const QString &fullText, int width)
         writeUtf8(text, out, width);
     return field;
 }
+
+int KelmoraNameCodec::encodedSize(const QString &text)
+{
+    // No character takes more than four bytes, and a surrogate pair already
+    // counts as two units; the NUL after the text marks where it ends.
+    const QByteArray field = encode(text, 1 + 4 * int(text.size()) + 1);
+    if (field.front() == '\0')
+        return 0;
+    return decode(field).length;
+}

@@ -22,4 +22,6 @@ public:
     // anything else as UTF-8 behind the selector 0x15; a text too long for
     // the field loses whole characters at its end, never part of one.
     [[nodiscard]] static QByteArray encode(const QString &text, int width);
+    // How many bytes encode() needs for the whole text, selector included.
+    [[nodiscard]] static int encodedSize(const QString &text);
 };

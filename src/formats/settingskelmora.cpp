@@ -10,6 +10,8 @@
 #include <QFileDevice>
 
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -298,31 +300,52 @@ void SettingsKelmora::moveKeepLastSatelliteToEnd()
 
 void SettingsKelmora::mergeProviders()
 {
-    // By the name as the file gives it back: two names that differ only
-    // in what the field cannot hold would be merged by the next save, and
-    // saving a file just read would change it.
-    auto storedName = [](const Provider *provider) {
-        return KelmoraNameCodec::decode(KelmoraNameCodec::encode(provider->name(), NameWidth)).text;
+    // Providers with the same name are one, and so are two that the file
+    // will give back under the same name (the next load would merge those,
+    // so saving a file just read would change it): compared by the bytes a
+    // save writes, which for an unchanged name are the bytes it was read
+    // from. Either likeness joins; the first of each group survives.
+    const QList<Provider *> list = providers();
+    std::vector<int> firstOf(size_t(list.size()));
+    std::iota(firstOf.begin(), firstOf.end(), 0);
+    auto first = [&firstOf](int i) {
+        while (firstOf[size_t(i)] != i)
+            i = firstOf[size_t(i)] = firstOf[size_t(firstOf[size_t(i)])];
+        return i;
     };
-    QHash<QString, Provider *> firstByName;
+    QHash<QString, int> byName;
+    QHash<QString, int> byStoredName;
+    auto join = [&first, &firstOf](QHash<QString, int> &seen, const QString &key, int i) {
+        const auto it = seen.constFind(key);
+        if (it == seen.cend()) {
+            seen.insert(key, i);
+            return;
+        }
+        const int a = first(*it);
+        const int b = first(i);
+        firstOf[size_t(std::max(a, b))] = std::min(a, b);
+    };
+    for (int i = 0; i < list.size(); ++i) {
+        join(byName, list.at(i)->name(), i);
+        join(byStoredName, storedName(list.at(i), list.at(i)->name()).text, i);
+    }
+
+    QHash<const Provider *, Provider *> survivorOf;
     QList<Provider *> duplicates;
-    for (Provider *provider : providers()) {
-        const QString name = storedName(provider);
-        if (firstByName.contains(name))
-            duplicates.append(provider);
-        else
-            firstByName.insert(name, provider);
+    for (int i = 0; i < list.size(); ++i) {
+        if (first(i) == i)
+            continue;
+        survivorOf.insert(list.at(i), list.at(first(i)));
+        duplicates.append(list.at(i));
     }
     if (duplicates.isEmpty())
         return;
 
-    const QSet<Provider *> doomed(duplicates.cbegin(), duplicates.cend());
-    auto moveToFirst = [&firstByName, &doomed, &storedName](Channel *channel) {
+    auto moveToFirst = [&survivorOf](Channel *channel) {
         // A channel without provider stays without one; only channels of a
         // duplicate change, so that the others announce nothing.
-        Provider *provider = channel->provider();
-        if (provider && doomed.contains(provider))
-            channel->setProvider(firstByName.value(storedName(provider)));
+        if (Provider *survivor = survivorOf.value(channel->provider()))
+            channel->setProvider(survivor);
     };
     for (Channel *channel : mainChannelList().channels())
         moveToFirst(channel);
@@ -351,18 +374,42 @@ QString SettingsKelmora::readName(Editable *owner, int offset, int width)
     return decoded.text;
 }
 
-void SettingsKelmora::writeName(const Editable *owner, const QString &text, int offset, int width)
+bool SettingsKelmora::keepsReadBytes(const Editable *owner, const QString &text, int width)
 {
     const Editable::RememberedName &read = owner->rememberedName();
     // The width test guards against a name read from a wider field, as a
     // 2XX channel name is.
-    if (!read.isEmpty() && read.text == text && read.bytes.size() <= width) {
-        QByteArray field = read.bytes;
-        field.append(width - field.size(), '\0');
-        setBytes(offset, field);
-        return;
-    }
-    encodeName(offset, text, width);
+    return !read.isEmpty() && read.text == text && read.bytes.size() <= width;
+}
+
+QByteArray SettingsKelmora::nameField(const Editable *owner, const QString &text, int width)
+{
+    if (!keepsReadBytes(owner, text, width))
+        return KelmoraNameCodec::encode(text, width);
+    QByteArray field = owner->rememberedName().bytes;
+    field.append(width - field.size(), '\0');
+    return field;
+}
+
+void SettingsKelmora::writeName(const Editable *owner, const QString &text, int offset, int width)
+{
+    setBytes(offset, nameField(owner, text, width));
+}
+
+int SettingsKelmora::nameWidthOf(const Editable *owner) const
+{
+    return owner && owner->typeCode() == ChannelType ? channelNameWidth() : NameWidth;
+}
+
+StoredName SettingsKelmora::storedName(const Editable *owner, const QString &name) const
+{
+    const int width = nameWidthOf(owner);
+    // Read bytes decode to the text they were read as; most names of a file
+    // take this way, which the channel table asks for on every paint.
+    if (owner && keepsReadBytes(owner, name, width))
+        return { name, width - int(owner->rememberedName().bytes.size()) };
+    const QString stored = KelmoraNameCodec::decode(KelmoraNameCodec::encode(name, width)).text;
+    return { stored, width - KelmoraNameCodec::encodedSize(name) };
 }
 
 void SettingsKelmora::writeReservedBytes(const Editable *owner, int offset, int count)

@@ -30,6 +30,7 @@ public:
     [[nodiscard]] bool loadImage(const QByteArray &bytes);
     [[nodiscard]] qint64 save(QFileDevice *file) override;
     SettingsCapacity capacity() const override;
+    StoredName storedName(const Editable *owner, const QString &name) const override;
 
     const KelmoraLayout &modelLayout() const { return m_modelLayout; }
 
@@ -72,6 +73,7 @@ protected:
     virtual void writeTransponder(Transponder *transponder, int slot);
     virtual Provider *readProvider(int slot);
     virtual void writeProvider(Provider *provider, int slot);
+    virtual int channelNameWidth() const = 0;
     virtual Channel *readChannel(int slot, int tvCount) = 0;
     virtual void writeChannel(Channel *channel, int slot) = 0;
     virtual FavoriteGroup *readFavoriteGroup(int slot);
@@ -93,9 +95,13 @@ protected:
 private:
     // Decodes a name field and has the object it names remember it.
     QString readName(Editable *owner, int offset, int width);
-    // Writes an unchanged name back with the bytes it was read from, so that
-    // saving an untouched file neither re-encodes nor cuts any name.
+    // The bytes a save writes for the name: an unchanged name keeps the bytes
+    // it was read from, so that saving an untouched file neither re-encodes
+    // nor cuts any name.
+    static QByteArray nameField(const Editable *owner, const QString &text, int width);
+    static bool keepsReadBytes(const Editable *owner, const QString &text, int width);
     void writeName(const Editable *owner, const QString &text, int offset, int width);
+    int nameWidthOf(const Editable *owner) const;
     void writeReservedBytes(const Editable *owner, int offset, int count);
     // Why the store cannot be written into this model's tables, or empty.
     QString capacityProblem();

@@ -19,6 +19,11 @@ SettingsKelmora2XX::SettingsKelmora2XX()
     : SettingsKelmora(modelValues)
 { }
 
+int SettingsKelmora2XX::channelNameWidth() const
+{
+    return channelRecord2XX.nameWidth;
+}
+
 Channel *SettingsKelmora2XX::readChannel(int slot, int tvCount)
 {
     return readChannelRecord(slot, tvCount, channelRecord2XX);

@@ -13,6 +13,7 @@ public:
     SettingsKelmora2XX();
 
 protected:
+    int channelNameWidth() const override;
     Channel *readChannel(int slot, int tvCount) override;
     void writeChannel(Channel *channel, int slot) override;
 };

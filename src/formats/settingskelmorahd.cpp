@@ -18,6 +18,11 @@ SettingsKelmoraHD::SettingsKelmoraHD()
     : SettingsKelmora(modelValues)
 { }
 
+int SettingsKelmoraHD::channelNameWidth() const
+{
+    return channelRecordHD.nameWidth;
+}
+
 Channel *SettingsKelmoraHD::readChannel(int slot, int tvCount)
 {
     return readChannelRecord(slot, tvCount, channelRecordHD);

@@ -3,6 +3,7 @@
 #include "channellist.h"
 #include "editablewatcher.h"
 #include "settingscapacity.h"
+#include "storedname.h"
 
 #include <QHash>
 #include <QList>
@@ -36,6 +37,14 @@ public:
     // Returns the number of bytes written, or -1 (see errorString()).
     [[nodiscard]] virtual qint64 save(QFileDevice *file) = 0;
     [[nodiscard]] virtual SettingsCapacity capacity() const { return {}; }
+    // What a save makes of this name for this object, whether the object
+    // has it yet or a dialog is about to give it: the one rule by which the
+    // dialogs, the file check and the channel table foresee a cut name.
+    [[nodiscard]] virtual StoredName storedName(const Editable *owner, const QString &name) const
+    {
+        Q_UNUSED(owner);
+        return { name };
+    }
     // Why the last load or save failed.
     QString errorString() const { return m_errorString; }
 

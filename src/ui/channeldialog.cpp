@@ -1,6 +1,7 @@
 #include "channel.h"
 #include "dialogfields.h"
 #include "editdialog.h"
+#include "nameroomvalidator.h"
 #include "provider.h"
 #include "satellite.h"
 #include "settings.h"
@@ -84,6 +85,7 @@ bool editChannel(QWidget *parent, Channel *channel, Settings *settings)
     setNumber(form.pcrPidLineEdit, channel->pcrPid(), 0, 8191, &dialog);
     setNumber(form.pmtPidLineEdit, channel->pmtPid(), 0, 8191, &dialog);
     form.nameLineEdit->setText(channel->name());
+    NameRoomValidator::attach(form.nameLineEdit, form.nameRoomLabel, settings, channel);
     selectCode(form.serviceTypeComboBox, serviceTypeNames(), channel->serviceType());
 
     if (dialog.exec() != QDialog::Accepted)

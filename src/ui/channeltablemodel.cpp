@@ -176,6 +176,9 @@ QVariant ChannelTableModel::cell(const Channel *channel, int column) const
     // along, and it says nothing as it goes: its rows show nothing more.
     if (!m_settings)
         return {};
+    // A name the save will cut shows cut already, as the receiver will show it.
+    if (column == ChannelColumns::NameColumn)
+        return m_settings->storedName(channel, channel->name()).text;
     return ChannelColumns::cell(*m_settings, channel, column);
 }
 

@@ -3,6 +3,7 @@
 #include "channel.h"
 #include "dialogfields.h"
 #include "favoritegroup.h"
+#include "nameroomvalidator.h"
 #include "provider.h"
 #include "satellite.h"
 #include "transponder.h"
@@ -15,12 +16,13 @@ namespace {
 
 // Providers and favourite groups carry a name only; their forms differ in
 // title alone.
-template<typename Form> bool editName(QWidget *parent, NamedEditable *editable)
+template<typename Form> bool editName(QWidget *parent, NamedEditable *editable, const Settings *settings)
 {
     QDialog dialog(parent);
     Form form;
     form.setupUi(&dialog);
     form.nameLineEdit->setText(editable->name());
+    NameRoomValidator::attach(form.nameLineEdit, form.nameRoomLabel, settings, editable);
     DialogFields::requireName(form.nameLineEdit, form.buttonBox);
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -30,14 +32,14 @@ template<typename Form> bool editName(QWidget *parent, NamedEditable *editable)
 
 } // namespace
 
-bool editProvider(QWidget *parent, Provider *provider, Settings *)
+bool editProvider(QWidget *parent, Provider *provider, Settings *settings)
 {
-    return editName<Ui::providerDialog>(parent, provider);
+    return editName<Ui::providerDialog>(parent, provider, settings);
 }
 
-bool editFavoriteGroup(QWidget *parent, FavoriteGroup *group, Settings *)
+bool editFavoriteGroup(QWidget *parent, FavoriteGroup *group, Settings *settings)
 {
-    return editName<Ui::favoriteGroupDialog>(parent, group);
+    return editName<Ui::favoriteGroupDialog>(parent, group, settings);
 }
 
 bool editDialog(QWidget *parent, Editable *editable, Settings *settings)

@@ -1,5 +1,6 @@
 #include "dialogfields.h"
 #include "editdialog.h"
+#include "nameroomvalidator.h"
 #include "satellite.h"
 #include "ui_satellitedialog.h"
 
@@ -52,7 +53,7 @@ CodeTable diseqc11Names()
 
 } // namespace
 
-bool editSatellite(QWidget *parent, Satellite *satellite, Settings *)
+bool editSatellite(QWidget *parent, Satellite *satellite, Settings *settings)
 {
     QDialog dialog(parent);
     Ui::satelliteDialog form;
@@ -64,6 +65,7 @@ bool editSatellite(QWidget *parent, Satellite *satellite, Settings *)
 
     setNumber(form.positionLineEdit, satellite->position(), 0, 9999, &dialog);
     form.nameLineEdit->setText(satellite->name());
+    NameRoomValidator::attach(form.nameLineEdit, form.nameRoomLabel, settings, satellite);
     setNumber(form.lowLofLineEdit, satellite->lowLof(), 0, 20000, &dialog);
     setNumber(form.highLofLineEdit, satellite->highLof(), 0, 20000, &dialog);
     selectCode(form.diseqcComboBox, diseqcNames(), satellite->diseqc());

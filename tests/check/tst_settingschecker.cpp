@@ -307,6 +307,24 @@ private slots:
             qPrintable(problems.first().explanation));
     }
 
+    // Names from a reference list or the command line, not typed into a
+    // dialog: those a save would cut are named with their cut form.
+    void warnsOfNamesTheSaveWillShorten()
+    {
+        auto settings = filledStore([](Settings *s) {
+            s->addSatellite(new Satellite);
+            s->satellites().at(0)->setName(QString::fromUtf8("Телерадиокомпани"));
+            s->addChannel(nullptr, new Channel);
+            s->channels().at(0)->setName(QStringLiteral("Sixteen letters!"));
+        });
+        QStringList explanations;
+        for (const FileProblem &problem : SettingsChecker::check(*settings))
+            if (problem.kind == FileProblem::Kind::NameShortened)
+                explanations.append(problem.explanation);
+        QCOMPARE(
+            explanations, QStringList { QString::fromUtf8("The name will be shortened to \"Телерад\".") });
+    }
+
     // The demo file is what a user first sees: it must not cry wolf. Its
     // third Hot Bird transponder carries no demo channel, hence one note.
     void demoAndFullFilesHaveNoErrorsOrWarnings_data()

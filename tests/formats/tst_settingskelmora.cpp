@@ -55,6 +55,9 @@ TestImage smallImage(const TestModel &m)
     return image;
 }
 
+// "ΣΚΑΪ ΕΙΔΗΣΕΙΣ Α" in ISO 8859-7, which UTF-8 would cut to seven letters.
+const QByteArray greekTwin("\x03\xd3\xca\xc1\xda\x20\xc5\xc9\xc4\xc7\xd3\xc5\xc9\xd3\x20\xc1");
+
 enum Kind { Satellites, Transponders, Providers, Channels, Groups, GroupChannels, Kinds };
 
 // Adds objects of one kind until the store holds count of them; group
@@ -226,11 +229,32 @@ private slots:
             (QList<int> { 0xFF, 0xFFFF, 0xFFFF, 0x0001 }));
     }
 
+    // Twin providers: two names read through a national table that differ
+    // only where a fresh UTF-8 encoding of them would be cut.
+    void canonicalFileIsSavedByteForByte_data()
+    {
+        QTest::addColumn<QByteArray>("twin");
+        QTest::addRow("selectors of every form") << QByteArray();
+        QTest::addRow("Greek twins of 15 letters") << greekTwin;
+        QTest::addRow("Cyrillic twins") << QByteArray("\x01\xbf\xd5\xe0\xd2\xeb\xd9 \xda\xd0\xdd\xd0\xdb 1");
+        QTest::addRow("Big5 twins of 7 characters")
+            << QByteArray("\x14\xa4\xa4\xb5\xd8\xb9q\xb5\xf8\xb7s\xbb\x44\xa5x");
+        QTest::addRow("Latin twins") << QByteArray("\x05\xdeow TV Haber 01");
+    }
     void canonicalFileIsSavedByteForByte()
     {
         QFETCH_GLOBAL(const TestModel *, model);
+        QFETCH(QByteArray, twin);
         const TestModel &m = *model;
         TestImage image = smallImage(m);
+        if (!twin.isEmpty()) {
+            // Each twin carries a channel of its own.
+            image.setWord(m.providerCount, 4);
+            image.setBytes(m.provider(2), twin);
+            image.setBytes(m.provider(3), twin.chopped(1) + char(twin.back() + 1));
+            image.setWord(m.channel(1) + 2, 2);
+            image.setWord(m.channel(2) + 2, 3);
+        }
         // Names through national tables and every other selector form must come
         // back as the very bytes they were read from.
         const QByteArray cyrillic
@@ -253,6 +277,7 @@ private slots:
         QCOMPARE(settings->satellites().at(0)->name(), QString::fromUtf8("Приветствие"));
         QCOMPARE(settings->providers().at(0)->name(), QString::fromUtf8("Ελληνικά"));
         QCOMPARE(settings->mainChannelList().at(0)->name(), QStringLiteral("Plain"));
+        QCOMPARE(settings->providers().size(), twin.isEmpty() ? 2 : 4);
         const QByteArray saved = saveBytes(settings.get());
         QCOMPARE(saved.size(), image.bytes.size());
         for (int i = 0; i < saved.size(); ++i) {
@@ -417,6 +442,41 @@ private slots:
                 = fieldById.value(provider->id(), KelmoraNameCodec::encode(provider->name(), 16));
             QCOMPARE(saved.mid(m.provider(p), 16).toHex(), expected.toHex());
         }
+    }
+
+    // Providers added, each with a channel, to the read Greek twins: the same
+    // name joins, and so does the same name as the file will give it back,
+    // one likeness leading on to the next. A saved file saves unchanged.
+    void saveMergesProvidersBySameNameOrSameStoredName_data()
+    {
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<int>("kept");
+        QTest::addRow("new names cut alike") << QString::fromUtf8("Первый канал 1|Первый канал 2") << 3;
+        // The new B is named like the read B; the last is cut like the new B.
+        QTest::addRow("likeness leads on") << QString::fromUtf8("ΣΚΑΪ ΕΙΔΗΣΕΙΣ Β|ΣΚΑΪ ΕΙΔΗΣΕΙΣ Γ") << 2;
+    }
+    void saveMergesProvidersBySameNameOrSameStoredName()
+    {
+        QFETCH_GLOBAL(const TestModel *, model);
+        QFETCH(QString, added);
+        QFETCH(int, kept);
+        TestImage image(*model);
+        image.setWord(model->providerCount, 2);
+        image.setBytes(model->provider(0), greekTwin);
+        image.setBytes(model->provider(1), greekTwin.chopped(1) + '\xc2');
+        auto settings = loadBytes(image.bytes);
+        for (const QString &name : added.split(u'|')) {
+            auto *channel = new Channel;
+            channel->setProvider(new Provider);
+            channel->provider()->setName(name);
+            settings->addProvider(channel->provider());
+            settings->addChannel(nullptr, channel);
+        }
+        const QByteArray saved = saveBytes(settings.get());
+        QCOMPARE(settings->providers().size(), kept);
+        for (const Channel *channel : settings->channels())
+            QVERIFY(settings->contains(channel->provider()));
+        QCOMPARE(saveBytes(loadBytes(saved).get()), saved);
     }
 
     void saveThatDoesNotFitWritesNothing_data()

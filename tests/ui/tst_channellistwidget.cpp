@@ -5,6 +5,8 @@
 #include "provider.h"
 #include "rooteditable.h"
 #include "satellite.h"
+#include "settingskelmora2xx.h"
+#include "settingskelmorahd.h"
 #include "testsettings.h"
 #include "transponder.h"
 #include "uitest.h"
@@ -228,6 +230,22 @@ private slots:
         // Integer columns must hold integers, or the header sorts them as text;
         // QVariant compares an integer and its text as different.
         QCOMPARE(f.row(0), expected);
+    }
+
+    // A name the save will cut shows cut, as the receiver will show it: 16
+    // bytes hold seven Cyrillic letters after the selector, 18 hold eight.
+    void nameCellShowsTheNameAsStored()
+    {
+        SettingsKelmoraHD hd;
+        SettingsKelmora2XX model2XX;
+        for (const auto &[settings, shown] :
+            { std::pair<Settings *, QString>(&hd, u"Телерад"_s), { &model2XX, u"Телеради"_s } }) {
+            ChannelListWidget table;
+            table.setSettings(settings);
+            settings->addChannel(nullptr, named<Channel>(u"Телерадиокомпани"_s));
+            table.showChannels(settings->satellitesRoot(), settings->channels());
+            QCOMPARE(table.model()->index(0, Col::NameColumn).data().toString(), shown);
+        }
     }
 
     // The table paints its cells' texts itself; they must come out as the

@@ -4,11 +4,13 @@
 #include "provider.h"
 #include "rooteditable.h"
 #include "satellite.h"
+#include "settingskelmorahd.h"
 #include "testsettings.h"
 #include "transponder.h"
 #include "uitest.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -21,7 +23,7 @@ void retype(QWidget *dialog, const char *field, const QString &text)
     auto *lineEdit = child<QLineEdit>(dialog, field);
     QVERIFY(lineEdit);
     lineEdit->clear();
-    QTest::keyClicks(lineEdit, text);
+    typeText(lineEdit, text);
 }
 
 QComboBox *comboBox(QWidget *dialog, const char *name)
@@ -30,10 +32,11 @@ QComboBox *comboBox(QWidget *dialog, const char *name)
 }
 
 // One object of each kind that has a dialog, in a store with one satellite
-// that the transponder sits on.
+// that the transponder sits on. The store is a receiver's, so that a name
+// has the room its field in the file gives it.
 struct Objects
 {
-    TestSettings settings;
+    SettingsKelmoraHD settings;
     Satellite *held = new Satellite;
     Satellite satellite;
     Transponder transponder;
@@ -122,6 +125,12 @@ private slots:
             << s << "diseqc12PositionLineEdit"_ba << u"61"_s << u"6"_s;
         QTest::addRow("name of 17 characters")
             << s << "nameLineEdit"_ba << u"ABCDEFGHIJKLMNOPQ"_s << u"ABCDEFGHIJKLMNOP"_s;
+        // Names are held to the bytes the save writes: UTF-8 beyond Latin-1.
+        for (const char *kind : { "satellite", "provider", "group", "channel" })
+            QTest::addRow("Cyrillic name of 16 letters, %s", kind)
+                << QByteArray(kind) << "nameLineEdit"_ba << u"Телерадиокомпани"_s << u"Телерад"_s;
+        QTest::addRow("Chinese name of 6") << "channel"_ba
+                                           << "nameLineEdit"_ba << u"中華電視台新"_s << u"中華電視台"_s;
         QTest::addRow("frequency above 13000") << t << "frequencyLineEdit"_ba << u"13001"_s << u"1300"_s;
         QTest::addRow("network id above 65535") << t << "networkIdLineEdit"_ba << u"65536"_s << u"6553"_s;
         QTest::addRow("letters in a number") << t << "transportStreamIdLineEdit"_ba << u"12a3"_s << u"123"_s;
@@ -146,6 +155,30 @@ private slots:
         });
         QVERIFY(!editDialog(nullptr, objects.byKind(kind), &objects.settings));
         QCOMPARE(seen, kept);
+    }
+
+    // The room left shows beside the name. A name too long already (from a
+    // reference list) may shrink but not grow.
+    void nameRoomIsShownAndALongNameMayOnlyShrink()
+    {
+        Objects objects;
+        objects.provider.setName(u"Eurosport 1 HD DE"_s);
+        QStringList seen;
+        onNextModal([&](QWidget *dialog) {
+            auto *field = child<QLineEdit>(dialog, "nameLineEdit");
+            const std::function<void()> keys[] = { [&] { typeText(field, u"X"_s); },
+                [&] { QTest::keyClick(field, Qt::Key_Backspace); }, [&] { typeText(field, u"Y"_s); },
+                [&] { retype(dialog, "nameLineEdit", u"Ελλάδα"_s); } };
+            for (const auto &key : keys) {
+                key();
+                seen << field->text() + u' ' + child<QLabel>(dialog, "nameRoomLabel")->text();
+            }
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        QVERIFY(!editDialog(nullptr, &objects.provider, &objects.settings));
+        QCOMPARE(seen,
+            QStringList({ u"Eurosport 1 HD DE 1 byte too many"_s, u"Eurosport 1 HD D 0 bytes left"_s,
+                u"Eurosport 1 HD D 0 bytes left"_s, u"Ελλάδα 3 bytes left"_s }));
     }
 
     void okWritesEveryFieldEvenUnchanged_data()

@@ -22,6 +22,14 @@ inline QStringList words(const char *list)
     return QString::fromUtf8(list).split(u' ', Qt::SkipEmptyParts);
 }
 
+// Types the text a character at a time, as a keyboard does; unlike
+// QTest::keyClicks, also letters beyond Latin-1.
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 template<typename T> T *named(const QString &name)
 {
     auto *object = new T;
