@@ -41,6 +41,7 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name)
     SaveOutcome outcome;
     const QString path = QFileInfo(name).absoluteFilePath();
     const auto refuse = [&outcome, &name](const QString &reason) {
+        outcome.reason = reason;
         outcome.message
             = tr("%1 was not saved; the file is unchanged.").arg(displayName(name)) + u'\n' + reason;
         if (!outcome.backupPath.isEmpty())
@@ -63,6 +64,7 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name)
 
     reason = verify(name, flat->image());
     if (!reason.isEmpty()) {
+        outcome.reason = tr("reading it back found %1").arg(reason);
         outcome.message
             = tr("%1 was saved, but reading it back found %2.").arg(displayName(name), reason) + u'\n';
         if (outcome.backupPath.isEmpty())
