@@ -134,72 +134,72 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="62"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="64"/>
         <source>create</source>
         <translation>anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="63"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="65"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
         <source>select columns</source>
         <translation>Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
         <source>select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="222"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="223"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="225"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="344"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="346"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="350"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="352"/>
         <source>A favourite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="354"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="356"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
     </message>
@@ -207,92 +207,107 @@
 <context>
     <name>CliTool</name>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="45"/>
+        <location filename="../src/cli/clicommands.cpp" line="24"/>
+        <source>The file to write, &quot;-&quot; for standard output; export writes there without it.</source>
+        <translation>Die zu schreibende Datei, „-“ für die Standardausgabe; export schreibt ohne sie dorthin.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="26"/>
+        <source>Writes JSON for scripts.</source>
+        <translation>Schreibt JSON für Skripte.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="88"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="46"/>
+        <location filename="../src/cli/clicommands.cpp" line="89"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="47"/>
+        <location filename="../src/cli/clicommands.cpp" line="90"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="48"/>
+        <location filename="../src/cli/clicommands.cpp" line="91"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="50"/>
+        <location filename="../src/cli/clicommands.cpp" line="93"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="65"/>
+        <location filename="../src/cli/clicommands.cpp" line="107"/>
         <source>give exactly one of --csv and --reference</source>
         <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="87"/>
+        <location filename="../src/cli/clicommands.cpp" line="129"/>
         <source>apply-order needs -o OUT</source>
         <translation>apply-order braucht -o OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="97"/>
+        <location filename="../src/cli/clicommands.cpp" line="142"/>
+        <source>not saved: it is the reference list, which a settings file does not replace</source>
+        <translation>nicht gespeichert: sie ist die Referenzliste, die eine Einstellungsdatei nicht ersetzt</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="144"/>
         <source>line %1 skipped: %2</source>
         <translation>Zeile %1 übergangen: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="100"/>
+        <location filename="../src/cli/clicommands.cpp" line="147"/>
         <source>a reference list has no favourite groups; --favorites ignored</source>
         <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="108"/>
+        <location filename="../src/cli/clicommands.cpp" line="155"/>
         <source>%1 matched by id, %2 by name, %3 not at all%4</source>
         <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="113"/>
+        <location filename="../src/cli/clicommands.cpp" line="160"/>
         <source> (deleted)</source>
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="141"/>
-        <source>A settings file.</source>
-        <translation>Eine Einstellungsdatei.</translation>
+        <location filename="../src/cli/clicommands.cpp" line="270"/>
+        <source>A settings file, &quot;-&quot; for standard input.</source>
+        <translation>Eine Einstellungsdatei, „-“ für die Standardeingabe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="143"/>
+        <location filename="../src/cli/clicommands.cpp" line="272"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="145"/>
+        <location filename="../src/cli/clicommands.cpp" line="274"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="148"/>
+        <location filename="../src/cli/clicommands.cpp" line="277"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="151"/>
+        <location filename="../src/cli/clicommands.cpp" line="280"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="154"/>
+        <location filename="../src/cli/clicommands.cpp" line="283"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="22"/>
+        <location filename="../src/cli/clitool.cpp" line="28"/>
         <source>Usage: %1 COMMAND [options] ARGUMENTS
 
 Commands:
@@ -303,66 +318,95 @@ Befehle:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="25"/>
+        <location filename="../src/cli/clitool.cpp" line="31"/>
         <source>
+A FILE of &quot;-&quot; is standard input, an output of &quot;-&quot; standard output.
 Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 </source>
         <translation>
+Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardausgabe.
 „%1 BEFEHL --help“ zeigt die Argumente eines Befehls.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="45"/>
+        <location filename="../src/cli/clitool.cpp" line="52"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="45"/>
+        <location filename="../src/cli/clitool.cpp" line="52"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="52"/>
+        <location filename="../src/cli/clitool.cpp" line="62"/>
+        <location filename="../src/cli/clitool.cpp" line="147"/>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="62"/>
+        <source>write error: %1</source>
+        <translation>Schreibfehler: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="69"/>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="72"/>
+        <location filename="../src/cli/clitool.cpp" line="89"/>
         <source>%1 expects the arguments %2; %3 given</source>
         <translation>%1 erwartet die Argumente %2; angegeben: %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="104"/>
-        <source>not a Kelmora 2XX or HD settings file</source>
-        <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD</translation>
+        <location filename="../src/cli/clitool.cpp" line="93"/>
+        <source>standard input can be read only once</source>
+        <translation>die Standardeingabe kann nur einmal gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="19"/>
-        <source>The file to write; export writes to standard output without it.</source>
-        <translation>Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
+        <location filename="../src/cli/clitool.cpp" line="99"/>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="58"/>
+        <location filename="../src/cli/clitool.cpp" line="135"/>
+        <location filename="../src/cli/clitool.cpp" line="147"/>
+        <source>not written: %1</source>
+        <translation>nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="159"/>
+        <source>written, but %1</source>
+        <translation>geschrieben, aber %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="159"/>
+        <source>not saved: %1</source>
+        <translation>nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="100"/>
         <source>The channel table as CSV.</source>
         <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="60"/>
+        <location filename="../src/cli/clicommands.cpp" line="102"/>
         <source>The main list as a reference list.</source>
         <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="77"/>
+        <location filename="../src/cli/clicommands.cpp" line="119"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
         <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="79"/>
+        <location filename="../src/cli/clicommands.cpp" line="121"/>
         <source>Takes the reference&apos;s favourite groups (a settings file reference only).</source>
         <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="81"/>
+        <location filename="../src/cli/clicommands.cpp" line="123"/>
         <source>Deletes the channels the reference does not match.</source>
         <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
@@ -370,79 +414,92 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="29"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="385"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="548"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="405"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="568"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="424"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="587"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="619"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="782"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="620"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="783"/>
         <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="30"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="41"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
         <source>edit</source>
         <translation>bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="42"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
         <source>create satellite</source>
         <translation>Satellit anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="50"/>
         <source>create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="52"/>
         <source>create provider</source>
         <translation>Anbieter anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTarget</name>
+    <message>
+        <location filename="../src/files/exporttarget.cpp" line="15"/>
+        <source>it is not a regular file, so it is not replaced</source>
+        <translation>sie ist keine reguläre Datei und wird daher nicht ersetzt</translation>
+    </message>
+    <message>
+        <location filename="../src/files/exporttarget.cpp" line="18"/>
+        <source>it is a settings file, which an export does not replace</source>
+        <translation>sie ist eine Einstellungsdatei, die ein Export nicht ersetzt</translation>
     </message>
 </context>
 <context>
@@ -503,27 +560,27 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Listet auf, woran ein Receiver in dieser Datei scheitern würde</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="167"/>
         <source>…and %1 more.</source>
         <translation>…und %1 weitere.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="174"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="168"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="175"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="169"/>
         <source>The check finds an error in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei einen Fehler, an dem der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="176"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="170"/>
         <source>The check finds %1 errors in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei %1 Fehler, an denen der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="179"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
         <source>Save anyway</source>
         <translation>Trotzdem speichern</translation>
     </message>
@@ -617,6 +674,24 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
     </message>
 </context>
 <context>
+    <name>InputFile</name>
+    <message>
+        <location filename="../src/files/inputfile.cpp" line="21"/>
+        <source>it is larger than %1</source>
+        <translation>sie ist größer als %1</translation>
+    </message>
+    <message>
+        <location filename="../src/files/inputfile.cpp" line="35"/>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../src/files/inputfile.cpp" line="36"/>
+        <source>it is not a regular file (a pipe or a device could block or never end)</source>
+        <translation>sie ist keine reguläre Datei (eine Pipe oder ein Gerät könnte blockieren oder nie enden)</translation>
+    </message>
+</context>
+<context>
     <name>ProblemListWidget</name>
     <message>
         <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
@@ -642,31 +717,26 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="41"/>
-        <location filename="../src/ui/settingseditor.cpp" line="55"/>
+        <location filename="../src/ui/settingseditor.cpp" line="40"/>
+        <location filename="../src/ui/settingseditor.cpp" line="51"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="43"/>
-        <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
-        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/settingseditor.cpp" line="45"/>
-        <source>It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.</source>
-        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
+        <location filename="../src/ui/settingseditor.cpp" line="42"/>
+        <source>It is not a Kelmora 2XX or HD settings file: %1.</source>
+        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: %1.</translation>
     </message>
 </context>
 <context>
     <name>RecentFiles</name>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="16"/>
+        <location filename="../src/ui/recentfiles.cpp" line="17"/>
         <source>Recent files</source>
         <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="76"/>
+        <location filename="../src/ui/recentfiles.cpp" line="82"/>
         <source>Clear</source>
         <translation>Liste leeren</translation>
     </message>
@@ -791,29 +861,29 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
     </message>
     <message>
         <location filename="../src/ui/reference/referencecontroller.cpp" line="118"/>
-        <source>%1 was not written.</source>
-        <translation>%1 wurde nicht geschrieben.</translation>
+        <source>%1 was not written: %2.</source>
+        <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
 </context>
 <context>
     <name>ReferenceFile</name>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="37"/>
+        <location filename="../src/reference/referencefile.cpp" line="40"/>
         <source>holds no channels to take an order from</source>
         <translation>enthält keine Sender, deren Reihenfolge übernommen werden könnte</translation>
     </message>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="49"/>
+        <location filename="../src/reference/referencefile.cpp" line="48"/>
         <source>neither a Kelmora 2XX or HD settings file nor a UTF-8 reference list</source>
         <translation>weder eine Einstellungsdatei eines Kelmora 2XX oder HD noch eine UTF-8-Referenzliste</translation>
     </message>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="58"/>
+        <location filename="../src/reference/referencefile.cpp" line="57"/>
         <source>holds no channel entries</source>
         <translation>enthält keine Sendereinträge</translation>
     </message>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="59"/>
+        <location filename="../src/reference/referencefile.cpp" line="58"/>
         <source>holds no channel entries; line %1: %2</source>
         <translation>enthält keine Sendereinträge; Zeile %1: %2</translation>
     </message>
@@ -839,83 +909,88 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SafeSaver</name>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="45"/>
+        <location filename="../src/saving/safesaver.cpp" line="46"/>
         <source>%1 was not saved; the file is unchanged.</source>
         <translation>%1 wurde nicht gespeichert; die Datei ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="48"/>
+        <location filename="../src/saving/safesaver.cpp" line="49"/>
         <source>Its original is also kept in %1.</source>
         <translation>Ihr Original ist außerdem in %1 erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="54"/>
+        <location filename="../src/saving/safesaver.cpp" line="55"/>
         <source>These settings have no file image that could be checked after writing.</source>
         <translation>Diese Einstellungen haben kein Dateiabbild, das nach dem Schreiben geprüft werden könnte.</translation>
     </message>
     <message>
         <location filename="../src/saving/safesaver.cpp" line="67"/>
+        <source>reading it back found %1</source>
+        <translation>beim Zurücklesen fand sich %1</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="69"/>
         <source>%1 was saved, but reading it back found %2.</source>
         <translation>%1 wurde gespeichert, aber beim Zurücklesen ergab sich: %2.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="69"/>
+        <location filename="../src/saving/safesaver.cpp" line="71"/>
         <source>The file may be damaged: save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt: Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="71"/>
+        <location filename="../src/saving/safesaver.cpp" line="73"/>
         <source>The file may be damaged; its original is kept in %1. Save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt; ihr Original ist in %1 erhalten. Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="94"/>
+        <location filename="../src/saving/safesaver.cpp" line="96"/>
         <source>It is not a regular file, so it is not replaced.</source>
         <translation>Sie ist keine reguläre Datei und wird daher nicht ersetzt.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="96"/>
+        <location filename="../src/saving/safesaver.cpp" line="98"/>
         <source>Its backup %1 could not be written</source>
         <translation>Ihre Sicherungskopie %1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="99"/>
-        <location filename="../src/saving/safesaver.cpp" line="114"/>
+        <location filename="../src/saving/safesaver.cpp" line="101"/>
+        <location filename="../src/saving/safesaver.cpp" line="116"/>
         <source>It could not be read to make its backup: %1</source>
         <translation>Sie konnte für die Sicherungskopie nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="119"/>
+        <location filename="../src/saving/safesaver.cpp" line="121"/>
         <source>only %1 of %2 bytes were written; the disk may be full.</source>
         <translation>nur %1 von %2 Bytes wurden geschrieben; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="148"/>
+        <location filename="../src/saving/safesaver.cpp" line="150"/>
         <source>Only %1 of %2 bytes could be written; the disk may be full.</source>
         <translation>Nur %1 von %2 Bytes konnten geschrieben werden; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="161"/>
+        <location filename="../src/saving/safesaver.cpp" line="163"/>
         <source>that it cannot be read: %1</source>
         <translation>sie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="164"/>
+        <location filename="../src/saving/safesaver.cpp" line="166"/>
         <source>%1 bytes where %2 were written</source>
         <translation>%1 Bytes statt der geschriebenen %2</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="169"/>
+        <location filename="../src/saving/safesaver.cpp" line="171"/>
         <source>a different byte at offset %1</source>
         <translation>ein abweichendes Byte an Position %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="172"/>
+        <location filename="../src/saving/safesaver.cpp" line="174"/>
         <source>that it cannot be read again: %1</source>
         <translation>sie kann nicht erneut gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="175"/>
+        <location filename="../src/saving/safesaver.cpp" line="177"/>
         <source>that it is not recognised as a settings file</source>
         <translation>sie wird nicht als Einstellungsdatei erkannt</translation>
     </message>
@@ -1084,39 +1159,39 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="198"/>
+        <location filename="../src/ui/settingseditor.cpp" line="194"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="162"/>
-        <location filename="../src/ui/settingseditor.cpp" line="204"/>
+        <location filename="../src/ui/settingseditor.cpp" line="158"/>
+        <location filename="../src/ui/settingseditor.cpp" line="200"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="205"/>
+        <location filename="../src/ui/settingseditor.cpp" line="201"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="178"/>
-        <location filename="../src/ui/settingseditor.cpp" line="246"/>
+        <location filename="../src/ui/settingseditor.cpp" line="174"/>
+        <location filename="../src/ui/settingseditor.cpp" line="242"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="260"/>
+        <location filename="../src/ui/settingseditor.cpp" line="256"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="261"/>
+        <location filename="../src/ui/settingseditor.cpp" line="257"/>
         <source>The unsaved changes to %1 could not be restored.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="279"/>
+        <location filename="../src/ui/settingseditor.cpp" line="275"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
@@ -1190,6 +1265,29 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <location filename="../src/formats/settingskelmora.cpp" line="183"/>
         <source>The favourite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
         <translation>Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRecognition</name>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="75"/>
+        <source>it does not start with &quot;%1&quot;</source>
+        <translation>sie beginnt nicht mit „%1“</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="78"/>
+        <source>more than %1</source>
+        <translation>mehr als %1</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="80"/>
+        <source>its size of %1 bytes fits neither receiver: a %2 file has %3 bytes, a %4 file %5</source>
+        <translation>ihre Größe von %1 Bytes passt zu keinem Receiver: eine Datei des %2 hat %3 Bytes, eine des %4 %5</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="98"/>
+        <source>not a Kelmora 2XX or HD settings file: %1</source>
+        <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD: %1</translation>
     </message>
 </context>
 <context>
@@ -1310,13 +1408,13 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>Transponder</name>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>H</source>
         <comment>horizontal polarization</comment>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>V</source>
         <comment>vertical polarization</comment>
         <translation>V</translation>

@@ -71,15 +71,14 @@ qint64 largestSettingsSize()
 
 QString unrecognizedSettingsReason(const QByteArray &head, qint64 size)
 {
-    const char *context = "SettingsRecognition";
     if (size >= 0 && size <= largestSettingsSize() && !looksLikeSettings(head))
-        return QCoreApplication::translate(context, "it does not start with \"%1\"")
+        return QCoreApplication::translate("SettingsRecognition", "it does not start with \"%1\"")
             .arg(QLatin1String(settingsMagic()));
     const QString given = size < 0
-        ? QCoreApplication::translate(context, "more than %1").arg(largestSettingsSize())
+        ? QCoreApplication::translate("SettingsRecognition", "more than %1").arg(largestSettingsSize())
         : QString::number(size);
-    return QCoreApplication::translate(
-        context, "its size of %1 bytes fits neither receiver: a %2 file has %3 bytes, a %4 file %5")
+    return QCoreApplication::translate("SettingsRecognition",
+        "its size of %1 bytes fits neither receiver: a %2 file has %3 bytes, a %4 file %5")
         .arg(given, QLatin1String(SettingsKelmora2XX::modelValues.modelName))
         .arg(SettingsKelmora2XX::modelValues.fileSize)
         .arg(QLatin1String(SettingsKelmoraHD::modelValues.modelName))

@@ -26,10 +26,13 @@ struct Run
 
 // Standard input and output may come from and go to files; a run that
 // blocks (on a FIFO, say) is killed and fails with status -1.
-Run kelmoraSi(
-    const QStringList &arguments, const QString &input = QString(), const QString &output = QString())
+Run kelmoraSi(const QStringList &arguments, const QString &input = QString(),
+    const QString &output = QString(), const QString &locale = QStringLiteral("C"))
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(environment);
     if (!input.isEmpty())
         process.setStandardInputFile(input);
     if (!output.isEmpty())
@@ -133,6 +136,15 @@ private slots:
         QFETCH(QString, message);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out.si"))));
+    }
+
+    void messagesFollowTheUsersLanguage()
+    {
+        const Run run = kelmoraSi(
+            { QStringLiteral("info"), m_foreign }, QString(), QString(), QStringLiteral("de_DE.UTF-8"));
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.startsWith(QStringLiteral("kelmora-si: %1: keine Einstellungsdatei").arg(m_foreign)),
+            qPrintable(run.err));
     }
 
     void infoCountsAgainstCapacity()
