@@ -174,6 +174,36 @@ private slots:
         QVERIFY2(message.contains(u"was not written"_s) && message.contains(nowhere), qPrintable(message));
         QVERIFY(!editor->mainWindow()->isWindowModified());
     }
+
+    // The file dialog asks before replacing; the export still refuses.
+    void exportReplacesNeitherASettingsFileNorAFifo_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("refusal");
+        QTest::addRow("settings file") << u"demo.si"_s << u"settings file"_s;
+        QTest::addRow("FIFO") << u"pipe.csv"_s << u"not a regular file"_s;
+    }
+    void exportReplacesNeitherASettingsFileNorAFifo()
+    {
+        QFETCH(QString, target);
+        const QString path = m_demo.dir.filePath(target);
+        QVERIFY(QFile::exists(path) || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        std::unique_ptr<SettingsEditor> editor = openEditor();
+        QString question, message;
+        // Accepted from the event loop: the dialog's question opens a loop of its own.
+        onNextModal([path](QWidget *window) {
+            auto *dialog = qobject_cast<QFileDialog *>(window);
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+        });
+        answerNextMessage(&question, QMessageBox::Yes);
+        answerNextMessage(&message);
+        trigger(*editor, u"actionExportCsv"_s);
+        QFETCH(QString, refusal);
+        QVERIFY2(message.contains(u"was not written"_s) && message.contains(refusal), qPrintable(message));
+        QVERIFY(!QFileInfo(path).isFile() || readFileBytes(path) == m_demo.demo);
+    }
 };
 
 QTEST_MAIN(TestReferenceController)
