@@ -48,8 +48,10 @@ int CliTool::run(const QStringList &arguments)
     for (const Command &command : std::as_const(m_commands))
         if (command.name == name)
             return finish(runCommand(command, arguments.mid(1)));
-    m_err << overview();
-    return usageError(name.isEmpty() ? tr("no command given") : tr("unknown command \"%1\"").arg(name));
+    const int status
+        = usageError(name.isEmpty() ? tr("no command given") : tr("unknown command \"%1\"").arg(name));
+    m_err << '\n' << overview();
+    return status;
 }
 
 // Output a script cannot see is trouble, even when the command went well:
