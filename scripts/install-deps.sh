@@ -10,7 +10,7 @@ packages=(
     xvfb xauth x11-utils xdotool
     libbenchmark-dev
     desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
-    dpkg-dev file
+    dpkg-dev file lintian man-db bash-completion
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 

@@ -235,92 +235,111 @@
 <context>
     <name>CliTool</name>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="45"/>
+        <location filename="../src/cli/clicommands.cpp" line="24"/>
+        <source>The file to write, &quot;-&quot; for standard output; export writes there without it.</source>
+        <translation>Die zu schreibende Datei, „-“ für die Standardausgabe; export schreibt ohne sie dorthin.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="26"/>
+        <source>Writes JSON for scripts.</source>
+        <translation>Schreibt JSON für Skripte.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="88"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="46"/>
+        <location filename="../src/cli/clicommands.cpp" line="89"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="47"/>
+        <location filename="../src/cli/clicommands.cpp" line="90"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="48"/>
+        <location filename="../src/cli/clicommands.cpp" line="91"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="50"/>
+        <location filename="../src/cli/clicommands.cpp" line="93"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="65"/>
+        <location filename="../src/cli/clicommands.cpp" line="107"/>
         <source>give exactly one of --csv and --reference</source>
         <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="87"/>
+        <location filename="../src/cli/clicommands.cpp" line="129"/>
         <source>apply-order needs -o OUT</source>
         <translation>apply-order braucht -o OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="97"/>
+        <location filename="../src/cli/clicommands.cpp" line="142"/>
+        <source>not saved: it is the reference list, which a settings file does not replace</source>
+        <translation>nicht gespeichert: sie ist die Referenzliste, die eine Einstellungsdatei nicht ersetzt</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="144"/>
         <source>line %1 skipped: %2</source>
         <translation>Zeile %1 übergangen: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="100"/>
+        <location filename="../src/cli/clicommands.cpp" line="147"/>
         <source>a reference list has no favourite groups; --favorites ignored</source>
         <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="108"/>
+        <location filename="../src/cli/clicommands.cpp" line="155"/>
         <source>%1 matched by id, %2 by name, %3 not at all%4</source>
         <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="113"/>
+        <location filename="../src/cli/clicommands.cpp" line="160"/>
         <source> (deleted)</source>
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="141"/>
-        <source>A settings file.</source>
-        <translation>Eine Einstellungsdatei.</translation>
+        <location filename="../src/cli/clicommands.cpp" line="270"/>
+        <source>A settings file, &quot;-&quot; for standard input.</source>
+        <translation>Eine Einstellungsdatei, „-“ für die Standardeingabe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="143"/>
+        <source>A settings file.</source>
+        <translation type="vanished">Eine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clicommands.cpp" line="272"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="145"/>
+        <location filename="../src/cli/clicommands.cpp" line="274"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="148"/>
+        <location filename="../src/cli/clicommands.cpp" line="277"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="151"/>
+        <location filename="../src/cli/clicommands.cpp" line="280"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="154"/>
+        <location filename="../src/cli/clicommands.cpp" line="283"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="22"/>
+        <location filename="../src/cli/clitool.cpp" line="28"/>
         <source>Usage: %1 COMMAND [options] ARGUMENTS
 
 Commands:
@@ -331,66 +350,111 @@ Befehle:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="25"/>
         <source>
 Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 </source>
-        <translation>
+        <translation type="vanished">
 „%1 BEFEHL --help“ zeigt die Argumente eines Befehls.
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="45"/>
+        <location filename="../src/cli/clitool.cpp" line="31"/>
+        <source>
+A FILE of &quot;-&quot; is standard input, an output of &quot;-&quot; standard output.
+Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
+</source>
+        <translation>
+Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardausgabe.
+„%1 BEFEHL --help“ zeigt die Argumente eines Befehls.
+</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="52"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="45"/>
+        <location filename="../src/cli/clitool.cpp" line="52"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="52"/>
+        <location filename="../src/cli/clitool.cpp" line="64"/>
+        <location filename="../src/cli/clitool.cpp" line="149"/>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="64"/>
+        <source>write error: %1</source>
+        <translation>Schreibfehler: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="71"/>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="72"/>
+        <location filename="../src/cli/clitool.cpp" line="91"/>
         <source>%1 expects the arguments %2; %3 given</source>
         <translation>%1 erwartet die Argumente %2; angegeben: %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="104"/>
+        <location filename="../src/cli/clitool.cpp" line="95"/>
+        <source>standard input can be read only once</source>
+        <translation>die Standardeingabe kann nur einmal gelesen werden</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="101"/>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="137"/>
+        <location filename="../src/cli/clitool.cpp" line="149"/>
+        <source>not written: %1</source>
+        <translation>nicht geschrieben: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="161"/>
+        <source>written, but %1</source>
+        <translation>geschrieben, aber %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/clitool.cpp" line="161"/>
+        <source>not saved: %1</source>
+        <translation>nicht gespeichert: %1</translation>
+    </message>
+    <message>
         <source>not a Kelmora 2XX or HD settings file</source>
-        <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD</translation>
+        <translation type="vanished">keine Einstellungsdatei eines Kelmora 2XX oder HD</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="19"/>
         <source>The file to write; export writes to standard output without it.</source>
-        <translation>Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
+        <translation type="vanished">Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="58"/>
+        <location filename="../src/cli/clicommands.cpp" line="100"/>
         <source>The channel table as CSV.</source>
         <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="60"/>
+        <location filename="../src/cli/clicommands.cpp" line="102"/>
         <source>The main list as a reference list.</source>
         <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="77"/>
+        <location filename="../src/cli/clicommands.cpp" line="119"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
         <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="79"/>
+        <location filename="../src/cli/clicommands.cpp" line="121"/>
         <source>Takes the reference&apos;s favourite groups (a settings file reference only).</source>
         <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="81"/>
+        <location filename="../src/cli/clicommands.cpp" line="123"/>
         <source>Deletes the channels the reference does not match.</source>
         <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
@@ -471,6 +535,19 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <location filename="../src/ui/editabletreewidget.cpp" line="52"/>
         <source>create provider</source>
         <translation>Anbieter anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportTarget</name>
+    <message>
+        <location filename="../src/files/exporttarget.cpp" line="15"/>
+        <source>it is not a regular file, so it is not replaced</source>
+        <translation>sie ist keine reguläre Datei und wird daher nicht ersetzt</translation>
+    </message>
+    <message>
+        <location filename="../src/files/exporttarget.cpp" line="18"/>
+        <source>it is a settings file, which an export does not replace</source>
+        <translation>sie ist eine Einstellungsdatei, die ein Export nicht ersetzt</translation>
     </message>
 </context>
 <context>
@@ -559,62 +636,62 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>FileProblem</name>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="33"/>
+        <location filename="../src/check/fileproblem.cpp" line="34"/>
         <source>Duplicate service</source>
         <translation>Doppelter Dienst</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="35"/>
+        <location filename="../src/check/fileproblem.cpp" line="36"/>
         <source>Channel without transponder</source>
         <translation>Sender ohne Transponder</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="37"/>
+        <location filename="../src/check/fileproblem.cpp" line="38"/>
         <source>Channel without provider</source>
         <translation>Sender ohne Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="39"/>
+        <location filename="../src/check/fileproblem.cpp" line="40"/>
         <source>Transponder without satellite</source>
         <translation>Transponder ohne Satellit</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="41"/>
+        <location filename="../src/check/fileproblem.cpp" line="42"/>
         <source>PID out of range</source>
         <translation>PID außerhalb des Bereichs</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="43"/>
+        <location filename="../src/check/fileproblem.cpp" line="44"/>
         <source>Service id 0</source>
         <translation>Dienst-ID 0</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="45"/>
+        <location filename="../src/check/fileproblem.cpp" line="46"/>
         <source>Value out of range</source>
         <translation>Wert außerhalb des Bereichs</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="47"/>
+        <location filename="../src/check/fileproblem.cpp" line="48"/>
         <source>Empty channel name</source>
         <translation>Leerer Sendername</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="49"/>
+        <location filename="../src/check/fileproblem.cpp" line="50"/>
         <source>Satellite without transponders</source>
         <translation>Satellit ohne Transponder</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="51"/>
+        <location filename="../src/check/fileproblem.cpp" line="52"/>
         <source>Provider without channels</source>
         <translation>Anbieter ohne Sender</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="53"/>
+        <location filename="../src/check/fileproblem.cpp" line="54"/>
         <source>Transponder without channels</source>
         <translation>Transponder ohne Sender</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="55"/>
+        <location filename="../src/check/fileproblem.cpp" line="56"/>
         <source>Over capacity</source>
         <translation>Kapazität überschritten</translation>
     </message>
@@ -624,29 +701,47 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Name zu lang</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="64"/>
+        <location filename="../src/check/fileproblem.cpp" line="67"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="66"/>
+        <location filename="../src/check/fileproblem.cpp" line="69"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="68"/>
+        <location filename="../src/check/fileproblem.cpp" line="71"/>
         <source>Note</source>
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="76"/>
+        <location filename="../src/check/fileproblem.cpp" line="79"/>
         <source>Whole file</source>
         <translation>Ganze Datei</translation>
     </message>
     <message>
-        <location filename="../src/check/fileproblem.cpp" line="79"/>
+        <location filename="../src/check/fileproblem.cpp" line="82"/>
         <source>%1 (SID %2)</source>
         <translation>%1 (SID %2)</translation>
+    </message>
+</context>
+<context>
+    <name>InputFile</name>
+    <message>
+        <location filename="../src/files/inputfile.cpp" line="21"/>
+        <source>it is larger than %1</source>
+        <translation>sie ist größer als %1</translation>
+    </message>
+    <message>
+        <location filename="../src/files/inputfile.cpp" line="35"/>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <location filename="../src/files/inputfile.cpp" line="36"/>
+        <source>it is not a regular file (a pipe or a device could block or never end)</source>
+        <translation>sie ist keine reguläre Datei (eine Pipe oder ein Gerät könnte blockieren oder nie enden)</translation>
     </message>
 </context>
 <context>
@@ -698,20 +793,23 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="42"/>
-        <location filename="../src/ui/settingseditor.cpp" line="56"/>
+        <location filename="../src/ui/settingseditor.cpp" line="41"/>
+        <location filename="../src/ui/settingseditor.cpp" line="52"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="44"/>
-        <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
-        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
+        <location filename="../src/ui/settingseditor.cpp" line="43"/>
+        <source>It is not a Kelmora 2XX or HD settings file: %1.</source>
+        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: %1.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="46"/>
+        <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
+        <translation type="vanished">Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
+    </message>
+    <message>
         <source>It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.</source>
-        <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
+        <translation type="vanished">Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
     </message>
 </context>
 <context>
@@ -873,29 +971,33 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
     </message>
     <message>
         <location filename="../src/ui/reference/referencecontroller.cpp" line="118"/>
+        <source>%1 was not written: %2.</source>
+        <translation>%1 wurde nicht geschrieben: %2.</translation>
+    </message>
+    <message>
         <source>%1 was not written.</source>
-        <translation>%1 wurde nicht geschrieben.</translation>
+        <translation type="vanished">%1 wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>ReferenceFile</name>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="37"/>
+        <location filename="../src/reference/referencefile.cpp" line="40"/>
         <source>holds no channels to take an order from</source>
         <translation>enthält keine Sender, deren Reihenfolge übernommen werden könnte</translation>
     </message>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="49"/>
+        <location filename="../src/reference/referencefile.cpp" line="48"/>
         <source>neither a Kelmora 2XX or HD settings file nor a UTF-8 reference list</source>
         <translation>weder eine Einstellungsdatei eines Kelmora 2XX oder HD noch eine UTF-8-Referenzliste</translation>
     </message>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="58"/>
+        <location filename="../src/reference/referencefile.cpp" line="57"/>
         <source>holds no channel entries</source>
         <translation>enthält keine Sendereinträge</translation>
     </message>
     <message>
-        <location filename="../src/reference/referencefile.cpp" line="59"/>
+        <location filename="../src/reference/referencefile.cpp" line="58"/>
         <source>holds no channel entries; line %1: %2</source>
         <translation>enthält keine Sendereinträge; Zeile %1: %2</translation>
     </message>
@@ -921,99 +1023,109 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SafeSaver</name>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="85"/>
+        <location filename="../src/saving/safesaver.cpp" line="86"/>
         <source>%1 was not saved; the file is unchanged.</source>
         <translation>%1 wurde nicht gespeichert; die Datei ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="89"/>
+        <location filename="../src/saving/safesaver.cpp" line="90"/>
         <source>Its original is also kept in %1.</source>
         <translation>Ihr Original ist außerdem in %1 erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="95"/>
+        <location filename="../src/saving/safesaver.cpp" line="96"/>
         <source>These settings have no file image that could be checked after writing.</source>
         <translation>Diese Einstellungen haben kein Dateiabbild, das nach dem Schreiben geprüft werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="120"/>
+        <location filename="../src/saving/safesaver.cpp" line="123"/>
         <source>%1 was saved, but reading it back found %2.</source>
         <translation>%1 wurde gespeichert, aber beim Zurücklesen ergab sich: %2.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="109"/>
+        <location filename="../src/saving/safesaver.cpp" line="111"/>
         <source>The file may be damaged: save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt: Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="111"/>
+        <location filename="../src/saving/safesaver.cpp" line="113"/>
         <source>The file may be damaged; its original is kept in %1. Save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt; ihr Original ist in %1 erhalten. Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="156"/>
+        <location filename="../src/saving/safesaver.cpp" line="160"/>
         <source>It is not a regular file, so it is not replaced.</source>
         <translation>Sie ist keine reguläre Datei und wird daher nicht ersetzt.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="172"/>
+        <location filename="../src/saving/safesaver.cpp" line="176"/>
         <source>Its backup %1 could not be written</source>
         <translation>Ihre Sicherungskopie %1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="160"/>
-        <location filename="../src/saving/safesaver.cpp" line="192"/>
+        <location filename="../src/saving/safesaver.cpp" line="164"/>
+        <location filename="../src/saving/safesaver.cpp" line="196"/>
         <source>It could not be read to make its backup: %1</source>
         <translation>Sie konnte für die Sicherungskopie nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="117"/>
+        <location filename="../src/saving/safesaver.cpp" line="119"/>
         <source>%1 could not be written whole: %2</source>
         <translation>%1 konnte nicht vollständig geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="132"/>
+        <location filename="../src/saving/safesaver.cpp" line="120"/>
+        <source>it could not be written whole: %1</source>
+        <translation>sie konnte nicht vollständig geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="124"/>
+        <source>reading it back found %1</source>
+        <translation>beim Zurücklesen fand sich %1</translation>
+    </message>
+    <message>
+        <location filename="../src/saving/safesaver.cpp" line="136"/>
         <source>Another program changed it since it was opened or saved here.</source>
         <translation>Ein anderes Programm hat sie geändert, seit sie hier geöffnet oder gespeichert wurde.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="196"/>
+        <location filename="../src/saving/safesaver.cpp" line="200"/>
         <source>only %1 of %2 bytes were written; the disk may be full.</source>
         <translation>nur %1 von %2 Bytes wurden geschrieben; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="204"/>
+        <location filename="../src/saving/safesaver.cpp" line="208"/>
         <source>Another program changed it while it was being saved.</source>
         <translation>Ein anderes Programm hat sie geändert, während sie gespeichert wurde.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="245"/>
-        <location filename="../src/saving/safesaver.cpp" line="264"/>
+        <location filename="../src/saving/safesaver.cpp" line="249"/>
+        <location filename="../src/saving/safesaver.cpp" line="268"/>
         <source>Only %1 of %2 bytes could be written; the disk may be full.</source>
         <translation>Nur %1 von %2 Bytes konnten geschrieben werden; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="280"/>
+        <location filename="../src/saving/safesaver.cpp" line="284"/>
         <source>that it cannot be read: %1</source>
         <translation>sie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="283"/>
+        <location filename="../src/saving/safesaver.cpp" line="287"/>
         <source>%1 bytes where %2 were written</source>
         <translation>%1 Bytes statt der geschriebenen %2</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="288"/>
+        <location filename="../src/saving/safesaver.cpp" line="292"/>
         <source>a different byte at offset %1</source>
         <translation>ein abweichendes Byte an Position %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="291"/>
+        <location filename="../src/saving/safesaver.cpp" line="295"/>
         <source>that it cannot be read again: %1</source>
         <translation>sie kann nicht erneut gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="294"/>
+        <location filename="../src/saving/safesaver.cpp" line="298"/>
         <source>that it is not recognised as a settings file</source>
         <translation>sie wird nicht als Einstellungsdatei erkannt</translation>
     </message>
@@ -1039,147 +1151,147 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsChecker</name>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="49"/>
+        <location filename="../src/check/settingschecker.cpp" line="50"/>
         <source>%1 %2; the file has room for %3, so a save is refused.</source>
         <translation>%1 %2; die Datei hat Platz für %3, daher wird das Speichern verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="51"/>
+        <location filename="../src/check/settingschecker.cpp" line="52"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="52"/>
+        <location filename="../src/check/settingschecker.cpp" line="53"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="53"/>
+        <location filename="../src/check/settingschecker.cpp" line="54"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="54"/>
+        <location filename="../src/check/settingschecker.cpp" line="55"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="56"/>
+        <location filename="../src/check/settingschecker.cpp" line="57"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="62"/>
+        <location filename="../src/check/settingschecker.cpp" line="63"/>
         <source>channels in this group</source>
         <translation>Sender in dieser Gruppe</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="69"/>
+        <location filename="../src/check/settingschecker.cpp" line="70"/>
         <source>The position</source>
         <translation>Die Position</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="70"/>
+        <location filename="../src/check/settingschecker.cpp" line="71"/>
         <source>The low LOF</source>
         <translation>Die untere LOF</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="71"/>
+        <location filename="../src/check/settingschecker.cpp" line="72"/>
         <source>The high LOF</source>
         <translation>Die obere LOF</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="73"/>
+        <location filename="../src/check/settingschecker.cpp" line="74"/>
         <source>The DiSEqC 1.2 position</source>
         <translation>Die DiSEqC-1.2-Position</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="84"/>
+        <location filename="../src/check/settingschecker.cpp" line="85"/>
         <source>The transponder belongs to no satellite, so the receiver has no antenna set-up for it.</source>
         <translation>Der Transponder gehört zu keinem Satelliten, daher hat der Receiver keine Antenneneinstellung für ihn.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="85"/>
+        <location filename="../src/check/settingschecker.cpp" line="86"/>
         <source>The frequency</source>
         <translation>Die Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="86"/>
+        <location filename="../src/check/settingschecker.cpp" line="87"/>
         <source>The symbol rate</source>
         <translation>Die Symbolrate</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="102"/>
+        <location filename="../src/check/settingschecker.cpp" line="103"/>
         <source>The channel has no transponder, so the receiver cannot tune it.</source>
         <translation>Der Sender hat keinen Transponder, daher kann der Receiver ihn nicht einstellen.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="106"/>
+        <location filename="../src/check/settingschecker.cpp" line="107"/>
         <source>The channel has no provider.</source>
         <translation>Der Sender hat keinen Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="109"/>
+        <location filename="../src/check/settingschecker.cpp" line="110"/>
         <source>video</source>
         <translation>Video</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="110"/>
+        <location filename="../src/check/settingschecker.cpp" line="111"/>
         <source>audio</source>
         <translation>Audio</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="111"/>
+        <location filename="../src/check/settingschecker.cpp" line="112"/>
         <source>PCR</source>
         <translation>PCR</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="112"/>
+        <location filename="../src/check/settingschecker.cpp" line="113"/>
         <source>PMT</source>
         <translation>PMT</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="117"/>
+        <location filename="../src/check/settingschecker.cpp" line="118"/>
         <source>The %1 PID is %2; a PID goes up to %3.</source>
         <translation>Die %1-PID ist %2; eine PID reicht bis %3.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="120"/>
+        <location filename="../src/check/settingschecker.cpp" line="121"/>
         <source>Service id 0 is reserved for the network; no service can be found by it.</source>
         <translation>Die Dienst-ID 0 ist für das Netz reserviert; über sie ist kein Dienst auffindbar.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="122"/>
+        <location filename="../src/check/settingschecker.cpp" line="123"/>
         <source>The channel has no name.</source>
         <translation>Der Sender hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="129"/>
+        <location filename="../src/check/settingschecker.cpp" line="130"/>
         <source>The same service as &quot;%1&quot;, which comes earlier in the channel list.</source>
         <translation>Derselbe Dienst wie „%1“, der weiter vorn in der Senderliste steht.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="138"/>
+        <location filename="../src/check/settingschecker.cpp" line="139"/>
         <source>No transponder belongs to this satellite.</source>
         <translation>Zu diesem Satelliten gehört kein Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="142"/>
+        <location filename="../src/check/settingschecker.cpp" line="143"/>
         <source>No channel is carried by this transponder.</source>
         <translation>Dieser Transponder überträgt keinen Sender.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="146"/>
+        <location filename="../src/check/settingschecker.cpp" line="147"/>
         <source>No channel refers to this provider.</source>
         <translation>Kein Sender verweist auf diesen Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="168"/>
+        <location filename="../src/check/settingschecker.cpp" line="169"/>
         <source>The name will be shortened to &quot;%1&quot;.</source>
         <translation>Der Name wird zu „%1“ gekürzt.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="153"/>
+        <location filename="../src/check/settingschecker.cpp" line="176"/>
         <source>%1 is %2; the editor accepts at most %3.</source>
         <translation>%1 ist %2; der Editor akzeptiert höchstens %3.</translation>
     </message>
@@ -1187,50 +1299,50 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="202"/>
+        <location filename="../src/ui/settingseditor.cpp" line="198"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="163"/>
-        <location filename="../src/ui/settingseditor.cpp" line="210"/>
+        <location filename="../src/ui/settingseditor.cpp" line="159"/>
+        <location filename="../src/ui/settingseditor.cpp" line="206"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="211"/>
+        <location filename="../src/ui/settingseditor.cpp" line="207"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="182"/>
-        <location filename="../src/ui/settingseditor.cpp" line="267"/>
+        <location filename="../src/ui/settingseditor.cpp" line="178"/>
+        <location filename="../src/ui/settingseditor.cpp" line="263"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="283"/>
+        <location filename="../src/ui/settingseditor.cpp" line="279"/>
         <source>They do not fit the file.</source>
         <translation>Sie passen nicht zur Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="293"/>
+        <location filename="../src/ui/settingseditor.cpp" line="289"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="294"/>
+        <location filename="../src/ui/settingseditor.cpp" line="290"/>
         <source>The unsaved changes to %1 could not be restored; they are kept for a later try.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden; sie bleiben für einen späteren Versuch erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="315"/>
-        <location filename="../src/ui/settingseditor.cpp" line="340"/>
+        <location filename="../src/ui/settingseditor.cpp" line="311"/>
+        <location filename="../src/ui/settingseditor.cpp" line="336"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="314"/>
+        <location filename="../src/ui/settingseditor.cpp" line="310"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
@@ -1256,54 +1368,77 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsKelmora</name>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="118"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="120"/>
         <source>These settings have already been loaded.</source>
         <translation>Diese Einstellungen wurden bereits geladen.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="124"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="126"/>
         <source>The file gave %1 bytes; a %2 settings file has exactly %3.</source>
         <translation>Die Datei lieferte %1 Bytes; eine Einstellungsdatei des %2 hat genau %3.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="140"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="142"/>
         <source>No settings file has been loaded, so there is nothing to save into.</source>
         <translation>Es wurde keine Einstellungsdatei geladen, daher gibt es nichts, worin gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="161"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="163"/>
         <source>The settings hold %1 %2; a %3 file has room for %4.</source>
         <translation>Die Einstellungen enthalten %1 %2; eine Datei des %3 hat Platz für %4.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="166"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="168"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="168"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="170"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="170"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="172"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="172"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="174"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="174"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="176"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="183"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="185"/>
         <source>The favourite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
         <translation>Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRecognition</name>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="75"/>
+        <source>it does not start with &quot;%1&quot;</source>
+        <translation>sie beginnt nicht mit „%1“</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="78"/>
+        <source>more than %1</source>
+        <translation>mehr als %1</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="80"/>
+        <source>its size of %1 bytes fits neither receiver: a %2 file has %3 bytes, a %4 file %5</source>
+        <translation>ihre Größe von %1 Bytes passt zu keinem Receiver: eine Datei des %2 hat %3 Bytes, eine des %4 %5</translation>
+    </message>
+    <message>
+        <location filename="../src/formats/recognizesettings.cpp" line="98"/>
+        <source>not a Kelmora 2XX or HD settings file: %1</source>
+        <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD: %1</translation>
     </message>
 </context>
 <context>
@@ -1535,7 +1670,7 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="143"/>
+        <location filename="../src/ui/forms/channeldialog.ui" line="147"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
@@ -1602,64 +1737,64 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="83"/>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="84"/>
         <source>Low LOF</source>
         <translation>Untere LOF</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="94"/>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="95"/>
         <source>High LOF</source>
         <translation>Obere LOF</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="105"/>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="106"/>
         <source>DiSEqC</source>
         <translation>DiSEqC</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="116"/>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="117"/>
         <source>Tone 22kHz</source>
         <translation>22-kHz-Ton</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="127"/>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="128"/>
         <source>DiSEqC 1.2</source>
         <translation>DiSEqC 1.2</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="144"/>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="145"/>
         <source>DiSEqC 1.2 Position</source>
         <translation>DiSEqC-1.2-Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="158"/>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="159"/>
         <source>DiSEqC 1.1</source>
         <translation>DiSEqC 1.1</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="23"/>
-        <location filename="../src/ui/satellitedialog.cpp" line="38"/>
-        <location filename="../src/ui/satellitedialog.cpp" line="45"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="24"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="39"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="46"/>
         <source>OFF</source>
         <translation>AUS</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="28"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="29"/>
         <source>TONE BURST A</source>
         <translation>TONE BURST A</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="29"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="30"/>
         <source>TONE BURST B</source>
         <translation>TONE BURST B</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="36"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="37"/>
         <source>AUTO</source>
         <translation>AUTO</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="37"/>
+        <location filename="../src/ui/satellitedialog.cpp" line="38"/>
         <source>ON</source>
         <translation>EIN</translation>
     </message>

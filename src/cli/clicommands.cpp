@@ -2,7 +2,9 @@
 
 #include "applyreferenceorder.h"
 #include "channelexport.h"
+#include "editable.h"
 #include "favoritegroup.h"
+#include "fileproblem.h"
 #include "referencefile.h"
 #include "referencelist.h"
 #include "referencelisttext.h"
@@ -12,11 +14,21 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
 const QCommandLineOption outputOption({ QStringLiteral("o"), QStringLiteral("output") },
-    CliTool::tr("The file to write; export writes to standard output without it."), QStringLiteral("FILE"));
+    CliTool::tr("The file to write, \"-\" for standard output; export writes there without it."),
+    QStringLiteral("FILE"));
+const QCommandLineOption jsonOption(QStringLiteral("json"), CliTool::tr("Writes JSON for scripts."));
+
+void writeJson(CliTool &tool, const QJsonObject &object)
+{
+    tool.out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
 
 QString modelName(const Settings &settings)
 {
@@ -33,12 +45,43 @@ void describeCapacity(QTextStream &out, const QString &what, qsizetype count, in
     out << '\n';
 }
 
+QJsonObject capacityJson(qsizetype count, int capacity)
+{
+    return { { QStringLiteral("count"), count },
+        { QStringLiteral("capacity"),
+            capacity == SettingsCapacity::Unlimited ? QJsonValue() : QJsonValue(capacity) } };
+}
+
+QJsonObject infoJson(const QString &path, const Settings &settings)
+{
+    const SettingsCapacity room = settings.capacity();
+    QJsonArray groups;
+    for (FavoriteGroup *group : settings.favoriteGroups()) {
+        QJsonObject entry = capacityJson(settings.channelsOf(group).size(), room.channelsPerGroup);
+        entry.insert(QStringLiteral("name"), group->name());
+        groups.append(entry);
+    }
+    return { { QStringLiteral("file"), path }, { QStringLiteral("model"), modelName(settings) },
+        { QStringLiteral("satellites"), capacityJson(settings.satellites().size(), room.satellites) },
+        { QStringLiteral("transponders"), capacityJson(settings.transponders().size(), room.transponders) },
+        { QStringLiteral("providers"), capacityJson(settings.providers().size(), room.providers) },
+        { QStringLiteral("channels"), capacityJson(settings.channels().size(), room.channels) },
+        { QStringLiteral("favoriteGroups"),
+            QJsonObject { { QStringLiteral("count"), settings.favoriteGroups().size() },
+                { QStringLiteral("capacity"), room.favoriteGroups },
+                { QStringLiteral("groups"), groups } } } };
+}
+
 int runInfo(CliTool &tool, const QCommandLineParser &parser)
 {
     const QString path = parser.positionalArguments().at(0);
     const std::unique_ptr<Settings> settings = tool.loadSettings(path);
     if (!settings)
-        return CliTool::Refused;
+        return CliTool::Trouble;
+    if (parser.isSet(jsonOption)) {
+        writeJson(tool, infoJson(path, *settings));
+        return CliTool::Success;
+    }
     const SettingsCapacity room = settings->capacity();
     QTextStream &out = tool.out();
     out << path << ": " << modelName(*settings) << '\n';
@@ -51,7 +94,6 @@ int runInfo(CliTool &tool, const QCommandLineParser &parser)
     for (FavoriteGroup *group : settings->favoriteGroups())
         describeCapacity(out, QStringLiteral("  ") + group->name(), settings->channelsOf(group).size(),
             room.channelsPerGroup);
-    out.flush();
     return CliTool::Success;
 }
 
@@ -66,11 +108,11 @@ int runExport(CliTool &tool, const QCommandLineParser &parser)
     const QString path = parser.positionalArguments().at(0);
     const std::unique_ptr<Settings> settings = tool.loadSettings(path);
     if (!settings)
-        return CliTool::Refused;
+        return CliTool::Trouble;
     const QByteArray bytes = parser.isSet(csvOption)
         ? channelTableCsv(*settings)
         : ReferenceListText::write(ReferenceList::fromSettings(*settings));
-    return tool.writeOutput(parser.value(outputOption), bytes) ? CliTool::Success : CliTool::Refused;
+    return tool.writeOutput(parser.value(outputOption), bytes) ? CliTool::Success : CliTool::Trouble;
 }
 
 const QCommandLineOption namesOption(
@@ -89,10 +131,15 @@ int runApplyOrder(CliTool &tool, const QCommandLineParser &parser)
     const QString referencePath = parser.positionalArguments().at(1);
     const std::unique_ptr<Settings> settings = tool.loadSettings(path);
     if (!settings)
-        return CliTool::Refused;
+        return CliTool::Trouble;
     const ReferenceFile::Result reference = ReferenceFile::load(referencePath);
     if (!reference.ok())
         return tool.refuse(referencePath, reference.error);
+    // A settings file may replace a settings file (the saver keeps a backup),
+    // but not the list it was ordered by.
+    if (!reference.isSettingsFile && CliTool::sameFile(output, referencePath))
+        return tool.refuse(output,
+            CliTool::tr("not saved: it is the reference list, which a settings file does not replace"));
     for (const ReferenceLineProblem &problem : reference.problems)
         tool.report(referencePath, CliTool::tr("line %1 skipped: %2").arg(problem.line).arg(problem.message));
     if (parser.isSet(favoritesOption) && !reference.list.hasGroups())
@@ -111,37 +158,121 @@ int runApplyOrder(CliTool &tool, const QCommandLineParser &parser)
             .arg(match.unmatchedCount())
             .arg(
                 options.dropUnmatched && match.unmatchedCount() > 0 ? CliTool::tr(" (deleted)") : QString()));
-    return tool.saveSettings(*settings, output) ? CliTool::Success : CliTool::Refused;
+    return tool.saveSettings(*settings, output) ? CliTool::Success : CliTool::Trouble;
 }
 
-// One problem a line, tab-separated, so that scripts can cut the fields:
-// severity, kind, object, explanation.
+// Keys that stay the same in every language and release, for scripts.
+QString typeKey(int type)
+{
+    switch (type) {
+    case ChannelType:
+        return QStringLiteral("channel");
+    case SatelliteType:
+        return QStringLiteral("satellite");
+    case TransponderType:
+        return QStringLiteral("transponder");
+    case ProviderType:
+        return QStringLiteral("provider");
+    case FavoriteGroupType:
+        return QStringLiteral("favorite-group");
+    }
+    return QStringLiteral("other");
+}
+
+QString severityKey(FileProblem::Severity severity)
+{
+    switch (severity) {
+    case FileProblem::Severity::Error:
+        return QStringLiteral("error");
+    case FileProblem::Severity::Warning:
+        return QStringLiteral("warning");
+    case FileProblem::Severity::Note:
+        break;
+    }
+    return QStringLiteral("note");
+}
+
+QString kindKey(FileProblem::Kind kind)
+{
+    using Kind = FileProblem::Kind;
+    switch (kind) {
+    case Kind::DuplicateService:
+        return QStringLiteral("duplicate-service");
+    case Kind::ChannelWithoutTransponder:
+        return QStringLiteral("channel-without-transponder");
+    case Kind::ChannelWithoutProvider:
+        return QStringLiteral("channel-without-provider");
+    case Kind::TransponderWithoutSatellite:
+        return QStringLiteral("transponder-without-satellite");
+    case Kind::PidOutOfRange:
+        return QStringLiteral("pid-out-of-range");
+    case Kind::ServiceIdZero:
+        return QStringLiteral("service-id-zero");
+    case Kind::ValueOutOfRange:
+        return QStringLiteral("value-out-of-range");
+    case Kind::EmptyChannelName:
+        return QStringLiteral("empty-channel-name");
+    case Kind::SatelliteWithoutTransponders:
+        return QStringLiteral("satellite-without-transponders");
+    case Kind::ProviderWithoutChannels:
+        return QStringLiteral("provider-without-channels");
+    case Kind::TransponderWithoutChannels:
+        return QStringLiteral("transponder-without-channels");
+    case Kind::NameShortened:
+        return QStringLiteral("name-shortened");
+    case Kind::OverCapacity:
+        break;
+    }
+    return QStringLiteral("over-capacity");
+}
+
+QJsonObject problemJson(const FileProblem &problem)
+{
+    QJsonValue object;
+    if (problem.object)
+        object = QJsonObject { { QStringLiteral("type"), typeKey(problem.object->typeCode()) },
+            { QStringLiteral("text"), FileProblem::objectText(problem.object) } };
+    return { { QStringLiteral("severity"), severityKey(problem.severity) },
+        { QStringLiteral("kind"), kindKey(problem.kind) }, { QStringLiteral("object"), object },
+        { QStringLiteral("explanation"), problem.explanation } };
+}
+
+// As text one problem a line, tab-separated, so that scripts can cut the
+// fields: severity, kind, object, explanation.
 int runCheck(CliTool &tool, const QCommandLineParser &parser)
 {
     const QString path = parser.positionalArguments().at(0);
     const std::unique_ptr<Settings> settings = tool.loadSettings(path);
     if (!settings)
-        return CliTool::Refused;
-    bool hasErrors = false;
+        return CliTool::Trouble;
+    int errors = 0;
+    QJsonArray list;
     const QList<FileProblem> problems = SettingsChecker::check(*settings);
     for (const FileProblem &problem : problems) {
-        hasErrors |= problem.severity == FileProblem::Severity::Error;
-        tool.out() << FileProblem::severityName(problem.severity) << '\t'
-                   << FileProblem::kindName(problem.kind) << '\t' << FileProblem::objectText(problem.object)
-                   << '\t' << problem.explanation << '\n';
+        errors += problem.severity == FileProblem::Severity::Error ? 1 : 0;
+        if (parser.isSet(jsonOption))
+            list.append(problemJson(problem));
+        else
+            tool.out() << FileProblem::severityName(problem.severity) << '\t'
+                       << FileProblem::kindName(problem.kind) << '\t'
+                       << FileProblem::objectText(problem.object) << '\t' << problem.explanation << '\n';
     }
-    tool.out().flush();
-    return hasErrors ? CliTool::Refused : CliTool::Success;
+    if (parser.isSet(jsonOption))
+        writeJson(tool,
+            { { QStringLiteral("file"), path }, { QStringLiteral("errors"), errors },
+                { QStringLiteral("problems"), list } });
+    return errors > 0 ? CliTool::ProblemsFound : CliTool::Success;
 }
 
 } // namespace
 
 QList<CliTool::Command> cliCommands()
 {
-    const CliTool::Argument settingsFile { QStringLiteral("FILE"), CliTool::tr("A settings file.") };
+    const CliTool::Argument settingsFile { QStringLiteral("FILE"),
+        CliTool::tr("A settings file, \"-\" for standard input.") };
     return {
         { QStringLiteral("info"), CliTool::tr("The model and each table's count against its capacity."),
-            { settingsFile }, {}, runInfo },
+            { settingsFile }, { jsonOption }, runInfo },
         { QStringLiteral("export"), CliTool::tr("The channels as CSV or as a reference list."),
             { settingsFile }, { csvOption, referenceOption, outputOption }, runExport },
         { QStringLiteral("apply-order"),
@@ -152,6 +283,6 @@ QList<CliTool::Command> cliCommands()
             { outputOption, namesOption, favoritesOption, dropOption }, runApplyOrder },
         { QStringLiteral("check"),
             CliTool::tr("Lists the file's problems; exits with 1 when any is an error."), { settingsFile },
-            {}, runCheck },
+            { jsonOption }, runCheck },
     };
 }

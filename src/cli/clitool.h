@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCoreApplication>
+#include <QFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -13,13 +14,16 @@ class Settings;
 
 // The command-line tool: picks the subcommand from the first argument and
 // runs it. Every subcommand is one function that gets its own parser and
-// the tool for loading, writing and reporting.
+// the tool for loading, writing and reporting. "-" names standard input
+// for a file to read and standard output for one to write.
 class CliTool
 {
     Q_DECLARE_TR_FUNCTIONS(CliTool)
 
 public:
-    enum ExitStatus { Success = 0, Refused = 1, UsageError = 2 };
+    // What scripts may rely on: 1 only for what a command found in good
+    // files, 2 for anything that kept it from looking.
+    enum ExitStatus { Success = 0, ProblemsFound = 1, Trouble = 2 };
 
     struct Argument
     {
@@ -42,25 +46,35 @@ public:
     void addCommand(const Command &command) { m_commands.append(command); }
     int run(const QStringList &arguments);
 
-    // Reports on standard error, prefixed with the file the problem is in.
+    // Report on standard error as "kelmora-si: FILE: message"; refuse and
+    // usageError return the status for trouble.
     int refuse(const QString &file, const QString &message);
     int usageError(const QString &message);
     void report(const QString &file, const QString &message);
+    // Standard output; a failed write shows when the command ends.
     QTextStream &out() { return m_out; }
 
     // Null after reporting why the file was refused.
     std::unique_ptr<Settings> loadSettings(const QString &path);
-    // Standard output for an empty path; otherwise the whole file or nothing.
+    // Standard output for "-" or an empty path; otherwise the whole file or
+    // nothing, and never over a device, a pipe or a settings file.
     bool writeOutput(const QString &path, const QByteArray &bytes);
     // Atomically, after backing up a file it replaces, and read back to
     // verify: the file is replaced only by a complete, readable image.
     bool saveSettings(Settings &settings, const QString &path);
 
+    static bool isStandardStream(const QString &path) { return path == QLatin1String("-"); }
+    // Whether two names lead to one file, through links of either kind.
+    static bool sameFile(const QString &first, const QString &second);
+
 private:
     int runCommand(const Command &command, const QStringList &arguments);
+    int finish(int status);
     QString overview() const;
+    static QString displayName(const QString &path);
 
     QList<Command> m_commands;
+    QFile m_stdout;
     QTextStream m_out;
     QTextStream m_err;
 };

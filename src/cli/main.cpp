@@ -1,13 +1,18 @@
+#include "applicationtranslator.h"
 #include "clicommands.h"
 #include "clitool.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelmora-si"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
+    // Messages follow the user's language; the data is written as it is.
+    ApplicationTranslator translator;
+    translator.install(QLocale());
     CliTool tool;
     for (const CliTool::Command &command : cliCommands())
         tool.addCommand(command);

@@ -4,6 +4,9 @@
 #include "settingskelmora2xx.h"
 #include "settingskelmorahd.h"
 
+#include "inputfile.h"
+
+#include <QCoreApplication>
 #include <QFile>
 
 #include <memory>
@@ -17,7 +20,7 @@ std::unique_ptr<SettingsKelmora> storeFor(QByteArray magic, qint64 size)
     const qsizetype nul = magic.indexOf('\0');
     if (nul >= 0)
         magic.truncate(nul);
-    if (magic != QByteArrayLiteral("DIZODIDO"))
+    if (magic != settingsMagic())
         return nullptr;
     if (size == SettingsKelmora2XX::modelValues.fileSize)
         return std::make_unique<SettingsKelmora2XX>();
@@ -47,5 +50,53 @@ std::unique_ptr<Settings> recognizeSettingsImage(const QByteArray &image)
     std::unique_ptr<SettingsKelmora> settings = storeFor(image.left(8), image.size());
     if (!settings || !settings->loadImage(image))
         return nullptr;
+    return settings;
+}
+
+const QByteArray &settingsMagic()
+{
+    static const QByteArray magic = QByteArrayLiteral("DIZODIDO");
+    return magic;
+}
+
+bool looksLikeSettings(const QByteArray &head)
+{
+    return head.startsWith(settingsMagic());
+}
+
+qint64 largestSettingsSize()
+{
+    return qMax(SettingsKelmora2XX::modelValues.fileSize, SettingsKelmoraHD::modelValues.fileSize);
+}
+
+QString unrecognizedSettingsReason(const QByteArray &head, qint64 size)
+{
+    if (size >= 0 && size <= largestSettingsSize() && !looksLikeSettings(head))
+        return QCoreApplication::translate("SettingsRecognition", "it does not start with \"%1\"")
+            .arg(QLatin1String(settingsMagic()));
+    const QString given = size < 0
+        ? QCoreApplication::translate("SettingsRecognition", "more than %1").arg(largestSettingsSize())
+        : QString::number(size);
+    return QCoreApplication::translate("SettingsRecognition",
+        "its size of %1 bytes fits neither receiver: a %2 file has %3 bytes, a %4 file %5")
+        .arg(given, QLatin1String(SettingsKelmora2XX::modelValues.modelName))
+        .arg(SettingsKelmora2XX::modelValues.fileSize)
+        .arg(QLatin1String(SettingsKelmoraHD::modelValues.modelName))
+        .arg(SettingsKelmoraHD::modelValues.fileSize);
+}
+
+std::unique_ptr<Settings> readSettingsFile(const QString &path, QString *reason)
+{
+    const InputFile::Result input = InputFile::read(path, largestSettingsSize());
+    if (!input.ok() && !input.tooLarge) {
+        *reason = input.error;
+        return nullptr;
+    }
+    std::unique_ptr<Settings> settings = input.ok() ? recognizeSettingsImage(input.bytes) : nullptr;
+    if (!settings)
+        *reason
+            = QCoreApplication::translate("SettingsRecognition", "not a Kelmora 2XX or HD settings file: %1")
+                  .arg(unrecognizedSettingsReason(input.bytes.left(settingsMagic().size()),
+                      input.tooLarge && InputFile::isStandardInput(path) ? -1 : input.size));
     return settings;
 }

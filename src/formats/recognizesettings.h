@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <memory>
 
 class QByteArray;
 class QFile;
+class QString;
 class Settings;
 
 // Recognises a Kelmora 2XX or HD settings file by its magic and exact size
@@ -14,3 +17,17 @@ class Settings;
 
 // The same for an image already in memory, such as a recovery copy.
 [[nodiscard]] std::unique_ptr<Settings> recognizeSettingsImage(const QByteArray &image);
+
+// The bytes every settings file starts with.
+const QByteArray &settingsMagic();
+[[nodiscard]] bool looksLikeSettings(const QByteArray &head);
+// The size of the larger model's file: no settings file is larger.
+qint64 largestSettingsSize();
+// Why bytes of this start and size are no settings file, as a clause to
+// follow "not a Kelmora 2XX or HD settings file: ". A size of -1 stands
+// for more than any model's file.
+QString unrecognizedSettingsReason(const QByteArray &head, qint64 size);
+
+// Reads a settings file whole ("-" is standard input) and recognises it;
+// null with the reason as a whole clause when it cannot be read or is none.
+[[nodiscard]] std::unique_ptr<Settings> readSettingsFile(const QString &path, QString *reason);

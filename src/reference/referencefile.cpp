@@ -1,10 +1,10 @@
 #include "referencefile.h"
 
+#include "inputfile.h"
 #include "recognizesettings.h"
 #include "settings.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringDecoder>
 
 #include <memory>
@@ -26,25 +26,24 @@ bool isText(const QByteArray &bytes)
 ReferenceFile::Result ReferenceFile::load(const QString &path)
 {
     Result result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    // Read whole: a list of any real receiver is far below the bound, and a
+    // huge file would only fill the memory before it fails to match.
+    const InputFile::Result input = InputFile::read(path, maxSize);
+    if (!input.ok()) {
+        result.error = input.error;
         return result;
     }
-    if (const std::unique_ptr<Settings> settings(recognizeSettings(&file)); settings) {
+    if (const std::unique_ptr<Settings> settings = recognizeSettingsImage(input.bytes); settings) {
+        result.isSettingsFile = true;
         result.list = ReferenceList::fromSettings(*settings);
         if (result.list.entries().isEmpty())
             result.error = tr("holds no channels to take an order from");
         return result;
     }
-    if (!file.seek(0)) {
-        result.error = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
+    const QByteArray &bytes = input.bytes;
     // A damaged settings file or any other binary must not pass for a list
     // whose every line is skipped.
-    if (bytes.startsWith("DIZODIDO") || !isText(bytes)) {
+    if (looksLikeSettings(bytes) || !isText(bytes)) {
         result.error
             = ReferenceFile::tr("neither a Kelmora 2XX or HD settings file nor a UTF-8 reference list");
         return result;

@@ -6,8 +6,9 @@
 #include <QCoreApplication>
 #include <QString>
 
-// Reads a reference from a file the user picked: a settings file of either
-// receiver model, or else a reference list in text form.
+// Reads a reference from a file the user picked ("-" for standard input): a
+// settings file of either receiver model, or else a reference list in text
+// form of at most maxSize bytes.
 class ReferenceFile
 {
     Q_DECLARE_TR_FUNCTIONS(ReferenceFile)
@@ -20,8 +21,11 @@ public:
         QList<ReferenceLineProblem> problems;
         // Set when the file cannot serve as a reference at all.
         QString error;
+        bool isSettingsFile = false;
         bool ok() const { return error.isEmpty(); }
     };
+
+    static constexpr qint64 maxSize = 64 * 1024 * 1024;
 
     [[nodiscard]] static Result load(const QString &path);
 };

@@ -82,8 +82,9 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
     SaveOutcome outcome;
     const QString path = QFileInfo(name).absoluteFilePath();
     const auto refuse = [&outcome, &name](const QString &reason) {
+        outcome.reason = sentence(reason);
         outcome.message = tr("%1 was not saved; the file is unchanged.").arg(displayName(name)) + u'\n'
-            + sentence(reason);
+            + outcome.reason;
         if (!outcome.backupPath.isEmpty())
             outcome.message
                 += u'\n' + tr("Its original is also kept in %1.").arg(displayName(outcome.backupPath));
@@ -103,7 +104,8 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
     outcome.fileChanged = true;
     m_handledPaths.insert(path);
     m_stamps.insert(path, FileStamp::of(path));
-    const auto damaged = [&outcome](const QString &what) {
+    const auto damaged = [&outcome](const QString &what, const QString &reason) {
+        outcome.reason = reason;
         outcome.message = what + u'\n';
         if (outcome.backupPath.isEmpty())
             outcome.message += tr("The file may be damaged: save again, or save under another name.");
@@ -114,10 +116,12 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
         return outcome;
     };
     if (!reason.isEmpty())
-        return damaged(tr("%1 could not be written whole: %2").arg(displayName(name), sentence(reason)));
+        return damaged(tr("%1 could not be written whole: %2").arg(displayName(name), sentence(reason)),
+            tr("it could not be written whole: %1").arg(sentence(reason)));
     reason = verify(name, flat->image());
     if (!reason.isEmpty())
-        return damaged(tr("%1 was saved, but reading it back found %2.").arg(displayName(name), reason));
+        return damaged(tr("%1 was saved, but reading it back found %2.").arg(displayName(name), reason),
+            tr("reading it back found %1").arg(reason));
     outcome.ok = true;
     return outcome;
 }

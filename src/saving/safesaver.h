@@ -26,6 +26,8 @@ struct SaveOutcome
     bool changedOnDisk = false;
     // A full sentence for the user, empty when ok.
     QString message;
+    // The cause alone, for a caller that names the file itself.
+    QString reason;
     // The copy of the file as it was before this session first wrote over
     // it, or empty when there is none (a file this session created).
     QString backupPath;

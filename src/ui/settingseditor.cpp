@@ -33,19 +33,15 @@ QString fileFilter()
 {
     return SettingsEditor::tr("settings (*.si)");
 }
-const QByteArray magic = QByteArrayLiteral("DIZODIDO");
 
 // Why a file that opened could not be taken as a store.
 QString unrecognizedReason(QFile &file)
 {
     if (file.error() != QFileDevice::NoError)
         return QObject::tr("It could not be read: %1").arg(file.errorString());
-    if (!file.seek(0) || file.read(magic.size()) != magic)
-        return QObject::tr("It is not a Kelmora 2XX or HD settings file: it does not start with \"%1\".")
-            .arg(QLatin1String(magic));
-    return QObject::tr(
-        "It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.")
-        .arg(file.size());
+    const QByteArray head = file.seek(0) ? file.read(settingsMagic().size()) : QByteArray();
+    return QObject::tr("It is not a Kelmora 2XX or HD settings file: %1.")
+        .arg(unrecognizedSettingsReason(head, file.size()));
 }
 
 // The store of a file, or null with the reason.

@@ -12,7 +12,7 @@ demo_tool=$2
 id=$3
 
 source "$(dirname "$0")/../support/requiretools.sh"
-require_tools desktop-file-validate appstreamcli update-mime-database xdg-mime mimetype
+require_tools desktop-file-validate appstreamcli update-mime-database xdg-mime mimetype man
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -30,8 +30,13 @@ expected=$(
         echo share/applications/$id.desktop
         echo share/metainfo/$id.metainfo.xml
         echo share/mime/packages/$id.xml
-        echo share/doc/kelmora-settings-editor/LICENSE
         echo share/doc/kelmora-settings-editor/README.md
+        echo share/doc/kelmora-settings-editor/copyright
+        echo share/doc/kelmora-settings-editor/changelog.Debian.gz
+        echo share/man/man1/kelmora-settings-editor.1.gz
+        echo share/man/man1/kelmora-si.1.gz
+        echo share/bash-completion/completions/kelmora-si
+        echo share/lintian/overrides/kelmora-settings-editor
         echo share/icons/hicolor/scalable/apps/$id.svg
         for size in 16 22 24 32 48 64 128 256; do
             echo share/icons/hicolor/${size}x$size/apps/$id.png
@@ -44,6 +49,26 @@ if ! diff <(echo "$expected") <(grep -vx 'bin/kelmora-si' <<<"$actual"); then
     exit 1
 fi
 [ -x "$prefix/bin/kelmora-settings-editor" ] || { echo "the editor is not executable" >&2; exit 1; }
+
+echo "== man"
+# Found by name under the prefix, and formatted without a warning.
+for page in kelmora-settings-editor kelmora-si; do
+    path=$(MANPATH="$prefix/share/man" man -w "$page")
+    [ "$path" = "$prefix/share/man/man1/$page.1.gz" ] || { echo "man finds $page at '$path'" >&2; exit 1; }
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$path" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$page.1: $warnings" >&2; exit 1; }
+done
+
+echo "== bash completion"
+# What "kelmora-si ap<Tab>" gives, where bash-completion is installed.
+script=$prefix/share/bash-completion/completions/kelmora-si
+bash -n "$script"
+if [ -r /usr/share/bash-completion/bash_completion ]; then
+    completed=$(bash -c 'source /usr/share/bash-completion/bash_completion; source "$1"
+        COMP_WORDS=(kelmora-si ap); COMP_CWORD=1; COMP_LINE="kelmora-si ap"; COMP_POINT=13
+        _kelmora_si; echo "${COMPREPLY[*]}"' _ "$script")
+    [ "$completed" = apply-order ] || { echo "completed \"$completed\", not apply-order" >&2; exit 1; }
+fi
 
 echo "== desktop-file-validate"
 desktop-file-validate "$prefix/share/applications/$id.desktop"

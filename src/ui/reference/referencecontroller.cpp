@@ -3,6 +3,7 @@
 #include "applyorderdialog.h"
 #include "applyreferenceorder.h"
 #include "csvwriter.h"
+#include "exporttarget.h"
 #include "referencefile.h"
 #include "referencelist.h"
 #include "referencelisttext.h"
@@ -16,7 +17,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QTreeView>
 
 ReferenceController::ReferenceController(QMainWindow *window, QTreeView *table)
@@ -110,12 +110,12 @@ QString ReferenceController::askFileToWrite(
 
 void ReferenceController::writeExport(const QString &caption, const QString &name, const QByteArray &bytes)
 {
-    // Written whole or not at all: an existing file is never left half replaced.
-    QSaveFile file(name);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Written whole or not at all, and never over a device or a settings file.
+    const QString reason = ExportTarget::write(name, bytes);
+    if (reason.isEmpty())
         return;
-    QMessageBox::critical(m_window, caption,
-        tr("%1 was not written.").arg(QDir::toNativeSeparators(name)) + u'\n' + file.errorString());
+    QMessageBox::critical(
+        m_window, caption, tr("%1 was not written: %2.").arg(QDir::toNativeSeparators(name), reason));
 }
 
 // What the table shows, in the order it shows it, with every column, also

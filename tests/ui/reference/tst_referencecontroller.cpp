@@ -22,6 +22,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -76,6 +78,8 @@ private slots:
         QTest::addRow("foreign file") << QByteArray("DIZODIDO, but nothing else") << false << u"neither"_s;
         QTest::addRow("list without a readable line")
             << QByteArray("one;two\n") << false << u"holds no channel entries"_s;
+        // Made a FIFO by the test: reading it would block the window.
+        QTest::addRow("FIFO") << QByteArray("fifo") << false << u"not a regular file"_s;
     }
     void applyOrderGoesThroughThePreview()
     {
@@ -92,8 +96,12 @@ private slots:
             entry.number = 1;
             reference = ReferenceListText::write(ReferenceList({ entry }));
         }
-        const QString path = m_demo.dir.filePath(u"order.txt"_s);
-        QVERIFY(writeFileBytes(path, reference));
+        const QString path
+            = m_demo.dir.filePath(QString::fromLatin1(reference == "fifo" ? "fifo" : "order.txt"));
+        if (reference == "fifo")
+            QVERIFY(QFile::exists(path) || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            QVERIFY(writeFileBytes(path, reference));
 
         QString message, matchedById;
         answerFileDialog(u"Apply order from"_s, path);
@@ -143,8 +151,8 @@ private slots:
         QCOMPARE(rows.size(), shown + 1);
         QCOMPARE(rows.constFirst().count(','), ChannelColumns::ColumnCount - 1);
         QVERIFY2(rows.constFirst().contains(",Name,"), rows.constFirst().constData());
-        QVERIFY(rows.at(1).contains(
-            table->model()->index(0, ChannelColumns::NameColumn).data().toByteArray()));
+        QVERIFY(
+            rows.at(1).contains(table->model()->index(0, ChannelColumns::NameColumn).data().toByteArray()));
 
         // The whole main list, which reads back as the same names in order.
         const QString list = m_demo.dir.filePath(u"list.txt"_s);
@@ -165,6 +173,36 @@ private slots:
         trigger(*editor, u"actionExportReference"_s);
         QVERIFY2(message.contains(u"was not written"_s) && message.contains(nowhere), qPrintable(message));
         QVERIFY(!editor->mainWindow()->isWindowModified());
+    }
+
+    // The file dialog asks before replacing; the export still refuses.
+    void exportReplacesNeitherASettingsFileNorAFifo_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("refusal");
+        QTest::addRow("settings file") << u"demo.si"_s << u"settings file"_s;
+        QTest::addRow("FIFO") << u"pipe.csv"_s << u"not a regular file"_s;
+    }
+    void exportReplacesNeitherASettingsFileNorAFifo()
+    {
+        QFETCH(QString, target);
+        const QString path = m_demo.dir.filePath(target);
+        QVERIFY(QFile::exists(path) || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        std::unique_ptr<SettingsEditor> editor = openEditor();
+        QString question, message;
+        // Accepted from the event loop: the dialog's question opens a loop of its own.
+        onNextModal([path](QWidget *window) {
+            auto *dialog = qobject_cast<QFileDialog *>(window);
+            QVERIFY(dialog);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+        });
+        answerNextMessage(&question, QMessageBox::Yes);
+        answerNextMessage(&message);
+        trigger(*editor, u"actionExportCsv"_s);
+        QFETCH(QString, refusal);
+        QVERIFY2(message.contains(u"was not written"_s) && message.contains(refusal), qPrintable(message));
+        QVERIFY(!QFileInfo(path).isFile() || readFileBytes(path) == m_demo.demo);
     }
 };
 

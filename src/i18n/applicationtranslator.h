@@ -4,7 +4,7 @@
 
 class QLocale;
 
-// The translations of the interface for one locale: the editor's own and
+// The translations of the messages for one locale: the program's own and
 // Qt's (the buttons of message boxes, the file dialogs). Installed into the
 // application while this object lives.
 class ApplicationTranslator
