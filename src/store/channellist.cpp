@@ -162,6 +162,29 @@ void ChannelList::moveDirect(int from, int to)
     }
 }
 
+bool ChannelList::reorder(const QList<Channel *> &order)
+{
+    if (order.size() != m_channels.size())
+        return false;
+    QSet<Channel *> seen;
+    seen.reserve(order.size());
+    const int tv = tvCount();
+    for (int i = 0; i < order.size(); ++i) {
+        Channel *channel = order.at(i);
+        if (!contains(channel) || seen.contains(channel))
+            return false;
+        if (m_tvFirst && m_tvChannels.contains(channel) != (i < tv))
+            return false;
+        seen.insert(channel);
+    }
+    if (order == m_channels)
+        return true;
+    m_channels = order;
+    invalidatePositions();
+    m_modified = true;
+    return true;
+}
+
 void ChannelList::assign(const QList<Channel *> &channels, int tvCount)
 {
     m_channels = channels;
