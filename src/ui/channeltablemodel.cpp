@@ -125,8 +125,25 @@ void ChannelTableModel::setChannels(const QList<Channel *> &channels, bool ownOr
     showInListOrder(inMainListOrder);
 }
 
+bool ChannelTableModel::holdsTheSameChannels(const QList<Channel *> &channels) const
+{
+    if (channels.size() != m_listOrder.size() || channels.isEmpty())
+        return false;
+    QSet<const Channel *> held(m_listOrder.cbegin(), m_listOrder.cend());
+    for (const Channel *channel : channels)
+        if (!held.remove(channel))
+            return false;
+    return true;
+}
+
 void ChannelTableModel::showInListOrder(const QList<Channel *> &channels)
 {
+    // The same channels in another order: the rows move, and the selection
+    // and the current row move with them, instead of a reset.
+    if (holdsTheSameChannels(channels)) {
+        relayout([this, &channels] { m_listOrder = channels; });
+        return;
+    }
     beginResetModel();
     m_listOrder = channels;
     m_rows = inSortOrder(matching());
@@ -281,8 +298,14 @@ void ChannelTableModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)
         return;
-    m_sortColumn = column;
-    m_sortOrder = order;
+    relayout([this, column, order] {
+        m_sortColumn = column;
+        m_sortOrder = order;
+    });
+}
+
+void ChannelTableModel::relayout(const std::function<void()> &change)
+{
     // The selection keeps its rows as persistent indexes, made on this signal.
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
@@ -290,6 +313,7 @@ void ChannelTableModel::sort(int column, Qt::SortOrder order)
     channelsBefore.reserve(before.size());
     for (const QModelIndex &index : before)
         channelsBefore.append(m_rows.at(index.row()));
+    change();
     m_rows = inSortOrder(matching());
     m_rowOf.clear();
     QModelIndexList after;

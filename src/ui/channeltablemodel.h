@@ -7,7 +7,10 @@
 #include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
+
+#include <functional>
 
 class Channel;
 class Editable;
@@ -81,6 +84,9 @@ private:
     int listPosition(const Channel *channel) const;
     // The rebuild of channels already in list order.
     void showInListOrder(const QList<Channel *> &channels);
+    bool holdsTheSameChannels(const QList<Channel *> &channels) const;
+    // Rows in a new order after the change, the persistent indexes with them.
+    void relayout(const std::function<void()> &change);
     QList<Channel *> inSortOrder(const QList<Channel *> &rows) const;
     // The given channels the filter lets through, in list order.
     QList<Channel *> matching() const;

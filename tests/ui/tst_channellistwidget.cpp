@@ -654,7 +654,8 @@ private slots:
         QCOMPARE(f.table.selectedChannels(), f.find(words("b")));
         if (drop) {
             QVERIFY(dragAndDropData(&f.table, drag->mimeData(), onD));
-            QCOMPARE(f.table.selectedChannels(), QList<Channel *>());
+            // A reorder moves the rows: the selection goes with its channel.
+            QCOMPARE(f.table.selectedChannels(), f.find(words("b")));
         }
         QCOMPARE(f.mainList(), words(drop ? "a c d b e" : "a b c d e"));
     }

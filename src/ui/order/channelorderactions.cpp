@@ -182,7 +182,14 @@ void ChannelOrderActions::moveToPosition()
     const int position = QInputDialog::getInt(m_table, tr("Move to Position"),
         tr("Position of the first selected channel (1 to %1):").arg(list->count()),
         list->indexOf(channels.first()) + 1, 1, list->count(), 1, &ok);
-    if (!ok || !m_settings)
+    if (ok)
+        moveSelectionTo(position);
+}
+
+void ChannelOrderActions::moveSelectionTo(int position)
+{
+    const QList<Channel *> channels = selected();
+    if (channels.isEmpty())
         return;
     const QSet<Channel *> set(channels.cbegin(), channels.cend());
     apply(order().movedToPosition(set, position - 1),

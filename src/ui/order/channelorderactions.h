@@ -34,6 +34,8 @@ public:
     // "&Order", for the Edit menu and the table's context menu.
     QMenu *menu() const { return m_menu; }
     QAction *takeSortAction() const { return m_takeSort; }
+    // What Move to Position does once the position (from 1) is given.
+    void moveSelectionTo(int position);
 
 signals:
     void statusMessage(const QString &text);
