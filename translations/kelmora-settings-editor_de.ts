@@ -134,74 +134,238 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="62"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
         <source>create</source>
         <translation>anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="63"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
         <source>select columns</source>
         <translation>Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="73"/>
         <source>select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="75"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="222"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="233"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="223"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="234"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="251"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="251"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="344"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="330"/>
+        <source>Sort by position to reorder</source>
+        <translation>Zum Umordnen nach Position sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="404"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="350"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="410"/>
         <source>A favourite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="354"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="414"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelOrderActions</name>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="29"/>
+        <source>&amp;Order</source>
+        <translation>&amp;Reihenfolge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="36"/>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="37"/>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="38"/>
+        <source>Move to &amp;Top</source>
+        <translation>An den &amp;Anfang verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="39"/>
+        <source>Move to &amp;Bottom</source>
+        <translation>An das &amp;Ende verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="40"/>
+        <source>Move to &amp;Position…</source>
+        <translation>An &amp;Position verschieben…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="44"/>
+        <source>&amp;Reverse Selection</source>
+        <translation>Auswahl u&amp;mkehren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="47"/>
+        <source>Sort &amp;List By</source>
+        <translation>&amp;Liste sortieren nach</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="49"/>
+        <source>Sort &amp;Selection By</source>
+        <translation>Aus&amp;wahl sortieren nach</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="52"/>
+        <source>Ta&amp;ke the Table&apos;s Sort as Order</source>
+        <translation>Tabellensortierung als Reihenfolge ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="84"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="84"/>
+        <source>Sa&amp;tellite and Frequency</source>
+        <translation>Sa&amp;tellit und Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="85"/>
+        <source>&amp;Provider and Name</source>
+        <translation>&amp;Anbieter und Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="85"/>
+        <source>Service &amp;Id</source>
+        <translation>Dienst-&amp;ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="150"/>
+        <source>TV channels stay ahead of radio channels.</source>
+        <translation>TV-Kanäle bleiben vor den Radiokanälen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="163"/>
+        <source>Move %1 Up</source>
+        <translation>%1 nach oben verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="166"/>
+        <source>Move %1 Down</source>
+        <translation>%1 nach unten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="169"/>
+        <source>Move %1 to Top</source>
+        <translation>%1 an den Anfang verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="172"/>
+        <source>Move %1 to Bottom</source>
+        <translation>%1 an das Ende verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="185"/>
+        <source>Move to Position</source>
+        <translation>An Position verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="186"/>
+        <source>Position of the first selected channel (1 to %1):</source>
+        <translation>Position des ersten ausgewählten Kanals (1 bis %1):</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="199"/>
+        <source>Move %1 to Position %2</source>
+        <translation>%1 an Position %2 verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="208"/>
+        <source>Reverse %1</source>
+        <translation>%1 umkehren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="218"/>
+        <source>Sort %1 by %2</source>
+        <translation>%1 nach %2 sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="230"/>
+        <source>Order %1 as Sorted by %2</source>
+        <translation>%1 wie nach %2 sortiert anordnen</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSorter</name>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="85"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="87"/>
+        <source>Satellite and Frequency</source>
+        <translation>Satellit und Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="89"/>
+        <source>Provider and Name</source>
+        <translation>Anbieter und Name</translation>
+    </message>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="94"/>
+        <source>Service Id</source>
+        <translation>Dienst-ID</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableModel</name>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="50"/>
+        <source>Position</source>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
@@ -370,77 +534,77 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="29"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="385"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="548"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="405"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="568"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="424"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="587"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="619"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="782"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="620"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="783"/>
         <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="30"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="41"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
         <source>edit</source>
         <translation>bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="42"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
         <source>create satellite</source>
         <translation>Satellit anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="50"/>
         <source>create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="52"/>
         <source>create provider</source>
         <translation>Anbieter anlegen</translation>
     </message>
@@ -503,27 +667,27 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Listet auf, woran ein Receiver in dieser Datei scheitern würde</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="167"/>
         <source>…and %1 more.</source>
         <translation>…und %1 weitere.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="174"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="168"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="175"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="169"/>
         <source>The check finds an error in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei einen Fehler, an dem der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="176"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="170"/>
         <source>The check finds %1 errors in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei %1 Fehler, an denen der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="179"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
         <source>Save anyway</source>
         <translation>Trotzdem speichern</translation>
     </message>
@@ -642,18 +806,18 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="41"/>
-        <location filename="../src/ui/settingseditor.cpp" line="55"/>
+        <location filename="../src/ui/settingseditor.cpp" line="44"/>
+        <location filename="../src/ui/settingseditor.cpp" line="58"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="43"/>
+        <location filename="../src/ui/settingseditor.cpp" line="46"/>
         <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="45"/>
+        <location filename="../src/ui/settingseditor.cpp" line="48"/>
         <source>It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
     </message>
@@ -661,12 +825,12 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>RecentFiles</name>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="16"/>
+        <location filename="../src/ui/recentfiles.cpp" line="17"/>
         <source>Recent files</source>
         <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="76"/>
+        <location filename="../src/ui/recentfiles.cpp" line="82"/>
         <source>Clear</source>
         <translation>Liste leeren</translation>
     </message>
@@ -1084,44 +1248,44 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="198"/>
+        <location filename="../src/ui/settingseditor.cpp" line="253"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="162"/>
-        <location filename="../src/ui/settingseditor.cpp" line="204"/>
+        <location filename="../src/ui/settingseditor.cpp" line="217"/>
+        <location filename="../src/ui/settingseditor.cpp" line="259"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="205"/>
+        <location filename="../src/ui/settingseditor.cpp" line="260"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="178"/>
-        <location filename="../src/ui/settingseditor.cpp" line="246"/>
+        <location filename="../src/ui/settingseditor.cpp" line="233"/>
+        <location filename="../src/ui/settingseditor.cpp" line="301"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="260"/>
+        <location filename="../src/ui/settingseditor.cpp" line="315"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="261"/>
+        <location filename="../src/ui/settingseditor.cpp" line="316"/>
         <source>The unsaved changes to %1 could not be restored.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="279"/>
+        <location filename="../src/ui/settingseditor.cpp" line="334"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="33"/>
+        <location filename="../src/ui/settingseditor.cpp" line="36"/>
         <source>settings (*.si)</source>
         <translation>Einstellungen (*.si)</translation>
     </message>
@@ -1310,13 +1474,13 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>Transponder</name>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>H</source>
         <comment>horizontal polarization</comment>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>V</source>
         <comment>vertical polarization</comment>
         <translation>V</translation>

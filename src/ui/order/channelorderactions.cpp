@@ -80,8 +80,11 @@ QAction *ChannelOrderActions::addAction(QMenu *menu, const QString &text, const 
 
 void ChannelOrderActions::buildSortMenu(QMenu *menu, bool selectionOnly)
 {
+    // The keys' titles, with the mnemonics a menu needs.
+    const QString texts[ChannelSorter::KeyCount]
+        = { tr("&Name"), tr("Sa&tellite and Frequency"), tr("&Provider and Name"), tr("Service &Id") };
     for (int key = 0; key < ChannelSorter::KeyCount; ++key) {
-        QAction *action = menu->addAction(ChannelSorter::title(ChannelSorter::Key(key)));
+        QAction *action = menu->addAction(texts[key]);
         connect(action, &QAction::triggered, this,
             [this, key, selectionOnly] { sortBy(ChannelSorter::Key(key), selectionOnly); });
     }
@@ -138,9 +141,10 @@ void ChannelOrderActions::apply(
     Channel *current
         = currentIndex.isValid() ? m_table->tableModel()->channelAt(currentIndex.row()) : nullptr;
     if (result.channels != list->channels()) {
-        m_history->nameNextStep(stepName);
         if (!m_settings->reorderChannels(listContext(), result.channels))
             return;
+        // The step is committed once the event loop comes round again.
+        m_history->nameNextStep(stepName);
         m_table->selectChannels(follow, follow.contains(current) ? current : nullptr);
     }
     if (result.clamped)
