@@ -215,6 +215,9 @@ private slots:
         const int steps = editor->history()->stack()->count();
 
         if (trigger.startsWith(u"header:")) {
+            // Nothing to take while the rows stand in list order.
+            QVERIFY(
+                !editMenuAction(*editor, { u"Order"_s, u"Take the Table's Sort as Order"_s })->isEnabled());
             table->header()->setSortIndicator(ChannelColumns::NameColumn, Qt::AscendingOrder);
             QStringList entries;
             chooseFromNextMenu(u"Ta&ke the Table's Sort as Order"_s, &entries);
