@@ -141,7 +141,8 @@ void ChannelTableModel::showInListOrder(const QList<Channel *> &channels)
     // The same channels in another order: the rows move, and the selection
     // and the current row move with them, instead of a reset.
     if (holdsTheSameChannels(channels)) {
-        relayout([this, &channels] { m_listOrder = channels; });
+        if (!reorderInPlace(channels))
+            relayout([this, &channels] { m_listOrder = channels; });
         return;
     }
     beginResetModel();
@@ -302,6 +303,46 @@ void ChannelTableModel::sort(int column, Qt::SortOrder order)
         m_sortColumn = column;
         m_sortOrder = order;
     });
+}
+
+bool ChannelTableModel::reorderInPlace(const QList<Channel *> &channels)
+{
+    // Only where each row is the list's position, so that the rows whose
+    // channel changed are all the rows whose Position or Id changed.
+    const bool wholeList
+        = m_ownOrder || (m_settings && channels.size() == m_settings->mainChannelList().count());
+    if (!wholeList || !isInListOrder() || isFiltered())
+        return false;
+    qsizetype first = 0;
+    while (first < channels.size() && channels.at(first) == m_rows.at(first))
+        ++first;
+    qsizetype last = channels.size() - 1;
+    while (last > first && channels.at(last) == m_rows.at(last))
+        --last;
+    // A few rows repaint cheaper than a layout of all; past that the layout
+    // costs no more than the paint.
+    constexpr qsizetype FewRows = 64;
+    if (last - first >= FewRows)
+        return false;
+    const QList<Channel *> before = std::exchange(m_rows, channels);
+    m_listOrder = channels;
+    m_listPositions.clear();
+    m_rowOf.clear();
+    if (first > last)
+        return true;
+    // The selection and the current row stay with their channels.
+    const QModelIndexList persistent = persistentIndexList();
+    QModelIndexList from;
+    QModelIndexList to;
+    for (const QModelIndex &index : persistent) {
+        if (index.row() < first || index.row() > last)
+            continue;
+        from.append(index);
+        to.append(this->index(rowOf(before.at(index.row())), index.column()));
+    }
+    changePersistentIndexList(from, to);
+    emit dataChanged(index(int(first), 0), index(int(last), ColumnCount - 1), { Qt::DisplayRole });
+    return true;
 }
 
 void ChannelTableModel::relayout(const std::function<void()> &change)

@@ -85,6 +85,9 @@ private:
     // The rebuild of channels already in list order.
     void showInListOrder(const QList<Channel *> &channels);
     bool holdsTheSameChannels(const QList<Channel *> &channels) const;
+    // A reorder of a few neighbouring rows of the whole list as shown in
+    // list order: those rows are refreshed, the others stay untouched.
+    bool reorderInPlace(const QList<Channel *> &channels);
     // Rows in a new order after the change, the persistent indexes with them.
     void relayout(const std::function<void()> &change);
     QList<Channel *> inSortOrder(const QList<Channel *> &rows) const;
