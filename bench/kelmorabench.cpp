@@ -14,6 +14,7 @@
 #include "channel.h"
 #include "channellistwidget.h"
 #include "channelmatcher.h"
+#include "channelorderactions.h"
 #include "demosettingsbuilder.h"
 #include "duplicateservices.h"
 #include "editabletreewidget.h"
@@ -40,6 +41,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -685,6 +687,7 @@ int measurePeakMemory()
 namespace {
 void registerCheckAndFilter();
 void registerRecoveryCopy();
+void registerOrderTools();
 } // namespace
 
 int main(int argc, char **argv)
@@ -714,6 +717,7 @@ int main(int argc, char **argv)
     registerUndoRedo();
     registerCheckAndFilter();
     registerRecoveryCopy();
+    registerOrderTools();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
@@ -806,6 +810,88 @@ void registerRecoveryCopy()
         }
         keeper.discard();
     });
+}
+
+} // namespace
+
+namespace {
+
+// The order tool of that text (mnemonics left out), found where the
+// user finds it: in the Order menu or one of its submenus.
+QAction *orderAction(OpenEditor &editor, const QString &text, const QString &submenu = {})
+{
+    QMenu *menu = editor.table->findChild<ChannelOrderActions *>()->menu();
+    for (QAction *action : menu->actions()) {
+        if (!submenu.isEmpty() && action->menu() && action->text().remove(u'&') == submenu)
+            menu = action->menu();
+    }
+    for (QAction *action : menu->actions())
+        if (action->text().remove(u'&') == text)
+            return action;
+    qFatal("No order action %s", qPrintable(text));
+}
+
+// Rows spread over the whole table, every step-th from the first.
+void selectEvery(ChannelListWidget *table, int step, int count)
+{
+    QList<Channel *> channels;
+    for (int row = 0; row < table->model()->rowCount() && channels.size() < count; row += step)
+        channels.append(table->tableModel()->channelAt(row));
+    table->selectChannels(channels);
+}
+
+void registerOrderTools()
+{
+    // Alt+Down again and again on the same channels: each round moves them
+    // one place further, with the table following and the step recorded.
+    for (const int selected : { 1, 1000 }) {
+        const std::string name
+            = selected == 1 ? "Alt+Down on one channel" : "Alt+Down on 1000 selected channels";
+        registerOperation(name.c_str(), [selected](benchmark::State &state, const Run &run) {
+            QAction *down = nullptr;
+            measureOnOpenEditor(
+                state, run,
+                [&](OpenEditor &editor) {
+                    selectEvery(editor.table, selected == 1 ? 1 : 5, selected);
+                    down = orderAction(editor, QStringLiteral("Move Down"));
+                },
+                [&](OpenEditor &, int) { down->trigger(); });
+        });
+    }
+    registerOperation("Move to Position of 1000 channels", [](benchmark::State &state, const Run &run) {
+        ChannelOrderActions *order = nullptr;
+        measureOnOpenEditor(
+            state, run,
+            [&](OpenEditor &editor) {
+                selectEvery(editor.table, 5, 1000);
+                order = editor.table->findChild<ChannelOrderActions *>();
+            },
+            // Back and forth, so that every round moves them.
+            [&](OpenEditor &, int round) { order->moveSelectionTo(round % 2 ? 1 : 3000); });
+    });
+    registerOperation(
+        "Take the table's sort by Name",
+        [](benchmark::State &state, const Run &run) {
+            measureOnFreshEditor(
+                state, run,
+                [](OpenEditor &editor) {
+                    editor.sortBy(ChannelListWidget::Column::NameColumn, Qt::AscendingOrder);
+                },
+                [](OpenEditor &editor) {
+                    editor.table->findChild<ChannelOrderActions *>()->takeSortAction()->trigger();
+                });
+        },
+        Setup::FreshEachRun);
+    registerOperation(
+        "Sort List by Name",
+        [](benchmark::State &state, const Run &run) {
+            measureOnFreshEditor(
+                state, run, [](OpenEditor &) {},
+                [](OpenEditor &editor) {
+                    orderAction(editor, QStringLiteral("Name"), QStringLiteral("Sort List By"))->trigger();
+                });
+        },
+        Setup::FreshEachRun);
 }
 
 } // namespace

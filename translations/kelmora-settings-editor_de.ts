@@ -162,74 +162,238 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="64"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
         <source>create</source>
         <translation>anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="65"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
         <source>select columns</source>
         <translation>Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="73"/>
         <source>select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="75"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="233"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="225"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="234"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="251"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="251"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="346"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="330"/>
+        <source>Sort by position to reorder</source>
+        <translation>Zum Umordnen nach Position sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="404"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="352"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="410"/>
         <source>A favourite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="356"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="414"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelOrderActions</name>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="29"/>
+        <source>&amp;Order</source>
+        <translation>&amp;Reihenfolge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="36"/>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="37"/>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="38"/>
+        <source>Move to &amp;Top</source>
+        <translation>An den &amp;Anfang verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="39"/>
+        <source>Move to &amp;Bottom</source>
+        <translation>An das &amp;Ende verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="40"/>
+        <source>Move to &amp;Position…</source>
+        <translation>An &amp;Position verschieben…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="44"/>
+        <source>&amp;Reverse Selection</source>
+        <translation>Auswahl u&amp;mkehren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="47"/>
+        <source>Sort &amp;List By</source>
+        <translation>&amp;Liste sortieren nach</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="49"/>
+        <source>Sort &amp;Selection By</source>
+        <translation>Aus&amp;wahl sortieren nach</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="52"/>
+        <source>Ta&amp;ke the Table&apos;s Sort as Order</source>
+        <translation>Tabellensortierung als Reihenfolge ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="85"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="85"/>
+        <source>Sa&amp;tellite and Frequency</source>
+        <translation>Sa&amp;tellit und Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="85"/>
+        <source>&amp;Provider and Name</source>
+        <translation>&amp;Anbieter und Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="85"/>
+        <source>Service &amp;Id</source>
+        <translation>Dienst-&amp;ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="151"/>
+        <source>TV channels stay ahead of radio channels.</source>
+        <translation>TV-Kanäle bleiben vor den Radiokanälen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="164"/>
+        <source>Move %1 Up</source>
+        <translation>%1 nach oben verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="167"/>
+        <source>Move %1 Down</source>
+        <translation>%1 nach unten verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="170"/>
+        <source>Move %1 to Top</source>
+        <translation>%1 an den Anfang verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="173"/>
+        <source>Move %1 to Bottom</source>
+        <translation>%1 an das Ende verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="186"/>
+        <source>Move to Position</source>
+        <translation>An Position verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="187"/>
+        <source>Position of the first selected channel (1 to %1):</source>
+        <translation>Position des ersten ausgewählten Kanals (1 bis %1):</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="200"/>
+        <source>Move %1 to Position %2</source>
+        <translation>%1 an Position %2 verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="209"/>
+        <source>Reverse %1</source>
+        <translation>%1 umkehren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="219"/>
+        <source>Sort %1 by %2</source>
+        <translation>%1 nach %2 sortieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="231"/>
+        <source>Order %1 as Sorted by %2</source>
+        <translation>%1 wie nach %2 sortiert anordnen</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelSorter</name>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="85"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="87"/>
+        <source>Satellite and Frequency</source>
+        <translation>Satellit und Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="89"/>
+        <source>Provider and Name</source>
+        <translation>Anbieter und Name</translation>
+    </message>
+    <message>
+        <location filename="../src/order/channelsorter.cpp" line="94"/>
+        <source>Service Id</source>
+        <translation>Dienst-ID</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableModel</name>
+    <message>
+        <location filename="../src/ui/channeltablemodel.cpp" line="50"/>
+        <source>Position</source>
+        <translation>Position</translation>
     </message>
 </context>
 <context>
@@ -305,7 +469,7 @@
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="270"/>
+        <location filename="../src/cli/clicommands.cpp" line="272"/>
         <source>A settings file, &quot;-&quot; for standard input.</source>
         <translation>Eine Einstellungsdatei, „-“ für die Standardeingabe.</translation>
     </message>
@@ -314,27 +478,27 @@
         <translation type="vanished">Eine Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="272"/>
+        <location filename="../src/cli/clicommands.cpp" line="274"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="274"/>
+        <location filename="../src/cli/clicommands.cpp" line="276"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="277"/>
+        <location filename="../src/cli/clicommands.cpp" line="279"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="280"/>
+        <location filename="../src/cli/clicommands.cpp" line="282"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="283"/>
+        <location filename="../src/cli/clicommands.cpp" line="285"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
@@ -793,13 +957,13 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="41"/>
-        <location filename="../src/ui/settingseditor.cpp" line="52"/>
+        <location filename="../src/ui/settingseditor.cpp" line="44"/>
+        <location filename="../src/ui/settingseditor.cpp" line="55"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="43"/>
+        <location filename="../src/ui/settingseditor.cpp" line="46"/>
         <source>It is not a Kelmora 2XX or HD settings file: %1.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: %1.</translation>
     </message>
@@ -1299,55 +1463,55 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="198"/>
+        <location filename="../src/ui/settingseditor.cpp" line="253"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="159"/>
-        <location filename="../src/ui/settingseditor.cpp" line="206"/>
+        <location filename="../src/ui/settingseditor.cpp" line="214"/>
+        <location filename="../src/ui/settingseditor.cpp" line="261"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="207"/>
+        <location filename="../src/ui/settingseditor.cpp" line="262"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="178"/>
-        <location filename="../src/ui/settingseditor.cpp" line="263"/>
+        <location filename="../src/ui/settingseditor.cpp" line="233"/>
+        <location filename="../src/ui/settingseditor.cpp" line="318"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="279"/>
+        <location filename="../src/ui/settingseditor.cpp" line="334"/>
         <source>They do not fit the file.</source>
         <translation>Sie passen nicht zur Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="289"/>
+        <location filename="../src/ui/settingseditor.cpp" line="344"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="290"/>
+        <location filename="../src/ui/settingseditor.cpp" line="345"/>
         <source>The unsaved changes to %1 could not be restored; they are kept for a later try.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden; sie bleiben für einen späteren Versuch erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="311"/>
-        <location filename="../src/ui/settingseditor.cpp" line="336"/>
+        <location filename="../src/ui/settingseditor.cpp" line="366"/>
+        <location filename="../src/ui/settingseditor.cpp" line="392"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="310"/>
+        <location filename="../src/ui/settingseditor.cpp" line="365"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="34"/>
+        <location filename="../src/ui/settingseditor.cpp" line="37"/>
         <source>settings (*.si)</source>
         <translation>Einstellungen (*.si)</translation>
     </message>

@@ -194,12 +194,18 @@ void SettingsHistory::commitPending()
         return;
     const QList<Editable *> objects = m_changedObjects.values();
     const bool listChanged = m_listChanged;
+    const QString name = std::exchange(m_stepName, {});
     forgetPending();
-    if (listChanged || !commitProperties(objects))
-        commitWhole();
+    if (listChanged || !commitProperties(objects, name))
+        commitWhole(name);
 }
 
-bool SettingsHistory::commitProperties(const QList<Editable *> &objects)
+void SettingsHistory::nameNextStep(const QString &text)
+{
+    m_stepName = text;
+}
+
+bool SettingsHistory::commitProperties(const QList<Editable *> &objects, const QString &name)
 {
     QList<quint64> ids;
     ids.reserve(objects.size());
@@ -224,7 +230,7 @@ bool SettingsHistory::commitProperties(const QList<Editable *> &objects)
     }
     if (changed.isEmpty())
         return true;
-    const QString text = describeProperties(changed, before, after);
+    const QString text = name.isEmpty() ? describeProperties(changed, before, after) : name;
     for (qsizetype i = 0; i < changed.size(); ++i) {
         m_committed.setRecord(changedIds.at(i), after.at(i));
         if (m_outline)
@@ -247,7 +253,7 @@ QString SettingsHistory::describeProperties(
     return StepDescription::describe(was, is);
 }
 
-void SettingsHistory::commitWhole()
+void SettingsHistory::commitWhole(const QString &name)
 {
     const SettingsSnapshot before = m_committed.whole();
     SettingsSnapshot::Records records;
@@ -258,10 +264,16 @@ void SettingsHistory::commitWhole()
         m_committed.reset(after, std::move(records));
         return;
     }
-    const SettingsOutline outlineBefore = committedOutline();
-    m_outline = SettingsOutline::read(after, records);
+    QString text = name;
+    if (text.isEmpty()) {
+        const SettingsOutline outlineBefore = committedOutline();
+        m_outline = SettingsOutline::read(after, records);
+        text = StepDescription::describe(outlineBefore, *m_outline);
+    } else {
+        // Named by the action: no outline need be read for it now.
+        m_outline.reset();
+    }
     m_committed.reset(after, std::move(records));
-    const QString text = StepDescription::describe(outlineBefore, *m_outline);
     m_stack.push(new WholeStep(*this, before, after, text));
 }
 
@@ -389,6 +401,7 @@ SettingsOutline SettingsHistory::committedOutline()
 
 void SettingsHistory::forgetPending()
 {
+    m_stepName.clear();
     m_changedObjects.clear();
     m_listChanged = false;
 }

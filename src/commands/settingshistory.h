@@ -50,6 +50,11 @@ public:
 
     // Records what changed since the last step at once, if anything did.
     void commitPending();
+    // The name of the step the change about to be made becomes, for an
+    // action that knows better what it did than a comparison of the
+    // contents can tell ("Move 3 Channels to Top"). Call it only for a
+    // change that will be made; the next commit takes the name.
+    void nameNextStep(const QString &text);
     // After the store was written: its state now is the clean one. A save
     // may tidy the store (merge providers, sort satellites) without the
     // user's doing; that is not recorded as a step.
@@ -91,8 +96,8 @@ private:
     void objectChanged(Editable *editable);
     void scheduleCommit();
     // False when the changed objects cannot stand for the step alone.
-    bool commitProperties(const QList<Editable *> &objects);
-    void commitWhole();
+    bool commitProperties(const QList<Editable *> &objects, const QString &name);
+    void commitWhole(const QString &name);
     QString describeProperties(const QList<Editable *> &objects, const QList<QByteArray> &before,
         const QList<QByteArray> &after) const;
     void restore(const SettingsSnapshot &snapshot);
@@ -118,6 +123,7 @@ private:
     // no list changed: deleting one announces its list.
     QHash<quint64, Editable *> m_changedObjects;
     bool m_listChanged = false;
+    QString m_stepName;
     bool m_recording = true;
     bool m_commitScheduled = false;
 };

@@ -162,6 +162,38 @@ void ChannelList::moveDirect(int from, int to)
     }
 }
 
+bool ChannelList::reorder(const QList<Channel *> &order)
+{
+    if (order.size() != m_channels.size())
+        return false;
+    // Only the stretch between the first and the last difference changed;
+    // a move by one place touches two entries of a full list, not all.
+    qsizetype first = 0;
+    while (first < order.size() && order.at(first) == m_channels.at(first))
+        ++first;
+    if (first == order.size())
+        return true;
+    qsizetype last = order.size() - 1;
+    while (order.at(last) == m_channels.at(last))
+        --last;
+    QSet<Channel *> stretch(m_channels.cbegin() + first, m_channels.cbegin() + last + 1);
+    const int tv = tvCount();
+    for (qsizetype i = first; i <= last; ++i) {
+        Channel *channel = order.at(i);
+        // Each channel of the stretch once, and none from elsewhere.
+        if (!stretch.remove(channel))
+            return false;
+        if (m_tvFirst && m_tvChannels.contains(channel) != (i < tv))
+            return false;
+    }
+    m_channels = order;
+    if (m_positionsValid)
+        for (qsizetype i = first; i <= last; ++i)
+            m_positions.insert(m_channels.at(i), int(i));
+    m_modified = true;
+    return true;
+}
+
 void ChannelList::assign(const QList<Channel *> &channels, int tvCount)
 {
     m_channels = channels;

@@ -42,6 +42,11 @@ public:
     // pass over the list instead of one shift per channel.
     void move(const QList<Channel *> &channels, Channel *target);
 
+    // Puts the same channels in another order. Refused (false, nothing
+    // changed) unless the order holds exactly the list's channels and, in
+    // TV-first mode, keeps the TV block ahead of the radio block.
+    [[nodiscard]] bool reorder(const QList<Channel *> &order);
+
     // Replaces the whole list; the first tvCount channels form the TV block.
     // Leaves the list unmodified: the caller announces the new content.
     void assign(const QList<Channel *> &channels, int tvCount);

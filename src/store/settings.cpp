@@ -468,6 +468,16 @@ void Settings::dropEditable(Editable *dragged, Editable *target, Editable *conte
         emitPendingUpdates();
 }
 
+bool Settings::reorderChannels(Editable *context, const QList<Channel *> &order)
+{
+    ChannelList *list = channelListFor(context);
+    if (!list || !list->reorder(order))
+        return false;
+    if (!m_updatesSuspended)
+        emitPendingUpdates();
+    return true;
+}
+
 void Settings::dropEditables(const QList<Editable *> &dragged, Editable *target, Editable *context)
 {
     const bool wasSuspended = setUpdatesSuspended(true);

@@ -89,6 +89,10 @@ public:
     void dropEditable(Editable *dragged, Editable *target, Editable *context);
     void dropEditables(const QList<Editable *> &dragged, Editable *target, Editable *context);
 
+    // Puts the channels of the context's list in the given order (see
+    // ChannelList::reorder); false when the order was refused.
+    [[nodiscard]] bool reorderChannels(Editable *context, const QList<Channel *> &order);
+
     bool updatesSuspended() const { return m_updatesSuspended; }
     // Returns the previous value, which the caller restores when its batch ends.
     bool setUpdatesSuspended(bool on);

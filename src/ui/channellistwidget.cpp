@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSet>
 
 #include <algorithm>
@@ -50,8 +51,10 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     setModel(m_model);
     setItemDelegate(new ChannelCellDelegate(this));
     // The header starts with the order the rows start in, so that the
-    // indicator tells the truth before the user has clicked it.
-    header()->setSortIndicator(ChannelColumns::IdColumn, Qt::AscendingOrder);
+    // indicator tells the truth before the user has clicked it. Position
+    // leads, as it is the order the receiver shows.
+    header()->moveSection(ChannelTableModel::PositionColumn, 0);
+    header()->setSortIndicator(ChannelTableModel::PositionColumn, Qt::AscendingOrder);
     // Shaping is only cosmetic for most names and would be most of the cost
     // of painting a screenful of cells; scripts that need it still get it.
     QFont cellFont = font();
@@ -101,7 +104,7 @@ void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> 
 {
     m_currentEditable = editable;
     m_channels = channels;
-    m_model->setChannels(channels);
+    m_model->setChannels(channels, editable && editable->typeCode() == FavoriteGroupType);
     if (m_sizeColumnsOnNextFill && m_model->rowCount() > 0) {
         m_sizeColumnsOnNextFill = false;
         sizeColumnsToContents();
@@ -123,7 +126,7 @@ void ChannelListWidget::sizeColumnsToContents()
 {
     // The view's own width: a view not shown yet has not laid out its viewport.
     const int widest = std::max(width() / 2, header()->minimumSectionSize());
-    for (int column = 0; column < ChannelColumns::ColumnCount; ++column) {
+    for (int column = 0; column < ChannelTableModel::ColumnCount; ++column) {
         if (isColumnHidden(column))
             continue;
         resizeColumnToContents(column);
@@ -161,7 +164,7 @@ QList<Channel *> ChannelListWidget::selectedChannels() const
     return result;
 }
 
-void ChannelListWidget::selectChannels(const QList<Channel *> &channels)
+void ChannelListWidget::selectChannels(const QList<Channel *> &channels, Channel *current)
 {
     QList<int> rows;
     rows.reserve(channels.size());
@@ -172,7 +175,7 @@ void ChannelListWidget::selectChannels(const QList<Channel *> &channels)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     // One range per run of neighbouring rows keeps a large selection cheap.
     QItemSelection selection;
-    const int lastColumn = ChannelColumns::ColumnCount - 1;
+    const int lastColumn = ChannelTableModel::ColumnCount - 1;
     for (qsizetype start = 0; start < rows.size();) {
         qsizetype end = start;
         while (end + 1 < rows.size() && rows.at(end + 1) == rows.at(end) + 1)
@@ -184,9 +187,15 @@ void ChannelListWidget::selectChannels(const QList<Channel *> &channels)
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (rows.isEmpty())
         return;
-    const QModelIndex first = m_model->index(rows.constFirst(), 0);
-    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
-    scrollTo(first);
+    const int currentRow = current ? m_model->rowOf(current) : -1;
+    const QModelIndex shown = m_model->index(currentRow >= 0 ? currentRow : rows.constFirst(), 0);
+    selectionModel()->setCurrentIndex(shown, QItemSelectionModel::NoUpdate);
+    scrollTo(shown);
+}
+
+void ChannelListWidget::addContextMenu(QMenu *menu)
+{
+    m_contextMenus.append(menu);
 }
 
 void ChannelListWidget::setFilterField(QLineEdit *field)
@@ -304,9 +313,58 @@ bool ChannelListWidget::storeHolds(const QList<Editable *> &objects) const
 
 bool ChannelListWidget::canDropAt(const QList<Editable *> &dragged, Channel *target) const
 {
-    if (!m_settings || !storeHolds(dragged))
+    // An empty payload is no drop: answering it as a move would let its
+    // source delete what it offered.
+    if (!m_settings || dragged.isEmpty() || !storeHolds(dragged))
         return false;
-    return dragged.isEmpty() || (target && m_settings->canDropEditables(dragged, target));
+    return target && m_settings->canDropEditables(dragged, target);
+}
+
+bool ChannelListWidget::acceptsDrop(const QList<Editable *> &dragged, Channel *target)
+{
+    if (!canDropAt(dragged, target))
+        return false;
+    // Sorted by another column the rows would land where the user cannot
+    // see them go.
+    if (!m_model->isInListOrder()) {
+        emit statusMessage(tr("Sort by position to reorder"));
+        return false;
+    }
+    return true;
+}
+
+void ChannelListWidget::showDropIndicator(const QList<Editable *> &dragged, Channel *target)
+{
+    const QRect before = m_dropRow;
+    m_dropRow = {};
+    m_dropAbove = m_dropBelow = false;
+    const ChannelList *list = target && m_settings ? m_settings->channelListFor(context()) : nullptr;
+    if (list) {
+        const int targetPosition = list->indexOf(target);
+        // A channel from above the target lands below it, one from below above it.
+        for (Editable *editable : dragged) {
+            const int position = list->indexOf(static_cast<Channel *>(editable));
+            m_dropBelow = m_dropBelow || (position >= 0 && position < targetPosition);
+            m_dropAbove = m_dropAbove || position > targetPosition;
+        }
+        const QModelIndex index = m_model->index(m_model->rowOf(target), 0);
+        m_dropRow = QRect(0, visualRect(index).top(), viewport()->width(), visualRect(index).height());
+    }
+    if (before != m_dropRow)
+        viewport()->update();
+}
+
+void ChannelListWidget::paintEvent(QPaintEvent *event)
+{
+    QTreeView::paintEvent(event);
+    if (m_dropRow.isNull())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    if (m_dropAbove)
+        painter.drawLine(m_dropRow.topLeft(), m_dropRow.topRight());
+    if (m_dropBelow)
+        painter.drawLine(m_dropRow.bottomLeft(), m_dropRow.bottomRight());
 }
 
 void ChannelListWidget::updateEditable(Editable *editable)
@@ -482,11 +540,23 @@ void ChannelListWidget::contextMenuEvent(QContextMenuEvent *event)
     m_selectDuplicatesAction->setVisible(fileOpen);
     menu.addAction(m_selectDuplicatesAction);
     menu.addAction(m_selectColumnsAction);
+    if (fileOpen) {
+        for (const QPointer<QMenu> &extra : std::as_const(m_contextMenus))
+            if (extra) {
+                menu.addSeparator();
+                menu.addMenu(extra);
+            }
+    }
     menu.exec(event->globalPos());
 }
 
 void ChannelListWidget::dragEnterEvent(QDragEnterEvent *event)
 {
+    // Data of other programs is left to the window, which opens files.
+    if (editablesFromMimeData(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
     setState(DraggingState);
     event->setDropAction(Qt::MoveAction);
     event->accept();
@@ -499,29 +569,36 @@ void ChannelListWidget::dragMoveEvent(QDragMoveEvent *event)
     QTreeView::dragMoveEvent(event);
 
     const QList<Editable *> dragged = editablesFromMimeData(event->mimeData());
-    if (!canDropAt(dragged, editableAt(event->position().toPoint()))) {
+    Channel *target = editableAt(event->position().toPoint());
+    if (!acceptsDrop(dragged, target)) {
+        showDropIndicator({}, nullptr);
         event->ignore();
         return;
     }
+    showDropIndicator(dragged, target);
     event->setDropAction(Qt::MoveAction);
     event->accept();
+}
+
+void ChannelListWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    showDropIndicator({}, nullptr);
+    QTreeView::dragLeaveEvent(event);
 }
 
 void ChannelListWidget::dropEvent(QDropEvent *event)
 {
     stopAutoScroll();
     setState(NoState);
-    if (!event->mimeData() || !event->mimeData()->hasFormat(EditableMimeData::mimeType))
-        return;
+    showDropIndicator({}, nullptr);
     const QList<Editable *> dragged = editablesFromMimeData(event->mimeData());
     Channel *target = editableAt(event->position().toPoint());
     // Checked again: the store may have changed since the last move.
-    if (!canDropAt(dragged, target)) {
+    if (!acceptsDrop(dragged, target)) {
         event->ignore();
         return;
     }
-    if (!dragged.isEmpty())
-        m_settings->dropEditables(dragged, target, context());
+    m_settings->dropEditables(dragged, target, context());
     event->setDropAction(Qt::MoveAction);
     event->accept();
 }

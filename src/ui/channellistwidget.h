@@ -8,6 +8,7 @@
 #include <QTreeView>
 
 class QAction;
+class QMenu;
 class QLineEdit;
 class Channel;
 class Editable;
@@ -40,8 +41,11 @@ public:
     // Each selected channel once, in the order the rows were selected.
     QList<Channel *> selectedChannels() const;
     // Selects the rows of those channels that are shown, and nothing else,
-    // and brings the first of them into sight.
-    void selectChannels(const QList<Channel *> &channels);
+    // and makes the current one (the first, unless given) current and brings
+    // it into sight.
+    void selectChannels(const QList<Channel *> &channels, Channel *current = nullptr);
+    // Offered in the context menu, below the table's own entries.
+    void addContextMenu(QMenu *menu);
 
     // The field whose text filters the rows; the table follows it and
     // empties it when a command needs every row.
@@ -64,6 +68,8 @@ public:
 
 signals:
     void rowCountTextChanged(const QString &text);
+    // A passing word for the status bar, such as why a drop is refused.
+    void statusMessage(const QString &text);
     // The channels of the Satellites root should be shown, as if the user
     // picked it in the tree; whoever decides what is shown answers with
     // showChannels.
@@ -93,7 +99,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:
@@ -106,6 +114,10 @@ private:
     // outlive the objects it names.
     bool storeHolds(const QList<Editable *> &objects) const;
     bool canDropAt(const QList<Editable *> &dragged, Channel *target) const;
+    // Whether a drop here may go ahead; says why not in the status bar.
+    bool acceptsDrop(const QList<Editable *> &dragged, Channel *target);
+    // Marks the edges of the target's row where dropped rows will land.
+    void showDropIndicator(const QList<Editable *> &dragged, Channel *target);
     bool refuseBeyondCapacity();
     void clearFilter();
     void announceRowCount();
@@ -129,4 +141,10 @@ private:
     QAction *m_selectColumnsAction = nullptr;
     QAction *m_selectDuplicatesAction = nullptr;
     QPointer<QLineEdit> m_filterField;
+    QList<QPointer<QMenu>> m_contextMenus;
+    // The target row of a drag over the table, and whether rows land above
+    // it, below it, or both (some come from either side).
+    QRect m_dropRow;
+    bool m_dropAbove = false;
+    bool m_dropBelow = false;
 };

@@ -47,7 +47,7 @@ struct SortKey
 
 ChannelTableModel::ChannelTableModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_titles(ChannelColumns::titles())
+    , m_titles(ChannelColumns::titles() << tr("Position"))
 { }
 
 void ChannelTableModel::setSettings(const Settings *settings)
@@ -57,7 +57,8 @@ void ChannelTableModel::setSettings(const Settings *settings)
     // The rows belong to the previous store, whose channels may go any time.
     beginResetModel();
     m_settings = settings;
-    m_mainOrder.clear();
+    m_listOrder.clear();
+    m_listPositions.clear();
     m_rows.clear();
     m_rowOf.clear();
     endResetModel();
@@ -68,12 +69,36 @@ int ChannelTableModel::mainListPosition(const Channel *channel) const
     return m_settings ? m_settings->mainChannelList().indexOf(const_cast<Channel *>(channel)) : -1;
 }
 
-void ChannelTableModel::setChannels(const QList<Channel *> &channels)
+int ChannelTableModel::listPosition(const Channel *channel) const
 {
+    if (!m_ownOrder)
+        return mainListPosition(channel) + 1;
+    if (m_listPositions.isEmpty()) {
+        m_listPositions.reserve(m_listOrder.size());
+        for (int i = 0; i < m_listOrder.size(); ++i)
+            m_listPositions.insert(m_listOrder.at(i), i + 1);
+    }
+    return m_listPositions.value(channel);
+}
+
+bool ChannelTableModel::isInListOrder() const
+{
+    return m_sortOrder == Qt::AscendingOrder
+        && (m_sortColumn == PositionColumn || (!m_ownOrder && m_sortColumn == ChannelColumns::IdColumn));
+}
+
+void ChannelTableModel::setChannels(const QList<Channel *> &channels, bool ownOrder)
+{
+    m_ownOrder = ownOrder;
+    m_listPositions.clear();
+    if (ownOrder) {
+        showInListOrder(channels);
+        return;
+    }
     // The whole main list, as the Satellites root shows it, is in its own
     // order already: no position need be looked up.
     if (m_settings && channels.isSharedWith(m_settings->mainChannelList().channels())) {
-        showInMainOrder(channels);
+        showInListOrder(channels);
         return;
     }
     // Channels outside the main list tie at -1; they stand in reverse
@@ -97,13 +122,31 @@ void ChannelTableModel::setChannels(const QList<Channel *> &channels)
     inMainListOrder.reserve(qsizetype(order.size()));
     for (const auto &entry : order)
         inMainListOrder.append(entry.second);
-    showInMainOrder(inMainListOrder);
+    showInListOrder(inMainListOrder);
 }
 
-void ChannelTableModel::showInMainOrder(const QList<Channel *> &channels)
+bool ChannelTableModel::holdsTheSameChannels(const QList<Channel *> &channels) const
 {
+    if (channels.size() != m_listOrder.size() || channels.isEmpty())
+        return false;
+    QSet<const Channel *> held(m_listOrder.cbegin(), m_listOrder.cend());
+    for (const Channel *channel : channels)
+        if (!held.remove(channel))
+            return false;
+    return true;
+}
+
+void ChannelTableModel::showInListOrder(const QList<Channel *> &channels)
+{
+    // The same channels in another order: the rows move, and the selection
+    // and the current row move with them, instead of a reset.
+    if (holdsTheSameChannels(channels)) {
+        if (!reorderInPlace(channels))
+            relayout([this, &channels] { m_listOrder = channels; });
+        return;
+    }
     beginResetModel();
-    m_mainOrder = channels;
+    m_listOrder = channels;
     m_rows = inSortOrder(matching());
     m_rowOf.clear();
     endResetModel();
@@ -126,9 +169,9 @@ bool ChannelTableModel::setFilterText(const QString &text)
 QList<Channel *> ChannelTableModel::matching() const
 {
     if (!isFiltered())
-        return m_mainOrder;
+        return m_listOrder;
     QList<Channel *> shown;
-    for (Channel *channel : m_mainOrder)
+    for (Channel *channel : m_listOrder)
         if (m_matcher.matches(channel))
             shown.append(channel);
     return shown;
@@ -136,7 +179,7 @@ QList<Channel *> ChannelTableModel::matching() const
 
 QList<Channel *> ChannelTableModel::inSortOrder(const QList<Channel *> &rows) const
 {
-    if (m_sortColumn == ChannelColumns::IdColumn && m_sortOrder == Qt::AscendingOrder)
+    if (isInListOrder())
         return rows;
     // Each key is worked out once, not once per comparison, and the rows
     // are sorted as positions into the keys: moving a position costs less
@@ -176,6 +219,8 @@ QVariant ChannelTableModel::cell(const Channel *channel, int column) const
     // along, and it says nothing as it goes: its rows show nothing more.
     if (!m_settings)
         return {};
+    if (column == PositionColumn)
+        return listPosition(channel);
     // A name the save will cut shows cut already, as the receiver will show it.
     if (column == ChannelColumns::NameColumn)
         return m_settings->storedName(channel, channel->name()).text;
@@ -208,7 +253,7 @@ void ChannelTableModel::refresh(const Editable *editable)
 
 void ChannelTableModel::refreshRow(int row)
 {
-    emit dataChanged(index(row, 0), index(row, ChannelColumns::ColumnCount - 1), { Qt::DisplayRole });
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1), { Qt::DisplayRole });
 }
 
 bool ChannelTableModel::removeChannel(const Channel *channel)
@@ -217,8 +262,9 @@ bool ChannelTableModel::removeChannel(const Channel *channel)
     if (row < 0)
         return false;
     beginRemoveRows({}, row, row);
-    m_mainOrder.removeOne(m_rows.takeAt(row));
+    m_listOrder.removeOne(m_rows.takeAt(row));
     m_rowOf.clear();
+    m_listPositions.clear();
     endRemoveRows();
     return true;
 }
@@ -230,7 +276,7 @@ int ChannelTableModel::rowCount(const QModelIndex &parent) const
 
 int ChannelTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ChannelColumns::ColumnCount;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
@@ -242,8 +288,7 @@ QVariant ChannelTableModel::data(const QModelIndex &index, int role) const
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
-        && section < ChannelColumns::ColumnCount)
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
         return m_titles.at(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -255,10 +300,56 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex &index) const
 
 void ChannelTableModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= ChannelColumns::ColumnCount)
+    if (column < 0 || column >= ColumnCount)
         return;
-    m_sortColumn = column;
-    m_sortOrder = order;
+    relayout([this, column, order] {
+        m_sortColumn = column;
+        m_sortOrder = order;
+    });
+}
+
+bool ChannelTableModel::reorderInPlace(const QList<Channel *> &channels)
+{
+    // Only where each row is the list's position, so that the rows whose
+    // channel changed are all the rows whose Position or Id changed.
+    const bool wholeList
+        = m_ownOrder || (m_settings && channels.size() == m_settings->mainChannelList().count());
+    if (!wholeList || !isInListOrder() || isFiltered())
+        return false;
+    qsizetype first = 0;
+    while (first < channels.size() && channels.at(first) == m_rows.at(first))
+        ++first;
+    qsizetype last = channels.size() - 1;
+    while (last > first && channels.at(last) == m_rows.at(last))
+        --last;
+    // A few rows repaint cheaper than a layout of all; past that the layout
+    // costs no more than the paint.
+    constexpr qsizetype FewRows = 64;
+    if (last - first >= FewRows)
+        return false;
+    const QList<Channel *> before = std::exchange(m_rows, channels);
+    m_listOrder = channels;
+    m_listPositions.clear();
+    m_rowOf.clear();
+    if (first > last)
+        return true;
+    // The selection and the current row stay with their channels.
+    const QModelIndexList persistent = persistentIndexList();
+    QModelIndexList from;
+    QModelIndexList to;
+    for (const QModelIndex &index : persistent) {
+        if (index.row() < first || index.row() > last)
+            continue;
+        from.append(index);
+        to.append(this->index(rowOf(before.at(index.row())), index.column()));
+    }
+    changePersistentIndexList(from, to);
+    emit dataChanged(index(int(first), 0), index(int(last), ColumnCount - 1), { Qt::DisplayRole });
+    return true;
+}
+
+void ChannelTableModel::relayout(const std::function<void()> &change)
+{
     // The selection keeps its rows as persistent indexes, made on this signal.
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
@@ -266,6 +357,7 @@ void ChannelTableModel::sort(int column, Qt::SortOrder order)
     channelsBefore.reserve(before.size());
     for (const QModelIndex &index : before)
         channelsBefore.append(m_rows.at(index.row()));
+    change();
     m_rows = inSortOrder(matching());
     m_rowOf.clear();
     QModelIndexList after;

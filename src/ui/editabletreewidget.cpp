@@ -789,6 +789,11 @@ bool EditableTreeWidget::roomInGroup(const QList<Editable *> &dragged, Editable 
 
 void EditableTreeWidget::dragEnterEvent(QDragEnterEvent *event)
 {
+    // Data of other programs is left to the window, which opens files.
+    if (editablesFromMimeData(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
     event->setDropAction(Qt::MoveAction);
     event->accept();
 }

@@ -2,6 +2,7 @@
 
 #include "aboutbox.h"
 #include "changedfileprompt.h"
+#include "channelorderactions.h"
 #include "filecheckcontroller.h"
 #include "recentfiles.h"
 #include "recognizesettings.h"
@@ -18,12 +19,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSaveFile>
 
 namespace {
@@ -100,6 +103,7 @@ SettingsEditor::SettingsEditor(QApplication *)
         = std::make_unique<WindowSettings>(m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView);
     m_windowSettings->restore();
     m_mainWindow->installEventFilter(this);
+    m_mainWindow->setAcceptDrops(true);
     m_mainWindow->show();
 }
 
@@ -136,6 +140,12 @@ void SettingsEditor::setUpEditMenu()
     dock->hide();
     m_form->menuEdit->addAction(dock->toggleViewAction());
     ChannelListWidget *table = m_form->channelListTreeView;
+    m_order = new ChannelOrderActions(table, m_history);
+    m_form->menuEdit->addSeparator();
+    m_form->menuEdit->addMenu(m_order->menu());
+    const auto showMessage = [this](const QString &text) { m_form->statusbar->showMessage(text, 5000); };
+    connect(table, &ChannelListWidget::statusMessage, this, showMessage);
+    connect(m_order, &ChannelOrderActions::statusMessage, this, showMessage);
     connect(m_history, &SettingsHistory::aboutToRestore, this,
         [this, table] { m_tableSelection = table->selectedChannelIds(); });
     connect(m_history, &SettingsHistory::restored, this,
@@ -146,11 +156,56 @@ void SettingsEditor::setUpEditMenu()
 
 bool SettingsEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_mainWindow.get() && event->type() == QEvent::Close && !maybeSave()) {
-        event->ignore();
+    if (watched != m_mainWindow.get())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Close:
+        if (!maybeSave()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        // A file is opened, never moved: its source must not delete it.
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (droppedSettingsFile(drag->mimeData()).isEmpty() || !(drag->possibleActions() & Qt::CopyAction)) {
+            drag->ignore();
+        } else {
+            drag->setDropAction(Qt::CopyAction);
+            drag->accept();
+        }
         return true;
     }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString name = droppedSettingsFile(drop->mimeData());
+        if (name.isEmpty() || !(drop->possibleActions() & Qt::CopyAction)) {
+            drop->ignore();
+            return true;
+        }
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        // After the drop has been answered: the question about unsaved
+        // changes must not keep the file manager waiting.
+        QMetaObject::invokeMethod(
+            this, [this, name] { loadFile(name); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        break;
+    }
     return QObject::eventFilter(watched, event);
+}
+
+QString SettingsEditor::droppedSettingsFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(QLatin1String(".si"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
 }
 
 void SettingsEditor::eventOpen()
@@ -321,6 +376,7 @@ void SettingsEditor::setControllersSettings(Settings *settings)
 {
     m_fileCheck->setSettings(settings);
     m_reference->setSettings(settings);
+    m_order->setSettings(settings);
 }
 
 void SettingsEditor::setModified(bool modified)

@@ -9,7 +9,9 @@
 
 class QApplication;
 class QMainWindow;
+class QMimeData;
 class Editable;
+class ChannelOrderActions;
 class FileCheckController;
 class ReferenceController;
 class Settings;
@@ -83,6 +85,8 @@ private:
     // The filter field and the row count in the status bar.
     void wireChannelFilter();
     void setUpEditMenu();
+    // The .si file of a drop from a file manager, or an empty string.
+    static QString droppedSettingsFile(const QMimeData *data);
 
     std::unique_ptr<QMainWindow> m_mainWindow;
     std::unique_ptr<Ui::settingsEditorMainWindow> m_form;
@@ -102,6 +106,7 @@ private:
     std::unique_ptr<WindowSettings> m_windowSettings;
     FileCheckController *m_fileCheck = nullptr;
     ReferenceController *m_reference = nullptr;
+    ChannelOrderActions *m_order = nullptr;
     // Declared after the store, so it is gone before the store it reads.
     std::unique_ptr<RecoveryKeeper> m_recovery;
 };

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Owns the channels of a test, named after their kind: "T..." for TV,
@@ -196,6 +198,39 @@ private slots:
             QCOMPARE(check(batch), check(single));
             QCOMPARE(batch.takeModified(), single.takeModified());
         }
+    }
+
+    // A new order is taken only when it holds the same channels, each once,
+    // with the TV block kept; anything else leaves the list untouched.
+    void reorderTakesOnlyAPermutationKeepingTheBlocks_data()
+    {
+        QTest::addColumn<QString>("order"); // names; "X" is a channel the list lacks
+        QTest::addColumn<bool>("taken");
+        QTest::addRow("two swapped") << u"T1 T0 R0 R1"_s << true;
+        QTest::addRow("unchanged") << u"T0 T1 R0 R1"_s << true;
+        QTest::addRow("TV into the radio block") << u"T0 R0 T1 R1"_s << false;
+        QTest::addRow("one twice") << u"T0 T1 R0 R0"_s << false;
+        QTest::addRow("a stranger") << u"T0 T1 R0 X"_s << false;
+        QTest::addRow("one missing") << u"T0 T1 R0"_s << false;
+    }
+    void reorderTakesOnlyAPermutationKeepingTheBlocks()
+    {
+        QFETCH(QString, order);
+        QFETCH(bool, taken);
+        ChannelPool pool;
+        ChannelList list;
+        const QList<Channel *> channels { pool.make(u"T0"_s), pool.make(u"T1"_s), pool.make(u"R0"_s),
+            pool.make(u"R1"_s) };
+        fill(list, true, channels);
+        Channel *stranger = pool.make(u"X"_s);
+        QList<Channel *> wanted;
+        for (const QString &name : order.split(u' '))
+            for (Channel *channel : channels + QList<Channel *> { stranger })
+                if (channel->name() == name)
+                    wanted.append(channel);
+        QCOMPARE(list.reorder(wanted), taken);
+        QCOMPARE(check(list), taken ? order : u"T0 T1 R0 R1"_s);
+        QCOMPARE(list.takeModified(), taken && order != u"T0 T1 R0 R1");
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QDrag>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
@@ -318,7 +319,7 @@ private slots:
     {
         Fixture f;
         // The indicator tells what the rows show before any click.
-        QCOMPARE(f.table.header()->sortIndicatorSection(), int(Col::IdColumn));
+        QCOMPARE(f.table.header()->sortIndicatorSection(), ChannelTableModel::PositionColumn);
         QCOMPARE(f.table.header()->sortIndicatorOrder(), Qt::AscendingOrder);
         f.table.setSortingEnabled(true);
         f.channels("b d a c");
@@ -342,8 +343,9 @@ private slots:
         // Rows with equal keys stand in main-list order, either way round.
         f.table.sortByColumn(Col::ServiceTypeColumn, Qt::DescendingOrder);
         QCOMPARE(f.column(), words("b d a"));
+        // A group's ties stand in the group's own order.
         f.show(group);
-        QCOMPARE(f.column(), words("b a"));
+        QCOMPARE(f.column(), words("a b"));
         f.table.sortByColumn(Col::IdColumn, Qt::DescendingOrder);
         QCOMPARE(f.column(Col::IdColumn), words("2 0"));
         f.show(f.settings.providersRoot());
@@ -532,8 +534,8 @@ private slots:
         QCOMPARE(listChanged.count(), 1);
         QCOMPARE(f.mainList().join(u' '), mainList);
         QCOMPARE(f.groupList(group).join(u' '), groupList);
-        // A group's rows stand in main-list order.
-        QCOMPARE(f.column().join(u' '), inGroup ? u"A B C"_s : mainList);
+        // A group's rows stand in the group's own order.
+        QCOMPARE(f.column().join(u' '), inGroup ? groupList : mainList);
         QCOMPARE(f.table.currentEditable(), f.shown);
     }
 
@@ -555,9 +557,61 @@ private slots:
         listChanged.clear();
         QVERIFY(!dragAndDrop(&f.table, { bDoomed.first(), bDoomed.last() }, onA));
         QCOMPARE(f.mainList(), words("A B"));
-        // An empty payload may be dropped and changes nothing.
-        QVERIFY(dragAndDrop(&f.table, {}, onA));
+        // Neither an empty payload nor another program's data is answered
+        // as a move, which would let its source delete what it offered.
+        QVERIFY(!dragAndDrop(&f.table, {}, onA));
+        QMimeData foreign;
+        foreign.setText(u"B"_s);
+        foreign.setUrls({ QUrl::fromLocalFile(u"/tmp/other.si"_s) });
+        QVERIFY(!dragAndDropData(&f.table, &foreign, onA));
         QCOMPARE(listChanged.count(), 0);
+    }
+
+    // Dragged by the mouse from B onto D: a reorder lands only where the
+    // rows show the list's order, else the status bar says why not.
+    void reorderDropNeedsTheListOrder_data()
+    {
+        QTest::addColumn<bool>("inGroup");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<QString>("expected"); // empty: refused
+        const int position = ChannelTableModel::PositionColumn;
+        QTest::addRow("main, Position") << false << position << false << u"A C D B"_s;
+        QTest::addRow("main, Id") << false << int(Col::IdColumn) << false << u"A C D B"_s;
+        QTest::addRow("main, Name") << false << int(Col::NameColumn) << false << QString();
+        QTest::addRow("main, Position descending") << false << position << true << QString();
+        QTest::addRow("group, Position") << true << position << false << u"B D C A"_s;
+        QTest::addRow("group, Id") << true << int(Col::IdColumn) << false << QString();
+    }
+    void reorderDropNeedsTheListOrder()
+    {
+        QFETCH(bool, inGroup);
+        QFETCH(int, column);
+        QFETCH(bool, descending);
+        QFETCH(QString, expected);
+        Fixture f;
+        f.channels("A B C D");
+        FavoriteGroup *group = f.group("D C B A");
+        f.show(inGroup ? group : nullptr);
+        f.table.setSortingEnabled(true);
+        f.table.sortByColumn(column, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QVERIFY(f.exposeTable());
+        QWidget *viewport = f.table.viewport();
+        const QPoint press = f.rowCenter(u"B"_s);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, press);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, press);
+        QTest::mouseMove(viewport, press + QPoint(0, QApplication::startDragDistance() + 5));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, press);
+        const auto *drag = f.table.findChild<QDrag *>();
+        QVERIFY(drag);
+        QSignalSpy status(&f.table, &ChannelListWidget::statusMessage);
+        const QStringList before = inGroup ? f.groupList(group) : f.mainList();
+
+        QCOMPARE(dragAndDropData(&f.table, drag->mimeData(), f.rowCenter(u"D"_s)), !expected.isEmpty());
+        QCOMPARE((inGroup ? f.groupList(group) : f.mainList()).join(u' '),
+            expected.isEmpty() ? before.join(u' ') : expected);
+        QCOMPARE(status.isEmpty() ? QString() : status.constLast().constFirst().toString(),
+            expected.isEmpty() ? u"Sort by position to reorder"_s : QString());
     }
 
     void doubleClickEnterOrF2EditsTheChannelOfTheRowAfterSorting_data()
@@ -618,7 +672,8 @@ private slots:
         QCOMPARE(f.table.selectedChannels(), f.find(words("b")));
         if (drop) {
             QVERIFY(dragAndDropData(&f.table, drag->mimeData(), onD));
-            QCOMPARE(f.table.selectedChannels(), QList<Channel *>());
+            // A reorder moves the rows: the selection goes with its channel.
+            QCOMPARE(f.table.selectedChannels(), f.find(words("b")));
         }
         QCOMPARE(f.mainList(), words(drop ? "a c d b e" : "a b c d e"));
     }

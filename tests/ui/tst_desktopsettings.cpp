@@ -1,4 +1,5 @@
 #include "aboutbox.h"
+#include "channeltablemodel.h"
 #include "applicationtranslator.h"
 #include "demosettingsbuilder.h"
 #include "editdialog.h"
@@ -128,7 +129,7 @@ private slots:
             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
         QVERIFY(size.height() >= 400);
         QVERIFY(available.contains(editor.mainWindow()->geometry()));
-        QCOMPARE(header(editor)->count(), 13);
+        QCOMPARE(header(editor)->count(), ChannelTableModel::ColumnCount);
         QCOMPARE(header(editor)->hiddenSectionCount(), 0);
     }
 

@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(titles,
             QStringList({ u"Id"_s, u"Name"_s, u"Provider"_s, u"Satellite"_s, u"Frequency"_s, u"SymbolRate"_s,
                 u"Polarization"_s, u"Service Type"_s, u"SID"_s, u"Video PID"_s, u"Audio PID"_s, u"PCR PID"_s,
-                u"PMT PID"_s }));
+                u"PMT PID"_s, u"Position"_s }));
         // A box is ticked while its column is visible.
         QCOMPARE(shownTicks.indexOf(false), int(Column::IdColumn));
         QCOMPARE(shownTicks.count(false), 1);

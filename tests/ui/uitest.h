@@ -123,8 +123,13 @@ inline bool dragAndDropData(QAbstractItemView *view, const QMimeData *data, cons
     QApplication::sendEvent(view->viewport(), &enter);
     QDragMoveEvent move(pos, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &move);
-    if (!move.isAccepted())
+    if (!move.isAccepted()) {
+        // A refused drag leaves, as the toolkit's own ends: else the widget
+        // that took the last enter stays the target of every later move.
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(view->viewport(), &leave);
         return false;
+    }
     QDropEvent drop(QPointF(pos), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &drop);
     return drop.isAccepted();
