@@ -41,6 +41,9 @@ public:
     // The same as move(channel, target) for each channel in turn, in one
     // pass over the list instead of one shift per channel.
     void move(const QList<Channel *> &channels, Channel *target);
+    // Puts `by` where `channel` stood; where that would break the TV block,
+    // or `by` is held already, `channel` just goes and `by` is appended.
+    void replace(Channel *channel, Channel *by);
 
     // Replaces the whole list; the first tvCount channels form the TV block.
     // Leaves the list unmodified: the caller announces the new content.

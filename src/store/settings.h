@@ -36,6 +36,8 @@ public:
     // Returns the number of bytes written, or -1 (see errorString()).
     [[nodiscard]] virtual qint64 save(QFileDevice *file) = 0;
     [[nodiscard]] virtual SettingsCapacity capacity() const { return {}; }
+    // The receiver the file is for, as its owner knows it ("Kelmora HD").
+    [[nodiscard]] virtual QString modelName() const { return {}; }
     // Why the last load or save failed.
     QString errorString() const { return m_errorString; }
 
@@ -69,7 +71,10 @@ public:
     void addChannel(Editable *context, Channel *channel);
     void addFavoriteGroup(FavoriteGroup *group);
 
-    void removeChannels(Editable *context, const QList<Channel *> &channels);
+    // A channel deleted from the main list that has a successor leaves its
+    // places in the favourite groups to that successor.
+    void removeChannels(Editable *context, const QList<Channel *> &channels,
+        const QHash<Channel *, Channel *> &successors = {});
     void removeProviders(const QList<Provider *> &providers);
     void removeTransponders(const QList<Transponder *> &transponders);
     void removeSatellites(const QList<Satellite *> &satellites);
