@@ -30,6 +30,7 @@ public:
     [[nodiscard]] bool loadImage(const QByteArray &bytes);
     [[nodiscard]] qint64 save(QFileDevice *file) override;
     SettingsCapacity capacity() const override;
+    QString modelName() const override { return QLatin1String(m_modelLayout.modelName); }
 
     const KelmoraLayout &modelLayout() const { return m_modelLayout; }
 

@@ -11,6 +11,8 @@ class QApplication;
 class QMainWindow;
 class Editable;
 class FileCheckController;
+class PrintController;
+class QLabel;
 class ReferenceController;
 class Settings;
 class RecentFiles;
@@ -60,6 +62,8 @@ public slots:
     void eventOpen();
     void eventSave();
     void eventSaveAs();
+    // Closes the file, asking about unsaved changes; the window stays.
+    void eventClose();
     void updateChannelList(Editable *editable);
     void updateChannelList();
 
@@ -74,6 +78,8 @@ private:
     // cancels or saving fails.
     bool maybeSave();
     void setModified(bool modified);
+    // Save, Save as, Close and printing need a file; the model shows with it.
+    void setFileActionsEnabled(bool enabled);
     void updateTitle();
     // Gives the controllers of the check, order and export features the store.
     void setControllersSettings(Settings *settings);
@@ -99,6 +105,8 @@ private:
     std::unique_ptr<WindowSettings> m_windowSettings;
     FileCheckController *m_fileCheck = nullptr;
     ReferenceController *m_reference = nullptr;
+    PrintController *m_print = nullptr;
+    QLabel *m_modelLabel = nullptr;
     // Declared after the store, so it is gone before the store it reads.
     std::unique_ptr<RecoveryKeeper> m_recovery;
 };

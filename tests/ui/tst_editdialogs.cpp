@@ -8,7 +8,9 @@
 #include "transponder.h"
 #include "uitest.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -172,8 +174,14 @@ private slots:
         onNextModal([accept](QWidget *dialog) {
             if (child<QLineEdit>(dialog, "nameLineEdit"))
                 retype(dialog, "nameLineEdit", u"typed"_s);
-            press(dialog, accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+            // Queued: a question OK raises must find the drivers' timer free.
+            QTimer::singleShot(0, dialog, [dialog, accept] {
+                press(dialog, accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+            });
         });
+        QString question; // the channel has no transponder: kept as it is
+        if (kind == "channel" && accept)
+            answerNextMessage(&question, QMessageBox::Yes);
         QCOMPARE(editDialog(nullptr, editable, &objects.settings), accept);
         QCOMPARE(spy.count(), setters);
         // What was typed reaches the object only on OK.
@@ -211,7 +219,7 @@ private slots:
         onNextModal([&](QWidget *dialog) {
             shownTitle = dialog->windowTitle();
             QPushButton *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
-            if (child<QLineEdit>(dialog, "nameLineEdit")) {
+            if (needsName) {
                 retype(dialog, "nameLineEdit", u"  "_s);
                 okEnabled.append(ok->isEnabled());
                 QTest::keyClick(dialog, Qt::Key_Return);
@@ -225,6 +233,35 @@ private slots:
         QCOMPARE(shownTitle, title);
         if (needsName)
             QCOMPARE(okEnabled, QList<bool>({ false, true, true }));
+    }
+
+    // Alt and a letter reach every field, and no letter two of them.
+    void everyFieldHasItsOwnMnemonic_data() { dialogsNameWhatTheyEditAndNeedAName_data(); }
+    void everyFieldHasItsOwnMnemonic()
+    {
+        QFETCH(QByteArray, kind);
+        Objects objects;
+        QStringList unreached;
+        QStringList letters;
+        onNextModal([&](QWidget *dialog) {
+            QSet<QWidget *> reached;
+            for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+                const qsizetype amp = label->text().indexOf(u'&');
+                if (label->buddy() && amp >= 0) {
+                    reached.insert(label->buddy());
+                    letters.append(label->text().mid(amp + 1, 1).toLower());
+                }
+            }
+            for (QWidget *field : dialog->findChildren<QWidget *>())
+                if ((qobject_cast<QLineEdit *>(field) || qobject_cast<QComboBox *>(field)
+                        || qobject_cast<QCheckBox *>(field))
+                    && field->parentWidget() == dialog && !reached.contains(field))
+                    unreached.append(field->objectName());
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        editDialog(nullptr, objects.byKind(kind), &objects.settings);
+        QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(u' ')));
+        QCOMPARE(QSet<QString>(letters.cbegin(), letters.cend()).size(), letters.size());
     }
 
     void transponderNeedsSatelliteChosenByPosition()
@@ -290,7 +327,8 @@ private slots:
         settings.addProvider(new Provider);
         settings.addProvider(new Provider);
 
-        // A new channel with nothing chosen gets no references at all.
+        // A new channel with nothing chosen gets no references at all, once
+        // the user said so: OK without a transponder is asked about once.
         Channel fresh;
         QStringList listed;
         onNextModal([&listed](QWidget *dialog) {
@@ -299,9 +337,18 @@ private slots:
                 listed.append(choices->itemText(i));
             QCOMPARE(choices->currentIndex(), -1);
             QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
+            QTimer::singleShot(0, dialog, [dialog] { press(dialog, QDialogButtonBox::Ok); });
+        });
+        QString question;
+        answerNextMessage(&question, QMessageBox::No);
+        bool stayedOpen = false;
+        onNextModal([&stayedOpen](QWidget *dialog) {
+            stayedOpen = dialog->objectName() == u"channelDialog"_s;
             press(dialog, QDialogButtonBox::Ok);
         });
         QVERIFY(editChannel(nullptr, &fresh, &settings));
+        QVERIFY2(question.contains(u"no transponder"_s), qPrintable(question));
+        QVERIFY(stayedOpen);
         QCOMPARE(
             listed, QStringList({ u"Hotbird - 10700 H"_s, u"Hotbird - 12000 H"_s, u"Astra - 12000 V"_s }));
         QVERIFY(!fresh.provider() && !fresh.transponder());
