@@ -8,7 +8,6 @@
 #include "transponder.h"
 #include "uitest.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -241,27 +240,25 @@ private slots:
     {
         QFETCH(QByteArray, kind);
         Objects objects;
-        QStringList unreached;
-        QStringList letters;
+        QSet<QChar> letters;
+        QList<QWidget *> unreached;
         onNextModal([&](QWidget *dialog) {
-            QSet<QWidget *> reached;
+            unreached = dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            unreached.removeIf([](const QWidget *field) {
+                return !field->inherits("QLineEdit") && !field->inherits("QComboBox")
+                    && !field->inherits("QCheckBox");
+            });
             for (const QLabel *label : dialog->findChildren<QLabel *>()) {
                 const qsizetype amp = label->text().indexOf(u'&');
-                if (label->buddy() && amp >= 0) {
-                    reached.insert(label->buddy());
-                    letters.append(label->text().mid(amp + 1, 1).toLower());
-                }
+                if (amp < 0 || !unreached.removeOne(label->buddy()))
+                    continue;
+                QVERIFY(!letters.contains(label->text().at(amp + 1).toLower()));
+                letters.insert(label->text().at(amp + 1).toLower());
             }
-            for (QWidget *field : dialog->findChildren<QWidget *>())
-                if ((qobject_cast<QLineEdit *>(field) || qobject_cast<QComboBox *>(field)
-                        || qobject_cast<QCheckBox *>(field))
-                    && field->parentWidget() == dialog && !reached.contains(field))
-                    unreached.append(field->objectName());
             press(dialog, QDialogButtonBox::Cancel);
         });
         editDialog(nullptr, objects.byKind(kind), &objects.settings);
-        QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join(u' ')));
-        QCOMPARE(QSet<QString>(letters.cbegin(), letters.cend()).size(), letters.size());
+        QVERIFY(!letters.isEmpty() && unreached.isEmpty());
     }
 
     void transponderNeedsSatelliteChosenByPosition()
