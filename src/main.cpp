@@ -13,13 +13,46 @@
 #include <cstdio>
 #include <memory>
 
+namespace {
+
+void addOptions(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Edits the settings files (.si) of Kelmora 2XX and Kelmora HD satellite receivers."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+        QCoreApplication::translate("main", "The settings file to open."), QStringLiteral("[file]"));
+}
+
+// --help and --version answer on the terminal, so they must work where no
+// display is (over ssh, in a package build): they are read before the GUI
+// application exists. Everything else waits for it, which takes the
+// toolkit's own options out first.
+void answerWithoutDisplay(int &argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    ApplicationTranslator translator;
+    translator.install(QLocale());
+    QCommandLineParser parser;
+    addOptions(parser);
+    // Unknown options may be the toolkit's; they are judged later.
+    if (parser.parse(QCoreApplication::arguments())
+        && (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))))
+        parser.process(application);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
     // Set once: QSettings, --version and the About box read them from here.
     QCoreApplication::setOrganizationName(QStringLiteral("Tolvar"));
     QCoreApplication::setApplicationName(QStringLiteral("kelmora-settings-editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KELMORA_VERSION));
+    answerWithoutDisplay(argc, argv);
+
+    QApplication application(argc, argv);
     // Ties the window to its launcher entry, on Wayland in particular.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELMORA_APP_ID));
     QApplication::setWindowIcon(applicationIcon());
@@ -28,12 +61,7 @@ int main(int argc, char *argv[])
     translator.install(QLocale());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Edits the settings files (.si) of Kelmora 2XX and Kelmora HD satellite receivers."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-        QCoreApplication::translate("main", "The settings file to open."), QStringLiteral("[file]"));
+    addOptions(parser);
     parser.process(application);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {

@@ -158,81 +158,129 @@
         <source>Filter channels (name, provider, satellite, SID)</source>
         <translation>Sender filtern (Name, Anbieter, Satellit, SID)</translation>
     </message>
+    <message>
+        <location filename="../src/ui/channelfilterfield.cpp" line="11"/>
+        <source>Channel filter</source>
+        <translation>Senderfilter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channelfilterfield.cpp" line="12"/>
+        <source>&amp;Find…</source>
+        <translation>&amp;Suchen…</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelListPrinter</name>
+    <message>
+        <location filename="../src/ui/print/channellistprinter.cpp" line="41"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/channellistprinter.cpp" line="47"/>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
         <source>create</source>
-        <translation>anlegen</translation>
+        <translation type="vanished">anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
         <source>delete</source>
-        <translation>löschen</translation>
+        <translation type="vanished">löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
         <source>select columns</source>
-        <translation>Spalten auswählen</translation>
+        <translation type="vanished">Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="73"/>
         <source>select duplicates</source>
-        <translation>Duplikate auswählen</translation>
+        <translation type="vanished">Duplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
+        <source>Channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <source>&amp;Create Channel…</source>
+        <translation>Sender &amp;anlegen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="71"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <location filename="../src/ui/channellistwidget.cpp" line="75"/>
+        <source>Select &amp;Columns…</source>
+        <translation>&amp;Spalten auswählen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="76"/>
+        <source>Select D&amp;uplicates</source>
+        <translation>D&amp;uplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="78"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="233"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="250"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="234"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="251"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="252"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="252"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="251"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="268"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="251"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="268"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="330"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="347"/>
         <source>Sort by position to reorder</source>
         <translation>Zum Umordnen nach Position sortieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="404"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="421"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="410"/>
-        <source>A favourite group holds at most %1 channels.</source>
+        <location filename="../src/ui/channellistwidget.cpp" line="427"/>
+        <source>A favorite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="414"/>
+        <source>A favourite group holds at most %1 channels.</source>
+        <translation type="vanished">Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channellistwidget.cpp" line="431"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
     </message>
@@ -624,81 +672,206 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
 </context>
 <context>
+    <name>DeletionSummary</name>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="18"/>
+        <source>1 satellite</source>
+        <translation>1 Satellit</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/deletionsummary.cpp" line="19"/>
+        <source>%n satellites</source>
+        <translation>
+            <numerusform>%n Satellit</numerusform>
+            <numerusform>%n Satelliten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="21"/>
+        <source>1 transponder</source>
+        <translation>1 Transponder</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/deletionsummary.cpp" line="22"/>
+        <source>%n transponders</source>
+        <translation>
+            <numerusform>%n Transponder</numerusform>
+            <numerusform>%n Transponder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="24"/>
+        <source>1 provider</source>
+        <translation>1 Anbieter</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/deletionsummary.cpp" line="25"/>
+        <source>%n providers</source>
+        <translation>
+            <numerusform>%n Anbieter</numerusform>
+            <numerusform>%n Anbieter</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="27"/>
+        <source>1 channel</source>
+        <translation>1 Sender</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/commands/deletionsummary.cpp" line="28"/>
+        <source>%n channels</source>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="42"/>
+        <source>satellite %1</source>
+        <translation>Satellit %1</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="44"/>
+        <source>transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="46"/>
+        <source>provider %1</source>
+        <translation>Anbieter %1</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="48"/>
+        <source>channel %1</source>
+        <translation>Sender %1</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="57"/>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="107"/>
+        <source>Deleted %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="107"/>
+        <source>Deleted %1 with %2</source>
+        <translation>%1 gelöscht, dazu %2</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="115"/>
+        <source>Removed %1 from %2</source>
+        <translation>%1 aus %2 entfernt</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/deletionsummary.cpp" line="120"/>
+        <source>%1 — %2 to undo</source>
+        <translation>%1 — %2 macht es rückgängig</translation>
+    </message>
+</context>
+<context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="47"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="548"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="51"/>
+        <source>Create &amp;Satellite…</source>
+        <translation>&amp;Satellit anlegen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="53"/>
+        <source>Create &amp;Transponder…</source>
+        <translation>&amp;Transponder anlegen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="55"/>
+        <source>Create &amp;Provider…</source>
+        <translation>&amp;Anbieter anlegen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="564"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="568"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="576"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="587"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="595"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="782"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="792"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="783"/>
-        <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
+        <location filename="../src/ui/editabletreewidget.cpp" line="793"/>
+        <source>A favorite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
+        <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
+        <translation type="vanished">Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="35"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="36"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
         <source>edit</source>
-        <translation>bearbeiten</translation>
+        <translation type="vanished">bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
         <source>delete</source>
-        <translation>löschen</translation>
+        <translation type="vanished">löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
         <source>create satellite</source>
-        <translation>Satellit anlegen</translation>
+        <translation type="vanished">Satellit anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="50"/>
         <source>create transponder</source>
-        <translation>Transponder anlegen</translation>
+        <translation type="vanished">Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="52"/>
         <source>create provider</source>
-        <translation>Anbieter anlegen</translation>
+        <translation type="vanished">Anbieter anlegen</translation>
     </message>
 </context>
 <context>
@@ -758,8 +931,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/check/filecheckcontroller.cpp" line="83"/>
-        <source>&amp;Check file</source>
+        <source>&amp;Check File</source>
         <translation>Datei &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Check file</source>
+        <translation type="vanished">Datei &amp;prüfen</translation>
     </message>
     <message>
         <location filename="../src/ui/check/filecheckcontroller.cpp" line="84"/>
@@ -772,27 +949,32 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>Listet auf, woran ein Receiver in dieser Datei scheitern würde</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="167"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="96"/>
+        <source>&amp;Problems</source>
+        <translation>&amp;Probleme</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="169"/>
         <source>…and %1 more.</source>
         <translation>…und %1 weitere.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="168"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="170"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="169"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="171"/>
         <source>The check finds an error in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei einen Fehler, an dem der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="170"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="172"/>
         <source>The check finds %1 errors in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei %1 Fehler, an denen der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="175"/>
         <source>Save anyway</source>
         <translation>Trotzdem speichern</translation>
     </message>
@@ -932,6 +1114,29 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
 </context>
 <context>
+    <name>PrintController</name>
+    <message>
+        <location filename="../src/ui/print/printcontroller.cpp" line="17"/>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/printcontroller.cpp" line="18"/>
+        <source>&amp;PDF…</source>
+        <translation>&amp;PDF…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/printcontroller.cpp" line="59"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/print/printcontroller.cpp" line="59"/>
+        <source>The channel list could not be printed.</source>
+        <translation>Die Senderliste konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
     <name>ProblemListWidget</name>
     <message>
         <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
@@ -957,13 +1162,13 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="44"/>
-        <location filename="../src/ui/settingseditor.cpp" line="55"/>
+        <location filename="../src/ui/settingseditor.cpp" line="49"/>
+        <location filename="../src/ui/settingseditor.cpp" line="60"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="46"/>
+        <location filename="../src/ui/settingseditor.cpp" line="51"/>
         <source>It is not a Kelmora 2XX or HD settings file: %1.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: %1.</translation>
     </message>
@@ -979,14 +1184,22 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>RecentFiles</name>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="17"/>
         <source>Recent files</source>
-        <translation>Zuletzt geöffnet</translation>
+        <translation type="vanished">Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="vanished">Liste leeren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/recentfiles.cpp" line="17"/>
+        <source>&amp;Recent Files</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <location filename="../src/ui/recentfiles.cpp" line="82"/>
-        <source>Clear</source>
-        <translation>Liste leeren</translation>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
     </message>
 </context>
 <context>
@@ -1074,9 +1287,8 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>ReferenceController</name>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="26"/>
         <source>Apply &amp;order from…</source>
-        <translation>&amp;Reihenfolge übernehmen aus…</translation>
+        <translation type="vanished">&amp;Reihenfolge übernehmen aus…</translation>
     </message>
     <message>
         <location filename="../src/ui/reference/referencecontroller.cpp" line="27"/>
@@ -1089,13 +1301,26 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>Ordnet die Sender wie in einer anderen Einstellungsdatei oder einer Referenzliste an</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="36"/>
         <source>Channel table as &amp;CSV…</source>
+        <translation type="vanished">Sendertabelle als &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Reference list…</source>
+        <translation type="vanished">&amp;Referenzliste…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="26"/>
+        <source>Apply &amp;Order From…</source>
+        <translation>&amp;Reihenfolge übernehmen aus…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="36"/>
+        <source>Channel Table as &amp;CSV…</source>
         <translation>Sendertabelle als &amp;CSV…</translation>
     </message>
     <message>
         <location filename="../src/ui/reference/referencecontroller.cpp" line="39"/>
-        <source>&amp;Reference list…</source>
+        <source>&amp;Reference List…</source>
         <translation>&amp;Referenzliste…</translation>
     </message>
     <message>
@@ -1134,7 +1359,7 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>Referenzlisten (*.txt)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="118"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="128"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
@@ -1340,8 +1565,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="57"/>
         <source>favourite groups</source>
+        <translation type="vanished">Favoritengruppen</translation>
+    </message>
+    <message>
+        <location filename="../src/check/settingschecker.cpp" line="57"/>
+        <source>favorite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
@@ -1463,57 +1692,76 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="253"/>
+        <location filename="../src/ui/settingseditor.cpp" line="307"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="214"/>
-        <location filename="../src/ui/settingseditor.cpp" line="261"/>
+        <location filename="../src/ui/settingseditor.cpp" line="241"/>
+        <location filename="../src/ui/settingseditor.cpp" line="315"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="262"/>
+        <location filename="../src/ui/settingseditor.cpp" line="316"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="233"/>
-        <location filename="../src/ui/settingseditor.cpp" line="318"/>
+        <location filename="../src/ui/settingseditor.cpp" line="287"/>
+        <location filename="../src/ui/settingseditor.cpp" line="371"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="334"/>
+        <location filename="../src/ui/settingseditor.cpp" line="41"/>
+        <source>Settings files (*.si)</source>
+        <translation>Einstellungsdateien (*.si)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="42"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="112"/>
+        <source>Export PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="112"/>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="387"/>
         <source>They do not fit the file.</source>
         <translation>Sie passen nicht zur Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="344"/>
+        <location filename="../src/ui/settingseditor.cpp" line="397"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="345"/>
+        <location filename="../src/ui/settingseditor.cpp" line="398"/>
         <source>The unsaved changes to %1 could not be restored; they are kept for a later try.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden; sie bleiben für einen späteren Versuch erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="366"/>
-        <location filename="../src/ui/settingseditor.cpp" line="392"/>
+        <location filename="../src/ui/settingseditor.cpp" line="419"/>
+        <location filename="../src/ui/settingseditor.cpp" line="446"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="365"/>
+        <location filename="../src/ui/settingseditor.cpp" line="418"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="37"/>
         <source>settings (*.si)</source>
-        <translation>Einstellungen (*.si)</translation>
+        <translation type="vanished">Einstellungen (*.si)</translation>
     </message>
 </context>
 <context>
@@ -1573,13 +1821,21 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/formats/settingskelmora.cpp" line="176"/>
-        <source>favourite groups</source>
+        <source>favorite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
         <location filename="../src/formats/settingskelmora.cpp" line="185"/>
-        <source>The favourite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
+        <source>The favorite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
         <translation>Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
+    </message>
+    <message>
+        <source>favourite groups</source>
+        <translation type="vanished">Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>The favourite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
+        <translation type="vanished">Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
     </message>
 </context>
 <context>
@@ -1647,13 +1903,24 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         </translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="138"/>
         <source>Favourite Group</source>
+        <translation type="vanished">Favoritengruppe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Favourite Groups</source>
+        <translation type="vanished">
+            <numerusform>%n Favoritengruppe</numerusform>
+            <numerusform>%n Favoritengruppen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/commands/stepdescription.cpp" line="138"/>
+        <source>Favorite Group</source>
         <translation>Favoritengruppe</translation>
     </message>
     <message numerus="yes">
         <location filename="../src/commands/stepdescription.cpp" line="138"/>
-        <source>%n Favourite Groups</source>
+        <source>%n Favorite Groups</source>
         <translation>
             <numerusform>%n Favoritengruppe</numerusform>
             <numerusform>%n Favoritengruppen</numerusform>
@@ -1738,12 +2005,21 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>UndoHistoryDock</name>
     <message>
-        <location filename="../src/commands/undohistorydock.cpp" line="6"/>
         <source>Undo history</source>
+        <translation type="vanished">Bearbeitungsverlauf</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/undohistorydock.cpp" line="7"/>
+        <source>Undo History</source>
         <translation>Bearbeitungsverlauf</translation>
     </message>
     <message>
-        <location filename="../src/commands/undohistorydock.cpp" line="10"/>
+        <location filename="../src/commands/undohistorydock.cpp" line="11"/>
+        <source>Undo &amp;History</source>
+        <translation>Bearbeitungs&amp;verlauf</translation>
+    </message>
+    <message>
+        <location filename="../src/commands/undohistorydock.cpp" line="13"/>
         <source>&lt;opened file&gt;</source>
         <translation>&lt;geöffnete Datei&gt;</translation>
     </message>
@@ -1777,8 +2053,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/reference/applyorderdialog.ui" line="67"/>
-        <source>Take the reference&apos;s &amp;favourite groups</source>
+        <source>Take the reference&apos;s &amp;favorite groups</source>
         <translation>&amp;Favoritengruppen der Referenz übernehmen</translation>
+    </message>
+    <message>
+        <source>Take the reference&apos;s &amp;favourite groups</source>
+        <translation type="vanished">&amp;Favoritengruppen der Referenz übernehmen</translation>
     </message>
     <message>
         <location filename="../src/ui/reference/applyorderdialog.ui" line="74"/>
@@ -1795,48 +2075,89 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/forms/channeldialog.ui" line="55"/>
+        <source>Service &amp;Id</source>
+        <translation>Dienst-&amp;ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="69"/>
+        <source>&amp;Provider</source>
+        <translation>&amp;Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="83"/>
+        <source>&amp;Transponder</source>
+        <translation>&amp;Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="97"/>
+        <source>&amp;Video PID</source>
+        <translation>&amp;Video-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="111"/>
+        <source>&amp;Audio PID</source>
+        <translation>A&amp;udio-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="125"/>
+        <source>PC&amp;R PID</source>
+        <translation>PC&amp;R-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="139"/>
+        <source>P&amp;MT PID</source>
+        <translation>P&amp;MT-PID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="153"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/channeldialog.ui" line="171"/>
+        <source>T&amp;ype</source>
+        <translation>T&amp;yp</translation>
+    </message>
+    <message>
         <source>Service Id</source>
-        <translation>Dienst-ID</translation>
+        <translation type="vanished">Dienst-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="66"/>
         <source>Provider</source>
-        <translation>Anbieter</translation>
+        <translation type="vanished">Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="77"/>
         <source>Transponder</source>
-        <translation>Transponder</translation>
+        <translation type="vanished">Transponder</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="88"/>
         <source>Video PID</source>
-        <translation>Video-PID</translation>
+        <translation type="vanished">Video-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="99"/>
         <source>Audio PID</source>
-        <translation>Audio-PID</translation>
+        <translation type="vanished">Audio-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="110"/>
         <source>PCR PID</source>
-        <translation>PCR-PID</translation>
+        <translation type="vanished">PCR-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="121"/>
         <source>PMT PID</source>
-        <translation>PMT-PID</translation>
+        <translation type="vanished">PMT-PID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="132"/>
         <source>Name</source>
-        <translation>Name</translation>
+        <translation type="vanished">Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/channeldialog.ui" line="147"/>
         <source>Type</source>
-        <translation>Typ</translation>
+        <translation type="vanished">Typ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeldialog.cpp" line="100"/>
+        <source>The channel has no transponder, so a receiver cannot tune to it. Keep it without one?</source>
+        <translation>Der Sender hat keinen Transponder, ein Receiver kann ihn also nicht empfangen. Trotzdem ohne Transponder behalten?</translation>
     </message>
 </context>
 <context>
@@ -1848,24 +2169,28 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/forms/favoritegroupdialog.ui" line="22"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
         <source>Name</source>
-        <translation>Name</translation>
+        <translation type="vanished">Name</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
-        <location filename="../src/main.cpp" line="31"/>
+        <location filename="../src/main.cpp" line="20"/>
         <source>Edits the settings files (.si) of Kelmora 2XX and Kelmora HD satellite receivers.</source>
         <translation>Bearbeitet die Einstellungsdateien (.si) der Satellitenreceiver Kelmora 2XX und Kelmora HD.</translation>
     </message>
     <message>
-        <location filename="../src/main.cpp" line="36"/>
+        <location filename="../src/main.cpp" line="25"/>
         <source>The settings file to open.</source>
         <translation>Die zu öffnende Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/main.cpp" line="41"/>
+        <location filename="../src/main.cpp" line="69"/>
         <source>Only one file can be opened at a time.</source>
         <translation>Es kann nur eine Datei auf einmal geöffnet werden.</translation>
     </message>
@@ -1879,8 +2204,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/forms/providerdialog.ui" line="55"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
         <source>Name</source>
-        <translation>Name</translation>
+        <translation type="vanished">Name</translation>
     </message>
 </context>
 <context>
@@ -1892,48 +2221,84 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/forms/satellitedialog.ui" line="58"/>
+        <source>&amp;Position</source>
+        <translation>&amp;Position</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="72"/>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="90"/>
+        <source>&amp;Low LOF</source>
+        <translation>&amp;Untere LOF</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="104"/>
+        <source>&amp;High LOF</source>
+        <translation>Ob&amp;ere LOF</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="118"/>
+        <source>&amp;DiSEqC</source>
+        <translation>&amp;DiSEqC</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="132"/>
+        <source>&amp;Tone 22kHz</source>
+        <translation>22-kHz-&amp;Ton</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="146"/>
+        <source>DiSEqC 1.&amp;2</source>
+        <translation>DiSEqC 1.&amp;2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="166"/>
+        <source>DiSEqC 1.2 Po&amp;sition</source>
+        <translation>DiSEqC-1.2-Po&amp;sition</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/satellitedialog.ui" line="183"/>
+        <source>DiSEqC 1.&amp;1</source>
+        <translation>DiSEqC 1.&amp;1</translation>
+    </message>
+    <message>
         <source>Position</source>
-        <translation>Position</translation>
+        <translation type="vanished">Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="69"/>
         <source>Name</source>
-        <translation>Name</translation>
+        <translation type="vanished">Name</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="84"/>
         <source>Low LOF</source>
-        <translation>Untere LOF</translation>
+        <translation type="vanished">Untere LOF</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="95"/>
         <source>High LOF</source>
-        <translation>Obere LOF</translation>
+        <translation type="vanished">Obere LOF</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="106"/>
         <source>DiSEqC</source>
-        <translation>DiSEqC</translation>
+        <translation type="vanished">DiSEqC</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="117"/>
         <source>Tone 22kHz</source>
-        <translation>22-kHz-Ton</translation>
+        <translation type="vanished">22-kHz-Ton</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="128"/>
         <source>DiSEqC 1.2</source>
-        <translation>DiSEqC 1.2</translation>
+        <translation type="vanished">DiSEqC 1.2</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="145"/>
         <source>DiSEqC 1.2 Position</source>
-        <translation>DiSEqC-1.2-Position</translation>
+        <translation type="vanished">DiSEqC-1.2-Position</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/satellitedialog.ui" line="159"/>
         <source>DiSEqC 1.1</source>
-        <translation>DiSEqC 1.1</translation>
+        <translation type="vanished">DiSEqC 1.1</translation>
     </message>
     <message>
         <location filename="../src/ui/satellitedialog.cpp" line="24"/>
@@ -1974,9 +2339,13 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>settingsEditorMainWindow</name>
     <message>
-        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="14"/>
         <source>Tolvar&apos;s Kelmora SettingsEditor</source>
-        <translation>Tolvars Kelmora SettingsEditor</translation>
+        <translation type="vanished">Tolvars Kelmora SettingsEditor</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="14"/>
+        <source>Kelmora Settings Editor</source>
+        <translation>Kelmora Settings Editor</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="99"/>
@@ -1995,18 +2364,40 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="127"/>
-        <source>Open</source>
-        <translation>Öffnen</translation>
+        <source>&amp;Open…</source>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="136"/>
-        <source>Save</source>
-        <translation>Speichern</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <location filename="../src/ui/forms/settingseditormainwindow.ui" line="145"/>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="150"/>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/settingseditormainwindow.ui" line="155"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="vanished">Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="vanished">Speichern</translation>
+    </message>
+    <message>
         <source>Save as</source>
-        <translation>Speichern unter</translation>
+        <translation type="vanished">Speichern unter</translation>
     </message>
 </context>
 <context>
@@ -2018,38 +2409,66 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/forms/transponderdialog.ui" line="55"/>
+        <source>&amp;Satellite</source>
+        <translation>&amp;Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/transponderdialog.ui" line="69"/>
+        <source>&amp;Polarization</source>
+        <translation>&amp;Polarisation</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/transponderdialog.ui" line="83"/>
+        <source>Transport Stream &amp;Id</source>
+        <translation>Transportstrom-&amp;ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/transponderdialog.ui" line="97"/>
+        <source>N&amp;etwork Id</source>
+        <translation>N&amp;etzwerk-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/transponderdialog.ui" line="111"/>
+        <source>O&amp;riginal Network Id</source>
+        <translation>&amp;Ursprüngliche Netzwerk-ID</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/transponderdialog.ui" line="125"/>
+        <source>&amp;Frequency</source>
+        <translation>&amp;Frequenz</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/forms/transponderdialog.ui" line="139"/>
+        <source>Sy&amp;mbol Rate</source>
+        <translation>Sy&amp;mbolrate</translation>
+    </message>
+    <message>
         <source>Satellite</source>
-        <translation>Satellit</translation>
+        <translation type="vanished">Satellit</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/transponderdialog.ui" line="66"/>
         <source>Polarization</source>
-        <translation>Polarisation</translation>
+        <translation type="vanished">Polarisation</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/transponderdialog.ui" line="77"/>
         <source>Transport Stream Id</source>
-        <translation>Transportstrom-ID</translation>
+        <translation type="vanished">Transportstrom-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/transponderdialog.ui" line="88"/>
         <source>Network Id</source>
-        <translation>Netzwerk-ID</translation>
+        <translation type="vanished">Netzwerk-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/transponderdialog.ui" line="99"/>
         <source>Original Network Id</source>
-        <translation>Ursprüngliche Netzwerk-ID</translation>
+        <translation type="vanished">Ursprüngliche Netzwerk-ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/transponderdialog.ui" line="110"/>
         <source>Frequency</source>
-        <translation>Frequenz</translation>
+        <translation type="vanished">Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/ui/forms/transponderdialog.ui" line="121"/>
         <source>Symbol Rate</source>
-        <translation>Symbolrate</translation>
+        <translation type="vanished">Symbolrate</translation>
     </message>
 </context>
 </TS>

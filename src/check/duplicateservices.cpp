@@ -83,3 +83,24 @@ QList<Channel *> DuplicateServices::extras(const Settings &settings)
         result.append(duplicate.extra);
     return result;
 }
+
+QHash<Channel *, Channel *> DuplicateServices::keepers(
+    const Settings &settings, const QList<Channel *> &doomed)
+{
+    const QSet<Channel *> going(doomed.cbegin(), doomed.cend());
+    // Each set by its first channel; members come in main-list order.
+    QHash<Channel *, Channel *> firstOf;
+    QHash<Channel *, Channel *> keeperOfSet;
+    for (const Duplicate &duplicate : find(settings)) {
+        firstOf.insert(duplicate.extra, duplicate.first);
+        if (!keeperOfSet.contains(duplicate.first) && !going.contains(duplicate.first))
+            keeperOfSet.insert(duplicate.first, duplicate.first);
+        if (!keeperOfSet.contains(duplicate.first) && !going.contains(duplicate.extra))
+            keeperOfSet.insert(duplicate.first, duplicate.extra);
+    }
+    QHash<Channel *, Channel *> result;
+    for (Channel *channel : doomed)
+        if (Channel *keeper = keeperOfSet.value(firstOf.value(channel, channel)))
+            result.insert(channel, keeper);
+    return result;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 
 class Channel;
@@ -22,4 +23,8 @@ public:
     // Every channel but the first of each set, in main-list order.
     [[nodiscard]] static QList<Duplicate> find(const Settings &settings);
     [[nodiscard]] static QList<Channel *> extras(const Settings &settings);
+    // For each of `doomed` whose service a channel outside `doomed` carries,
+    // the earliest such channel: the copy that is kept.
+    [[nodiscard]] static QHash<Channel *, Channel *> keepers(
+        const Settings &settings, const QList<Channel *> &doomed);
 };

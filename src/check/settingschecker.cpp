@@ -54,7 +54,7 @@ void SettingsChecker::checkCapacity()
     tooMany(m_settings.providersRoot(), m_providers.size(), room.providers, tr("providers"));
     tooMany(nullptr, m_settings.mainChannelList().count(), room.channels, tr("channels"));
     const QList<FavoriteGroup *> groups = m_settings.favoriteGroups();
-    tooMany(m_settings.favoritesRoot(), groups.size(), room.favoriteGroups, tr("favourite groups"));
+    tooMany(m_settings.favoritesRoot(), groups.size(), room.favoriteGroups, tr("favorite groups"));
     for (FavoriteGroup *group : groups) {
         // Only members that are also in the main list get written.
         int written = 0;

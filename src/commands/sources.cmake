@@ -4,6 +4,7 @@ add_library(kelmora_commands STATIC
     commands/settingsoutline.h commands/settingsoutline.cpp
     commands/committedstate.h commands/committedstate.cpp
     commands/stepdescription.h commands/stepdescription.cpp
+    commands/deletionsummary.h commands/deletionsummary.cpp
     commands/settingshistory.h commands/settingshistory.cpp
 )
 target_include_directories(kelmora_commands PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -135,7 +135,7 @@ QString StepDescription::objects(int type, int count)
     case ProviderType:
         return count == 1 ? tr("Provider") : tr("%n Providers", nullptr, count);
     case FavoriteGroupType:
-        return count == 1 ? tr("Favourite Group") : tr("%n Favourite Groups", nullptr, count);
+        return count == 1 ? tr("Favorite Group") : tr("%n Favorite Groups", nullptr, count);
     default:
         return count == 1 ? tr("Channel") : tr("%n Channels", nullptr, count);
     }

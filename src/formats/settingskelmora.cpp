@@ -173,7 +173,7 @@ QString SettingsKelmora::capacityProblem()
     if (problem.isEmpty())
         problem = tooMany(mainChannelList().count(), room.channels, tr("channels"));
     if (problem.isEmpty())
-        problem = tooMany(favoriteGroups().size(), room.favoriteGroups, tr("favourite groups"));
+        problem = tooMany(favoriteGroups().size(), room.favoriteGroups, tr("favorite groups"));
     if (!problem.isEmpty())
         return problem;
     for (FavoriteGroup *group : favoriteGroups()) {
@@ -182,7 +182,7 @@ QString SettingsKelmora::capacityProblem()
         for (Channel *channel : list->channels())
             written += channelSlotOf(channel) >= 0 ? 1 : 0;
         if (written > room.channelsPerGroup)
-            return tr("The favourite group \"%1\" holds %2 channels; a %3 file has room for %4 per group.")
+            return tr("The favorite group \"%1\" holds %2 channels; a %3 file has room for %4 per group.")
                 .arg(group->name())
                 .arg(written)
                 .arg(model)

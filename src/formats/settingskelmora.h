@@ -31,6 +31,7 @@ public:
     [[nodiscard]] qint64 save(QFileDevice *file) override;
     SettingsCapacity capacity() const override;
     StoredName storedName(const Editable *owner, const QString &name) const override;
+    QString modelName() const override { return QLatin1String(m_modelLayout.modelName); }
 
     const KelmoraLayout &modelLayout() const { return m_modelLayout; }
 

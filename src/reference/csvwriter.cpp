@@ -15,11 +15,13 @@ QString record(const QStringList &fields)
 
 QString CsvWriter::field(const QString &text)
 {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    const bool formula = !text.isEmpty() && formulaStarts.contains(text.front());
     const bool needsQuotes
         = text.contains(u'"') || text.contains(u',') || text.contains(u'\r') || text.contains(u'\n');
     if (!needsQuotes)
-        return text;
-    QString escaped = text;
+        return formula ? u'\'' + text : text;
+    QString escaped = formula ? u'\'' + text : text;
     escaped.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + escaped + u'"';
 }
@@ -29,5 +31,5 @@ QByteArray CsvWriter::write(const QStringList &titles, const QList<QStringList> 
     QString text = record(titles);
     for (const QStringList &row : rows)
         text += record(row);
-    return text.toUtf8();
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }

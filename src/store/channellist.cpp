@@ -63,6 +63,24 @@ bool ChannelList::remove(const QList<Channel *> &channels)
     return true;
 }
 
+void ChannelList::replace(Channel *channel, Channel *by)
+{
+    const int position = indexOf(channel);
+    if (position < 0 || channel == by)
+        return;
+    if (contains(by) || (m_tvFirst && channel->isTv() != by->isTv())) {
+        remove(channel);
+        append(by);
+        return;
+    }
+    m_channels[position] = by;
+    m_positions.remove(channel);
+    m_positions.insert(by, position);
+    if (m_tvChannels.remove(channel))
+        m_tvChannels.insert(by);
+    m_modified = true;
+}
+
 void ChannelList::move(int from, int to)
 {
     if (m_tvFirst) {

@@ -41,6 +41,9 @@ public:
     // The same as move(channel, target) for each channel in turn, in one
     // pass over the list instead of one shift per channel.
     void move(const QList<Channel *> &channels, Channel *target);
+    // Puts `by` where `channel` stood; where that would break the TV block,
+    // or `by` is held already, `channel` just goes and `by` is appended.
+    void replace(Channel *channel, Channel *by);
 
     // Puts the same channels in another order. Refused (false, nothing
     // changed) unless the order holds exactly the list's channels and, in

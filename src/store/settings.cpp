@@ -271,7 +271,8 @@ void Settings::deleteChannels(const QList<Channel *> &channels)
     }
 }
 
-void Settings::removeChannels(Editable *context, const QList<Channel *> &channels)
+void Settings::removeChannels(
+    Editable *context, const QList<Channel *> &channels, const QHash<Channel *, Channel *> &successors)
 {
     RemovalScope scope(this);
     ChannelList *list = channelListFor(context);
@@ -286,8 +287,12 @@ void Settings::removeChannels(Editable *context, const QList<Channel *> &channel
     list->remove(doomed);
     if (list == &m_channelList) {
         // No group may keep a channel that is about to be deleted.
-        for (ChannelList *groupList : std::as_const(m_groupLists))
+        for (ChannelList *groupList : std::as_const(m_groupLists)) {
+            for (Channel *channel : std::as_const(doomed))
+                if (Channel *successor = successors.value(channel); successor && holds(successor))
+                    groupList->replace(channel, successor);
             groupList->remove(doomed);
+        }
         deleteChannels(doomed);
     } else {
         // A channel created inside a group belongs to no other list; taken

@@ -45,6 +45,8 @@ public:
         Q_UNUSED(owner);
         return { name };
     }
+    // The receiver the file is for, as its owner knows it ("Kelmora HD").
+    [[nodiscard]] virtual QString modelName() const { return {}; }
     // Why the last load or save failed.
     QString errorString() const { return m_errorString; }
 
@@ -78,7 +80,10 @@ public:
     void addChannel(Editable *context, Channel *channel);
     void addFavoriteGroup(FavoriteGroup *group);
 
-    void removeChannels(Editable *context, const QList<Channel *> &channels);
+    // A channel deleted from the main list that has a successor leaves its
+    // places in the favourite groups to that successor.
+    void removeChannels(Editable *context, const QList<Channel *> &channels,
+        const QHash<Channel *, Channel *> &successors = {});
     void removeProviders(const QList<Provider *> &providers);
     void removeTransponders(const QList<Transponder *> &transponders);
     void removeSatellites(const QList<Satellite *> &satellites);

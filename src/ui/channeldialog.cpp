@@ -10,9 +10,11 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QMessageBox>
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 using namespace DialogFields;
 
@@ -87,6 +89,24 @@ bool editChannel(QWidget *parent, Channel *channel, Settings *settings)
     form.nameLineEdit->setText(channel->name());
     NameRoomValidator::attach(form.nameLineEdit, form.nameRoomLabel, settings, channel);
     selectCode(form.serviceTypeComboBox, serviceTypeNames(), channel->serviceType());
+
+    // Without a transponder the receiver cannot tune to the channel: say so
+    // once, then take the user's word for it.
+    QObject::disconnect(form.buttonBox, &QDialogButtonBox::accepted, &dialog, nullptr);
+    QObject::connect(
+        form.buttonBox, &QDialogButtonBox::accepted, &dialog, [&dialog, &form, asked = false]() mutable {
+            if (form.transponderComboBox->currentIndex() < 0 && !std::exchange(asked, true)
+                && QMessageBox::question(&dialog, dialog.windowTitle(),
+                       QCoreApplication::translate("channelDialog",
+                           "The channel has no transponder, so a receiver cannot tune to it. Keep it without "
+                           "one?"),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                    != QMessageBox::Yes) {
+                form.transponderComboBox->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+            dialog.accept();
+        });
 
     if (dialog.exec() != QDialog::Accepted)
         return false;

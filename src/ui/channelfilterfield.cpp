@@ -1,16 +1,19 @@
 #include "channelfilterfield.h"
 
+#include <QAction>
 #include <QKeyEvent>
-#include <QShortcut>
 
 ChannelFilterField::ChannelFilterField(QWidget *parent)
     : QLineEdit(parent)
 {
     setPlaceholderText(tr("Filter channels (name, provider, satellite, SID)"));
     setClearButtonEnabled(true);
-    auto *find = new QShortcut(QKeySequence::Find, this);
-    find->setContext(Qt::WindowShortcut);
-    connect(find, &QShortcut::activated, this, [this] {
+    setAccessibleName(tr("Channel filter"));
+    m_findAction = new QAction(tr("&Find…"), this);
+    m_findAction->setShortcut(QKeySequence::Find);
+    m_findAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_findAction);
+    connect(m_findAction, &QAction::triggered, this, [this] {
         setFocus(Qt::ShortcutFocusReason);
         // What is there is most often replaced by the next search.
         selectAll();

@@ -12,6 +12,13 @@ class ChannelFilterField : public QLineEdit
 public:
     explicit ChannelFilterField(QWidget *parent = nullptr);
 
+    // Find (Ctrl+F): into the field, its text selected. Works anywhere in
+    // the field's window, and may go into a menu as well.
+    QAction *findAction() const { return m_findAction; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QAction *m_findAction = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include "channel.h"
 #include "channelcelldelegate.h"
+#include "contextmenukey.h"
+#include "deletionsummary.h"
 #include "duplicateservices.h"
 #include "editablemimedata.h"
 #include "editdialog.h"
@@ -64,13 +66,14 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     // thousands of texts would delay the first view of a full file.
     header()->setResizeContentsPrecision(0);
 
-    m_createAction = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create"), this);
-    m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("delete"), this);
+    setAccessibleName(tr("Channels"));
+    m_createAction = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("&Create Channel…"), this);
+    m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("&Delete"), this);
     // Only shown in the menu: the key itself is handled by keyPressEvent,
     // so the table never competes with the tree for a window-wide shortcut.
     m_deleteAction->setShortcut(QKeySequence::Delete);
-    m_selectColumnsAction = new QAction(tr("select columns"), this);
-    m_selectDuplicatesAction = new QAction(tr("select duplicates"), this);
+    m_selectColumnsAction = new QAction(tr("Select &Columns…"), this);
+    m_selectDuplicatesAction = new QAction(tr("Select D&uplicates"), this);
     m_selectDuplicatesAction->setToolTip(
         tr("Select every channel that repeats the service of a channel before it"));
 
@@ -206,7 +209,21 @@ void ChannelListWidget::setFilterField(QLineEdit *field)
     if (!field)
         return;
     connect(field, &QLineEdit::textChanged, this, &ChannelListWidget::setFilterText);
+    field->installEventFilter(this);
     setFilterText(field->text());
+}
+
+bool ChannelListWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // Down from the filter goes on to the rows it found, as in a search box.
+    if (watched == m_filterField && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_model->rowCount() > 0) {
+        setFocus(Qt::TabFocusReason);
+        if (!currentIndex().isValid())
+            setCurrentIndex(m_model->index(0, 0));
+        return true;
+    }
+    return QTreeView::eventFilter(watched, event);
 }
 
 void ChannelListWidget::setFilterText(const QString &text)
@@ -407,7 +424,7 @@ bool ChannelListWidget::refuseBeyondCapacity()
     } else if (Editable *shown = context(); shown && shown->typeCode() == FavoriteGroupType) {
         const ChannelList *groupList = m_settings->channelListFor(shown);
         if (groupList && groupList->count() >= capacity.channelsPerGroup)
-            message = tr("A favourite group holds at most %1 channels.").arg(capacity.channelsPerGroup);
+            message = tr("A favorite group holds at most %1 channels.").arg(capacity.channelsPerGroup);
     }
     if (message.isEmpty())
         return false;
@@ -425,6 +442,12 @@ void ChannelListWidget::createChannel()
     if (!selected.isEmpty()) {
         channel->setTransponder(selected.first()->transponder());
         channel->setProvider(selected.first()->provider());
+    } else if (Editable *shown = context(); shown && shown->typeCode() == TransponderType) {
+        // A channel created among a transponder's or provider's channels
+        // belongs there, and would not show in the table otherwise.
+        channel->setTransponder(static_cast<Transponder *>(shown));
+    } else if (shown && shown->typeCode() == ProviderType) {
+        channel->setProvider(static_cast<Provider *>(shown));
     }
     if (!runChannelDialog(channel.get()) || !m_settings)
         return;
@@ -452,7 +475,17 @@ void ChannelListWidget::deleteSelectedChannels()
     const QList<Channel *> selected = selectedChannels();
     if (selected.isEmpty())
         return;
-    m_settings->removeChannels(context(), selected);
+    // Deleting a copy of a service must not take the service out of the
+    // favourite groups while another copy stays.
+    Editable *shown = context();
+    const bool fromMainList = !shown || shown->typeCode() != FavoriteGroupType;
+    const QList<Editable *> doomed(selected.cbegin(), selected.cend());
+    const QString summary = fromMainList ? DeletionSummary::describe(*m_settings, doomed)
+                                         : DeletionSummary::describeRemoval(*shown, doomed);
+    m_settings->removeChannels(shown, selected,
+        fromMainList ? DuplicateServices::keepers(*m_settings, selected) : QHash<Channel *, Channel *>());
+    if (!summary.isEmpty())
+        emit deleted(summary);
 }
 
 void ChannelListWidget::selectColumns()
@@ -507,6 +540,8 @@ void ChannelListWidget::startDrag(Qt::DropActions)
 
 void ChannelListWidget::keyPressEvent(QKeyEvent *event)
 {
+    if (ContextMenuKey::handle(this, event))
+        return;
     if (event->matches(QKeySequence::Delete)) {
         deleteSelectedChannels();
         event->accept();

@@ -74,6 +74,8 @@ signals:
     // picked it in the tree; whoever decides what is shown answers with
     // showChannels.
     void mainListRequested();
+    // After a delete, what went, for the status bar.
+    void deleted(const QString &summary);
 
 public slots:
     void QTreeViewDoubleClicked(const QModelIndex &index);
@@ -96,6 +98,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;

@@ -1,6 +1,8 @@
 #include "editabletreewidget.h"
 
 #include "channel.h"
+#include "contextmenukey.h"
+#include "deletionsummary.h"
 #include "editablemimedata.h"
 #include "editabletreestate.h"
 #include "editdialog.h"
@@ -42,14 +44,15 @@ EditableTreeWidget::EditableTreeWidget(QWidget *parent)
     // Every item is one line of text, so the view need not measure each.
     setUniformRowHeights(true);
 
-    m_editAction = new QAction(tr("edit"), this);
-    m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("delete"), this);
+    setAccessibleName(tr("Objects"));
+    m_editAction = new QAction(tr("&Edit…"), this);
+    m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("&Delete"), this);
     m_createSatelliteAction
-        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create satellite"), this);
+        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("Create &Satellite…"), this);
     m_createTransponderAction
-        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create transponder"), this);
+        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("Create &Transponder…"), this);
     m_createProviderAction
-        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("create provider"), this);
+        = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("Create &Provider…"), this);
     m_deleteAction->setShortcut(QKeySequence::Delete);
 
     connect(m_editAction, &QAction::triggered, this, &EditableTreeWidget::editEditable);
@@ -537,8 +540,13 @@ void EditableTreeWidget::QTreeWidgetItemDoubleClicked(QTreeWidgetItem *, int)
 
 void EditableTreeWidget::deleteSelectedEditables()
 {
-    if (m_settings)
-        m_settings->removeEditables(selectedEditables());
+    if (!m_settings)
+        return;
+    const QList<Editable *> doomed = selectedEditables();
+    const QString summary = DeletionSummary::describe(*m_settings, doomed);
+    m_settings->removeEditables(doomed);
+    if (!summary.isEmpty())
+        emit deleted(summary);
 }
 
 bool EditableTreeWidget::roomForOneMore(qsizetype count, int capacity, const QString &message)
@@ -654,6 +662,8 @@ void EditableTreeWidget::contextMenuEvent(QContextMenuEvent *event)
 
 void EditableTreeWidget::keyPressEvent(QKeyEvent *event)
 {
+    if (ContextMenuKey::handle(this, event))
+        return;
     if (event->matches(QKeySequence::Delete)) {
         deleteSelectedEditables();
         event->accept();
@@ -780,7 +790,7 @@ bool EditableTreeWidget::roomInGroup(const QList<Editable *> &dragged, Editable 
     if (members.size() + joining.size() <= capacity)
         return true;
     QMessageBox::warning(this, tr("Cannot add channels"),
-        tr("A favourite group holds at most %1 channels; %2 already belong to \"%3\".")
+        tr("A favorite group holds at most %1 channels; %2 already belong to \"%3\".")
             .arg(capacity)
             .arg(members.size())
             .arg(group->displayText()));

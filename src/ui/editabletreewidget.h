@@ -53,6 +53,8 @@ public:
 
 signals:
     void editableSelectionChanged(Editable *editable);
+    // After a delete, what went, for the status bar.
+    void deleted(const QString &summary);
 
 public slots:
     void QTreeWidgetItemDoubleClicked(QTreeWidgetItem *item, int column);

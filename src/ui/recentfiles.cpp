@@ -14,7 +14,7 @@ const QString settingsKey = QStringLiteral("recentFiles");
 } // namespace
 
 RecentFiles::RecentFiles(QMenu *fileMenu, QAction *before)
-    : m_menu(new QMenu(tr("Recent files"), fileMenu))
+    : m_menu(new QMenu(tr("&Recent Files"), fileMenu))
 {
     setParent(m_menu);
     m_menu->setObjectName(QStringLiteral("menuRecentFiles"));
@@ -79,6 +79,6 @@ void RecentFiles::rebuildMenu()
         action->setData(file);
     }
     m_menu->addSeparator();
-    m_menu->addAction(tr("Clear"), this, &RecentFiles::clear)->setEnabled(!list.isEmpty());
+    m_menu->addAction(tr("&Clear List"), this, &RecentFiles::clear)->setEnabled(!list.isEmpty());
     m_menu->setEnabled(!list.isEmpty());
 }

@@ -3,7 +3,9 @@
 #include "aboutbox.h"
 #include "changedfileprompt.h"
 #include "channelorderactions.h"
+#include "deletionsummary.h"
 #include "filecheckcontroller.h"
+#include "printcontroller.h"
 #include "recentfiles.h"
 #include "recognizesettings.h"
 #include "recoverycopy.h"
@@ -32,9 +34,12 @@
 namespace {
 
 // A function, not a constant, so that it is translated after the translator is installed.
+// The file type is recognised by its content, and files without the
+// extension exist: the second filter reaches them.
 QString fileFilter()
 {
-    return SettingsEditor::tr("settings (*.si)");
+    return SettingsEditor::tr("Settings files (*.si)") + QStringLiteral(";;")
+        + SettingsEditor::tr("All files (*)");
 }
 
 // Why a file that opened could not be taken as a store.
@@ -73,18 +78,26 @@ SettingsEditor::SettingsEditor(QApplication *)
 
     m_form->actionOpen->setShortcut(QKeySequence::Open);
     m_form->actionSave->setShortcut(QKeySequence::Save);
-    // Some platforms, X11 among them, have no standard key for Save as.
-    const QList<QKeySequence> saveAsKeys = QKeySequence::keyBindings(QKeySequence::SaveAs);
-    m_form->actionSaveAs->setShortcuts(saveAsKeys.isEmpty()
-            ? QList<QKeySequence> { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) }
-            : saveAsKeys);
-    // Nothing to write until a file is loaded.
-    m_form->actionSave->setEnabled(false);
-    m_form->actionSaveAs->setEnabled(false);
+    // Some platforms, X11 among them, lack standard keys for some commands;
+    // the keys users know from elsewhere are added where missing.
+    const auto keys = [](QKeySequence::StandardKey standard, QKeySequence usual) {
+        QList<QKeySequence> bindings = QKeySequence::keyBindings(standard);
+        if (!bindings.contains(usual))
+            bindings.append(usual);
+        return bindings;
+    };
+    m_form->actionSaveAs->setShortcuts(
+        keys(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
+    m_form->actionClose->setShortcuts(keys(QKeySequence::Close, QKeySequence(Qt::CTRL | Qt::Key_W)));
+    m_form->actionQuit->setShortcuts(keys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    m_form->actionQuit->setMenuRole(QAction::QuitRole);
 
     connect(m_form->actionOpen, &QAction::triggered, this, &SettingsEditor::eventOpen);
     connect(m_form->actionSave, &QAction::triggered, this, &SettingsEditor::eventSave);
     connect(m_form->actionSaveAs, &QAction::triggered, this, &SettingsEditor::eventSaveAs);
+    connect(m_form->actionClose, &QAction::triggered, this, &SettingsEditor::eventClose);
+    // Closing the window asks about unsaved changes, as Quit must.
+    connect(m_form->actionQuit, &QAction::triggered, m_mainWindow.get(), &QWidget::close);
     connect(m_form->treeWidget, &EditableTreeWidget::editableSelectionChanged, this,
         qOverload<Editable *>(&SettingsEditor::updateChannelList));
     setUpEditMenu();
@@ -93,6 +106,18 @@ SettingsEditor::SettingsEditor(QApplication *)
     m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView);
     m_form->menuFile->addAction(m_reference->applyOrderAction());
     m_form->menuFile->addMenu(m_reference->exportMenu());
+    m_print = new PrintController(m_mainWindow.get(), m_form->channelListTreeView);
+    m_reference->exportMenu()->addAction(m_print->pdfAction());
+    connect(m_print, &PrintController::pdfRequested, this, [this] {
+        m_reference->exportTo(tr("Export PDF"), tr("PDF files (*.pdf)"), QStringLiteral("pdf"),
+            [this] { return m_print->pdf(); });
+    });
+    m_form->menuFile->addAction(m_print->printAction());
+    m_form->menuFile->addSeparator();
+    m_form->menuFile->addAction(m_form->actionClose);
+    m_form->menuFile->addAction(m_form->actionQuit);
+    // Nothing to write, print or close until a file is loaded.
+    setFileActionsEnabled(false);
     m_fileCheck
         = new FileCheckController(m_mainWindow.get(), m_form->treeWidget, m_form->channelListTreeView);
     m_form->menuTools->addAction(m_fileCheck->checkAction());
@@ -134,6 +159,8 @@ void SettingsEditor::setUpEditMenu()
     redo->setShortcuts(redoKeys);
     m_form->menuEdit->addAction(undo);
     m_form->menuEdit->addAction(redo);
+    m_form->menuEdit->addSeparator();
+    m_form->menuEdit->addAction(m_form->channelFilterField->findAction());
     m_form->menuEdit->addSeparator();
     auto *dock = new UndoHistoryDock(m_history->stack(), m_mainWindow.get());
     m_mainWindow->addDockWidget(Qt::RightDockWidgetArea, dock);
@@ -217,6 +244,33 @@ void SettingsEditor::eventOpen()
     loadFile(name);
 }
 
+void SettingsEditor::eventClose()
+{
+    if (!m_settings || !maybeSave())
+        return;
+    m_recovery->discard();
+    setControllersSettings(nullptr);
+    m_form->treeWidget->setSettings(nullptr);
+    m_form->channelListTreeView->setSettings(nullptr);
+    m_form->channelListTreeView->showChannels(nullptr, {});
+    m_history->setSettings(nullptr);
+    m_settings.reset();
+    m_currentId = 0;
+    m_fileName.clear();
+    setFileActionsEnabled(false);
+    setModified(false);
+    updateTitle();
+}
+
+void SettingsEditor::setFileActionsEnabled(bool enabled)
+{
+    for (QAction *action : { m_form->actionSave, m_form->actionSaveAs, m_form->actionClose })
+        action->setEnabled(enabled);
+    m_print->setEnabled(enabled);
+    if (m_modelLabel)
+        m_modelLabel->setText(m_settings ? m_settings->modelName() : QString());
+}
+
 void SettingsEditor::eventSave()
 {
     // Changes recovered as a file of their own have no name yet.
@@ -287,8 +341,7 @@ void SettingsEditor::showStore(std::unique_ptr<Settings> loaded, const QString &
     old.reset();
 
     m_fileName = name;
-    m_form->actionSave->setEnabled(true);
-    m_form->actionSaveAs->setEnabled(true);
+    setFileActionsEnabled(true);
     setModified(false);
     updateTitle();
 }
@@ -386,6 +439,7 @@ void SettingsEditor::setModified(bool modified)
 
 void SettingsEditor::updateTitle()
 {
+    m_print->setFileName(m_fileName);
     if (!m_settings)
         m_mainWindow->setWindowTitle(m_formTitle);
     else if (m_fileName.isEmpty())
@@ -404,7 +458,9 @@ void SettingsEditor::updateChannelList(Editable *editable)
     // The shown object may have been deleted, or brought back by an undo
     // under its id.
     Editable *current = m_settings->editableById(m_currentId);
-    if (!current)
+    // The Favorites root has no channels of its own: like the Satellites
+    // root it stands for the whole list, where a new channel then shows.
+    if (!current || current == m_settings->favoritesRoot())
         current = m_settings->satellitesRoot();
     m_currentId = current->id();
     m_form->channelListTreeView->showChannels(current, m_settings->channelsOf(current));
@@ -417,6 +473,15 @@ void SettingsEditor::wireChannelFilter()
     // Permanent, so that passing status tips never hide it.
     auto *rowCount = new QLabel(m_form->statusbar);
     m_form->statusbar->addPermanentWidget(rowCount);
+    m_modelLabel = new QLabel(m_form->statusbar);
+    m_form->statusbar->addPermanentWidget(m_modelLabel);
+    // What went with a delete, and the way back.
+    const QString undoKeys = QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText);
+    auto showDeleted = [this, undoKeys](const QString &summary) {
+        m_form->statusbar->showMessage(DeletionSummary::withUndoHint(summary, undoKeys));
+    };
+    connect(table, &ChannelListWidget::deleted, this, showDeleted);
+    connect(m_form->treeWidget, &EditableTreeWidget::deleted, this, showDeleted);
     connect(table, &ChannelListWidget::rowCountTextChanged, rowCount, &QLabel::setText);
     // The main list is shown as when the user picks the Satellites root, so
     // the tree and the table agree on what is shown.

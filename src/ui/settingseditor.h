@@ -13,6 +13,8 @@ class QMimeData;
 class Editable;
 class ChannelOrderActions;
 class FileCheckController;
+class PrintController;
+class QLabel;
 class ReferenceController;
 class Settings;
 class RecentFiles;
@@ -63,6 +65,8 @@ public slots:
     void eventOpen();
     void eventSave();
     void eventSaveAs();
+    // Closes the file, asking about unsaved changes; the window stays.
+    void eventClose();
     void updateChannelList(Editable *editable);
     void updateChannelList();
 
@@ -79,6 +83,8 @@ private:
     // Shows a store in the window under name, empty for one not yet saved.
     void showStore(std::unique_ptr<Settings> loaded, const QString &name);
     void setModified(bool modified);
+    // Save, Save as, Close and printing need a file; the model shows with it.
+    void setFileActionsEnabled(bool enabled);
     void updateTitle();
     // Gives the controllers of the check, order and export features the store.
     void setControllersSettings(Settings *settings);
@@ -107,6 +113,8 @@ private:
     FileCheckController *m_fileCheck = nullptr;
     ReferenceController *m_reference = nullptr;
     ChannelOrderActions *m_order = nullptr;
+    PrintController *m_print = nullptr;
+    QLabel *m_modelLabel = nullptr;
     // Declared after the store, so it is gone before the store it reads.
     std::unique_ptr<RecoveryKeeper> m_recovery;
 };

@@ -10,6 +10,7 @@ add_library(kelmora_ui STATIC
     ui/dialogfields.h ui/dialogfields.cpp
     ui/boundedintvalidator.h ui/boundedintvalidator.cpp
     ui/nameroomvalidator.h ui/nameroomvalidator.cpp
+    ui/contextmenukey.h ui/contextmenukey.cpp
     ui/forms/settingseditormainwindow.ui
     ui/forms/satellitedialog.ui
     ui/forms/transponderdialog.ui

@@ -280,8 +280,9 @@ private slots:
     {
         const Run run = kelmoraSi({ QStringLiteral("export"), QStringLiteral("--csv"), m_demo });
         QCOMPARE(run.status, 0);
-        QVERIFY2(run.out.startsWith("Id,Name,Provider,Satellite,Frequency,SymbolRate,Polarization,Service "
-                                    "Type,SID,Video PID,Audio PID,PCR PID,PMT PID\r\n0,"),
+        QVERIFY2(run.out.startsWith(
+                     "\xEF\xBB\xBFId,Name,Provider,Satellite,Frequency,SymbolRate,Polarization,Service "
+                     "Type,SID,Video PID,Audio PID,PCR PID,PMT PID\r\n0,"),
             run.out.constData());
     }
 

@@ -167,7 +167,7 @@ private slots:
         }) << "Move Channel to Provider";
         QTest::addRow("renamed group")
             << Operation([](Settings *s) { s->favoriteGroups().first()->setName(QStringLiteral("Mine")); })
-            << "Rename Favourite Group";
+            << "Rename Favorite Group";
     }
 
     void namesEachKindOfStep()

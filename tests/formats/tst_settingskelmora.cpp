@@ -487,7 +487,7 @@ private slots:
         QTest::addRow("transponders") << int(Transponders) << QStringLiteral("%1 transponders");
         QTest::addRow("providers") << int(Providers) << QStringLiteral("%1 providers");
         QTest::addRow("channels") << int(Channels) << QStringLiteral("%1 channels");
-        QTest::addRow("favourite groups") << int(Groups) << QStringLiteral("%1 favourite groups");
+        QTest::addRow("favourite groups") << int(Groups) << QStringLiteral("%1 favorite groups");
         QTest::addRow("channels in a group") << int(GroupChannels) << QStringLiteral("holds %1 channels");
         QTest::addRow("every table exactly full") << -1 << QString();
     }

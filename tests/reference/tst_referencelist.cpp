@@ -62,6 +62,10 @@ private slots:
             << QByteArray("1;Good;\nno separator\n1;one separator\nx;Name;1-2-3\n\n"
                           "1;Name;1-2\n1;Name;70000-1-1\n1;Name;a-b-c\n-1;Negative;\n")
             << QStringLiteral("-1;Negative;\n1;Good;\n") << QStringLiteral("2 3 4 6 7 8");
+        // The list is no spreadsheet: such names stay as they are.
+        QTest::addRow("formula-like names exact")
+            << QByteArray("1;=SUM(A1);\n2;+49 TV;\n3;-x;\n4;@home;\n")
+            << QStringLiteral("1;=SUM(A1);\n2;+49 TV;\n3;-x;\n4;@home;\n") << QString();
     }
     void readsOrderCommentsAndBadLines()
     {
@@ -94,6 +98,15 @@ private slots:
         QTest::addRow("line feed") << QStringLiteral("a\nb") << QStringLiteral("\"a\nb\"");
         QTest::addRow("carriage return") << QStringLiteral("a\rb") << QStringLiteral("\"a\rb\"");
         QTest::addRow("empty") << QString() << QString();
+        // A spreadsheet would run these as formulas.
+        QTest::addRow("equals") << QStringLiteral("=HYPERLINK(\"x\")")
+                                << QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\"");
+        QTest::addRow("plus") << QStringLiteral("+49 TV") << QStringLiteral("'+49 TV");
+        QTest::addRow("minus") << QStringLiteral("-1+2") << QStringLiteral("'-1+2");
+        QTest::addRow("at") << QStringLiteral("@SUM(A1)") << QStringLiteral("'@SUM(A1)");
+        QTest::addRow("tab") << QStringLiteral("\t=1") << QStringLiteral("'\t=1");
+        QTest::addRow("leading carriage return") << QStringLiteral("\r=1") << QStringLiteral("\"'\r=1\"");
+        QTest::addRow("sign inside") << QStringLiteral("ORF 2 + 3") << QStringLiteral("ORF 2 + 3");
     }
     void csvQuotesOnlyWhatNeedsIt()
     {
@@ -106,7 +119,8 @@ private slots:
     {
         const QByteArray csv = CsvWriter::write({ QStringLiteral("No."), QStringLiteral("Name") },
             { { QStringLiteral("1"), QStringLiteral("Россия, 1") }, { QStringLiteral("2"), QString() } });
-        QCOMPARE(QString::fromUtf8(csv), QStringLiteral("No.,Name\r\n1,\"Россия, 1\"\r\n2,\r\n"));
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(QString::fromUtf8(csv.mid(3)), QStringLiteral("No.,Name\r\n1,\"Россия, 1\"\r\n2,\r\n"));
     }
 };
 

@@ -11,7 +11,7 @@ if [ "${1:-}" = "--inside" ]; then
     editor=$2
     file=$3
     plugins=$4
-    expected="$(basename "$file") - Tolvar's Kelmora SettingsEditor"
+    expected="$(basename "$file") - Kelmora Settings Editor"
     log=$(mktemp)
     QT_QPA_PLATFORM=xcb QT_PLUGIN_PATH="$plugins" QT_QPA_GENERIC_PLUGINS=kelmorawindowprobe \
         "$editor" "$file" >"$log" 2>&1 &

@@ -500,6 +500,15 @@ private slots:
         QCOMPARE(channels.size(), 4);
         QCOMPARE(Refs(channels.at(2)->transponder(), channels.at(2)->provider()), Refs(nullptr, held));
         QCOMPARE(channels.at(3)->provider(), nullptr);
+
+        // Without a selection, the transponder or provider shown is the start.
+        Transponder *shownTransponder = channels.at(0)->transponder();
+        for (Editable *shown : QList<Editable *> { shownTransponder, held }) {
+            f.show(shown);
+            f.table.selectionModel()->clear();
+            f.table.createChannel();
+        }
+        QCOMPARE(seen.mid(2), QList<Refs>({ { shownTransponder, nullptr }, { nullptr, held } }));
     }
 
     void dropReordersTheShownList_data()
@@ -684,14 +693,15 @@ private slots:
         f.channels("a b c");
         QVERIFY(f.exposeTable());
         f.selectRows("a b");
-        const QStringList all { u"create"_s, u"delete"_s, u"select duplicates"_s, u"select columns"_s };
-        QCOMPARE(contextMenu(&f.table, f.rowCenter(u"c"_s), u"delete"_s), all);
+        const QStringList all { u"&Create Channel…"_s, u"&Delete"_s, u"Select D&uplicates"_s,
+            u"Select &Columns…"_s };
+        QCOMPARE(contextMenu(&f.table, f.rowCenter(u"c"_s), u"&Delete"_s), all);
         QCOMPARE(f.mainList(), words("a b"));
 
         TestTable empty;
         empty.show();
         QVERIFY(QTest::qWaitForWindowExposed(&empty));
-        QCOMPARE(contextMenu(&empty, QPoint(5, 5)), QStringList { u"select columns"_s });
+        QCOMPARE(contextMenu(&empty, QPoint(5, 5)), QStringList { u"Select &Columns…"_s });
     }
 
     void firstFillOfAFileSizesColumnsOnceAndNeverWiderThanHalfThePane_data()
@@ -869,6 +879,8 @@ private slots:
             all.at(i)->setServiceId(quint16(serviceIds.at(i)));
         }
         all.first()->setProvider(provider);
+        FavoriteGroup *extrasOnly = f.group("x-other x-one-third x-two-again");
+        FavoriteGroup *bothCopies = f.group("x-one-again x-one");
         if (shownFirst == u"provider")
             f.show(provider);
         else if (shownFirst == u"group")
@@ -876,12 +888,15 @@ private slots:
         f.filter.setText(filter);
         QVERIFY(f.exposeTable());
 
-        contextMenu(&f.table, QPoint(5, 5), u"select duplicates"_s);
+        contextMenu(&f.table, QPoint(5, 5), u"Select D&uplicates"_s);
         QCOMPARE(f.shown, f.settings.satellitesRoot());
         QCOMPARE(f.filter.text(), filter == u"x" ? filter : QString());
         QCOMPARE(f.table.focusWidget(), &f.table);
         QTest::keyClick(&f.table, Qt::Key_Delete);
         QCOMPARE(f.mainList(), words("x-one x-two x-other"));
+        // The copies kept take the places of the deleted ones in the groups.
+        QCOMPARE(f.groupList(extrasOnly), words("x-other x-one x-two"));
+        QCOMPARE(f.groupList(bothCopies), words("x-one"));
     }
 
     void newStoreEmptiesTheTable()

@@ -226,7 +226,7 @@ private slots:
         emit again.menu()->aboutToShow();
         QCOMPARE(actionTexts(again.menu()),
             words("&1_recent5.si &2_recent10.si &3_recent8.si &4_recent7.si &5_recent6.si "
-                  "&6_recent4.si -- Clear")
+                  "&6_recent4.si -- &Clear_List")
                 .replaceInStrings(QStringLiteral("_"), QStringLiteral(" ")));
 
         QSignalSpy opened(&again, &RecentFiles::openRequested);
@@ -234,10 +234,11 @@ private slots:
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened.first().first().toString(), written[9]);
 
-        actionNamed(again.menu(), QStringLiteral("Clear"))->trigger();
+        actionNamed(again.menu(), QStringLiteral("&Clear List"))->trigger();
         QVERIFY(again.files().isEmpty());
         emit again.menu()->aboutToShow();
-        QCOMPARE(actionTexts(again.menu()), words("-- Clear"));
+        QCOMPARE(actionTexts(again.menu()),
+            words("-- &Clear_List").replaceInStrings(QStringLiteral("_"), QStringLiteral(" ")));
         QVERIFY(!again.menu()->isEnabled());
         QVERIFY(RecentFiles(&fileMenu, nullptr).files().isEmpty());
     }
@@ -254,8 +255,8 @@ private slots:
 
         const QStringList german { QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
             QStringLiteral("E&xtras"), QStringLiteral("&Hilfe") };
-        const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
-            QStringLiteral("Speichern"), QStringLiteral("Speichern unter"), QStringLiteral("--"),
+        const QStringList germanFile { QStringLiteral("Ö&ffnen…"), QStringLiteral("&Zuletzt geöffnet"),
+            QStringLiteral("&Speichern"), QStringLiteral("Speichern &unter…"), QStringLiteral("--"),
             QStringLiteral("&Reihenfolge übernehmen aus…"), QStringLiteral("&Exportieren") };
         const QStringList germanRoots { QStringLiteral("Satelliten"), QStringLiteral("Anbieter"),
             QStringLiteral("Favoriten") };
@@ -271,9 +272,9 @@ private slots:
             << QLocale(QLocale::Japanese, QLocale::Japan) << false
             << QStringList { QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Tools"),
                    QStringLiteral("&Help") }
-            << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
-                   QStringLiteral("Save as"), QStringLiteral("--"), QStringLiteral("Apply &order from…"),
-                   QStringLiteral("&Export") }
+            << QStringList { QStringLiteral("&Open…"), QStringLiteral("&Recent Files"),
+                   QStringLiteral("&Save"), QStringLiteral("Save &As…"), QStringLiteral("--"),
+                   QStringLiteral("Apply &Order From…"), QStringLiteral("&Export") }
             << QStringList { QStringLiteral("Satellites"), QStringLiteral("Providers"),
                    QStringLiteral("Favorites") }
             << QStringList { QStringLiteral("Satellite"), QStringLiteral("OFF") }
@@ -296,7 +297,7 @@ private slots:
             titles.append(menu->text());
         QCOMPARE(titles, menus);
         auto *file = editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuFile"));
-        QCOMPARE(actionTexts(file), fileMenu);
+        QCOMPARE(actionTexts(file).first(fileMenu.size()), fileMenu);
 
         QFETCH(QStringList, treeRoots);
         const auto *tree = editor.mainWindow()->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));

@@ -165,14 +165,14 @@ private slots:
     {
         QTest::addColumn<QByteArray>("selection");
         QTest::addColumn<QString>("entries");
-        QTest::addRow("Satellites root") << "satellitesRoot"_ba << u"create satellite"_s;
-        QTest::addRow("Providers root") << "providersRoot"_ba << u"create provider"_s;
+        QTest::addRow("Satellites root") << "satellitesRoot"_ba << u"Create &Satellite…"_s;
+        QTest::addRow("Providers root") << "providersRoot"_ba << u"Create &Provider…"_s;
         QTest::addRow("Favorites root") << "favoritesRoot"_ba << QString();
-        QTest::addRow("satellite") << "astra"_ba << u"edit,create transponder,delete"_s;
-        QTest::addRow("transponder") << "low"_ba << u"edit,delete"_s;
-        QTest::addRow("provider") << "orf"_ba << u"edit,delete"_s;
-        QTest::addRow("favourite group") << "news"_ba << u"edit"_s;
-        QTest::addRow("group and provider") << "news orf"_ba << u"delete"_s;
+        QTest::addRow("satellite") << "astra"_ba << u"&Edit…,Create &Transponder…,&Delete"_s;
+        QTest::addRow("transponder") << "low"_ba << u"&Edit…,&Delete"_s;
+        QTest::addRow("provider") << "orf"_ba << u"&Edit…,&Delete"_s;
+        QTest::addRow("favourite group") << "news"_ba << u"&Edit…"_s;
+        QTest::addRow("group and provider") << "news orf"_ba << u"&Delete"_s;
         QTest::addRow("nothing") << QByteArray() << QString();
     }
     void contextMenuOffersWhatTheSelectionAllows()
@@ -377,10 +377,10 @@ private slots:
         // The menu's own event, without a press that might have selected:
         // its press can go elsewhere, as to a drag that just ended.
         QStringList shown;
-        chooseFromNextMenu(u"delete"_s, &shown);
+        chooseFromNextMenu(u"&Delete"_s, &shown);
         QContextMenuEvent menu(QContextMenuEvent::Mouse, rai, f.tree.viewport()->mapToGlobal(rai));
         QApplication::sendEvent(f.tree.viewport(), &menu);
-        QCOMPARE(shown, QStringList({ u"edit"_s, u"delete"_s }));
+        QCOMPARE(shown, QStringList({ u"&Edit…"_s, u"&Delete"_s }));
         QCOMPARE(names(f.settings.providers()), words("ORF"));
         QCOMPARE(names(f.settings.satellites()), words("Astra Hotbird"));
     }

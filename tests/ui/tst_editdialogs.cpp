@@ -205,8 +205,14 @@ private slots:
         onNextModal([accept](QWidget *dialog) {
             if (child<QLineEdit>(dialog, "nameLineEdit"))
                 retype(dialog, "nameLineEdit", u"typed"_s);
-            press(dialog, accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+            // Queued: a question OK raises must find the drivers' timer free.
+            QTimer::singleShot(0, dialog, [dialog, accept] {
+                press(dialog, accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel);
+            });
         });
+        QString question; // the channel has no transponder: kept as it is
+        if (kind == "channel" && accept)
+            answerNextMessage(&question, QMessageBox::Yes);
         QCOMPARE(editDialog(nullptr, editable, &objects.settings), accept);
         QCOMPARE(spy.count(), setters);
         // What was typed reaches the object only on OK.
@@ -244,7 +250,7 @@ private slots:
         onNextModal([&](QWidget *dialog) {
             shownTitle = dialog->windowTitle();
             QPushButton *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
-            if (child<QLineEdit>(dialog, "nameLineEdit")) {
+            if (needsName) {
                 retype(dialog, "nameLineEdit", u"  "_s);
                 okEnabled.append(ok->isEnabled());
                 QTest::keyClick(dialog, Qt::Key_Return);
@@ -258,6 +264,33 @@ private slots:
         QCOMPARE(shownTitle, title);
         if (needsName)
             QCOMPARE(okEnabled, QList<bool>({ false, true, true }));
+    }
+
+    // Alt and a letter reach every field, and no letter two of them.
+    void everyFieldHasItsOwnMnemonic_data() { dialogsNameWhatTheyEditAndNeedAName_data(); }
+    void everyFieldHasItsOwnMnemonic()
+    {
+        QFETCH(QByteArray, kind);
+        Objects objects;
+        QSet<QChar> letters;
+        QList<QWidget *> unreached;
+        onNextModal([&](QWidget *dialog) {
+            unreached = dialog->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            unreached.removeIf([](const QWidget *field) {
+                return !field->inherits("QLineEdit") && !field->inherits("QComboBox")
+                    && !field->inherits("QCheckBox");
+            });
+            for (const QLabel *label : dialog->findChildren<QLabel *>()) {
+                const qsizetype amp = label->text().indexOf(u'&');
+                if (amp < 0 || !unreached.removeOne(label->buddy()))
+                    continue;
+                QVERIFY(!letters.contains(label->text().at(amp + 1).toLower()));
+                letters.insert(label->text().at(amp + 1).toLower());
+            }
+            press(dialog, QDialogButtonBox::Cancel);
+        });
+        editDialog(nullptr, objects.byKind(kind), &objects.settings);
+        QVERIFY(!letters.isEmpty() && unreached.isEmpty());
     }
 
     void transponderNeedsSatelliteChosenByPosition()
@@ -323,7 +356,8 @@ private slots:
         settings.addProvider(new Provider);
         settings.addProvider(new Provider);
 
-        // A new channel with nothing chosen gets no references at all.
+        // A new channel with nothing chosen gets no references at all, once
+        // the user said so: OK without a transponder is asked about once.
         Channel fresh;
         QStringList listed;
         onNextModal([&listed](QWidget *dialog) {
@@ -332,9 +366,18 @@ private slots:
                 listed.append(choices->itemText(i));
             QCOMPARE(choices->currentIndex(), -1);
             QCOMPARE(comboBox(dialog, "providerComboBox")->currentIndex(), -1);
+            QTimer::singleShot(0, dialog, [dialog] { press(dialog, QDialogButtonBox::Ok); });
+        });
+        QString question;
+        answerNextMessage(&question, QMessageBox::No);
+        bool stayedOpen = false;
+        onNextModal([&stayedOpen](QWidget *dialog) {
+            stayedOpen = dialog->objectName() == u"channelDialog"_s;
             press(dialog, QDialogButtonBox::Ok);
         });
         QVERIFY(editChannel(nullptr, &fresh, &settings));
+        QVERIFY2(question.contains(u"no transponder"_s), qPrintable(question));
+        QVERIFY(stayedOpen);
         QCOMPARE(
             listed, QStringList({ u"Hotbird - 10700 H"_s, u"Hotbird - 12000 H"_s, u"Astra - 12000 V"_s }));
         QVERIFY(!fresh.provider() && !fresh.transponder());

@@ -47,7 +47,7 @@ void answerFileDialog(const QString &caption, const QString &path)
         auto *dialog = qobject_cast<QFileDialog *>(window);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), caption);
-        QCOMPARE(dialog->nameFilters(), QStringList { u"settings (*.si)"_s });
+        QCOMPARE(dialog->nameFilters(), (QStringList { u"Settings files (*.si)"_s, u"All files (*)"_s }));
         dialog->selectFile(path);
         // selectFile leaves the name field alone once it has the focus,
         // which depends on when the window got activated.
@@ -104,7 +104,7 @@ private slots:
     void openShowsFileAndFillsBothPanes()
     {
         SettingsEditor empty(nullptr);
-        QCOMPARE(empty.mainWindow()->windowTitle(), u"Tolvar's Kelmora SettingsEditor"_s);
+        QCOMPARE(empty.mainWindow()->windowTitle(), u"Kelmora Settings Editor"_s);
         // Nothing to save before a file is open.
         QVERIFY(!action(empty, "actionSave")->isEnabled() && !action(empty, "actionSaveAs")->isEnabled());
         empty.eventSave();
@@ -112,7 +112,7 @@ private slots:
         std::unique_ptr<SettingsEditor> editor = openEditor(false);
         QVERIFY(editor->settings());
         QMainWindow *window = editor->mainWindow();
-        QCOMPARE(window->windowTitle(), u"demo-hd.si[*] - Tolvar's Kelmora SettingsEditor"_s);
+        QCOMPARE(window->windowTitle(), u"demo-hd.si[*] - Kelmora Settings Editor"_s);
         QVERIFY(!window->isWindowModified());
         QCOMPARE(editor->fileName(), m_demoPath);
         QVERIFY(action(*editor, "actionSave")->isEnabled());
@@ -250,7 +250,7 @@ private slots:
         answerFileDialog(u"Save settings"_s, m_dir.filePath(u"copy"_s));
         editor->eventSaveAs();
         QCOMPARE(editor->fileName(), copy);
-        QCOMPARE(window->windowTitle(), u"copy.si[*] - Tolvar's Kelmora SettingsEditor"_s);
+        QCOMPARE(window->windowTitle(), u"copy.si[*] - Kelmora Settings Editor"_s);
         editor->settings()->satellites().first()->setName(u"Again"_s);
         editor->eventSave();
         QVERIFY(readAll(copy).contains("Again"));

@@ -80,7 +80,7 @@ FileCheckController::FileCheckController(
     , m_window(window)
     , m_tree(tree)
     , m_table(table)
-    , m_checkAction(new QAction(tr("&Check file"), this))
+    , m_checkAction(new QAction(tr("&Check File"), this))
     , m_dock(new QDockWidget(tr("Problems"), window))
     , m_summary(new QLabel)
     , m_list(new ProblemListWidget)
@@ -92,6 +92,8 @@ FileCheckController::FileCheckController(
 
     // Named, so that the window's saved state brings it back where the user left it.
     m_dock->setObjectName(QStringLiteral("fileCheckDock"));
+    m_dock->setAccessibleName(m_dock->windowTitle());
+    m_dock->toggleViewAction()->setText(tr("&Problems"));
     m_dock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
     auto *content = new QWidget;
     auto *layout = new QVBoxLayout(content);

@@ -23,7 +23,7 @@ ReferenceController::ReferenceController(QMainWindow *window, QTreeView *table)
     : QObject(window)
     , m_window(window)
     , m_table(table)
-    , m_applyOrderAction(new QAction(tr("Apply &order from…"), this))
+    , m_applyOrderAction(new QAction(tr("Apply &Order From…"), this))
     , m_exportMenu(new QMenu(tr("&Export"), window))
 {
     m_applyOrderAction->setObjectName(QStringLiteral("actionApplyOrder"));
@@ -33,10 +33,10 @@ ReferenceController::ReferenceController(QMainWindow *window, QTreeView *table)
 
     m_exportMenu->setObjectName(QStringLiteral("menuExport"));
     QAction *csv = m_exportMenu->addAction(
-        tr("Channel table as &CSV…"), this, &ReferenceController::exportChannelTable);
+        tr("Channel Table as &CSV…"), this, &ReferenceController::exportChannelTable);
     csv->setObjectName(QStringLiteral("actionExportCsv"));
     QAction *reference
-        = m_exportMenu->addAction(tr("&Reference list…"), this, &ReferenceController::exportReferenceList);
+        = m_exportMenu->addAction(tr("&Reference List…"), this, &ReferenceController::exportReferenceList);
     reference->setObjectName(QStringLiteral("actionExportReference"));
     setSettings(nullptr);
 }
@@ -93,6 +93,16 @@ void ReferenceController::exportReferenceList()
     const QString name = askFileToWrite(caption, tr("Reference lists (*.txt)"), QStringLiteral("txt"));
     if (!name.isEmpty())
         writeExport(caption, name, ReferenceListText::write(ReferenceList::fromSettings(*m_settings)));
+}
+
+void ReferenceController::exportTo(const QString &caption, const QString &filter, const QString &suffix,
+    const std::function<QByteArray()> &bytes)
+{
+    if (!m_settings)
+        return;
+    const QString name = askFileToWrite(caption, filter, suffix);
+    if (!name.isEmpty())
+        writeExport(caption, name, bytes());
 }
 
 QString ReferenceController::askFileToWrite(

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -26,6 +28,10 @@ public:
 
     // The store to work on, or null when no file is open.
     void setSettings(Settings *settings);
+    // Asks for a file to write an export to and writes what `bytes` makes,
+    // as the exports of this menu do; for exports made elsewhere.
+    void exportTo(const QString &caption, const QString &filter, const QString &suffix,
+        const std::function<QByteArray()> &bytes);
 
 public slots:
     void applyOrderFrom();

@@ -147,6 +147,8 @@ private slots:
         const QString csv = m_demo.dir.filePath(u"table.csv"_s);
         answerFileDialog(u"Export channel table"_s, m_demo.dir.filePath(u"table"_s));
         trigger(*editor, u"actionExportCsv"_s);
+        // Marked as UTF-8 for spreadsheets; the reference list below is not.
+        QVERIFY(readFileBytes(csv).startsWith("\xEF\xBB\xBF"));
         const QList<QByteArray> rows = lines(readFileBytes(csv));
         QCOMPARE(rows.size(), shown + 1);
         QCOMPARE(rows.constFirst().count(','), table->model()->columnCount() - 1);
@@ -158,6 +160,7 @@ private slots:
         const QString list = m_demo.dir.filePath(u"list.txt"_s);
         answerFileDialog(u"Export reference list"_s, list);
         trigger(*editor, u"actionExportReference"_s);
+        QVERIFY(readFileBytes(list).startsWith('#'));
         const ReferenceListText::ReadResult read = ReferenceListText::read(readFileBytes(list));
         QVERIFY(read.problems.isEmpty());
         QStringList names;
