@@ -2,6 +2,7 @@
 
 #include "applyreferenceorder.h"
 #include "channelexport.h"
+#include "diffcommand.h"
 #include "favoritegroup.h"
 #include "referencefile.h"
 #include "referencelist.h"
@@ -153,5 +154,6 @@ QList<CliTool::Command> cliCommands()
         { QStringLiteral("check"),
             CliTool::tr("Lists the file's problems; exits with 1 when any is an error."), { settingsFile },
             {}, runCheck },
+        diffCommand(),
     };
 }
