@@ -124,6 +124,39 @@
     </message>
 </context>
 <context>
+    <name>ChannelCopier</name>
+    <message>
+        <location filename="../src/compare/channelcopier.cpp" line="88"/>
+        <source>The file holds at most %1 %2: it has %3, and the copy needs %4 more.</source>
+        <translation>Die Datei fasst höchstens %1 %2: Sie hat %3, und die Kopie braucht %4 mehr.</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/channelcopier.cpp" line="96"/>
+        <source>channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/channelcopier.cpp" line="98"/>
+        <source>satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/channelcopier.cpp" line="101"/>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/channelcopier.cpp" line="103"/>
+        <source>providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/channelcopier.cpp" line="107"/>
+        <source>The favourite group holds at most %1 channels: it has %2, and the copy needs %3 more.</source>
+        <translation>Die Favoritengruppe fasst höchstens %1 Sender: Sie hat %2, und die Kopie braucht %3 mehr.</translation>
+    </message>
+</context>
+<context>
     <name>ChannelFilterField</name>
     <message>
         <location filename="../src/ui/channelfilterfield.cpp" line="9"/>
@@ -134,72 +167,72 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="62"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="64"/>
         <source>create</source>
         <translation>anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="63"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="65"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="67"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
         <source>select columns</source>
         <translation>Spalten auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="68"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
         <source>select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="222"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="223"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="225"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="224"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="226"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="240"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="242"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="344"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="346"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="350"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="352"/>
         <source>A favourite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="354"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="356"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
     </message>
@@ -207,87 +240,88 @@
 <context>
     <name>CliTool</name>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="45"/>
+        <location filename="../src/cli/clicommands.cpp" line="46"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="46"/>
+        <location filename="../src/cli/clicommands.cpp" line="47"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="47"/>
+        <location filename="../src/cli/clicommands.cpp" line="48"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="48"/>
+        <location filename="../src/cli/clicommands.cpp" line="49"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="50"/>
+        <location filename="../src/cli/clicommands.cpp" line="51"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="65"/>
+        <location filename="../src/cli/clicommands.cpp" line="66"/>
         <source>give exactly one of --csv and --reference</source>
         <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="87"/>
+        <location filename="../src/cli/clicommands.cpp" line="88"/>
         <source>apply-order needs -o OUT</source>
         <translation>apply-order braucht -o OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="97"/>
+        <location filename="../src/cli/clicommands.cpp" line="98"/>
         <source>line %1 skipped: %2</source>
         <translation>Zeile %1 übergangen: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="100"/>
+        <location filename="../src/cli/clicommands.cpp" line="101"/>
         <source>a reference list has no favourite groups; --favorites ignored</source>
         <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="108"/>
+        <location filename="../src/cli/clicommands.cpp" line="109"/>
         <source>%1 matched by id, %2 by name, %3 not at all%4</source>
         <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="113"/>
+        <location filename="../src/cli/clicommands.cpp" line="114"/>
         <source> (deleted)</source>
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="141"/>
+        <location filename="../src/cli/clicommands.cpp" line="142"/>
+        <location filename="../src/cli/diffcommand.cpp" line="73"/>
         <source>A settings file.</source>
         <translation>Eine Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="143"/>
+        <location filename="../src/cli/clicommands.cpp" line="144"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="145"/>
+        <location filename="../src/cli/clicommands.cpp" line="146"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="148"/>
+        <location filename="../src/cli/clicommands.cpp" line="149"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="151"/>
+        <location filename="../src/cli/clicommands.cpp" line="152"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="154"/>
+        <location filename="../src/cli/clicommands.cpp" line="155"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
@@ -337,110 +371,273 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="19"/>
+        <location filename="../src/cli/clicommands.cpp" line="20"/>
         <source>The file to write; export writes to standard output without it.</source>
         <translation>Die zu schreibende Datei; ohne sie schreibt export auf die Standardausgabe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="58"/>
+        <location filename="../src/cli/clicommands.cpp" line="59"/>
         <source>The channel table as CSV.</source>
         <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="60"/>
+        <location filename="../src/cli/clicommands.cpp" line="61"/>
         <source>The main list as a reference list.</source>
         <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="77"/>
+        <location filename="../src/cli/clicommands.cpp" line="78"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
         <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="79"/>
+        <location filename="../src/cli/clicommands.cpp" line="80"/>
         <source>Takes the reference&apos;s favourite groups (a settings file reference only).</source>
         <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="81"/>
+        <location filename="../src/cli/clicommands.cpp" line="82"/>
         <source>Deletes the channels the reference does not match.</source>
         <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/diffcommand.cpp" line="14"/>
+        <source>One JSON document instead of lines.</source>
+        <translation>Ein JSON-Dokument statt Zeilen.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/diffcommand.cpp" line="72"/>
+        <source>Lists what differs from A to B; exits with 1 when anything does, 2 on trouble.</source>
+        <translation>Listet auf, was sich von A zu B unterscheidet; endet mit 1, wenn sich etwas unterscheidet, mit 2 bei Problemen.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/diffcommand.cpp" line="74"/>
+        <source>The settings file to compare it with.</source>
+        <translation>Die Einstellungsdatei, mit der verglichen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareController</name>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="27"/>
+        <source>Compare &amp;With…</source>
+        <translation>&amp;Vergleichen mit…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="31"/>
+        <source>Shows what differs from another settings file</source>
+        <translation>Zeigt, was sich von einer anderen Einstellungsdatei unterscheidet</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="92"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="110"/>
+        <source>Compare with</source>
+        <translation>Vergleichen mit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="93"/>
+        <source>Settings files (*.si);;All files (*)</source>
+        <translation>Einstellungsdateien (*.si);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="106"/>
+        <source>It could not be read: it is not a regular file.</source>
+        <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="111"/>
+        <source>%1 was not opened.</source>
+        <translation>%1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="153"/>
+        <source>Copy channels</source>
+        <translation>Sender kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="153"/>
+        <source>No channel was copied.</source>
+        <translation>Es wurde kein Sender kopiert.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="157"/>
+        <source>Channels copied: %1; skipped because this file already has them: %2.</source>
+        <translation>Kopierte Sender: %1; übergangen, weil diese Datei sie schon hat: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDock</name>
+    <message>
+        <location filename="../src/ui/compare/comparedock.cpp" line="17"/>
+        <source>Comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparedock.cpp" line="26"/>
+        <source>Copy to &amp;This File</source>
+        <translation>In &amp;diese Datei kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparedock.cpp" line="32"/>
+        <source>All Differences</source>
+        <translation>Alle Unterschiede</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparedock.cpp" line="58"/>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparedock.cpp" line="59"/>
+        <source>Other File</source>
+        <translation>Andere Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparedock.cpp" line="73"/>
+        <source>Compared with %1: %2 only in this file, %3 only in the other, %4 changed, %5 moved</source>
+        <translation>Verglichen mit %1: %2 nur in dieser Datei, %3 nur in der anderen, %4 geändert, %5 verschoben</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonModel</name>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="16"/>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="18"/>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="20"/>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="22"/>
+        <source>Channel</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="79"/>
+        <source>Difference</source>
+        <translation>Unterschied</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="81"/>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="83"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/compare/comparisonmodel.cpp" line="85"/>
+        <source>What Differs</source>
+        <translation>Was sich unterscheidet</translation>
+    </message>
+</context>
+<context>
+    <name>Difference</name>
+    <message>
+        <location filename="../src/compare/difference.cpp" line="38"/>
+        <source>Only in this file</source>
+        <translation>Nur in dieser Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/difference.cpp" line="40"/>
+        <source>Only in the other file</source>
+        <translation>Nur in der anderen Datei</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/difference.cpp" line="42"/>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <location filename="../src/compare/difference.cpp" line="44"/>
+        <source>Moved</source>
+        <translation>Verschoben</translation>
     </message>
 </context>
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="29"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="385"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="548"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="405"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="568"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="424"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="587"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="619"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="782"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="620"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="783"/>
         <source>A favourite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="30"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="32"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="41"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
         <source>edit</source>
         <translation>bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="42"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
         <source>delete</source>
         <translation>löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
         <source>create satellite</source>
         <translation>Satellit anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="46"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="50"/>
         <source>create transponder</source>
         <translation>Transponder anlegen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="52"/>
         <source>create provider</source>
         <translation>Anbieter anlegen</translation>
     </message>
@@ -503,27 +700,27 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
         <translation>Listet auf, woran ein Receiver in dieser Datei scheitern würde</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="167"/>
         <source>…and %1 more.</source>
         <translation>…und %1 weitere.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="174"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="168"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="175"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="169"/>
         <source>The check finds an error in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei einen Fehler, an dem der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="176"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="170"/>
         <source>The check finds %1 errors in this file that the receiver may stumble on.</source>
         <translation>Die Prüfung findet in dieser Datei %1 Fehler, an denen der Receiver scheitern kann.</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/filecheckcontroller.cpp" line="179"/>
+        <location filename="../src/ui/check/filecheckcontroller.cpp" line="173"/>
         <source>Save anyway</source>
         <translation>Trotzdem speichern</translation>
     </message>
@@ -642,18 +839,18 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="41"/>
-        <location filename="../src/ui/settingseditor.cpp" line="55"/>
+        <location filename="../src/ui/settingseditor.cpp" line="42"/>
+        <location filename="../src/ui/settingseditor.cpp" line="56"/>
         <source>It could not be read: %1</source>
         <translation>Sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="43"/>
+        <location filename="../src/ui/settingseditor.cpp" line="44"/>
         <source>It is not a Kelmora 2XX or HD settings file: it does not start with &quot;%1&quot;.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Sie beginnt nicht mit „%1“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="45"/>
+        <location filename="../src/ui/settingseditor.cpp" line="46"/>
         <source>It is not a Kelmora 2XX or HD settings file: its size of %1 bytes fits neither receiver.</source>
         <translation>Sie ist keine Einstellungsdatei eines Kelmora 2XX oder HD: Ihre Größe von %1 Bytes passt zu keinem der beiden Receiver.</translation>
     </message>
@@ -661,12 +858,12 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>RecentFiles</name>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="16"/>
+        <location filename="../src/ui/recentfiles.cpp" line="17"/>
         <source>Recent files</source>
         <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
-        <location filename="../src/ui/recentfiles.cpp" line="76"/>
+        <location filename="../src/ui/recentfiles.cpp" line="82"/>
         <source>Clear</source>
         <translation>Liste leeren</translation>
     </message>
@@ -1084,44 +1281,44 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="198"/>
+        <location filename="../src/ui/settingseditor.cpp" line="204"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="162"/>
-        <location filename="../src/ui/settingseditor.cpp" line="204"/>
+        <location filename="../src/ui/settingseditor.cpp" line="168"/>
+        <location filename="../src/ui/settingseditor.cpp" line="210"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="205"/>
+        <location filename="../src/ui/settingseditor.cpp" line="211"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="178"/>
-        <location filename="../src/ui/settingseditor.cpp" line="246"/>
+        <location filename="../src/ui/settingseditor.cpp" line="184"/>
+        <location filename="../src/ui/settingseditor.cpp" line="252"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="260"/>
+        <location filename="../src/ui/settingseditor.cpp" line="266"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="261"/>
+        <location filename="../src/ui/settingseditor.cpp" line="267"/>
         <source>The unsaved changes to %1 could not be restored.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="279"/>
+        <location filename="../src/ui/settingseditor.cpp" line="285"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="33"/>
+        <location filename="../src/ui/settingseditor.cpp" line="34"/>
         <source>settings (*.si)</source>
         <translation>Einstellungen (*.si)</translation>
     </message>
@@ -1310,13 +1507,13 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>Transponder</name>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>H</source>
         <comment>horizontal polarization</comment>
         <translation>H</translation>
     </message>
     <message>
-        <location filename="../src/model/transponder.cpp" line="12"/>
+        <location filename="../src/model/transponder.cpp" line="13"/>
         <source>V</source>
         <comment>vertical polarization</comment>
         <translation>V</translation>

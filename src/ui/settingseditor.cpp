@@ -1,6 +1,7 @@
 #include "settingseditor.h"
 
 #include "aboutbox.h"
+#include "comparecontroller.h"
 #include "filecheckcontroller.h"
 #include "recentfiles.h"
 #include "recognizesettings.h"
@@ -93,6 +94,11 @@ SettingsEditor::SettingsEditor(QApplication *)
     m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView);
     m_form->menuFile->addAction(m_reference->applyOrderAction());
     m_form->menuFile->addMenu(m_reference->exportMenu());
+    m_compare = new CompareController(
+        m_mainWindow.get(), m_form->channelListTreeView, m_form->treeWidget, readSettings);
+    m_form->menuFile->addAction(m_compare->compareAction());
+    connect(m_compare, &CompareController::mainListNeeded, m_form->channelListTreeView,
+        &ChannelListWidget::mainListRequested);
     m_fileCheck
         = new FileCheckController(m_mainWindow.get(), m_form->treeWidget, m_form->channelListTreeView);
     m_form->menuTools->addAction(m_fileCheck->checkAction());
@@ -287,6 +293,7 @@ void SettingsEditor::setControllersSettings(Settings *settings)
 {
     m_fileCheck->setSettings(settings);
     m_reference->setSettings(settings);
+    m_compare->setSettings(settings);
 }
 
 void SettingsEditor::setModified(bool modified)

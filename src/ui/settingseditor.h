@@ -9,6 +9,7 @@
 
 class QApplication;
 class QMainWindow;
+class CompareController;
 class Editable;
 class FileCheckController;
 class ReferenceController;
@@ -41,6 +42,7 @@ public:
     // Lives as long as the window, so each file is backed up once per session.
     SafeSaver &saver() { return m_saver; }
     FileCheckController *fileCheck() const { return m_fileCheck; }
+    CompareController *compare() const { return m_compare; }
     // Records every change to the open file as an undoable step. A feature
     // that changes the store within one event-loop turn is one step by
     // itself; a change that is no step of the user's goes under a
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<WindowSettings> m_windowSettings;
     FileCheckController *m_fileCheck = nullptr;
     ReferenceController *m_reference = nullptr;
+    CompareController *m_compare = nullptr;
     // Declared after the store, so it is gone before the store it reads.
     std::unique_ptr<RecoveryKeeper> m_recovery;
 };

@@ -255,7 +255,8 @@ private slots:
             QStringLiteral("E&xtras"), QStringLiteral("&Hilfe") };
         const QStringList germanFile { QStringLiteral("Öffnen"), QStringLiteral("Zuletzt geöffnet"),
             QStringLiteral("Speichern"), QStringLiteral("Speichern unter"), QStringLiteral("--"),
-            QStringLiteral("&Reihenfolge übernehmen aus…"), QStringLiteral("&Exportieren") };
+            QStringLiteral("&Reihenfolge übernehmen aus…"), QStringLiteral("&Exportieren"),
+            QStringLiteral("&Vergleichen mit…") };
         const QStringList germanRoots { QStringLiteral("Satelliten"), QStringLiteral("Anbieter"),
             QStringLiteral("Favoriten") };
         const QStringList germanDialog { QStringLiteral("Satellit"), QStringLiteral("AUS") };
@@ -272,7 +273,7 @@ private slots:
                    QStringLiteral("&Help") }
             << QStringList { QStringLiteral("Open"), QStringLiteral("Recent files"), QStringLiteral("Save"),
                    QStringLiteral("Save as"), QStringLiteral("--"), QStringLiteral("Apply &order from…"),
-                   QStringLiteral("&Export") }
+                   QStringLiteral("&Export"), QStringLiteral("Compare &With…") }
             << QStringList { QStringLiteral("Satellites"), QStringLiteral("Providers"),
                    QStringLiteral("Favorites") }
             << QStringList { QStringLiteral("Satellite"), QStringLiteral("OFF") }
