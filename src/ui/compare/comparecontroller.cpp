@@ -153,8 +153,9 @@ void CompareController::copyChannels(const QList<CopiedChannel> &channels, Edita
             m_window, tr("Copy channels"), tr("No channel was copied.") + u'\n' + outcome.error);
         return;
     }
-    m_window->statusBar()->showMessage(tr("%n channel(s) copied", nullptr, outcome.copied)
-        + QStringLiteral(", ")
-        + tr("%n skipped because this file already has them.", nullptr, outcome.skipped));
+    m_window->statusBar()->showMessage(
+        tr("Channels copied: %1; skipped because this file already has them: %2.")
+            .arg(outcome.copied)
+            .arg(outcome.skipped));
     m_table->selectChannels(outcome.channels);
 }
