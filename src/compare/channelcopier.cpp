@@ -6,15 +6,9 @@
 #include "satellite.h"
 #include "settings.h"
 #include "transponder.h"
+#include "tuningkey.h"
 
 namespace {
-
-// A transponder is the same one when satellite position, frequency and
-// polarization agree; -1 stands for no satellite.
-quint64 tuningKey(int position, quint16 frequency, int polarization)
-{
-    return (quint64(quint32(position)) << 32) | (quint64(frequency) << 1) | quint64(polarization != 0);
-}
 
 quint64 tuningKeyOf(const CopiedChannel::Tuning &tuning)
 {
@@ -32,13 +26,9 @@ ChannelCopier::ChannelCopier(Settings &settings)
     for (Satellite *satellite : settings.satellites())
         if (!m_satellites.contains(satellite->position()))
             m_satellites.insert(satellite->position(), satellite);
-    for (Transponder *t : settings.transponders()) {
-        const Satellite *satellite = t->satellite();
-        const quint64 key
-            = tuningKey(satellite ? satellite->position() : -1, t->frequency(), t->polarization());
-        if (!m_transponders.contains(key))
+    for (Transponder *t : settings.transponders())
+        if (const quint64 key = tuningKey(t); !m_transponders.contains(key))
             m_transponders.insert(key, t);
-    }
     for (Provider *provider : settings.providers())
         if (!m_providers.contains(provider->name()))
             m_providers.insert(provider->name(), provider);

@@ -9,6 +9,7 @@
 #include "satellite.h"
 #include "settings.h"
 #include "transponder.h"
+#include "tuningkey.h"
 
 #include <QSet>
 
@@ -188,17 +189,14 @@ void SettingsComparison::compareSatellites(const Settings &here, const Settings 
 
 void SettingsComparison::compareTransponders(const Settings &here, const Settings &there)
 {
-    const auto tuning = [](const Transponder *t) {
-        return (quint64(quint32(positionOf(t))) << 32) | (quint64(t->frequency()) << 1)
-            | quint64(t->polarization() != 0);
-    };
     const auto label = [](Difference &d) {
         const auto *t = static_cast<const Transponder *>(d.here ? d.here : d.there);
         if (const Satellite *satellite = t->satellite())
             d.label = satellite->name() + u' ' + d.label;
     };
     pairUp(
-        here.transponders(), there.transponders(), TransponderType, tuning,
+        here.transponders(), there.transponders(), TransponderType,
+        [](const Transponder *t) { return tuningKey(t); },
         [](FieldComparer &field, const Transponder *a, const Transponder *b) {
             field("symbol-rate", int(a->symbolRate()), int(b->symbolRate()));
             field("onid", int(a->originalNetworkId()), int(b->originalNetworkId()));

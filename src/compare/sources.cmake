@@ -3,6 +3,7 @@ target_sources(kelmora_core PRIVATE
     compare/difference.h compare/difference.cpp
     compare/settingscomparison.h compare/settingscomparison.cpp
     compare/orderchanges.h compare/orderchanges.cpp
+    compare/tuningkey.h
     compare/copiedchannel.h compare/copiedchannel.cpp
     compare/channelcopier.h compare/channelcopier.cpp
 )
