@@ -8,6 +8,7 @@
 #include "referencematch.h"
 #include "satellite.h"
 #include "settings.h"
+#include "settingskelmora2xx.h"
 #include "transponder.h"
 #include "tuningkey.h"
 
@@ -90,7 +91,15 @@ QString nameOf(const Provider *provider)
     return provider ? provider->name() : QString();
 }
 
-void compareChannel(FieldComparer &field, const Channel *here, const Channel *there)
+// The 2XX's channel records have no PMT PID: where a 2XX file takes part,
+// the PMT PID is no difference a user could act on.
+bool bothHoldPmtPids(const Settings &here, const Settings &there)
+{
+    return !qobject_cast<const SettingsKelmora2XX *>(&here)
+        && !qobject_cast<const SettingsKelmora2XX *>(&there);
+}
+
+void compareChannel(FieldComparer &field, const Channel *here, const Channel *there, bool pmtPids)
 {
     field("name", here->name(), there->name());
     const Transponder *a = here->transponder();
@@ -102,7 +111,8 @@ void compareChannel(FieldComparer &field, const Channel *here, const Channel *th
     field("video-pid", int(here->videoPid()), int(there->videoPid()));
     field("audio-pid", int(here->audioPid()), int(there->audioPid()));
     field("pcr-pid", int(here->pcrPid()), int(there->pcrPid()));
-    field("pmt-pid", int(here->pmtPid()), int(there->pmtPid()));
+    if (pmtPids)
+        field("pmt-pid", int(here->pmtPid()), int(there->pmtPid()));
     field("provider", nameOf(here->provider()), nameOf(there->provider()));
     field("satellite", positionOf(a), positionOf(b));
     field("frequency", a ? int(a->frequency()) : -1, b ? int(b->frequency()) : -1);
@@ -225,6 +235,7 @@ void SettingsComparison::compareChannels(const Settings &here, const Settings &t
     const ReferenceMatch match(here.mainChannelList(), ReferenceList::fromSettings(there));
     QHash<const Channel *, const Channel *> hereOf;
     hereOf.reserve(thereChannels.size());
+    const bool pmtPids = bothHoldPmtPids(here, there);
     for (const Channel *channel : match.unmatched())
         add({ Difference::Kind::OnlyHere, ChannelType, channel, nullptr, channel->name(), {} });
     for (int i = 0; i < thereChannels.size(); ++i) {
@@ -236,7 +247,7 @@ void SettingsComparison::compareChannels(const Settings &here, const Settings &t
         }
         hereOf.insert(theirs, ours);
         FieldComparer comparer;
-        compareChannel(comparer, ours, theirs);
+        compareChannel(comparer, ours, theirs, pmtPids);
         if (!comparer.changes.isEmpty())
             add({ Difference::Kind::Changed, ChannelType, ours, theirs, ours->name(), comparer.changes });
     }

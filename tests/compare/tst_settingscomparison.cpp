@@ -120,6 +120,15 @@ private slots:
         QCOMPARE(comparison.count(Difference::Kind::Moved), 0);
         QVERIFY(SettingsComparison(*here, *loadBytes(original)).isEmpty());
     }
+
+    // The same demo content in both models: the 2XX has no PMT PIDs to differ.
+    void acrossModels()
+    {
+        const auto a = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::Kelmora2XX));
+        const auto b = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(a && b);
+        QCOMPARE(channelSummary(SettingsComparison(*a, *b)), QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsComparison)
