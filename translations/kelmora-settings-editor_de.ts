@@ -126,32 +126,32 @@
 <context>
     <name>ChannelCopier</name>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="88"/>
+        <location filename="../src/compare/channelcopier.cpp" line="78"/>
         <source>The file holds at most %1 %2: it has %3, and the copy needs %4 more.</source>
         <translation>Die Datei fasst höchstens %1 %2: Sie hat %3, und die Kopie braucht %4 mehr.</translation>
     </message>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="96"/>
+        <location filename="../src/compare/channelcopier.cpp" line="86"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="98"/>
+        <location filename="../src/compare/channelcopier.cpp" line="88"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="101"/>
+        <location filename="../src/compare/channelcopier.cpp" line="91"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="103"/>
+        <location filename="../src/compare/channelcopier.cpp" line="93"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="107"/>
+        <location filename="../src/compare/channelcopier.cpp" line="97"/>
         <source>The favourite group holds at most %1 channels: it has %2, and the copy needs %3 more.</source>
         <translation>Die Favoritengruppe fasst höchstens %1 Sender: Sie hat %2, und die Kopie braucht %3 mehr.</translation>
     </message>
@@ -419,48 +419,48 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>CompareController</name>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="27"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="28"/>
         <source>Compare &amp;With…</source>
         <translation>&amp;Vergleichen mit…</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="31"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="32"/>
         <source>Shows what differs from another settings file</source>
         <translation>Zeigt, was sich von einer anderen Einstellungsdatei unterscheidet</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="92"/>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="110"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="101"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="119"/>
         <source>Compare with</source>
         <translation>Vergleichen mit</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="93"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="102"/>
         <source>Settings files (*.si);;All files (*)</source>
         <translation>Einstellungsdateien (*.si);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="106"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="115"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="111"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="120"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="153"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="171"/>
         <source>Copy channels</source>
         <translation>Sender kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="153"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="171"/>
         <source>No channel was copied.</source>
         <translation>Es wurde kein Sender kopiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="157"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="175"/>
         <source>Channels copied: %1; skipped because this file already has them: %2.</source>
         <translation>Kopierte Sender: %1; übergangen, weil diese Datei sie schon hat: %2.</translation>
     </message>

@@ -23,6 +23,7 @@ CompareController::CompareController(
     : QObject(window)
     , m_window(window)
     , m_table(table)
+    , m_tree(tree)
     , m_reader(std::move(reader))
     , m_compareAction(new QAction(tr("Compare &With…"), this))
     , m_dock(new CompareDock(window))
@@ -43,6 +44,11 @@ CompareController::CompareController(
     m_refresh.setSingleShot(true);
     m_refresh.setInterval(0);
     connect(&m_refresh, &QTimer::timeout, this, &CompareController::refresh);
+    // A hidden dock is compared again only once it is shown.
+    connect(m_dock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible && m_stale)
+            refresh();
+    });
     installDropFilters(table, tree);
     setSettings(nullptr);
 }
@@ -78,7 +84,10 @@ void CompareController::setSettings(Settings *settings)
     m_settings = settings;
     m_compareAction->setEnabled(settings);
     if (settings)
-        settings->connectEveryChange(this, [this] { m_refresh.start(); });
+        settings->connectEveryChange(this, [this] {
+            if (m_other)
+                m_refresh.start();
+        });
     if (settings && m_other)
         refresh();
     else
@@ -115,9 +124,9 @@ bool CompareController::compareWith(const QString &path)
     m_dock->clear();
     m_other = std::move(other);
     m_otherName = QFileInfo(path).fileName();
-    refresh();
     m_dock->show();
     m_dock->raise();
+    refresh();
     return true;
 }
 
@@ -125,13 +134,22 @@ void CompareController::refresh()
 {
     if (!m_settings || !m_other)
         return;
+    m_stale = !m_dock->isVisible();
+    if (m_stale)
+        return;
     m_dock->setComparison(SettingsComparison(*m_settings, *m_other), m_other.get(), m_otherName);
 }
 
 void CompareController::showDifference(const Difference &difference)
 {
-    if (difference.type != ChannelType)
+    if (difference.type != ChannelType) {
+        // Satellites, transponders and providers of this file are found in the tree.
+        auto *object = const_cast<Editable *>(difference.here);
+        if (QTreeWidgetItem *item
+            = object && m_settings && m_settings->contains(object) ? m_tree->itemOf(object) : nullptr)
+            m_tree->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect);
         return;
+    }
     auto *here = const_cast<Channel *>(static_cast<const Channel *>(difference.here));
     if (!here || !m_settings || !m_settings->contains(here)) {
         m_dock->showOtherChannel(static_cast<const Channel *>(difference.there));

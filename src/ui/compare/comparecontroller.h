@@ -60,6 +60,7 @@ private:
 
     QMainWindow *m_window;
     ChannelListWidget *m_table;
+    EditableTreeWidget *m_tree;
     Reader m_reader;
     QPointer<Settings> m_settings;
     std::unique_ptr<Settings> m_other;
@@ -68,4 +69,6 @@ private:
     CompareDock *m_dock;
     // Many changes in one turn of the event loop are compared again once.
     QTimer m_refresh;
+    // The open file changed while the dock was hidden.
+    bool m_stale = false;
 };
