@@ -12,9 +12,9 @@
 
 #include "applyreferenceorder.h"
 #include "channel.h"
-#include "comparecontroller.h"
 #include "channellistwidget.h"
 #include "channelmatcher.h"
+#include "comparecontroller.h"
 #include "demosettingsbuilder.h"
 #include "duplicateservices.h"
 #include "editabletreewidget.h"
