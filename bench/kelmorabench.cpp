@@ -15,6 +15,7 @@
 #include "channellistwidget.h"
 #include "channelmatcher.h"
 #include "channelorderactions.h"
+#include "comparecontroller.h"
 #include "demosettingsbuilder.h"
 #include "duplicateservices.h"
 #include "editabletreewidget.h"
@@ -141,6 +142,7 @@ public:
     void typeInFilter(int key, const QString &text = {}) { pressKeyIn(filter, key, {}, text); }
 
     SettingsHistory *history() const { return m_editor->history(); }
+    SettingsEditor *editor() const { return m_editor.get(); }
 
     Settings *settings = nullptr;
     EditableTreeWidget *tree = nullptr;
@@ -688,6 +690,7 @@ namespace {
 void registerCheckAndFilter();
 void registerRecoveryCopy();
 void registerOrderTools();
+void registerCompareAndCopy();
 } // namespace
 
 int main(int argc, char **argv)
@@ -718,6 +721,7 @@ int main(int argc, char **argv)
     registerCheckAndFilter();
     registerRecoveryCopy();
     registerOrderTools();
+    registerCompareAndCopy();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
@@ -889,6 +893,85 @@ void registerOrderTools()
                 state, run, [](OpenEditor &) {},
                 [](OpenEditor &editor) {
                     orderAction(editor, QStringLiteral("Name"), QStringLiteral("Sort List By"))->trigger();
+                });
+        },
+        Setup::FreshEachRun);
+}
+
+} // namespace
+
+// Comparing the open file with another, and copying channels over, through
+// the window: the comparison dock and the table follow.
+namespace {
+
+// A copy of the file made once, outside the measurement, by an edit of its store.
+QString derivedFile(const QString &path, const char *suffix, const std::function<void(Settings &)> &edit)
+{
+    static QHash<QString, QString> made;
+    const QString target = path + QLatin1String(suffix);
+    if (made.contains(target))
+        return target;
+    const auto settings = loadedStore(path);
+    edit(*settings);
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || settings->save(&file) <= 0)
+        qFatal("Cannot write %s", qPrintable(target));
+    made.insert(target, target);
+    return target;
+}
+
+// Three channels in ten changed, every fiftieth moved to the end.
+QString changedFile(const QString &path)
+{
+    return derivedFile(path, ".changed.si", [](Settings &settings) {
+        const QList<Channel *> channels = settings.channels();
+        for (int i = 0; i < channels.size(); ++i) {
+            if (i % 10 == 0)
+                channels.at(i)->setName(channels.at(i)->name() + QStringLiteral(" new"));
+            else if (i % 10 == 1)
+                channels.at(i)->setAudioPid(quint16(channels.at(i)->audioPid() + 1));
+            else if (i % 10 == 2)
+                channels.at(i)->setVideoPid(quint16(channels.at(i)->videoPid() + 1));
+        }
+        QList<Editable *> moved;
+        for (int i = 5; i < channels.size(); i += 50)
+            moved.append(channels.at(i));
+        settings.dropEditables(moved, channels.constLast(), nullptr);
+    });
+}
+
+// The file less its last 1000 channels, which a copy brings back.
+QString fileWithout1000(const QString &path)
+{
+    return derivedFile(path, ".less1000.si", [](Settings &settings) {
+        settings.removeChannels(nullptr, settings.channels().mid(settings.channels().size() - 1000));
+    });
+}
+
+void registerCompareAndCopy()
+{
+    registerOperation(
+        "compare with a changed copy, dock shown",
+        [](benchmark::State &state, const Run &run) {
+            const QString other = changedFile(run.path);
+            measureOnFreshEditor(
+                state, run, [](OpenEditor &) {},
+                [&other](OpenEditor &editor) { editor.editor()->compare()->compareWith(other); });
+        },
+        Setup::FreshEachRun);
+
+    registerOperation(
+        "copy 1000 channels",
+        [](benchmark::State &state, const Run &run) {
+            const auto full = loadedStore(run.path);
+            QList<CopiedChannel> copies;
+            for (const Channel *channel : full->channels().mid(full->channels().size() - 1000))
+                copies.append(CopiedChannel::of(*channel));
+            measureOnFreshEditor(
+                state, Run { run.model, fileWithout1000(run.path), run.fraction, run.sortedByName },
+                [](OpenEditor &) {},
+                [&copies](OpenEditor &editor) {
+                    editor.editor()->compare()->copyChannels(copies, nullptr, nullptr);
                 });
         },
         Setup::FreshEachRun);

@@ -2,6 +2,7 @@
 
 #include "applyreferenceorder.h"
 #include "channelexport.h"
+#include "diffcommand.h"
 #include "editable.h"
 #include "favoritegroup.h"
 #include "fileproblem.h"
@@ -284,5 +285,6 @@ QList<CliTool::Command> cliCommands()
         { QStringLiteral("check"),
             CliTool::tr("Lists the file's problems; exits with 1 when any is an error."), { settingsFile },
             { jsonOption }, runCheck },
+        diffCommand(),
     };
 }

@@ -235,6 +235,46 @@ void Settings::addChannel(Editable *context, Channel *channel)
     emit updatedChannelList();
 }
 
+template<typename T>
+void Settings::addAll(const QList<T *> &objects, QList<T *> &list, void (Settings::*announce)())
+{
+    if (objects.isEmpty())
+        return;
+    list.append(objects);
+    for (T *object : objects)
+        watch(object);
+    emit(this->*announce)();
+}
+
+void Settings::addSatellites(const QList<Satellite *> &satellites)
+{
+    addAll(satellites, m_satellites, &Settings::updatedSatelliteList);
+}
+
+void Settings::addTransponders(const QList<Transponder *> &transponders)
+{
+    addAll(transponders, m_transponders, &Settings::updatedTransponderList);
+}
+
+void Settings::addProviders(const QList<Provider *> &providers)
+{
+    addAll(providers, m_providers, &Settings::updatedProviderList);
+}
+
+void Settings::addChannels(Editable *context, const QList<Channel *> &channels)
+{
+    ChannelList *list = channelListFor(context);
+    if (!list || channels.isEmpty())
+        return;
+    list->reserve(list->count() + int(channels.size()));
+    for (Channel *channel : channels) {
+        list->append(channel);
+        watch(channel);
+    }
+    (void)list->takeModified();
+    emit updatedChannelList();
+}
+
 void Settings::addFavoriteGroup(FavoriteGroup *group)
 {
     addGroupList(group);

@@ -78,6 +78,12 @@ public:
     void addTransponder(Transponder *transponder);
     void addProvider(Provider *provider);
     void addChannel(Editable *context, Channel *channel);
+    // Many objects announced once per list, so that a large copy is not a
+    // rebuild of the views per object.
+    void addSatellites(const QList<Satellite *> &satellites);
+    void addTransponders(const QList<Transponder *> &transponders);
+    void addProviders(const QList<Provider *> &providers);
+    void addChannels(Editable *context, const QList<Channel *> &channels);
     void addFavoriteGroup(FavoriteGroup *group);
 
     // A channel deleted from the main list that has a successor leaves its
@@ -146,6 +152,8 @@ private:
     void announceAllLists();
 
     void watch(Editable *editable);
+    template<typename T>
+    void addAll(const QList<T *> &objects, QList<T *> &list, void (Settings::*announce)());
     // Whether the main list or any group's list holds the channel.
     bool holds(Channel *channel) const;
     bool emitPendingChannelListUpdate();

@@ -1,17 +1,20 @@
 #include "editablemimedata.h"
 
+#include "channel.h"
+#include "copiedchannel.h"
+
 #include <QDrag>
 
 const QString EditableMimeData::mimeType = QStringLiteral("application/x-editable");
 
 bool EditableMimeData::hasFormat(const QString &type) const
 {
-    return type == mimeType;
+    return type == mimeType || QMimeData::hasFormat(type);
 }
 
 QStringList EditableMimeData::formats() const
 {
-    return { mimeType };
+    return QStringList { mimeType } + QMimeData::formats();
 }
 
 QList<Editable *> editablesFromMimeData(const QMimeData *data)
@@ -27,6 +30,13 @@ void execEditableDrag(QObject *source, const QList<Editable *> &editables)
 {
     auto *payload = new EditableMimeData;
     payload->setEditables(editables);
+    // Channels also travel as values, which another running editor can copy.
+    QList<CopiedChannel> channels;
+    for (const Editable *editable : editables)
+        if (editable->typeCode() == ChannelType)
+            channels.append(CopiedChannel::of(*static_cast<const Channel *>(editable)));
+    if (!channels.isEmpty() && channels.size() == editables.size())
+        payload->setData(CopiedChannel::mimeType, CopiedChannel::encode(channels));
     // The drag takes the payload; the source's object tree takes the drag.
     auto *drag = new QDrag(source);
     drag->setMimeData(payload);

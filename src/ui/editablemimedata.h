@@ -5,8 +5,9 @@
 
 class Editable;
 
-// Drag payload carrying objects of the store by pointer; meaningful only
-// inside this running program. It does not own the objects.
+// Drag payload carrying objects of the store by pointer, meaningful only
+// inside this running program; channels also go as values, which another
+// running editor can copy. It does not own the objects.
 class EditableMimeData : public QMimeData
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "changedfileprompt.h"
 #include "channelorderactions.h"
 #include "deletionsummary.h"
+#include "comparecontroller.h"
 #include "filecheckcontroller.h"
 #include "printcontroller.h"
 #include "recentfiles.h"
@@ -106,6 +107,11 @@ SettingsEditor::SettingsEditor(QApplication *)
     m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView);
     m_form->menuFile->addAction(m_reference->applyOrderAction());
     m_form->menuFile->addMenu(m_reference->exportMenu());
+    m_compare = new CompareController(
+        m_mainWindow.get(), m_form->channelListTreeView, m_form->treeWidget, readSettings);
+    m_form->menuFile->addAction(m_compare->compareAction());
+    connect(m_compare, &CompareController::mainListNeeded, m_form->channelListTreeView,
+        &ChannelListWidget::mainListRequested);
     m_print = new PrintController(m_mainWindow.get(), m_form->channelListTreeView);
     m_reference->exportMenu()->addAction(m_print->pdfAction());
     connect(m_print, &PrintController::pdfRequested, this, [this] {
@@ -430,6 +436,7 @@ void SettingsEditor::setControllersSettings(Settings *settings)
     m_fileCheck->setSettings(settings);
     m_reference->setSettings(settings);
     m_order->setSettings(settings);
+    m_compare->setSettings(settings);
 }
 
 void SettingsEditor::setModified(bool modified)

@@ -10,6 +10,7 @@
 class QApplication;
 class QMainWindow;
 class QMimeData;
+class CompareController;
 class Editable;
 class ChannelOrderActions;
 class FileCheckController;
@@ -45,6 +46,7 @@ public:
     // Lives as long as the window, so each file is backed up once per session.
     SafeSaver &saver() { return m_saver; }
     FileCheckController *fileCheck() const { return m_fileCheck; }
+    CompareController *compare() const { return m_compare; }
     // Records every change to the open file as an undoable step. A feature
     // that changes the store within one event-loop turn is one step by
     // itself; a change that is no step of the user's goes under a
@@ -115,6 +117,7 @@ private:
     ChannelOrderActions *m_order = nullptr;
     PrintController *m_print = nullptr;
     QLabel *m_modelLabel = nullptr;
+    CompareController *m_compare = nullptr;
     // Declared after the store, so it is gone before the store it reads.
     std::unique_ptr<RecoveryKeeper> m_recovery;
 };
