@@ -28,11 +28,11 @@ struct Pool
             object->setName(name);
         return object;
     }
-    QList<Channel *> channels(const QString &specs)
+    QList<Channel *> channels(const QString &descriptions)
     {
         QList<Channel *> list;
-        for (const QString &spec : specs.split(u',')) {
-            const QStringList part = spec.split(u'/');
+        for (const QString &description : descriptions.split(u',')) {
+            const QStringList part = description.split(u'/');
             auto *channel = make<Channel>(part.at(0));
             channel->setServiceType(part.at(0).startsWith(u'R') ? 1 : 0);
             if (!part.value(1).isEmpty()) {
