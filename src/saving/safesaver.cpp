@@ -83,8 +83,8 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
     const QString path = QFileInfo(name).absoluteFilePath();
     const auto refuse = [&outcome, &name](const QString &reason) {
         outcome.reason = sentence(reason);
-        outcome.message = tr("%1 was not saved; the file is unchanged.").arg(displayName(name)) + u'\n'
-            + outcome.reason;
+        outcome.message
+            = tr("%1 was not saved; the file is unchanged.").arg(displayName(name)) + u'\n' + outcome.reason;
         if (!outcome.backupPath.isEmpty())
             outcome.message
                 += u'\n' + tr("Its original is also kept in %1.").arg(displayName(outcome.backupPath));

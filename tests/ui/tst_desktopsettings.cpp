@@ -1,6 +1,6 @@
 #include "aboutbox.h"
-#include "channeltablemodel.h"
 #include "applicationtranslator.h"
+#include "channeltablemodel.h"
 #include "demosettingsbuilder.h"
 #include "editdialog.h"
 #include "pendingsettings.h"
