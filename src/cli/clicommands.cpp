@@ -162,24 +162,6 @@ int runApplyOrder(CliTool &tool, const QCommandLineParser &parser)
     return tool.saveSettings(*settings, output) ? CliTool::Success : CliTool::Trouble;
 }
 
-// Keys that stay the same in every language and release, for scripts.
-QString typeKey(int type)
-{
-    switch (type) {
-    case ChannelType:
-        return QStringLiteral("channel");
-    case SatelliteType:
-        return QStringLiteral("satellite");
-    case TransponderType:
-        return QStringLiteral("transponder");
-    case ProviderType:
-        return QStringLiteral("provider");
-    case FavoriteGroupType:
-        return QStringLiteral("favorite-group");
-    }
-    return QStringLiteral("other");
-}
-
 QString severityKey(FileProblem::Severity severity)
 {
     switch (severity) {
@@ -231,7 +213,7 @@ QJsonObject problemJson(const FileProblem &problem)
 {
     QJsonValue object;
     if (problem.object)
-        object = QJsonObject { { QStringLiteral("type"), typeKey(problem.object->typeCode()) },
+        object = QJsonObject { { QStringLiteral("type"), Editable::typeKey(problem.object->typeCode()) },
             { QStringLiteral("text"), FileProblem::objectText(problem.object) } };
     return { { QStringLiteral("severity"), severityKey(problem.severity) },
         { QStringLiteral("kind"), kindKey(problem.kind) }, { QStringLiteral("object"), object },

@@ -1,5 +1,7 @@
 #include "diffcommand.h"
 
+#include "editable.h"
+
 #include "settings.h"
 #include "settingscomparison.h"
 
@@ -20,7 +22,7 @@ QJsonObject toJson(const Difference &difference)
         changes.append(QJsonObject { { QStringLiteral("field"), change.field },
             { QStringLiteral("a"), change.here }, { QStringLiteral("b"), change.there } });
     return QJsonObject { { QStringLiteral("kind"), Difference::kindKey(difference.kind) },
-        { QStringLiteral("type"), Difference::typeKey(difference.type) },
+        { QStringLiteral("type"), Editable::typeKey(difference.type) },
         { QStringLiteral("name"), difference.label }, { QStringLiteral("changes"), changes } };
 }
 
@@ -42,7 +44,7 @@ void writeJson(QTextStream &out, const SettingsComparison &comparison)
 void writeLines(QTextStream &out, const SettingsComparison &comparison)
 {
     for (const Difference &difference : comparison.differences())
-        out << Difference::kindKey(difference.kind) << '\t' << Difference::typeKey(difference.type) << '\t'
+        out << Difference::kindKey(difference.kind) << '\t' << Editable::typeKey(difference.type) << '\t'
             << difference.label << '\t' << difference.changesText() << '\n';
 }
 

@@ -17,20 +17,6 @@ QString Difference::kindKey(Kind kind)
     return QString();
 }
 
-QString Difference::typeKey(int type)
-{
-    switch (type) {
-    case SatelliteType:
-        return QStringLiteral("satellite");
-    case TransponderType:
-        return QStringLiteral("transponder");
-    case ProviderType:
-        return QStringLiteral("provider");
-    default:
-        return QStringLiteral("channel");
-    }
-}
-
 QString Difference::kindTitle(Kind kind)
 {
     switch (kind) {

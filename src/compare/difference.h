@@ -36,7 +36,6 @@ public:
 
     // Stable words for scripts: "removed", "added", "changed", "moved".
     static QString kindKey(Kind kind);
-    static QString typeKey(int type);
     // For people: "Only in this file", ...
     static QString kindTitle(Kind kind);
     // "name: A -> B; video-pid: 100 -> 200"

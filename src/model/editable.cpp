@@ -23,3 +23,20 @@ void Editable::reserveIdsUpTo(quint64 id)
     quint64 last = lastId.load();
     while (last < id && !lastId.compare_exchange_weak(last, id)) { }
 }
+
+QString Editable::typeKey(int typeCode)
+{
+    switch (typeCode) {
+    case ChannelType:
+        return QStringLiteral("channel");
+    case SatelliteType:
+        return QStringLiteral("satellite");
+    case TransponderType:
+        return QStringLiteral("transponder");
+    case ProviderType:
+        return QStringLiteral("provider");
+    case FavoriteGroupType:
+        return QStringLiteral("favorite-group");
+    }
+    return QStringLiteral("other");
+}

@@ -45,6 +45,9 @@ public:
 
     [[nodiscard]] virtual int typeCode() const = 0;
     [[nodiscard]] virtual QString displayText() const = 0;
+    // A word for a type code that stays the same in every language and
+    // release, for scripts ("channel", "favorite-group").
+    [[nodiscard]] static QString typeKey(int typeCode);
 
     // Never given to another object in this process, unlike an address; a
     // store restored from a snapshot brings its objects back under their ids.

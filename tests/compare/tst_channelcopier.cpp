@@ -46,7 +46,7 @@ QString describe(const SettingsComparison &comparison)
 {
     QStringList lines;
     for (const Difference &d : comparison.differences())
-        lines.append(Difference::kindKey(d.kind) + u' ' + Difference::typeKey(d.type) + u' ' + d.label + u' '
+        lines.append(Difference::kindKey(d.kind) + u' ' + Editable::typeKey(d.type) + u' ' + d.label + u' '
             + d.changesText());
     return lines.join(u'\n');
 }

@@ -108,7 +108,7 @@ private slots:
         const SettingsComparison comparison(*here, *there);
         QStringList kinds;
         for (const Difference &d : comparison.differences())
-            kinds.append(Difference::kindKey(d.kind) + u' ' + Difference::typeKey(d.type) + u' '
+            kinds.append(Difference::kindKey(d.kind) + u' ' + Editable::typeKey(d.type) + u' '
                 + (d.changes.isEmpty() ? QString() : d.changes.constFirst().field));
         // The renamed provider's channels also show the new provider name.
         QVERIFY2(kinds.contains(QStringLiteral("changed satellite low-lof")), qPrintable(kinds.join(u'|')));
