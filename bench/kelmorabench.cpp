@@ -32,7 +32,9 @@
 #include "settingskelmorahd.h"
 #include "transponder.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QFile>
 #include <QHash>
 #include <QHeaderView>
@@ -139,6 +141,16 @@ public:
     void typeInFilter(int key, const QString &text = {}) { pressKeyIn(filter, key, {}, text); }
 
     SettingsHistory *history() const { return m_editor->history(); }
+    // Tools > Check file, or the dock closed again by its own toggle.
+    void showProblems(bool shown)
+    {
+        auto *check = m_editor->mainWindow()->findChild<QAction *>(QStringLiteral("actionCheckFile"));
+        auto *dock = m_editor->mainWindow()->findChild<QDockWidget *>(QStringLiteral("fileCheckDock"));
+        if (shown)
+            check->trigger();
+        else if (dock->isVisible())
+            dock->toggleViewAction()->trigger();
+    }
 
     Settings *settings = nullptr;
     EditableTreeWidget *tree = nullptr;
@@ -685,6 +697,7 @@ int measurePeakMemory()
 namespace {
 void registerCheckAndFilter();
 void registerRecoveryCopy();
+void registerLastSlowPaths();
 } // namespace
 
 int main(int argc, char **argv)
@@ -714,6 +727,7 @@ int main(int argc, char **argv)
     registerUndoRedo();
     registerCheckAndFilter();
     registerRecoveryCopy();
+    registerLastSlowPaths();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
@@ -806,6 +820,33 @@ void registerRecoveryCopy()
         }
         keeper.discard();
     });
+}
+
+} // namespace
+
+// Paths that paid for work nobody waited for.
+namespace {
+
+void registerLastSlowPaths()
+{
+    // The first row of the table selected and deleted by key, once a round,
+    // with the Problems dock closed and then shown: the dock re-checks after
+    // each delete, and should add little to it.
+    for (const bool shown : { false, true }) {
+        registerOperation(shown ? "delete one channel, Problems dock shown" : "delete one channel",
+            [shown](benchmark::State &state, const Run &run) {
+                OpenEditor editor(run.path);
+                editor.showProblems(shown);
+                settle();
+                for (auto _ : state) {
+                    selectRows(editor.table, 1);
+                    editor.pressKey(Qt::Key_Delete);
+                    settle();
+                }
+                // The window's remembered state must not carry the dock into later rows.
+                editor.showProblems(false);
+            });
+    }
 }
 
 } // namespace
