@@ -22,6 +22,7 @@
 #include "recognizesettings.h"
 #include "recoverykeeper.h"
 #include "referencelist.h"
+#include "referencelisttext.h"
 #include "rooteditable.h"
 #include "satellite.h"
 #include "settings.h"
@@ -34,16 +35,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QFile>
+#include <QFileDialog>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -141,6 +146,11 @@ public:
     void typeInFilter(int key, const QString &text = {}) { pressKeyIn(filter, key, {}, text); }
 
     SettingsHistory *history() const { return m_editor->history(); }
+    // A menu command by its action's object name, as the user triggers it.
+    void trigger(const char *action)
+    {
+        m_editor->mainWindow()->findChild<QAction *>(QLatin1String(action))->trigger();
+    }
     // Tools > Check file, or the dock closed again by its own toggle.
     void showProblems(bool shown)
     {
@@ -827,6 +837,57 @@ void registerRecoveryCopy()
 // Paths that paid for work nobody waited for.
 namespace {
 
+// A reference list naming every channel of the file in reverse, written
+// once per file beside it.
+QString reversedReferenceFile(const QString &path)
+{
+    const QString target = path + QStringLiteral(".reversed.txt");
+    if (QFile::exists(target))
+        return target;
+    const auto settings = loadedStore(path);
+    QList<ReferenceEntry> entries = ReferenceList::fromSettings(*settings).entries();
+    for (ReferenceEntry &entry : entries)
+        entry.number = int(entries.size()) + 1 - entry.number;
+    QFile file(target);
+    const QByteArray text = ReferenceListText::write(ReferenceList(entries));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("Cannot write %s", qPrintable(target));
+    return target;
+}
+
+// Answers the modal windows of "Apply order from…" as a user does: picks
+// the file in the file dialog, which starts the clock, and presses Apply
+// in the preview.
+class ApplyOrderAnswers : public QObject
+{
+public:
+    ApplyOrderAnswers(benchmark::State &state, const QString &file)
+        : m_state(state)
+        , m_file(file)
+    {
+        connect(&m_poll, &QTimer::timeout, this, &ApplyOrderAnswers::answer);
+        m_poll.start(0);
+    }
+
+private:
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            files->selectFile(m_file);
+            m_state.ResumeTiming();
+            static_cast<QDialog *>(files)->accept();
+        } else if (modal && modal->objectName() == QLatin1String("applyOrderDialog")) {
+            m_poll.stop();
+            modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
+        }
+    }
+
+    benchmark::State &m_state;
+    QString m_file;
+    QTimer m_poll;
+};
+
 void registerLastSlowPaths()
 {
     // The first row of the table selected and deleted by key, once a round,
@@ -847,6 +908,24 @@ void registerLastSlowPaths()
                 editor.showProblems(false);
             });
     }
+
+    // From the file picked in the dialog to the table repainted in the new
+    // order, the step recorded: reading and matching the reference, the
+    // preview shown, Apply pressed and the order applied.
+    registerOperation(
+        "apply order from choosing the file to the repainted table",
+        [](benchmark::State &state, const Run &run) {
+            const QString reference = reversedReferenceFile(run.path);
+            measureOnFreshEditor(
+                state, run, [](OpenEditor &) {},
+                [&state, &reference](OpenEditor &editor) {
+                    state.PauseTiming();
+                    ApplyOrderAnswers answers(state, reference);
+                    editor.trigger("actionApplyOrder");
+                    settle();
+                });
+        },
+        Setup::FreshEachRun);
 }
 
 } // namespace
