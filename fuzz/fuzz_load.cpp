@@ -51,12 +51,6 @@ bool fullCounts(const uint8_t *data, size_t size)
     return size > 0 && data[0] == 0xFF;
 }
 
-void setWord(QByteArray &image, int offset, int value)
-{
-    image[offset] = char(value & 0xFF);
-    image[offset + 1] = char(value >> 8);
-}
-
 void layPatches(QByteArray &image, const uint8_t *data, size_t size, const KelmoraLayout &layout)
 {
     const size_t edits = patchesEnd(data, size);
@@ -81,19 +75,9 @@ void layPatches(QByteArray &image, const uint8_t *data, size_t size, const Kelmo
     }
     if (!fullCounts(data, size)) {
         for (int offset = layout.satelliteCountOffset; offset < layout.satelliteCountOffset + 10; offset += 2)
-            setWord(image, offset,
+            ReusedImage::setWord(image, offset,
                 (quint8(image.at(offset)) | (quint8(image.at(offset + 1)) << 8)) % CappedCount);
     }
-}
-
-template<typename Model> const QByteArray &blankImage()
-{
-    static const QByteArray blank = [] {
-        QByteArray image(Model::modelValues.fileSize, '\0');
-        image.replace(0, 8, "DIZODIDO");
-        return image;
-    }();
-    return blank;
 }
 
 // The store's bytes as a save writes them. The save's tidying is no step
@@ -133,9 +117,8 @@ void editUndoAndRedo(SettingsKelmora &settings, FuzzInput &script)
 template<typename Model> void check(const uint8_t *data, size_t size)
 {
     static ReusedImage firstImage;
-    static ReusedImage secondImage;
 
-    QByteArray &image = firstImage.copyOf(blankImage<Model>());
+    QByteArray &image = firstImage.copyOf(ReusedImage::blank<Model>());
     layPatches(image, data, size, Model::modelValues);
     Model first;
     firstImage.loadInto(first);
@@ -150,16 +133,8 @@ template<typename Model> void check(const uint8_t *data, size_t size)
         editUndoAndRedo(first, script);
     }
 
-    // Whatever a file holds when loaded fits the tables it came from, and
-    // what the editor writes it must read back as itself.
-    Model second;
-    secondImage.copyOf(first.image());
-    secondImage.loadInto(second);
-    saveDiscarding(second);
-    abortOnDifference("The second save", first.image(), second.image());
-
-    firstImage.takeBackFrom(first);
-    secondImage.takeBackFrom(second);
+    // Whatever a file holds when loaded fits the tables it came from.
+    loadSavedAgain(first, firstImage);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reusedimage.h"
 #include "settingskelmora.h"
 
 #include <QByteArray>
@@ -33,4 +34,19 @@ inline void abortOnDifference(const char *what, const QByteArray &expected, cons
     std::fprintf(stderr, "%s differs at offset 0x%llx: %s instead of %s\n", what, qlonglong(at),
         saved.mid(at, 16).toHex(' ').constData(), expected.mid(at, 16).toHex(' ').constData());
     std::abort();
+}
+
+// Loads what the saved store holds into a second store of its model and
+// saves that: what the editor writes it must read back as itself. Hands the
+// first store's image back to the buffer it came from.
+template<typename Model> void loadSavedAgain(Model &first, ReusedImage &firstImage)
+{
+    static ReusedImage secondImage;
+    Model second;
+    secondImage.copyOf(first.image());
+    secondImage.loadInto(second);
+    saveDiscarding(second);
+    abortOnDifference("The second save", first.image(), second.image());
+    firstImage.takeBackFrom(first);
+    secondImage.takeBackFrom(second);
 }

@@ -16,6 +16,22 @@
 class ReusedImage
 {
 public:
+    // A model's image with nothing in it but the magic.
+    template<typename Model> static const QByteArray &blank()
+    {
+        static const QByteArray image = [] {
+            QByteArray bytes(Model::modelValues.fileSize, '\0');
+            bytes.replace(0, 8, "DIZODIDO");
+            return bytes;
+        }();
+        return image;
+    }
+    static void setWord(QByteArray &image, int offset, int value)
+    {
+        image[offset] = char(value & 0xFF);
+        image[offset + 1] = char(value >> 8);
+    }
+
     // Only while no store holds the image.
     QByteArray &copyOf(const QByteArray &bytes)
     {
