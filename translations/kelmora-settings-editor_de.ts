@@ -647,22 +647,22 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>ProblemListWidget</name>
     <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="97"/>
         <source>Severity</source>
         <translation>Schweregrad</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="97"/>
         <source>Kind</source>
         <translation>Art</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="97"/>
         <source>Object</source>
         <translation>Objekt</translation>
     </message>
     <message>
-        <location filename="../src/ui/check/problemlistwidget.cpp" line="57"/>
+        <location filename="../src/ui/check/problemlistwidget.cpp" line="97"/>
         <source>Explanation</source>
         <translation>Erläuterung</translation>
     </message>
@@ -1011,142 +1011,142 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>SettingsChecker</name>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="49"/>
+        <location filename="../src/check/settingschecker.cpp" line="53"/>
         <source>%1 %2; the file has room for %3, so a save is refused.</source>
         <translation>%1 %2; die Datei hat Platz für %3, daher wird das Speichern verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="51"/>
+        <location filename="../src/check/settingschecker.cpp" line="55"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="52"/>
+        <location filename="../src/check/settingschecker.cpp" line="57"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="53"/>
+        <location filename="../src/check/settingschecker.cpp" line="58"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="54"/>
+        <location filename="../src/check/settingschecker.cpp" line="59"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="56"/>
+        <location filename="../src/check/settingschecker.cpp" line="61"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="62"/>
+        <location filename="../src/check/settingschecker.cpp" line="67"/>
         <source>channels in this group</source>
         <translation>Sender in dieser Gruppe</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="69"/>
+        <location filename="../src/check/settingschecker.cpp" line="75"/>
         <source>The position</source>
         <translation>Die Position</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="70"/>
+        <location filename="../src/check/settingschecker.cpp" line="76"/>
         <source>The low LOF</source>
         <translation>Die untere LOF</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="71"/>
+        <location filename="../src/check/settingschecker.cpp" line="78"/>
         <source>The high LOF</source>
         <translation>Die obere LOF</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="73"/>
+        <location filename="../src/check/settingschecker.cpp" line="80"/>
         <source>The DiSEqC 1.2 position</source>
         <translation>Die DiSEqC-1.2-Position</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="84"/>
+        <location filename="../src/check/settingschecker.cpp" line="89"/>
         <source>The transponder belongs to no satellite, so the receiver has no antenna set-up for it.</source>
         <translation>Der Transponder gehört zu keinem Satelliten, daher hat der Receiver keine Antenneneinstellung für ihn.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="85"/>
+        <location filename="../src/check/settingschecker.cpp" line="91"/>
         <source>The frequency</source>
         <translation>Die Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="86"/>
+        <location filename="../src/check/settingschecker.cpp" line="93"/>
         <source>The symbol rate</source>
         <translation>Die Symbolrate</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="102"/>
+        <location filename="../src/check/settingschecker.cpp" line="107"/>
         <source>The channel has no transponder, so the receiver cannot tune it.</source>
         <translation>Der Sender hat keinen Transponder, daher kann der Receiver ihn nicht einstellen.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="106"/>
+        <location filename="../src/check/settingschecker.cpp" line="109"/>
         <source>The channel has no provider.</source>
         <translation>Der Sender hat keinen Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="109"/>
+        <location filename="../src/check/settingschecker.cpp" line="112"/>
         <source>video</source>
         <translation>Video</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="110"/>
+        <location filename="../src/check/settingschecker.cpp" line="113"/>
         <source>audio</source>
         <translation>Audio</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="111"/>
+        <location filename="../src/check/settingschecker.cpp" line="114"/>
         <source>PCR</source>
         <translation>PCR</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="112"/>
+        <location filename="../src/check/settingschecker.cpp" line="115"/>
         <source>PMT</source>
         <translation>PMT</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="117"/>
+        <location filename="../src/check/settingschecker.cpp" line="120"/>
         <source>The %1 PID is %2; a PID goes up to %3.</source>
         <translation>Die %1-PID ist %2; eine PID reicht bis %3.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="120"/>
+        <location filename="../src/check/settingschecker.cpp" line="123"/>
         <source>Service id 0 is reserved for the network; no service can be found by it.</source>
         <translation>Die Dienst-ID 0 ist für das Netz reserviert; über sie ist kein Dienst auffindbar.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="122"/>
+        <location filename="../src/check/settingschecker.cpp" line="127"/>
         <source>The channel has no name.</source>
         <translation>Der Sender hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="129"/>
+        <location filename="../src/check/settingschecker.cpp" line="134"/>
         <source>The same service as &quot;%1&quot;, which comes earlier in the channel list.</source>
         <translation>Derselbe Dienst wie „%1“, der weiter vorn in der Senderliste steht.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="138"/>
+        <location filename="../src/check/settingschecker.cpp" line="143"/>
         <source>No transponder belongs to this satellite.</source>
         <translation>Zu diesem Satelliten gehört kein Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="142"/>
+        <location filename="../src/check/settingschecker.cpp" line="147"/>
         <source>No channel is carried by this transponder.</source>
         <translation>Dieser Transponder überträgt keinen Sender.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="146"/>
+        <location filename="../src/check/settingschecker.cpp" line="151"/>
         <source>No channel refers to this provider.</source>
         <translation>Kein Sender verweist auf diesen Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="153"/>
+        <location filename="../src/check/settingschecker.cpp" line="171"/>
         <source>%1 is %2; the editor accepts at most %3.</source>
         <translation>%1 ist %2; der Editor akzeptiert höchstens %3.</translation>
     </message>
@@ -1406,12 +1406,12 @@ Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
 <context>
     <name>UndoHistoryDock</name>
     <message>
-        <location filename="../src/commands/undohistorydock.cpp" line="6"/>
+        <location filename="../src/commands/undohistorydock.cpp" line="9"/>
         <source>Undo history</source>
         <translation>Bearbeitungsverlauf</translation>
     </message>
     <message>
-        <location filename="../src/commands/undohistorydock.cpp" line="10"/>
+        <location filename="../src/commands/undohistorydock.cpp" line="13"/>
         <source>&lt;opened file&gt;</source>
         <translation>&lt;geöffnete Datei&gt;</translation>
     </message>
