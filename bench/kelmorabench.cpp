@@ -24,6 +24,7 @@
 #include "recognizesettings.h"
 #include "recoverykeeper.h"
 #include "referencelist.h"
+#include "referencelisttext.h"
 #include "rooteditable.h"
 #include "satellite.h"
 #include "settings.h"
@@ -34,8 +35,12 @@
 #include "settingskelmorahd.h"
 #include "transponder.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDockWidget>
 #include <QFile>
+#include <QFileDialog>
 #include <QHash>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -43,8 +48,10 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -143,6 +150,21 @@ public:
 
     SettingsHistory *history() const { return m_editor->history(); }
     SettingsEditor *editor() const { return m_editor.get(); }
+    // A menu command by its action's object name, as the user triggers it.
+    void trigger(const char *action)
+    {
+        m_editor->mainWindow()->findChild<QAction *>(QLatin1String(action))->trigger();
+    }
+    // Tools > Check file, or the dock closed again by its own toggle.
+    void showProblems(bool shown)
+    {
+        auto *check = m_editor->mainWindow()->findChild<QAction *>(QStringLiteral("actionCheckFile"));
+        auto *dock = m_editor->mainWindow()->findChild<QDockWidget *>(QStringLiteral("fileCheckDock"));
+        if (shown)
+            check->trigger();
+        else if (dock->isVisible())
+            dock->toggleViewAction()->trigger();
+    }
 
     Settings *settings = nullptr;
     EditableTreeWidget *tree = nullptr;
@@ -691,6 +713,7 @@ void registerCheckAndFilter();
 void registerRecoveryCopy();
 void registerOrderTools();
 void registerCompareAndCopy();
+void registerLastSlowPaths();
 } // namespace
 
 int main(int argc, char **argv)
@@ -722,6 +745,7 @@ int main(int argc, char **argv)
     registerRecoveryCopy();
     registerOrderTools();
     registerCompareAndCopy();
+    registerLastSlowPaths();
     BenchReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printSummary();
@@ -972,6 +996,102 @@ void registerCompareAndCopy()
                 [](OpenEditor &) {},
                 [&copies](OpenEditor &editor) {
                     editor.editor()->compare()->copyChannels(copies, nullptr, nullptr);
+                });
+        },
+        Setup::FreshEachRun);
+}
+
+} // namespace
+
+// Paths that paid for work nobody waited for.
+namespace {
+
+// A reference list naming every channel of the file in reverse, written
+// once per file beside it.
+QString reversedReferenceFile(const QString &path)
+{
+    const QString target = path + QStringLiteral(".reversed.txt");
+    if (QFile::exists(target))
+        return target;
+    const auto settings = loadedStore(path);
+    QList<ReferenceEntry> entries = ReferenceList::fromSettings(*settings).entries();
+    for (ReferenceEntry &entry : entries)
+        entry.number = int(entries.size()) + 1 - entry.number;
+    QFile file(target);
+    const QByteArray text = ReferenceListText::write(ReferenceList(entries));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        qFatal("Cannot write %s", qPrintable(target));
+    return target;
+}
+
+// Answers the modal windows of "Apply order from…" as a user does: picks
+// the file in the file dialog, which starts the clock, and presses Apply
+// in the preview.
+class ApplyOrderAnswers : public QObject
+{
+public:
+    ApplyOrderAnswers(benchmark::State &state, const QString &file)
+        : m_state(state)
+        , m_file(file)
+    {
+        connect(&m_poll, &QTimer::timeout, this, &ApplyOrderAnswers::answer);
+        m_poll.start(0);
+    }
+
+private:
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            files->selectFile(m_file);
+            m_state.ResumeTiming();
+            static_cast<QDialog *>(files)->accept();
+        } else if (modal && modal->objectName() == QLatin1String("applyOrderDialog")) {
+            m_poll.stop();
+            modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Apply)->click();
+        }
+    }
+
+    benchmark::State &m_state;
+    QString m_file;
+    QTimer m_poll;
+};
+
+void registerLastSlowPaths()
+{
+    // The first row of the table selected and deleted by key, once a round,
+    // with the Problems dock closed and then shown: the dock re-checks after
+    // each delete, and should add little to it.
+    for (const bool shown : { false, true }) {
+        registerOperation(shown ? "delete one channel, Problems dock shown" : "delete one channel",
+            [shown](benchmark::State &state, const Run &run) {
+                OpenEditor editor(run.path);
+                editor.showProblems(shown);
+                settle();
+                for (auto _ : state) {
+                    selectRows(editor.table, 1);
+                    editor.pressKey(Qt::Key_Delete);
+                    settle();
+                }
+                // The window's remembered state must not carry the dock into later rows.
+                editor.showProblems(false);
+            });
+    }
+
+    // From the file picked in the dialog to the table repainted in the new
+    // order, the step recorded: reading and matching the reference, the
+    // preview shown, Apply pressed and the order applied.
+    registerOperation(
+        "apply order from choosing the file to the repainted table",
+        [](benchmark::State &state, const Run &run) {
+            const QString reference = reversedReferenceFile(run.path);
+            measureOnFreshEditor(
+                state, run, [](OpenEditor &) {},
+                [&state, &reference](OpenEditor &editor) {
+                    state.PauseTiming();
+                    ApplyOrderAnswers answers(state, reference);
+                    editor.trigger("actionApplyOrder");
+                    settle();
                 });
         },
         Setup::FreshEachRun);

@@ -121,7 +121,7 @@ void editChannel(Channel *channel, Settings &settings, FuzzInput &input)
 
 } // namespace
 
-void applyFuzzEdits(Settings &settings, FuzzInput &input)
+void applyFuzzEdits(Settings &settings, FuzzInput &input, const std::function<void()> &afterEach)
 {
     while (!input.atEnd()) {
         switch (input.byte() % 9) {
@@ -163,5 +163,7 @@ void applyFuzzEdits(Settings &settings, FuzzInput &input)
             if (Transponder *transponder = pick(settings.transponders(), input))
                 settings.removeTransponders({ transponder });
         }
+        if (afterEach)
+            afterEach();
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class FuzzInput;
 class Settings;
 
@@ -7,4 +9,5 @@ class Settings;
 // renames and property edits, as a user's dialogs would make them, so that
 // the save encodes names and values the file did not hold. It never adds an
 // object, which the single-record target relies on to reset its images.
-void applyFuzzEdits(Settings &settings, FuzzInput &input);
+// afterEach runs after every edit, as the end of a user's action would.
+void applyFuzzEdits(Settings &settings, FuzzInput &input, const std::function<void()> &afterEach = {});

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>/.
 
-A seed of kelmora_fuzz_load is a list of patches: region byte (0 header
-counts, 1 satellites, 2 channels, 3 favourite groups, 4 transponders,
-5 providers, 6 file start), 16-bit little-endian offset, length byte, bytes;
+A seed of kelmora_fuzz_load is a list of patches: region byte (low seven
+bits 0 header counts, 1 satellites, 2 channels, 3 favourite groups,
+4 transponders, 5 providers, 6 file start; the top bit of the first picks
+the HD model), 16-bit little-endian offset, length byte, bytes;
 the region byte 0xFE ends them and an edit script follows (fuzzedits.cpp).
 A seed of kelmora_fuzz_records is a byte choosing the model and counts, one
 record of each kind and an edit script; one of kelmora_fuzz_namecodec is a
@@ -88,6 +89,8 @@ renames = (b"\x00\x00" + text("\u0410\u0441\u0442\u0440\u0430 19.2\u00b0E", True
            + b"\x01\x01" + text("Fran\u00e7ais") + b"\x02\x00" + text("\u05e2\u05e8\u05d5\u05e5", True)
            + b"\x03\x04" + text("\ud83d\udce1 Sport", True) + b"\x06\x00\x05\x02\x00")
 seeds["renamed"] = seeds["small"] + bytes([0xFE]) + renames
+for name in ("small", "renamed", "names"):
+    seeds[name + "-hd"] = bytes([seeds[name][0] | 0x80]) + seeds[name][1:]
 
 
 def record_seed(model_and_counts, sat_name, channel_name, edits):

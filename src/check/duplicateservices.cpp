@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <array>
+
 namespace {
 
 // 65535 is what a transponder holds until its identifiers are known, so two
@@ -29,21 +31,27 @@ size_t qHash(const ServiceKey &key, size_t seed = 0)
     return qHashMulti(seed, key.satellite, key.ids);
 }
 
-// The two ways of naming a service get disjoint key ranges through bit 48.
-QList<ServiceKey> keysOf(const Channel *channel, const Transponder *transponder)
+// The ways a channel's service is named: by the stream's identifiers when
+// they are known, and always by where it is tuned. The two get disjoint key
+// ranges through bit 48.
+struct ServiceKeys
 {
-    const void *satellite = transponder->satellite();
-    QList<ServiceKey> keys;
-    if (transponder->originalNetworkId() != UnknownId && transponder->transportStreamId() != UnknownId)
-        keys.append(ServiceKey { satellite,
-            quint64(transponder->originalNetworkId()) << 32 | quint64(transponder->transportStreamId()) << 16
-                | channel->serviceId() });
-    const quint64 polarization = transponder->polarization() != 0 ? 1 : 0;
-    keys.append(ServiceKey { satellite,
-        quint64(1) << 48 | polarization << 47 | quint64(transponder->frequency()) << 16
-            | channel->serviceId() });
-    return keys;
-}
+    std::array<ServiceKey, 2> keys;
+    int count = 0;
+
+    ServiceKeys(const Channel *channel, const Transponder *transponder)
+    {
+        const void *satellite = transponder->satellite();
+        if (transponder->originalNetworkId() != UnknownId && transponder->transportStreamId() != UnknownId)
+            keys[count++] = ServiceKey { satellite,
+                quint64(transponder->originalNetworkId()) << 32
+                    | quint64(transponder->transportStreamId()) << 16 | channel->serviceId() };
+        const quint64 polarization = transponder->polarization() != 0 ? 1 : 0;
+        keys[count++] = ServiceKey { satellite,
+            quint64(1) << 48 | polarization << 47 | quint64(transponder->frequency()) << 16
+                | channel->serviceId() };
+    }
+};
 
 } // namespace
 
@@ -60,18 +68,23 @@ QList<DuplicateServices::Duplicate> DuplicateServices::find(const Settings &sett
         const Transponder *transponder = channel->transponder();
         if (!known.contains(transponder))
             continue;
-        const QList<ServiceKey> keys = keysOf(channel, transponder);
+        // Looked up once each: the file check runs this after every edit.
+        const ServiceKeys service(channel, transponder);
+        std::array<bool, 2> missing {};
         Channel *first = nullptr;
-        for (const ServiceKey &key : keys)
-            if (!first)
-                first = firstOfSet.value(key);
+        for (int i = 0; i < service.count; ++i) {
+            const auto found = firstOfSet.constFind(service.keys[i]);
+            missing[i] = found == firstOfSet.cend();
+            if (!first && !missing[i])
+                first = *found;
+        }
         if (first)
             duplicates.append(Duplicate { channel, first });
         // The extra's other key joins the same set, so a chain of matches
         // leads back to one first channel.
-        for (const ServiceKey &key : keys)
-            if (!firstOfSet.contains(key))
-                firstOfSet.insert(key, first ? first : channel);
+        for (int i = 0; i < service.count; ++i)
+            if (missing[i])
+                firstOfSet.emplace(service.keys[i], first ? first : channel);
     }
     return duplicates;
 }

@@ -10,11 +10,14 @@
 #include "transponder.h"
 #include "valuelimits.h"
 
+#include <algorithm>
+
 namespace {
 
-template<typename T> QSet<const T *> setOf(const QList<T *> &objects)
+template<typename T> void addUnused(QHash<const void *, bool> &used, const QList<T *> &objects)
 {
-    return QSet<const T *>(objects.cbegin(), objects.cend());
+    for (const T *object : objects)
+        used.insert(object, false);
 }
 
 } // namespace
@@ -34,11 +37,12 @@ QList<FileProblem> SettingsChecker::check(const Settings &settings)
 
 SettingsChecker::SettingsChecker(const Settings &settings)
     : m_settings(settings)
-    , m_satellites(setOf(settings.satellites()))
-    , m_transponders(setOf(settings.transponders()))
-    , m_providers(setOf(settings.providers()))
 {
-    m_used.reserve(m_satellites.size() + m_transponders.size() + m_providers.size());
+    m_used.reserve(
+        settings.satellites().size() + settings.transponders().size() + settings.providers().size());
+    addUnused(m_used, settings.satellites());
+    addUnused(m_used, settings.transponders());
+    addUnused(m_used, settings.providers());
 }
 
 void SettingsChecker::checkCapacity()
@@ -49,9 +53,10 @@ void SettingsChecker::checkCapacity()
             add(FileProblem::Kind::OverCapacity, object,
                 tr("%1 %2; the file has room for %3, so a save is refused.").arg(count).arg(what).arg(limit));
     };
-    tooMany(m_settings.satellitesRoot(), m_satellites.size(), room.satellites, tr("satellites"));
-    tooMany(m_settings.satellitesRoot(), m_transponders.size(), room.transponders, tr("transponders"));
-    tooMany(m_settings.providersRoot(), m_providers.size(), room.providers, tr("providers"));
+    tooMany(m_settings.satellitesRoot(), m_settings.satellites().size(), room.satellites, tr("satellites"));
+    tooMany(
+        m_settings.satellitesRoot(), m_settings.transponders().size(), room.transponders, tr("transponders"));
+    tooMany(m_settings.providersRoot(), m_settings.providers().size(), room.providers, tr("providers"));
     tooMany(nullptr, m_settings.mainChannelList().count(), room.channels, tr("channels"));
     const QList<FavoriteGroup *> groups = m_settings.favoriteGroups();
     tooMany(m_settings.favoritesRoot(), groups.size(), room.favoriteGroups, tr("favorite groups"));
@@ -67,24 +72,26 @@ void SettingsChecker::checkCapacity()
 void SettingsChecker::checkSatellites()
 {
     for (Satellite *satellite : m_settings.satellites()) {
-        checkAtMost(satellite, satellite->position(), ValueLimits::satellitePosition, tr("The position"));
-        checkAtMost(satellite, satellite->lowLof(), ValueLimits::localOscillator, tr("The low LOF"));
-        checkAtMost(satellite, satellite->highLof(), ValueLimits::localOscillator, tr("The high LOF"));
+        checkAtMost(
+            satellite, satellite->position(), ValueLimits::satellitePosition, QT_TR_NOOP("The position"));
+        checkAtMost(satellite, satellite->lowLof(), ValueLimits::localOscillator, QT_TR_NOOP("The low LOF"));
+        checkAtMost(
+            satellite, satellite->highLof(), ValueLimits::localOscillator, QT_TR_NOOP("The high LOF"));
         checkAtMost(satellite, satellite->diseqc12Position(), ValueLimits::motorPosition,
-            tr("The DiSEqC 1.2 position"));
+            QT_TR_NOOP("The DiSEqC 1.2 position"));
     }
 }
 
 void SettingsChecker::checkTransponders()
 {
     for (Transponder *transponder : m_settings.transponders()) {
-        if (m_satellites.contains(transponder->satellite()))
-            m_used.insert(transponder->satellite());
-        else
+        if (!markUsed(transponder->satellite()))
             add(FileProblem::Kind::TransponderWithoutSatellite, transponder,
                 tr("The transponder belongs to no satellite, so the receiver has no antenna set-up for it."));
-        checkAtMost(transponder, transponder->frequency(), ValueLimits::frequency, tr("The frequency"));
-        checkAtMost(transponder, transponder->symbolRate(), ValueLimits::symbolRate, tr("The symbol rate"));
+        checkAtMost(
+            transponder, transponder->frequency(), ValueLimits::frequency, QT_TR_NOOP("The frequency"));
+        checkAtMost(
+            transponder, transponder->symbolRate(), ValueLimits::symbolRate, QT_TR_NOOP("The symbol rate"));
     }
 }
 
@@ -96,14 +103,10 @@ void SettingsChecker::checkChannels()
 
 void SettingsChecker::checkChannel(Channel *channel)
 {
-    if (m_transponders.contains(channel->transponder()))
-        m_used.insert(channel->transponder());
-    else
+    if (!markUsed(channel->transponder()))
         add(FileProblem::Kind::ChannelWithoutTransponder, channel,
             tr("The channel has no transponder, so the receiver cannot tune it."));
-    if (m_providers.contains(channel->provider()))
-        m_used.insert(channel->provider());
-    else
+    if (!markUsed(channel->provider()))
         add(FileProblem::Kind::ChannelWithoutProvider, channel, tr("The channel has no provider."));
 
     const std::pair<quint16, const char *> pids[] = {
@@ -119,7 +122,9 @@ void SettingsChecker::checkChannel(Channel *channel)
     if (channel->serviceId() == 0)
         add(FileProblem::Kind::ServiceIdZero, channel,
             tr("Service id 0 is reserved for the network; no service can be found by it."));
-    if (channel->name().trimmed().isEmpty())
+    // Stops at the first letter, where trimming would copy the name.
+    const QString name = channel->name();
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.isSpace(); }))
         add(FileProblem::Kind::EmptyChannelName, channel, tr("The channel has no name."));
 }
 
@@ -134,15 +139,15 @@ void SettingsChecker::checkDuplicates()
 void SettingsChecker::checkLeftovers()
 {
     for (Satellite *satellite : m_settings.satellites())
-        if (!m_used.contains(satellite))
+        if (!m_used.value(satellite))
             add(FileProblem::Kind::SatelliteWithoutTransponders, satellite,
                 tr("No transponder belongs to this satellite."));
     for (Transponder *transponder : m_settings.transponders())
-        if (!m_used.contains(transponder))
+        if (!m_used.value(transponder))
             add(FileProblem::Kind::TransponderWithoutChannels, transponder,
                 tr("No channel is carried by this transponder."));
     for (Provider *provider : m_settings.providers())
-        if (!m_used.contains(provider))
+        if (!m_used.value(provider))
             add(FileProblem::Kind::ProviderWithoutChannels, provider,
                 tr("No channel refers to this provider."));
 }
@@ -169,11 +174,24 @@ void SettingsChecker::checkName(Editable *object, const QString &name)
             tr("The name will be shortened to \"%1\".").arg(stored));
 }
 
-void SettingsChecker::checkAtMost(Editable *object, int value, int limit, const QString &what)
+bool SettingsChecker::markUsed(const void *object)
 {
+    // One look-up per reference: this runs after every edit while the
+    // Problems dock is shown.
+    const auto found = m_used.find(object);
+    if (found == m_used.end())
+        return false;
+    *found = true;
+    return true;
+}
+
+void SettingsChecker::checkAtMost(Editable *object, int value, int limit, const char *what)
+{
+    // Named only when out of range: translating every value's name made up
+    // a quarter of the check.
     if (value > limit)
         add(FileProblem::Kind::ValueOutOfRange, object,
-            tr("%1 is %2; the editor accepts at most %3.").arg(what).arg(value).arg(limit));
+            tr("%1 is %2; the editor accepts at most %3.").arg(tr(what)).arg(value).arg(limit));
 }
 
 void SettingsChecker::add(FileProblem::Kind kind, Editable *object, const QString &explanation)

@@ -3,8 +3,8 @@
 #include "fileproblem.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QList>
-#include <QSet>
 
 class Channel;
 class Editable;
@@ -35,14 +35,14 @@ private:
     void checkLeftovers();
     void checkNames();
     void checkName(Editable *object, const QString &name);
-    void checkAtMost(Editable *object, int value, int limit, const QString &what);
+    // False for an object the store does not hold.
+    bool markUsed(const void *object);
+    void checkAtMost(Editable *object, int value, int limit, const char *what);
     void add(FileProblem::Kind kind, Editable *object, const QString &explanation);
 
     const Settings &m_settings;
-    const QSet<const Satellite *> m_satellites;
-    const QSet<const Transponder *> m_transponders;
-    const QSet<const Provider *> m_providers;
-    // Satellites that have a transponder, transponders and providers that have a channel.
-    QSet<const void *> m_used;
+    // Every satellite, transponder and provider of the store, and whether a
+    // transponder has the satellite, a channel the transponder or provider.
+    QHash<const void *, bool> m_used;
     QList<FileProblem> m_problems;
 };

@@ -297,18 +297,27 @@ void SettingsHistory::markSaved()
 
 void SettingsHistory::undo()
 {
-    commitPending();
-    if (m_listChanged)
-        keepWholeAroundPresent();
+    prepareToStep();
     m_stack.undo();
 }
 
 void SettingsHistory::redo()
 {
+    prepareToStep();
+    m_stack.redo();
+}
+
+void SettingsHistory::setIndex(int index)
+{
+    prepareToStep();
+    m_stack.setIndex(index);
+}
+
+void SettingsHistory::prepareToStep()
+{
     commitPending();
     if (m_listChanged)
         keepWholeAroundPresent();
-    m_stack.redo();
 }
 
 SettingsHistory::PropertyStep *SettingsHistory::propertyStepAt(int index)

@@ -78,6 +78,8 @@ public:
 public slots:
     void undo();
     void redo();
+    // Undoes or redoes up to the point after `index` steps.
+    void setIndex(int index);
 
 signals:
     // Before an undo or redo replaces the store's objects: the last moment
@@ -100,6 +102,8 @@ private:
     void commitWhole(const QString &name);
     QString describeProperties(const QList<Editable *> &objects, const QList<QByteArray> &before,
         const QList<QByteArray> &after) const;
+    // Every way of stepping goes through here first.
+    void prepareToStep();
     void restore(const SettingsSnapshot &snapshot);
     // Lists changed without a step: the property steps that refer to the
     // lists as they were take whole contents instead.

@@ -2,14 +2,14 @@
 
 #include <QDockWidget>
 
-class QUndoStack;
+class SettingsHistory;
 
 // The list of recorded steps beside the panes; a click on a step undoes or
-// redoes up to it.
+// redoes up to it, through the history as Edit > Undo does.
 class UndoHistoryDock : public QDockWidget
 {
     Q_OBJECT
 
 public:
-    UndoHistoryDock(QUndoStack *stack, QWidget *parent = nullptr);
+    explicit UndoHistoryDock(SettingsHistory *history, QWidget *parent = nullptr);
 };

@@ -61,7 +61,16 @@ void reorderMainList(Settings &settings, const QList<Channel *> &order)
 ReferenceMatch applyReferenceOrder(
     Settings &settings, const ReferenceList &reference, const ApplyOrderOptions &options)
 {
-    ReferenceMatch match(settings.mainChannelList(), reference);
+    return applyReferenceOrder(
+        settings, reference, ReferenceMatch(settings.mainChannelList(), reference), options);
+}
+
+ReferenceMatch applyReferenceOrder(Settings &settings, const ReferenceList &reference,
+    const ReferenceMatch &preview, const ApplyOrderOptions &options)
+{
+    if (!preview.isFor(settings.mainChannelList()))
+        return applyReferenceOrder(settings, reference, options);
+    const ReferenceMatch &match = preview;
     const bool wasSuspended = settings.setUpdatesSuspended(true);
     if (options.takeNames)
         takeNames(reference, match);

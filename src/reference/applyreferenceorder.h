@@ -24,3 +24,8 @@ struct ApplyOrderOptions
 // list always counts as modified afterwards.
 ReferenceMatch applyReferenceOrder(
     Settings &settings, const ReferenceList &reference, const ApplyOrderOptions &options = {});
+// The same with the match made for the preview of this reference, so that
+// what is applied is what the user was shown and the work is done once. A
+// match of the main list as it no longer is gets made again.
+ReferenceMatch applyReferenceOrder(Settings &settings, const ReferenceList &reference,
+    const ReferenceMatch &match, const ApplyOrderOptions &options);

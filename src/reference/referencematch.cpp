@@ -51,8 +51,9 @@ private:
 } // namespace
 
 ReferenceMatch::ReferenceMatch(const ChannelList &list, const ReferenceList &reference)
+    : m_channels(list.channels())
 {
-    const QList<Channel *> channels = list.channels();
+    const QList<Channel *> &channels = m_channels;
     Queues<ServiceKey> byKey;
     for (Channel *channel : channels) {
         if (const Transponder *transponder = channel->transponder())
@@ -101,4 +102,9 @@ ReferenceMatch::ReferenceMatch(const ChannelList &list, const ReferenceList &ref
     if (list.tvFirst())
         std::stable_partition(
             m_newOrder.begin(), m_newOrder.end(), [](const Channel *c) { return c->isTv(); });
+}
+
+bool ReferenceMatch::isFor(const ChannelList &list) const
+{
+    return m_channels == list.channels();
 }

@@ -30,8 +30,12 @@ public:
     bool matchedByKey(int entry) const { return m_byKey.at(entry); }
     const QList<Channel *> &unmatched() const { return m_unmatched; }
     const QList<Channel *> &newOrder() const { return m_newOrder; }
+    // Whether the list still holds what it held when matched; shares the
+    // list's data, so this is quick while nothing changed.
+    bool isFor(const ChannelList &list) const;
 
 private:
+    QList<Channel *> m_channels;
     QList<Channel *> m_channelOfEntry;
     QList<bool> m_byKey;
     QList<Channel *> m_unmatched;

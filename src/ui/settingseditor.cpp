@@ -168,7 +168,7 @@ void SettingsEditor::setUpEditMenu()
     m_form->menuEdit->addSeparator();
     m_form->menuEdit->addAction(m_form->channelFilterField->findAction());
     m_form->menuEdit->addSeparator();
-    auto *dock = new UndoHistoryDock(m_history->stack(), m_mainWindow.get());
+    auto *dock = new UndoHistoryDock(m_history, m_mainWindow.get());
     m_mainWindow->addDockWidget(Qt::RightDockWidgetArea, dock);
     dock->hide();
     m_form->menuEdit->addAction(dock->toggleViewAction());

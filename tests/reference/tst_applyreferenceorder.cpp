@@ -92,6 +92,24 @@ private slots:
         QCOMPARE(channelList.count(), 1);
     }
 
+    // The dialog's preview is applied as it was counted, unless the list
+    // changed since: a channel deleted meanwhile must not come back.
+    void previewAppliedOnlyToItsOwnList()
+    {
+        StoreBuilder store("A|1-1-1,B|1-1-2,C|1-1-3");
+        const ReferenceList reference = listFrom("1;;1-1-3\n2;;1-1-2\n3;;1-1-1\n");
+        const ReferenceMatch preview(store.settings.mainChannelList(), reference);
+        QCOMPARE(
+            counts(applyReferenceOrder(store.settings, reference, preview, {})), QStringLiteral("3/0/0"));
+        QCOMPARE(store.order(), QStringLiteral("c2 c1 c0"));
+
+        const ReferenceMatch stale(store.settings.mainChannelList(), listFrom("1;;1-1-1\n"));
+        store.settings.removeChannels(nullptr, { store.byLabel(QStringLiteral("c0")) });
+        QCOMPARE(counts(applyReferenceOrder(store.settings, listFrom("1;;1-1-1\n"), stale, {})),
+            QStringLiteral("0/0/2"));
+        QCOMPARE(store.order(), QStringLiteral("c2 c1"));
+    }
+
     void namesTakenOnlyForIdMatches()
     {
         StoreBuilder store("Old One|1-1-1,two|,Three|1-1-3");

@@ -34,6 +34,21 @@ class TestProblemListWidget : public QObject
 {
     Q_OBJECT
 
+    // Given out of severity order, so that the initial sort shows.
+    QList<FileProblem> problems() const
+    {
+        return {
+            { FileProblem::Kind::ProviderWithoutChannels, FileProblem::Severity::Note, m_provider.get(),
+                QStringLiteral("unused") },
+            { FileProblem::Kind::OverCapacity, FileProblem::Severity::Error, nullptr,
+                QStringLiteral("full") },
+            { FileProblem::Kind::DuplicateService, FileProblem::Severity::Warning, m_channel.get(),
+                QStringLiteral("again") },
+            { FileProblem::Kind::SatelliteWithoutTransponders, FileProblem::Severity::Note, m_satellite.get(),
+                QStringLiteral("empty") },
+        };
+    }
+
 private slots:
     void init()
     {
@@ -46,17 +61,7 @@ private slots:
         m_satellite->setName(QStringLiteral("Astra"));
         m_list = std::make_unique<ProblemListWidget>();
         m_list->resize(600, 300);
-        // Given out of severity order, so that the initial sort shows.
-        m_list->setProblems({
-            { FileProblem::Kind::ProviderWithoutChannels, FileProblem::Severity::Note, m_provider.get(),
-                QStringLiteral("unused") },
-            { FileProblem::Kind::OverCapacity, FileProblem::Severity::Error, nullptr,
-                QStringLiteral("full") },
-            { FileProblem::Kind::DuplicateService, FileProblem::Severity::Warning, m_channel.get(),
-                QStringLiteral("again") },
-            { FileProblem::Kind::SatelliteWithoutTransponders, FileProblem::Severity::Note, m_satellite.get(),
-                QStringLiteral("empty") },
-        });
+        m_list->setProblems(problems());
         m_list->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
     }
@@ -112,6 +117,30 @@ private slots:
 
         m_list->setProblems({});
         QCOMPARE(m_list->topLevelItemCount(), 0);
+    }
+
+    // The list follows every edit: a re-check that finds what it shows
+    // touches nothing, and one that differs keeps the rows that stayed.
+    void recheckUpdatesOnlyWhatChanged()
+    {
+        QAbstractItemModel *model = m_list->model();
+        QTreeWidgetItem *kept = m_list->topLevelItem(3);
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QSignalSpy layouts(model, &QAbstractItemModel::layoutChanged);
+        QSignalSpy changes(model, &QAbstractItemModel::dataChanged);
+        QSignalSpy inserts(model, &QAbstractItemModel::rowsInserted);
+        m_list->setProblems(problems());
+        QCOMPARE(changes.size() + inserts.size() + layouts.size(), 0);
+
+        m_satellite->setName(QStringLiteral("Hotbird"));
+        QList<FileProblem> fewer = problems();
+        fewer.removeAt(2);
+        m_list->setProblems(fewer);
+        QCOMPARE(resets.size(), 0);
+        QCOMPARE(inserts.size(), 0);
+        QCOMPARE(m_list->topLevelItem(2), kept);
+        QCOMPARE(column(*m_list, ProblemListWidget::ObjectColumn),
+            QStringList({ QStringLiteral("Whole file"), QStringLiteral("RAI"), QStringLiteral("Hotbird") }));
     }
 
 private:

@@ -2,6 +2,10 @@
 #include "channellistwidget.h"
 #include "demosettingsbuilder.h"
 #include "editabletreewidget.h"
+#include "faultydevices.h"
+#include "filebytes.h"
+#include "kelmoratestimage.h"
+#include "provider.h"
 #include "satellite.h"
 #include "settings.h"
 #include "settingseditor.h"
@@ -9,6 +13,7 @@
 #include "uitest.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -16,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoView>
 
 #include <memory>
 
@@ -161,6 +167,36 @@ private slots:
         QCOMPARE(table->model()->rowCount(), shown);
         QCOMPARE(table->channels(), settings->channelsOf(settings->editableById(keptId)));
         QCOMPARE(table->selectedChannelIds(), selectedRows);
+    }
+
+    // A save that merged providers and then failed left the store tidied
+    // behind the history's back: a click on the dock's first entry must
+    // still give back the opened file, as Edit > Undo does.
+    void historyDockClickGivesBackTheOpenedFile()
+    {
+        std::unique_ptr<SettingsEditor> editor = openEditor();
+        QVERIFY(editor);
+        const QByteArray opened = readFileBytes(m_path);
+        Settings *settings = editor->settings();
+        settings->channels().at(7)->setProvider(settings->providers().at(1));
+        QCoreApplication::processEvents();
+        settings->providers().at(1)->setName(settings->providers().first()->name());
+        QCoreApplication::processEvents();
+        fillDiskAfter(editor->saver(), 4096);
+        QString message;
+        answerNextMessage(&message);
+        editor->eventSave();
+        QVERIFY(!message.isEmpty());
+
+        editor->mainWindow()->findChild<QDockWidget *>(u"undoHistoryDock"_s)->toggleViewAction()->trigger();
+        auto *view = editor->mainWindow()->findChild<QUndoView *>();
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(view->model()->rowCount(), 3);
+        QTest::mouseClick(
+            view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+        QCOMPARE(editor->history()->stack()->index(), 0);
+        QVERIFY(saveBytes(settings) == opened);
+        editor->mainWindow()->setWindowModified(false);
     }
 };
 

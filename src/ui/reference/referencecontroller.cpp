@@ -72,7 +72,7 @@ void ReferenceController::applyOrderFrom()
         return;
     // The store announces the new order, which marks the file modified and
     // refreshes both views.
-    applyReferenceOrder(*m_settings, reference.list, dialog.options());
+    applyReferenceOrder(*m_settings, reference.list, match, dialog.options());
 }
 
 void ReferenceController::exportChannelTable()
