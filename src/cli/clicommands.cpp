@@ -11,7 +11,6 @@
 #include "referencelisttext.h"
 #include "settings.h"
 #include "settingschecker.h"
-#include "settingskelmora.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,13 +28,6 @@ const QCommandLineOption jsonOption(QStringLiteral("json"), CliTool::tr("Writes 
 void writeJson(CliTool &tool, const QJsonObject &object)
 {
     tool.out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
-}
-
-QString modelName(const Settings &settings)
-{
-    if (const auto *kelmora = qobject_cast<const SettingsKelmora *>(&settings))
-        return QLatin1String(kelmora->modelLayout().modelName);
-    return QLatin1String(settings.metaObject()->className());
 }
 
 void describeCapacity(QTextStream &out, const QString &what, qsizetype count, int capacity)
@@ -62,7 +54,7 @@ QJsonObject infoJson(const QString &path, const Settings &settings)
         entry.insert(QStringLiteral("name"), group->name());
         groups.append(entry);
     }
-    return { { QStringLiteral("file"), path }, { QStringLiteral("model"), modelName(settings) },
+    return { { QStringLiteral("file"), path }, { QStringLiteral("model"), settings.modelName() },
         { QStringLiteral("satellites"), capacityJson(settings.satellites().size(), room.satellites) },
         { QStringLiteral("transponders"), capacityJson(settings.transponders().size(), room.transponders) },
         { QStringLiteral("providers"), capacityJson(settings.providers().size(), room.providers) },
@@ -85,7 +77,7 @@ int runInfo(CliTool &tool, const QCommandLineParser &parser)
     }
     const SettingsCapacity room = settings->capacity();
     QTextStream &out = tool.out();
-    out << path << ": " << modelName(*settings) << '\n';
+    out << path << ": " << settings->modelName() << '\n';
     describeCapacity(out, CliTool::tr("satellites"), settings->satellites().size(), room.satellites);
     describeCapacity(out, CliTool::tr("transponders"), settings->transponders().size(), room.transponders);
     describeCapacity(out, CliTool::tr("providers"), settings->providers().size(), room.providers);
