@@ -83,7 +83,7 @@ int runInfo(CliTool &tool, const QCommandLineParser &parser)
     describeCapacity(out, CliTool::tr("providers"), settings->providers().size(), room.providers);
     describeCapacity(out, CliTool::tr("channels"), settings->channels().size(), room.channels);
     describeCapacity(
-        out, CliTool::tr("favourite groups"), settings->favoriteGroups().size(), room.favoriteGroups);
+        out, CliTool::tr("favorite groups"), settings->favoriteGroups().size(), room.favoriteGroups);
     for (FavoriteGroup *group : settings->favoriteGroups())
         describeCapacity(out, QStringLiteral("  ") + group->name(), settings->channelsOf(group).size(),
             room.channelsPerGroup);
@@ -111,7 +111,7 @@ int runExport(CliTool &tool, const QCommandLineParser &parser)
 const QCommandLineOption namesOption(
     QStringLiteral("names"), CliTool::tr("Takes the reference's names for channels matched by id."));
 const QCommandLineOption favoritesOption(QStringLiteral("favorites"),
-    CliTool::tr("Takes the reference's favourite groups (a settings file reference only)."));
+    CliTool::tr("Takes the reference's favorite groups (a settings file reference only)."));
 const QCommandLineOption dropOption(
     QStringLiteral("drop-unmatched"), CliTool::tr("Deletes the channels the reference does not match."));
 
@@ -137,7 +137,7 @@ int runApplyOrder(CliTool &tool, const QCommandLineParser &parser)
         tool.report(referencePath, CliTool::tr("line %1 skipped: %2").arg(problem.line).arg(problem.message));
     if (parser.isSet(favoritesOption) && !reference.list.hasGroups())
         tool.report(
-            referencePath, CliTool::tr("a reference list has no favourite groups; --favorites ignored"));
+            referencePath, CliTool::tr("a reference list has no favorite groups; --favorites ignored"));
 
     ApplyOrderOptions options;
     options.takeNames = parser.isSet(namesOption);

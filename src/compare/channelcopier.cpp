@@ -94,7 +94,7 @@ QString ChannelCopier::refusal(const Plan &plan, Editable *context) const
     if (context && context->typeCode() == FavoriteGroupType) {
         const qsizetype members = m_settings.channelsOf(context).size();
         if (over(members, channels, room.channelsPerGroup))
-            return tr("The favourite group holds at most %1 channels: it has %2, and the copy needs %3 more.")
+            return tr("The favorite group holds at most %1 channels: it has %2, and the copy needs %3 more.")
                 .arg(room.channelsPerGroup)
                 .arg(members)
                 .arg(channels);
