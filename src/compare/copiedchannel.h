@@ -10,35 +10,42 @@
 
 class Channel;
 
+// The set-up of the satellite a copied channel's transponder hangs on.
+struct CopiedSatelliteSetup
+{
+    quint16 position = 0;
+    QString name;
+    quint16 lowLof = 0;
+    quint16 highLof = 0;
+    int diseqc = 0;
+    int tone = 0;
+    bool diseqc12 = false;
+    quint8 diseqc12Position = 0;
+    int diseqc11 = 0;
+};
+
+// A copied channel's transponder. Declared apart from CopiedChannel so that
+// both are complete wherever an optional one is made.
+struct CopiedTuning
+{
+    quint16 originalNetworkId = 0;
+    quint16 transportStreamId = 0;
+    quint16 networkId = 0;
+    quint16 frequency = 0;
+    int polarization = 0;
+    quint16 symbolRate = 0;
+    // Absent for a transponder that hangs on no satellite.
+    std::optional<CopiedSatelliteSetup> satellite;
+};
+
 // Everything needed to rebuild a channel in another file: its own fields,
 // its provider's name, and its transponder's tuning with the set-up of the
 // satellite it hangs on. Plain values only, so it can cross from one store
 // to another and, encoded, from one running editor to another.
 struct CopiedChannel
 {
-    struct SatelliteSetup
-    {
-        quint16 position = 0;
-        QString name;
-        quint16 lowLof = 0;
-        quint16 highLof = 0;
-        int diseqc = 0;
-        int tone = 0;
-        bool diseqc12 = false;
-        quint8 diseqc12Position = 0;
-        int diseqc11 = 0;
-    };
-    struct Tuning
-    {
-        quint16 originalNetworkId = 0;
-        quint16 transportStreamId = 0;
-        quint16 networkId = 0;
-        quint16 frequency = 0;
-        int polarization = 0;
-        quint16 symbolRate = 0;
-        // Absent for a transponder that hangs on no satellite.
-        std::optional<SatelliteSetup> satellite;
-    };
+    using SatelliteSetup = CopiedSatelliteSetup;
+    using Tuning = CopiedTuning;
 
     QString name;
     quint16 serviceId = 0;

@@ -243,7 +243,8 @@ void Settings::addAll(const QList<T *> &objects, QList<T *> &list, void (Setting
     list.append(objects);
     for (T *object : objects)
         watch(object);
-    emit(this->*announce)();
+    // The announcement is a signal, called through its member pointer.
+    (this->*announce)();
 }
 
 void Settings::addSatellites(const QList<Satellite *> &satellites)
