@@ -460,77 +460,77 @@
 <context>
     <name>CliTool</name>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="25"/>
+        <location filename="../src/cli/clicommands.cpp" line="24"/>
         <source>The file to write, &quot;-&quot; for standard output; export writes there without it.</source>
         <translation>Die zu schreibende Datei, „-“ für die Standardausgabe; export schreibt ohne sie dorthin.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="27"/>
+        <location filename="../src/cli/clicommands.cpp" line="26"/>
         <source>Writes JSON for scripts.</source>
         <translation>Schreibt JSON für Skripte.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="89"/>
+        <location filename="../src/cli/clicommands.cpp" line="81"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="90"/>
+        <location filename="../src/cli/clicommands.cpp" line="82"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="91"/>
+        <location filename="../src/cli/clicommands.cpp" line="83"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="92"/>
+        <location filename="../src/cli/clicommands.cpp" line="84"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="94"/>
+        <location filename="../src/cli/clicommands.cpp" line="86"/>
         <source>favourite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="108"/>
+        <location filename="../src/cli/clicommands.cpp" line="100"/>
         <source>give exactly one of --csv and --reference</source>
         <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="130"/>
+        <location filename="../src/cli/clicommands.cpp" line="122"/>
         <source>apply-order needs -o OUT</source>
         <translation>apply-order braucht -o OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="143"/>
+        <location filename="../src/cli/clicommands.cpp" line="135"/>
         <source>not saved: it is the reference list, which a settings file does not replace</source>
         <translation>nicht gespeichert: sie ist die Referenzliste, die eine Einstellungsdatei nicht ersetzt</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="145"/>
+        <location filename="../src/cli/clicommands.cpp" line="137"/>
         <source>line %1 skipped: %2</source>
         <translation>Zeile %1 übergangen: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="148"/>
+        <location filename="../src/cli/clicommands.cpp" line="140"/>
         <source>a reference list has no favourite groups; --favorites ignored</source>
         <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="156"/>
+        <location filename="../src/cli/clicommands.cpp" line="148"/>
         <source>%1 matched by id, %2 by name, %3 not at all%4</source>
         <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="161"/>
+        <location filename="../src/cli/clicommands.cpp" line="153"/>
         <source> (deleted)</source>
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="255"/>
+        <location filename="../src/cli/clicommands.cpp" line="247"/>
         <source>A settings file, &quot;-&quot; for standard input.</source>
         <translation>Eine Einstellungsdatei, „-“ für die Standardeingabe.</translation>
     </message>
@@ -555,27 +555,27 @@
         <translation>Die Einstellungsdatei, mit der verglichen wird.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="257"/>
+        <location filename="../src/cli/clicommands.cpp" line="249"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="259"/>
+        <location filename="../src/cli/clicommands.cpp" line="251"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="262"/>
+        <location filename="../src/cli/clicommands.cpp" line="254"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="265"/>
+        <location filename="../src/cli/clicommands.cpp" line="257"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="268"/>
+        <location filename="../src/cli/clicommands.cpp" line="260"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
@@ -659,27 +659,27 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="101"/>
+        <location filename="../src/cli/clicommands.cpp" line="93"/>
         <source>The channel table as CSV.</source>
         <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="103"/>
+        <location filename="../src/cli/clicommands.cpp" line="95"/>
         <source>The main list as a reference list.</source>
         <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="120"/>
+        <location filename="../src/cli/clicommands.cpp" line="112"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
         <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="122"/>
+        <location filename="../src/cli/clicommands.cpp" line="114"/>
         <source>Takes the reference&apos;s favourite groups (a settings file reference only).</source>
         <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="124"/>
+        <location filename="../src/cli/clicommands.cpp" line="116"/>
         <source>Deletes the channels the reference does not match.</source>
         <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
@@ -2086,17 +2086,17 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>UndoHistoryDock</name>
     <message>
-        <location filename="../src/commands/undohistorydock.cpp" line="10"/>
+        <location filename="../src/ui/undohistorydock.cpp" line="10"/>
         <source>Undo History</source>
         <translation>Bearbeitungsverlauf</translation>
     </message>
     <message>
-        <location filename="../src/commands/undohistorydock.cpp" line="14"/>
+        <location filename="../src/ui/undohistorydock.cpp" line="14"/>
         <source>Undo &amp;History</source>
         <translation>Bearbeitungs&amp;verlauf</translation>
     </message>
     <message>
-        <location filename="../src/commands/undohistorydock.cpp" line="16"/>
+        <location filename="../src/ui/undohistorydock.cpp" line="16"/>
         <source>&lt;opened file&gt;</source>
         <translation>&lt;geöffnete Datei&gt;</translation>
     </message>
