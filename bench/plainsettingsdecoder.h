@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kelmoralayout.h"
+#include "formats/kelmoralayout.h"
 
 #include <array>
 #include <cstdint>

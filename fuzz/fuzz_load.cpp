@@ -12,13 +12,13 @@
 // ends the patches; what follows is a script of renames and edits, the
 // first of them each an undo step of its own.
 
+#include "commands/settingshistory.h"
+#include "formats/settingskelmora2xx.h"
+#include "formats/settingskelmorahd.h"
 #include "fuzzedits.h"
 #include "fuzzinput.h"
 #include "fuzzsave.h"
 #include "reusedimage.h"
-#include "settingshistory.h"
-#include "settingskelmora2xx.h"
-#include "settingskelmorahd.h"
 
 #include <QByteArray>
 

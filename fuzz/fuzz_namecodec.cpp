@@ -6,8 +6,8 @@
 // The input: a byte giving the field width, a byte giving the width to
 // encode into, then the field; the same bytes also serve as UTF-16 text.
 
+#include "formats/kelmoranamecodec.h"
 #include "fuzzinput.h"
-#include "kelmoranamecodec.h"
 
 #include <QByteArray>
 #include <QString>

@@ -8,13 +8,13 @@
 // record and the start of the first favourite group, each as long as its
 // record (the input's end leaves zeros), then a script of edits.
 
+#include "formats/settingskelmora.h"
+#include "formats/settingskelmora2xx.h"
+#include "formats/settingskelmorahd.h"
 #include "fuzzedits.h"
 #include "fuzzinput.h"
 #include "fuzzsave.h"
 #include "reusedimage.h"
-#include "settingskelmora.h"
-#include "settingskelmora2xx.h"
-#include "settingskelmorahd.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "formats/settingskelmora.h"
 #include "reusedimage.h"
-#include "settingskelmora.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingskelmora.h"
+#include "formats/settingskelmora.h"
 
 #include <QByteArray>
 

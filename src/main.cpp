@@ -1,8 +1,8 @@
-#include "aboutbox.h"
-#include "applicationtranslator.h"
-#include "recoverykeeper.h"
-#include "recoveryoffer.h"
-#include "settingseditor.h"
+#include "i18n/applicationtranslator.h"
+#include "recovery/recoverykeeper.h"
+#include "ui/aboutbox.h"
+#include "ui/recoveryoffer.h"
+#include "ui/settingseditor.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,14 +1,14 @@
 #include "demosettingsbuilder.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "recognizesettings.h"
-#include "satellite.h"
-#include "settings.h"
-#include "settingskelmora2xx.h"
-#include "settingskelmorahd.h"
-#include "transponder.h"
+#include "formats/recognizesettings.h"
+#include "formats/settingskelmora2xx.h"
+#include "formats/settingskelmorahd.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <QTemporaryFile>
 

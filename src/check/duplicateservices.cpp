@@ -1,8 +1,8 @@
-#include "duplicateservices.h"
+#include "check/duplicateservices.h"
 
-#include "channel.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,6 +1,6 @@
-#include "fileproblem.h"
+#include "check/fileproblem.h"
 
-#include "channel.h"
+#include "model/channel.h"
 
 FileProblem::Severity FileProblem::severityOf(Kind kind)
 {

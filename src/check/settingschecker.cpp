@@ -1,14 +1,14 @@
-#include "settingschecker.h"
+#include "check/settingschecker.h"
 
-#include "channel.h"
-#include "duplicateservices.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "rooteditable.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
-#include "valuelimits.h"
+#include "check/duplicateservices.h"
+#include "check/valuelimits.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/rooteditable.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <algorithm>
 

@@ -1,16 +1,16 @@
-#include "clicommands.h"
+#include "cli/clicommands.h"
 
-#include "applyreferenceorder.h"
-#include "channelexport.h"
-#include "diffcommand.h"
-#include "editable.h"
-#include "favoritegroup.h"
-#include "fileproblem.h"
-#include "referencefile.h"
-#include "referencelist.h"
-#include "referencelisttext.h"
-#include "settings.h"
-#include "settingschecker.h"
+#include "check/fileproblem.h"
+#include "check/settingschecker.h"
+#include "cli/diffcommand.h"
+#include "model/editable.h"
+#include "model/favoritegroup.h"
+#include "reference/applyreferenceorder.h"
+#include "reference/channelexport.h"
+#include "reference/referencefile.h"
+#include "reference/referencelist.h"
+#include "reference/referencelisttext.h"
+#include "store/settings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "clitool.h"
+#include "cli/clitool.h"
 
-#include "exporttarget.h"
-#include "recognizesettings.h"
-#include "safesaver.h"
-#include "settings.h"
+#include "files/exporttarget.h"
+#include "formats/recognizesettings.h"
+#include "saving/safesaver.h"
+#include "store/settings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "diffcommand.h"
+#include "cli/diffcommand.h"
 
-#include "editable.h"
+#include "model/editable.h"
 
-#include "settings.h"
-#include "settingscomparison.h"
+#include "compare/settingscomparison.h"
+#include "store/settings.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

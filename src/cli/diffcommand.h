@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clitool.h"
+#include "cli/clitool.h"
 
 // "diff A B": what differs between two settings files, one line a
 // difference, or one JSON document.

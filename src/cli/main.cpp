@@ -1,6 +1,6 @@
-#include "applicationtranslator.h"
-#include "clicommands.h"
-#include "clitool.h"
+#include "cli/clicommands.h"
+#include "cli/clitool.h"
+#include "i18n/applicationtranslator.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "committedstate.h"
+#include "commands/committedstate.h"
 
 #include <algorithm>
 

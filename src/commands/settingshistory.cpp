@@ -1,8 +1,8 @@
-#include "settingshistory.h"
+#include "commands/settingshistory.h"
 
-#include "editable.h"
-#include "settings.h"
-#include "stepdescription.h"
+#include "commands/stepdescription.h"
+#include "model/editable.h"
+#include "store/settings.h"
 
 #include <QAction>
 #include <QUndoCommand>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "committedstate.h"
-#include "settings.h"
-#include "settingsoutline.h"
-#include "settingssnapshot.h"
+#include "commands/committedstate.h"
+#include "commands/settingsoutline.h"
+#include "store/settings.h"
+#include "store/settingssnapshot.h"
 
 #include <QHash>
 #include <QObject>

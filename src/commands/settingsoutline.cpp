@@ -1,9 +1,9 @@
-#include "settingsoutline.h"
+#include "commands/settingsoutline.h"
 
-#include "provider.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingssnapshot.h"
+#include "store/settingssnapshot.h"
 
 #include <QByteArrayView>
 #include <QHash>

@@ -1,7 +1,7 @@
-#include "stepdescription.h"
+#include "commands/stepdescription.h"
 
-#include "editable.h"
-#include "settingsoutline.h"
+#include "commands/settingsoutline.h"
+#include "model/editable.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
-#include "channelcopier.h"
+#include "compare/channelcopier.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
-#include "tuningkey.h"
+#include "compare/tuningkey.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "copiedchannel.h"
+#include "compare/copiedchannel.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,9 +1,9 @@
-#include "copiedchannel.h"
+#include "compare/copiedchannel.h"
 
-#include "channel.h"
-#include "provider.h"
-#include "satellite.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -1,6 +1,6 @@
-#include "difference.h"
+#include "compare/difference.h"
 
-#include "editable.h"
+#include "model/editable.h"
 
 QString Difference::kindKey(Kind kind)
 {

@@ -1,4 +1,4 @@
-#include "orderchanges.h"
+#include "compare/orderchanges.h"
 
 #include <algorithm>
 

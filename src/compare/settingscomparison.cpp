@@ -1,16 +1,16 @@
-#include "settingscomparison.h"
+#include "compare/settingscomparison.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "orderchanges.h"
-#include "provider.h"
-#include "referencelist.h"
-#include "referencematch.h"
-#include "satellite.h"
-#include "settings.h"
-#include "settingskelmora2xx.h"
-#include "transponder.h"
-#include "tuningkey.h"
+#include "compare/orderchanges.h"
+#include "compare/tuningkey.h"
+#include "formats/settingskelmora2xx.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "reference/referencelist.h"
+#include "reference/referencematch.h"
+#include "store/settings.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "difference.h"
+#include "compare/difference.h"
 
 #include <QHash>
 #include <QList>

@@ -1,10 +1,12 @@
-# Comparing two settings files and copying channels between them, compiled into kelmora_core.
-target_sources(kelmora_core PRIVATE
-    compare/difference.h compare/difference.cpp
-    compare/settingscomparison.h compare/settingscomparison.cpp
-    compare/orderchanges.h compare/orderchanges.cpp
-    compare/tuningkey.h
-    compare/copiedchannel.h compare/copiedchannel.cpp
-    compare/channelcopier.h compare/channelcopier.cpp
+# Comparing two settings files and copying channels between them.
+kelmora_add_layer(compare
+    SOURCES
+        compare/difference.h compare/difference.cpp
+        compare/settingscomparison.h compare/settingscomparison.cpp
+        compare/orderchanges.h compare/orderchanges.cpp
+        compare/tuningkey.h
+        compare/copiedchannel.h compare/copiedchannel.cpp
+        compare/channelcopier.h compare/channelcopier.cpp
+    # Knot: copied channels and the comparison match through reference lists.
+    LINKS kelmora_formats kelmora_reference
 )
-target_include_directories(kelmora_core PUBLIC compare)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "satellite.h"
-#include "transponder.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 
 // What makes two transponders of two files the same one: the satellite's
 // orbital position (-1 for none), the frequency and the polarization.

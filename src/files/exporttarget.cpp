@@ -1,6 +1,6 @@
-#include "exporttarget.h"
+#include "files/exporttarget.h"
 
-#include "recognizesettings.h"
+#include "formats/recognizesettings.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "inputfile.h"
+#include "files/inputfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-# Reading the files a user names and guarding the ones an export replaces,
-# compiled into kelmora_core.
-target_sources(kelmora_core PRIVATE
-    files/inputfile.h files/inputfile.cpp
-    files/exporttarget.h files/exporttarget.cpp
+# Reading the files a user names and guarding the ones an export replaces.
+kelmora_add_layer(files
+    SOURCES
+        files/inputfile.h files/inputfile.cpp
+        files/exporttarget.h files/exporttarget.cpp
+    LINKS kelmora_formats
 )
-target_include_directories(kelmora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})

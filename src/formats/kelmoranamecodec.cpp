@@ -1,4 +1,4 @@
-#include "kelmoranamecodec.h"
+#include "formats/kelmoranamecodec.h"
 
 #include <QStringDecoder>
 #include <QTextCodec>

@@ -1,10 +1,10 @@
-#include "recognizesettings.h"
+#include "formats/recognizesettings.h"
 
-#include "settingskelmora.h"
-#include "settingskelmora2xx.h"
-#include "settingskelmorahd.h"
+#include "formats/settingskelmora.h"
+#include "formats/settingskelmora2xx.h"
+#include "formats/settingskelmorahd.h"
 
-#include "inputfile.h"
+#include "files/inputfile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "settingsflatbinary.h"
+#include "formats/settingsflatbinary.h"
 
 #include <QFileDevice>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings.h"
+#include "store/settings.h"
 
 #include <QByteArray>
 

@@ -1,11 +1,11 @@
-#include "settingskelmora.h"
+#include "formats/settingskelmora.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "kelmoranamecodec.h"
-#include "provider.h"
-#include "satellite.h"
-#include "transponder.h"
+#include "formats/kelmoranamecodec.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 
 #include <QFileDevice>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kelmoralayout.h"
-#include "settingsflatbinary.h"
+#include "formats/kelmoralayout.h"
+#include "formats/settingsflatbinary.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "settingskelmora2xx.h"
+#include "formats/settingskelmora2xx.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingskelmora.h"
+#include "formats/settingskelmora.h"
 
 // The settings image of the Kelmora 2XX receiver.
 class SettingsKelmora2XX : public SettingsKelmora

@@ -1,4 +1,4 @@
-#include "settingskelmorahd.h"
+#include "formats/settingskelmorahd.h"
 
 namespace {
 

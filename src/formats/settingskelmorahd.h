@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingskelmora.h"
+#include "formats/settingskelmora.h"
 
 // The settings image of the Kelmora HD receiver.
 class SettingsKelmoraHD : public SettingsKelmora

@@ -1,4 +1,4 @@
-#include "applicationtranslator.h"
+#include "i18n/applicationtranslator.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

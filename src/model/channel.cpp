@@ -1,4 +1,4 @@
-#include "channel.h"
+#include "model/channel.h"
 
 QString Channel::displayText() const
 {

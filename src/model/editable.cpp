@@ -1,4 +1,4 @@
-#include "editable.h"
+#include "model/editable.h"
 
 #include <atomic>
 

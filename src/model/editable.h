@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editablewatcher.h"
+#include "model/editablewatcher.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,1 +1,1 @@
-#include "favoritegroup.h"
+#include "model/favoritegroup.h"

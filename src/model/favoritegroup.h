@@ -1,6 +1,6 @@
 #pragma once
 
-#include "namededitable.h"
+#include "model/namededitable.h"
 
 // A named favourite list. Its members live in the store's channel list for
 // the group, not here.

@@ -1,4 +1,4 @@
-#include "namededitable.h"
+#include "model/namededitable.h"
 
 void NamedEditable::setName(const QString &name)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editable.h"
+#include "model/editable.h"
 
 // An object that carries a name and nothing else; its display text is the name.
 class NamedEditable : public Editable

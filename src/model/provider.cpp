@@ -1,1 +1,1 @@
-#include "provider.h"
+#include "model/provider.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "namededitable.h"
+#include "model/namededitable.h"
 
 // A service provider; channels refer to it.
 class Provider : public NamedEditable

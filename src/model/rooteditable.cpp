@@ -1,4 +1,4 @@
-#include "rooteditable.h"
+#include "model/rooteditable.h"
 
 RootEditable::RootEditable(int typeCode, const QString &name)
     : m_typeCode(typeCode)

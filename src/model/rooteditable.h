@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editable.h"
+#include "model/editable.h"
 
 // One of the three fixed top-level objects ("Satellites", "Providers",
 // "Favorites"); created and owned by the store, never changed.

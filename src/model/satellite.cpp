@@ -1,4 +1,4 @@
-#include "satellite.h"
+#include "model/satellite.h"
 
 void Satellite::setPosition(quint16 position)
 {

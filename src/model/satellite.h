@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editable.h"
+#include "model/editable.h"
 
 // A satellite entry: orbital position, name and the antenna path set-up
 // (LNB, 22 kHz tone, DiSEqC). Codes are held as they are, unchecked.

@@ -1,4 +1,4 @@
-#include "transponder.h"
+#include "model/transponder.h"
 
 QString Transponder::displayText() const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editable.h"
+#include "model/editable.h"
 
 class Satellite;
 

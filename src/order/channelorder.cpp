@@ -1,4 +1,4 @@
-#include "channelorder.h"
+#include "order/channelorder.h"
 
 #include <algorithm>
 

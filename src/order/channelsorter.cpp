@@ -1,10 +1,10 @@
-#include "channelsorter.h"
+#include "order/channelsorter.h"
 
-#include "channel.h"
-#include "channelmatcher.h"
-#include "provider.h"
-#include "satellite.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "search/channelmatcher.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,6 +1,8 @@
 # The order tools' new orders, and the keys they sort channels by.
-target_sources(kelmora_core PRIVATE
-    order/channelorder.h order/channelorder.cpp
-    order/channelsorter.h order/channelsorter.cpp
+kelmora_add_layer(order
+    SOURCES
+        order/channelorder.h order/channelorder.cpp
+        order/channelsorter.h order/channelsorter.cpp
+    # Knot: sorting by name folds names as the filter does.
+    LINKS kelmora_model kelmora_search
 )
-target_include_directories(kelmora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})

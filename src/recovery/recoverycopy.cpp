@@ -1,9 +1,9 @@
-#include "recoverycopy.h"
+#include "recovery/recoverycopy.h"
 
-#include "recognizesettings.h"
-#include "settings.h"
+#include "formats/recognizesettings.h"
+#include "store/settings.h"
 
-#include "settingsflatbinary.h"
+#include "formats/settingsflatbinary.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filestamp.h"
-#include "settingssnapshot.h"
+#include "saving/filestamp.h"
+#include "store/settingssnapshot.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

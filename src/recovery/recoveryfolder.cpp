@@ -1,6 +1,6 @@
-#include "recoveryfolder.h"
+#include "recovery/recoveryfolder.h"
 
-#include "settings.h"
+#include "store/settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recoverycopy.h"
+#include "recovery/recoverycopy.h"
 
 #include <QList>
 #include <QString>

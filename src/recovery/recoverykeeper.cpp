@@ -1,8 +1,8 @@
-#include "recoverykeeper.h"
+#include "recovery/recoverykeeper.h"
 
-#include "editable.h"
-#include "recoverycopy.h"
-#include "settings.h"
+#include "model/editable.h"
+#include "recovery/recoverycopy.h"
+#include "store/settings.h"
 
 #include <QCryptographicHash>
 #include <QDir>

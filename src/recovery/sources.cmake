@@ -1,8 +1,10 @@
 # Recovery copies of unsaved changes, kept while the editor runs and
-# offered again after a crash; compiled into kelmora_core.
-target_sources(kelmora_core PRIVATE
-    recovery/recoverycopy.h recovery/recoverycopy.cpp
-    recovery/recoverykeeper.h recovery/recoverykeeper.cpp
-    recovery/recoveryfolder.h recovery/recoveryfolder.cpp
+# offered again after a crash.
+kelmora_add_layer(recovery
+    SOURCES
+        recovery/recoverycopy.h recovery/recoverycopy.cpp
+        recovery/recoverykeeper.h recovery/recoverykeeper.cpp
+        recovery/recoveryfolder.h recovery/recoveryfolder.cpp
+    # Knot: a recovery copy records the file stamp that saving/ keeps.
+    LINKS kelmora_formats kelmora_saving
 )
-target_include_directories(kelmora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})

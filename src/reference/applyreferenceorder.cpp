@@ -1,9 +1,9 @@
-#include "applyreferenceorder.h"
+#include "reference/applyreferenceorder.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "referencelist.h"
-#include "settings.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "reference/referencelist.h"
+#include "store/settings.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "referencematch.h"
+#include "reference/referencematch.h"
 
 class ReferenceList;
 class Settings;

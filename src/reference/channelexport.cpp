@@ -1,8 +1,8 @@
-#include "channelexport.h"
+#include "reference/channelexport.h"
 
-#include "channelcolumns.h"
-#include "csvwriter.h"
-#include "settings.h"
+#include "reference/csvwriter.h"
+#include "store/channelcolumns.h"
+#include "store/settings.h"
 
 QByteArray channelTableCsv(const Settings &settings)
 {

@@ -1,4 +1,4 @@
-#include "csvwriter.h"
+#include "reference/csvwriter.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "referencefile.h"
+#include "reference/referencefile.h"
 
-#include "inputfile.h"
-#include "recognizesettings.h"
-#include "settings.h"
+#include "files/inputfile.h"
+#include "formats/recognizesettings.h"
+#include "store/settings.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>

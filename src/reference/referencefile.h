@@ -1,7 +1,7 @@
 #pragma once
 
-#include "referencelist.h"
-#include "referencelisttext.h"
+#include "reference/referencelist.h"
+#include "reference/referencelisttext.h"
 
 #include <QCoreApplication>
 #include <QString>

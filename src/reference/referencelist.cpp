@@ -1,9 +1,9 @@
-#include "referencelist.h"
+#include "reference/referencelist.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "referencelisttext.h"
+#include "reference/referencelisttext.h"
 
 #include <QCoreApplication>
 #include <QStringView>

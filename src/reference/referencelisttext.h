@@ -1,6 +1,6 @@
 #pragma once
 
-#include "referencelist.h"
+#include "reference/referencelist.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

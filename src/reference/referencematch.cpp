@@ -1,9 +1,9 @@
-#include "referencematch.h"
+#include "reference/referencematch.h"
 
-#include "channel.h"
-#include "channellist.h"
-#include "referencelist.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/transponder.h"
+#include "reference/referencelist.h"
+#include "store/channellist.h"
 
 #include <QHash>
 #include <QSet>

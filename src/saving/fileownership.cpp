@@ -1,4 +1,4 @@
-#include "fileownership.h"
+#include "saving/fileownership.h"
 
 #include <QFile>
 

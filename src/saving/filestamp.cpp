@@ -1,4 +1,4 @@
-#include "filestamp.h"
+#include "saving/filestamp.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "safesaver.h"
+#include "saving/safesaver.h"
 
-#include "fileownership.h"
-#include "recognizesettings.h"
-#include "settings.h"
-#include "settingsflatbinary.h"
+#include "formats/recognizesettings.h"
+#include "formats/settingsflatbinary.h"
+#include "saving/fileownership.h"
+#include "store/settings.h"
 
 #include <QCryptographicHash>
 #include <QDir>

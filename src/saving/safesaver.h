@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filestamp.h"
+#include "saving/filestamp.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,8 +1,8 @@
-# Saving with a backup, an atomic write and a check of what was written,
-# compiled into kelmora_core.
-target_sources(kelmora_core PRIVATE
-    saving/filestamp.h saving/filestamp.cpp
-    saving/fileownership.h saving/fileownership.cpp
-    saving/safesaver.h saving/safesaver.cpp
+# Saving with a backup, an atomic write and a check of what was written.
+kelmora_add_layer(saving
+    SOURCES
+        saving/filestamp.h saving/filestamp.cpp
+        saving/fileownership.h saving/fileownership.cpp
+        saving/safesaver.h saving/safesaver.cpp
+    LINKS kelmora_formats
 )
-target_include_directories(kelmora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})

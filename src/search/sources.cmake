@@ -1,5 +1,6 @@
 # The matching rule of the channel filter.
-target_sources(kelmora_core PRIVATE
-    search/channelmatcher.h search/channelmatcher.cpp
+kelmora_add_layer(search
+    SOURCES
+        search/channelmatcher.h search/channelmatcher.cpp
+    LINKS kelmora_model
 )
-target_include_directories(kelmora_core PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -1,10 +1,10 @@
-#include "channelcolumns.h"
+#include "store/channelcolumns.h"
 
-#include "channel.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,11 @@
-#include "settings.h"
+#include "store/settings.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "rooteditable.h"
-#include "satellite.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/rooteditable.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 
 // Keeps the record of deleted objects for exactly the outermost removal
 // call; a later call starts afresh, since addresses may be reused.

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "channellist.h"
-#include "editablewatcher.h"
-#include "settingscapacity.h"
-#include "storedname.h"
+#include "model/editablewatcher.h"
+#include "store/channellist.h"
+#include "store/settingscapacity.h"
+#include "store/storedname.h"
 
 #include <QHash>
 #include <QList>

@@ -1,11 +1,11 @@
-#include "settingssnapshot.h"
+#include "store/settingssnapshot.h"
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "boundedintvalidator.h"
+#include "ui/boundedintvalidator.h"
 
 BoundedIntValidator::BoundedIntValidator(int bottom, int top, QObject *parent)
     : QIntValidator(bottom, top, parent)

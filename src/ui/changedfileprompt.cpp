@@ -1,4 +1,4 @@
-#include "changedfileprompt.h"
+#include "ui/changedfileprompt.h"
 
 #include <QDir>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "channelcelldelegate.h"
+#include "ui/channelcelldelegate.h"
 
 #include <QApplication>
 #include <QPainter>

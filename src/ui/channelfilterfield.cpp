@@ -1,4 +1,4 @@
-#include "channelfilterfield.h"
+#include "ui/channelfilterfield.h"
 
 #include <QAction>
 #include <QKeyEvent>

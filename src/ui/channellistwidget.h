@@ -1,6 +1,6 @@
 #pragma once
 
-#include "channeltablemodel.h"
+#include "ui/channeltablemodel.h"
 
 #include <QList>
 #include <QPoint>

@@ -1,10 +1,10 @@
-#include "channeltablemodel.h"
+#include "ui/channeltablemodel.h"
 
-#include "channel.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <algorithm>
 #include <numeric>

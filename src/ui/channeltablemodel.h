@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channelcolumns.h"
-#include "channelmatcher.h"
+#include "search/channelmatcher.h"
+#include "store/channelcolumns.h"
 
 #include <QAbstractTableModel>
 #include <QHash>

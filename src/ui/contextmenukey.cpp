@@ -1,4 +1,4 @@
-#include "contextmenukey.h"
+#include "ui/contextmenukey.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "dialogfields.h"
+#include "ui/dialogfields.h"
 
-#include "boundedintvalidator.h"
+#include "ui/boundedintvalidator.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

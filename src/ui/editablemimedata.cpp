@@ -1,7 +1,7 @@
-#include "editablemimedata.h"
+#include "ui/editablemimedata.h"
 
-#include "channel.h"
-#include "copiedchannel.h"
+#include "compare/copiedchannel.h"
+#include "model/channel.h"
 
 #include <QDrag>
 

@@ -1,6 +1,6 @@
-#include "editabletreestate.h"
+#include "ui/editabletreestate.h"
 
-#include "editabletreewidget.h"
+#include "ui/editabletreewidget.h"
 
 #include <QTreeWidgetItemIterator>
 

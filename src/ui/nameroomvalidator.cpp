@@ -1,6 +1,6 @@
-#include "nameroomvalidator.h"
+#include "ui/nameroomvalidator.h"
 
-#include "settings.h"
+#include "store/settings.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "pendingsettings.h"
+#include "ui/pendingsettings.h"
 
 #include <QCoreApplication>
 #include <QSettings>

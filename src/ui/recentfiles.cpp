@@ -1,6 +1,6 @@
-#include "recentfiles.h"
+#include "ui/recentfiles.h"
 
-#include "pendingsettings.h"
+#include "ui/pendingsettings.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "recoveryoffer.h"
+#include "ui/recoveryoffer.h"
 
-#include "recoveryfolder.h"
-#include "settingseditor.h"
+#include "recovery/recoveryfolder.h"
+#include "ui/settingseditor.h"
 
 #include <QDir>
 #include <QFileInfo>

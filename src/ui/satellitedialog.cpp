@@ -1,7 +1,7 @@
-#include "dialogfields.h"
-#include "editdialog.h"
-#include "nameroomvalidator.h"
-#include "satellite.h"
+#include "model/satellite.h"
+#include "ui/dialogfields.h"
+#include "ui/editdialog.h"
+#include "ui/nameroomvalidator.h"
 #include "ui_satellitedialog.h"
 
 #include <QCoreApplication>

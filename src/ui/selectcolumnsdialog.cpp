@@ -1,4 +1,4 @@
-#include "selectcolumnsdialog.h"
+#include "ui/selectcolumnsdialog.h"
 
 #include "ui_selectcolumnsdialog.h"
 

@@ -1,8 +1,8 @@
-#include "dialogfields.h"
-#include "editdialog.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
+#include "ui/dialogfields.h"
+#include "ui/editdialog.h"
 #include "ui_transponderdialog.h"
 
 #include <QComboBox>

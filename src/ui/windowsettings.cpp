@@ -1,7 +1,7 @@
-#include "windowsettings.h"
+#include "ui/windowsettings.h"
 
-#include "channellistwidget.h"
-#include "pendingsettings.h"
+#include "ui/channellistwidget.h"
+#include "ui/pendingsettings.h"
 
 #include <QFileInfo>
 #include <QHeaderView>

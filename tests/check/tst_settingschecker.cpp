@@ -1,13 +1,13 @@
-#include "channel.h"
+#include "check/duplicateservices.h"
+#include "check/settingschecker.h"
 #include "demosettingsbuilder.h"
-#include "duplicateservices.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "rooteditable.h"
-#include "satellite.h"
-#include "settingschecker.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/rooteditable.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 #include "testsettings.h"
-#include "transponder.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "channel.h"
 #include "demosettingsbuilder.h"
-#include "recognizesettings.h"
-#include "settings.h"
+#include "formats/recognizesettings.h"
+#include "model/channel.h"
+#include "store/settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "channel.h"
 #include "demosettingsbuilder.h"
 #include "filebytes.h"
 #include "kelmoratestimage.h"
+#include "model/channel.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
+#include "commands/settingshistory.h"
 #include "demosettingsbuilder.h"
 #include "kelmoratestimage.h"
 #include "randomeditor.h"
-#include "settingshistory.h"
 
 #include <QSignalSpy>
 #include <QTest>

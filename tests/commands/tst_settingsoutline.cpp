@@ -1,7 +1,7 @@
+#include "commands/settingsoutline.h"
 #include "demosettingsbuilder.h"
 #include "kelmoratestimage.h"
 #include "randomeditor.h"
-#include "settingsoutline.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
-#include "channel.h"
-#include "channelcopier.h"
+#include "compare/channelcopier.h"
+#include "compare/settingscomparison.h"
 #include "demosettingsbuilder.h"
-#include "favoritegroup.h"
 #include "kelmoratestimage.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settingscomparison.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 #include "testsettings.h"
-#include "transponder.h"
 
 #include <QSignalSpy>
 #include <QTest>

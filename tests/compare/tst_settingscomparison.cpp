@@ -1,7 +1,7 @@
+#include "compare/settingscomparison.h"
 #include "demosettingsbuilder.h"
 #include "kelmoratestimage.h"
-#include "provider.h"
-#include "settingscomparison.h"
+#include "model/provider.h"
 #include "storebuilder.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "kelmoranamecodec.h"
+#include "formats/kelmoranamecodec.h"
 
 #include <QTest>
 #include <QTextCodec>

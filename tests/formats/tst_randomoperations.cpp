@@ -1,13 +1,13 @@
-#include "channel.h"
 #include "demosettingsbuilder.h"
-#include "favoritegroup.h"
-#include "kelmoranamecodec.h"
+#include "formats/kelmoranamecodec.h"
 #include "kelmoratestimage.h"
-#include "provider.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 #include "randomeditor.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
+#include "store/settings.h"
 
 #include <QTest>
 

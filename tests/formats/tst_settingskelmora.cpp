@@ -1,14 +1,14 @@
-#include "channel.h"
 #include "demosettingsbuilder.h"
-#include "favoritegroup.h"
-#include "kelmoranamecodec.h"
+#include "formats/kelmoranamecodec.h"
+#include "formats/settingskelmora.h"
+#include "formats/settingskelmora2xx.h"
+#include "formats/settingskelmorahd.h"
 #include "kelmoratestimage.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settingskelmora.h"
-#include "settingskelmora2xx.h"
-#include "settingskelmorahd.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "channel.h"
-#include "provider.h"
-#include "satellite.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "channel.h"
-#include "channelorder.h"
-#include "channelsorter.h"
-#include "provider.h"
-#include "satellite.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "order/channelorder.h"
+#include "order/channelsorter.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
-#include "channel.h"
 #include "demosettingsbuilder.h"
 #include "filebytes.h"
 #include "kelmoratestimage.h"
-#include "provider.h"
-#include "recoverycopy.h"
-#include "recoveryfolder.h"
-#include "recoverykeeper.h"
-#include "settings.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "recovery/recoverycopy.h"
+#include "recovery/recoveryfolder.h"
+#include "recovery/recoverykeeper.h"
+#include "store/settings.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "satellite.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 #include "testsettings.h"
-#include "transponder.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "applyreferenceorder.h"
-#include "referencelist.h"
-#include "referencelisttext.h"
-#include "referencematch.h"
+#include "reference/applyreferenceorder.h"
+#include "reference/referencelist.h"
+#include "reference/referencelisttext.h"
+#include "reference/referencematch.h"
 #include "storebuilder.h"
 
 #include <QSignalSpy>

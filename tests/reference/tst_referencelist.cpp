@@ -1,6 +1,6 @@
-#include "csvwriter.h"
-#include "referencelist.h"
-#include "referencelisttext.h"
+#include "reference/csvwriter.h"
+#include "reference/referencelist.h"
+#include "reference/referencelisttext.h"
 #include "storebuilder.h"
 
 #include <QTest>

@@ -1,10 +1,10 @@
 #include "demosettingsbuilder.h"
 #include "faultydevices.h"
 #include "filebytes.h"
-#include "recognizesettings.h"
-#include "safesaver.h"
-#include "satellite.h"
-#include "settings.h"
+#include "formats/recognizesettings.h"
+#include "model/satellite.h"
+#include "saving/safesaver.h"
+#include "store/settings.h"
 
 #include <QDir>
 #include <QFile>

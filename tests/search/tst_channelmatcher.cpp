@@ -1,8 +1,8 @@
-#include "channel.h"
-#include "channelmatcher.h"
-#include "provider.h"
-#include "satellite.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "search/channelmatcher.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "channel.h"
-#include "channellist.h"
-#include "provider.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "store/channellist.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,10 +1,10 @@
-#include "channel.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "rooteditable.h"
-#include "satellite.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/rooteditable.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 #include "testsettings.h"
-#include "transponder.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "safesaver.h"
+#include "saving/safesaver.h"
 
 #include <QFile>
 #include <QSaveFile>

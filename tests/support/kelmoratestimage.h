@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recognizesettings.h"
-#include "settings.h"
+#include "formats/recognizesettings.h"
+#include "store/settings.h"
 
 #include <QByteArray>
 #include <QList>

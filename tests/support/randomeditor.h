@@ -1,11 +1,11 @@
 #pragma once
 
-#include "channel.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settings.h"
-#include "transponder.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
 
 #include <QRandomGenerator>
 

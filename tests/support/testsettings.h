@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings.h"
+#include "store/settings.h"
 
 // A store without a file behind it, for tests of the store and the views.
 class TestSettings : public Settings

@@ -2,7 +2,7 @@
 
 #include "demosettingsbuilder.h"
 #include "filebytes.h"
-#include "settingseditor.h"
+#include "ui/settingseditor.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -1,14 +1,14 @@
-#include "aboutbox.h"
-#include "applicationtranslator.h"
-#include "channeltablemodel.h"
 #include "demosettingsbuilder.h"
-#include "editdialog.h"
-#include "pendingsettings.h"
-#include "recentfiles.h"
-#include "satellite.h"
-#include "settingseditor.h"
+#include "i18n/applicationtranslator.h"
+#include "model/satellite.h"
+#include "ui/aboutbox.h"
+#include "ui/channeltablemodel.h"
+#include "ui/editdialog.h"
+#include "ui/pendingsettings.h"
+#include "ui/recentfiles.h"
+#include "ui/settingseditor.h"
+#include "ui/windowsettings.h"
 #include "uitest.h"
-#include "windowsettings.h"
 
 #include <QComboBox>
 #include <QFileDialog>

@@ -1,11 +1,11 @@
-#include "channel.h"
-#include "editabletreewidget.h"
-#include "favoritegroup.h"
-#include "provider.h"
-#include "rooteditable.h"
-#include "satellite.h"
+#include "model/channel.h"
+#include "model/favoritegroup.h"
+#include "model/provider.h"
+#include "model/rooteditable.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
 #include "testsettings.h"
-#include "transponder.h"
+#include "ui/editabletreewidget.h"
 #include "uitest.h"
 
 #include <QAction>

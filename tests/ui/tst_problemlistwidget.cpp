@@ -1,8 +1,8 @@
-#include "channel.h"
-#include "fileproblem.h"
-#include "problemlistwidget.h"
-#include "provider.h"
-#include "satellite.h"
+#include "check/fileproblem.h"
+#include "model/channel.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "ui/check/problemlistwidget.h"
 
 #include <QHeaderView>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
 #include "demosettingsbuilder.h"
 #include "faultydevices.h"
 #include "filebytes.h"
-#include "satellite.h"
-#include "settings.h"
-#include "settingseditor.h"
+#include "model/satellite.h"
+#include "store/settings.h"
+#include "ui/settingseditor.h"
 #include "uitest.h"
 
 #include <QAction>

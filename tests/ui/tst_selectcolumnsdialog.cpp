@@ -1,7 +1,7 @@
-#include "channellistwidget.h"
-#include "rooteditable.h"
-#include "selectcolumnsdialog.h"
+#include "model/rooteditable.h"
 #include "testsettings.h"
+#include "ui/channellistwidget.h"
+#include "ui/selectcolumnsdialog.h"
 #include "uitest.h"
 
 #include <QAction>

@@ -1,11 +1,11 @@
-#include "channellistwidget.h"
 #include "demosettingsbuilder.h"
-#include "editabletreewidget.h"
-#include "provider.h"
-#include "satellite.h"
-#include "settings.h"
-#include "settingseditor.h"
-#include "transponder.h"
+#include "model/provider.h"
+#include "model/satellite.h"
+#include "model/transponder.h"
+#include "store/settings.h"
+#include "ui/channellistwidget.h"
+#include "ui/editabletreewidget.h"
+#include "ui/settingseditor.h"
 #include "uitest.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editablemimedata.h"
+#include "ui/editablemimedata.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,13 +1,13 @@
-#include "filecheckcontroller.h"
+#include "ui/check/filecheckcontroller.h"
 
-#include "channel.h"
-#include "channellistwidget.h"
-#include "editabletreewidget.h"
-#include "problemlistwidget.h"
-#include "rooteditable.h"
-#include "settings.h"
-#include "settingschecker.h"
-#include "transponder.h"
+#include "check/settingschecker.h"
+#include "model/channel.h"
+#include "model/rooteditable.h"
+#include "model/transponder.h"
+#include "store/settings.h"
+#include "ui/channellistwidget.h"
+#include "ui/check/problemlistwidget.h"
+#include "ui/editabletreewidget.h"
 
 #include <QAction>
 #include <QDockWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fileproblem.h"
+#include "check/fileproblem.h"
 
 #include <QObject>
 #include <QPointer>

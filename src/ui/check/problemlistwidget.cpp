@@ -1,4 +1,4 @@
-#include "problemlistwidget.h"
+#include "ui/check/problemlistwidget.h"
 
 #include <QHeaderView>
 #include <QMultiHash>

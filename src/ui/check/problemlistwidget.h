@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editable.h"
-#include "fileproblem.h"
+#include "check/fileproblem.h"
+#include "model/editable.h"
 
 #include <QList>
 #include <QTreeWidget>

@@ -3,4 +3,3 @@ target_sources(kelmora_ui PRIVATE
     ui/check/problemlistwidget.h ui/check/problemlistwidget.cpp
     ui/check/filecheckcontroller.h ui/check/filecheckcontroller.cpp
 )
-target_include_directories(kelmora_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})

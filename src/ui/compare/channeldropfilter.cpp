@@ -1,6 +1,6 @@
-#include "channeldropfilter.h"
+#include "ui/compare/channeldropfilter.h"
 
-#include "editablemimedata.h"
+#include "ui/editablemimedata.h"
 
 #include <QAbstractItemView>
 #include <QDropEvent>

@@ -1,14 +1,14 @@
-#include "comparecontroller.h"
+#include "ui/compare/comparecontroller.h"
 
-#include "channel.h"
-#include "channelcopier.h"
-#include "channeldropfilter.h"
-#include "channellistwidget.h"
-#include "comparedock.h"
-#include "editabletreewidget.h"
-#include "settings.h"
-#include "settingscomparison.h"
-#include "windowsettings.h"
+#include "compare/channelcopier.h"
+#include "compare/settingscomparison.h"
+#include "model/channel.h"
+#include "store/settings.h"
+#include "ui/channellistwidget.h"
+#include "ui/compare/channeldropfilter.h"
+#include "ui/compare/comparedock.h"
+#include "ui/editabletreewidget.h"
+#include "ui/windowsettings.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "comparedock.h"
+#include "ui/compare/comparedock.h"
 
-#include "channeltablemodel.h"
-#include "comparisonmodel.h"
-#include "comparisonview.h"
-#include "settings.h"
-#include "settingscomparison.h"
+#include "compare/settingscomparison.h"
+#include "store/settings.h"
+#include "ui/channeltablemodel.h"
+#include "ui/compare/comparisonmodel.h"
+#include "ui/compare/comparisonview.h"
 
 #include <QAction>
 #include <QComboBox>

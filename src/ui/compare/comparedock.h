@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channel.h"
-#include "difference.h"
+#include "compare/difference.h"
+#include "model/channel.h"
 
 #include <QDockWidget>
 #include <QList>

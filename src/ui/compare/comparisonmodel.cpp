@@ -1,7 +1,7 @@
-#include "comparisonmodel.h"
+#include "ui/compare/comparisonmodel.h"
 
-#include "channel.h"
-#include "copiedchannel.h"
+#include "compare/copiedchannel.h"
+#include "model/channel.h"
 
 #include <QMimeData>
 

@@ -1,4 +1,4 @@
-#include "comparisonview.h"
+#include "ui/compare/comparisonview.h"
 
 #include <QDrag>
 #include <QMimeData>

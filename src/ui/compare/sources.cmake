@@ -6,4 +6,3 @@ target_sources(kelmora_ui PRIVATE
     ui/compare/channeldropfilter.h ui/compare/channeldropfilter.cpp
     ui/compare/comparecontroller.h ui/compare/comparecontroller.cpp
 )
-target_include_directories(kelmora_ui PUBLIC ${CMAKE_CURRENT_LIST_DIR})

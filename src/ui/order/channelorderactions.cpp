@@ -1,11 +1,11 @@
-#include "channelorderactions.h"
+#include "ui/order/channelorderactions.h"
 
-#include "channel.h"
-#include "channellist.h"
-#include "channellistwidget.h"
-#include "settings.h"
-#include "settingshistory.h"
-#include "stepdescription.h"
+#include "commands/settingshistory.h"
+#include "commands/stepdescription.h"
+#include "model/channel.h"
+#include "store/channellist.h"
+#include "store/settings.h"
+#include "ui/channellistwidget.h"
 
 #include <QAction>
 #include <QHeaderView>

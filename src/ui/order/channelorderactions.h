@@ -1,7 +1,7 @@
 #pragma once
 
-#include "channelorder.h"
-#include "channelsorter.h"
+#include "order/channelorder.h"
+#include "order/channelsorter.h"
 
 #include <QKeySequence>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "channellistprinter.h"
+#include "ui/print/channellistprinter.h"
 
 #include <QAbstractItemModel>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "printcontroller.h"
+#include "ui/print/printcontroller.h"
 
-#include "channellistprinter.h"
+#include "ui/print/channellistprinter.h"
 
 #include <QAction>
 #include <QBuffer>

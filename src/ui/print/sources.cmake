@@ -4,5 +4,4 @@ target_sources(kelmora_ui PRIVATE
     ui/print/channellistprinter.h ui/print/channellistprinter.cpp
     ui/print/printcontroller.h ui/print/printcontroller.cpp
 )
-target_include_directories(kelmora_ui PUBLIC ui/print)
 target_link_libraries(kelmora_ui PUBLIC Qt6::PrintSupport)

@@ -1,7 +1,7 @@
-#include "applyorderdialog.h"
+#include "ui/reference/applyorderdialog.h"
 
-#include "referencelist.h"
-#include "referencematch.h"
+#include "reference/referencelist.h"
+#include "reference/referencematch.h"
 
 #include "ui_applyorderdialog.h"
 

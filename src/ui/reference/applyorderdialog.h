@@ -1,6 +1,6 @@
 #pragma once
 
-#include "applyreferenceorder.h"
+#include "reference/applyreferenceorder.h"
 
 #include <QDialog>
 

@@ -1,15 +1,15 @@
-#include "referencecontroller.h"
+#include "ui/reference/referencecontroller.h"
 
-#include "applyorderdialog.h"
-#include "applyreferenceorder.h"
-#include "csvwriter.h"
-#include "exporttarget.h"
-#include "referencefile.h"
-#include "referencelist.h"
-#include "referencelisttext.h"
-#include "referencematch.h"
-#include "settings.h"
-#include "windowsettings.h"
+#include "files/exporttarget.h"
+#include "reference/applyreferenceorder.h"
+#include "reference/csvwriter.h"
+#include "reference/referencefile.h"
+#include "reference/referencelist.h"
+#include "reference/referencelisttext.h"
+#include "reference/referencematch.h"
+#include "store/settings.h"
+#include "ui/reference/applyorderdialog.h"
+#include "ui/windowsettings.h"
 
 #include <QAction>
 #include <QDir>

@@ -4,4 +4,3 @@ target_sources(kelmora_ui PRIVATE
     ui/reference/applyorderdialog.ui
     ui/reference/referencecontroller.h ui/reference/referencecontroller.cpp
 )
-target_include_directories(kelmora_ui PUBLIC ui/reference)

@@ -1,8 +1,8 @@
-#include "applyorderdialog.h"
-#include "referencelist.h"
-#include "referencelisttext.h"
-#include "referencematch.h"
+#include "reference/referencelist.h"
+#include "reference/referencelisttext.h"
+#include "reference/referencematch.h"
 #include "storebuilder.h"
+#include "ui/reference/applyorderdialog.h"
 
 #include <QCheckBox>
 #include <QLabel>

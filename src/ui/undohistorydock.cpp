@@ -1,6 +1,6 @@
-#include "undohistorydock.h"
+#include "ui/undohistorydock.h"
 
-#include "settingshistory.h"
+#include "commands/settingshistory.h"
 
 #include <QAction>
 #include <QItemSelectionModel>
