@@ -216,8 +216,10 @@ void ChannelListWidget::setFilterField(QLineEdit *field)
 bool ChannelListWidget::eventFilter(QObject *watched, QEvent *event)
 {
     // Down from the filter goes on to the rows it found, as in a search box.
-    if (watched == m_filterField && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_model->rowCount() > 0) {
+    // The event's type is asked first: a field being destroyed still sends
+    // events, and comparing it through its QPointer would cast a QWidget.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down
+        && watched == m_filterField && m_model->rowCount() > 0) {
         setFocus(Qt::TabFocusReason);
         if (!currentIndex().isValid())
             setCurrentIndex(m_model->index(0, 0));
