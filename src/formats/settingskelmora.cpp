@@ -356,16 +356,6 @@ void SettingsKelmora::mergeProviders()
     removeProviders(duplicates);
 }
 
-QString SettingsKelmora::decodeName(int offset, int width) const
-{
-    return KelmoraNameCodec::decode(bytesAt(offset, width)).text;
-}
-
-void SettingsKelmora::encodeName(int offset, const QString &text, int width)
-{
-    setBytes(offset, KelmoraNameCodec::encode(text, width));
-}
-
 QString SettingsKelmora::readName(Editable *owner, int offset, int width)
 {
     const QByteArray field = bytesAt(offset, width);

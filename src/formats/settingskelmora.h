@@ -33,8 +33,6 @@ public:
     StoredName storedName(const Editable *owner, const QString &name) const override;
     QString modelName() const override { return QLatin1String(m_modelLayout.modelName); }
 
-    const KelmoraLayout &modelLayout() const { return m_modelLayout; }
-
     // Property value to the code stored in the file.
     static const QMap<int, int> &diseqcCodes();
     static const QMap<int, int> &toneCodes();
@@ -89,9 +87,6 @@ protected:
 
     Channel *readChannelRecord(int slot, int tvCount, const ChannelRecord &record);
     void writeChannelRecord(Channel *channel, int slot, const ChannelRecord &record);
-
-    QString decodeName(int offset, int width) const;
-    void encodeName(int offset, const QString &text, int width);
 
 private:
     // Decodes a name field and has the object it names remember it.

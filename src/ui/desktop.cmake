@@ -2,8 +2,8 @@
 # and its icon.
 target_sources(kelmora_ui PRIVATE
     ui/recentfiles.h ui/recentfiles.cpp
-    ui/windowsettings.h ui/windowsettings.cpp
-    ui/pendingsettings.h ui/pendingsettings.cpp
+    ui/windowstate.h ui/windowstate.cpp
+    ui/pendingpreferences.h ui/pendingpreferences.cpp
     ui/aboutbox.h ui/aboutbox.cpp
 )
 

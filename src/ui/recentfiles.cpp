@@ -1,6 +1,6 @@
 #include "ui/recentfiles.h"
 
-#include "ui/pendingsettings.h"
+#include "ui/pendingpreferences.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,13 +28,13 @@ RecentFiles::RecentFiles(QMenu *fileMenu, QAction *before)
 
 RecentFiles::~RecentFiles()
 {
-    PendingSettings::flush();
+    PendingPreferences::flush();
 }
 
 QStringList RecentFiles::files() const
 {
     QStringList existing;
-    const QStringList stored = PendingSettings::value(settingsKey).toStringList();
+    const QStringList stored = PendingPreferences::value(settingsKey).toStringList();
     for (const QString &file : stored) {
         if (QFileInfo::exists(file) && existing.size() < maximumCount)
             existing.append(file);
@@ -58,7 +58,7 @@ void RecentFiles::clear()
 
 void RecentFiles::store(const QStringList &files)
 {
-    PendingSettings::setValue(settingsKey, files);
+    PendingPreferences::setValue(settingsKey, files);
     // The entries are rebuilt when the menu opens next: the action being
     // triggered right now must not be deleted under its own signal. A
     // disabled menu cannot open, so that state follows at once.

@@ -16,7 +16,7 @@
 #include "ui/recentfiles.h"
 #include "ui/reference/referencecontroller.h"
 #include "ui/undohistorydock.h"
-#include "ui/windowsettings.h"
+#include "ui/windowstate.h"
 #include "ui_settingseditormainwindow.h"
 
 #include <QApplication>
@@ -130,9 +130,9 @@ SettingsEditor::SettingsEditor(QApplication *)
     m_form->menuTools->addAction(m_fileCheck->dock()->toggleViewAction());
     addHelpMenu(m_form->menubar);
     wireChannelFilter();
-    m_windowSettings
-        = std::make_unique<WindowSettings>(m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView);
-    m_windowSettings->restore();
+    m_windowState
+        = std::make_unique<WindowState>(m_mainWindow.get(), m_form->splitter, m_form->channelListTreeView);
+    m_windowState->restore();
     m_mainWindow->installEventFilter(this);
     m_mainWindow->setAcceptDrops(true);
     m_mainWindow->show();
@@ -140,7 +140,7 @@ SettingsEditor::SettingsEditor(QApplication *)
 
 SettingsEditor::~SettingsEditor()
 {
-    m_windowSettings->save();
+    m_windowState->save();
     // Closing was asked about, so what was not saved is given up.
     m_recovery->discard();
     // The views reference the store's objects; they let go of them first.
@@ -244,7 +244,7 @@ QString SettingsEditor::droppedSettingsFile(const QMimeData *data)
 void SettingsEditor::eventOpen()
 {
     const QString name = QFileDialog::getOpenFileName(
-        m_mainWindow.get(), tr("Open settings"), WindowSettings::lastFolder(), fileFilter());
+        m_mainWindow.get(), tr("Open settings"), WindowState::lastFolder(), fileFilter());
     if (name.isNull())
         return;
     loadFile(name);
@@ -290,7 +290,7 @@ void SettingsEditor::eventSaveAs()
 {
     if (!m_settings)
         return;
-    QFileDialog dialog(m_mainWindow.get(), tr("Save settings"), WindowSettings::lastFolder(), fileFilter());
+    QFileDialog dialog(m_mainWindow.get(), tr("Save settings"), WindowState::lastFolder(), fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without ".si" would be hidden by the Open filter.
     dialog.setDefaultSuffix(QStringLiteral("si"));
@@ -300,7 +300,7 @@ void SettingsEditor::eventSaveAs()
     if (saveFile(name)) {
         m_fileName = name;
         m_recentFiles->add(name);
-        WindowSettings::setLastFolderOf(name);
+        WindowState::setLastFolderOf(name);
         updateTitle();
     }
 }
@@ -327,7 +327,7 @@ bool SettingsEditor::loadFile(const QString &name)
     m_saver.remember(name, stamp);
     m_recovery->track(m_settings.get(), name, stamp);
     m_recentFiles->add(name);
-    WindowSettings::setLastFolderOf(name);
+    WindowState::setLastFolderOf(name);
     return true;
 }
 

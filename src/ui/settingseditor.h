@@ -21,7 +21,7 @@ class Settings;
 class RecentFiles;
 class SettingsHistory;
 class RecoveryKeeper;
-class WindowSettings;
+class WindowState;
 struct RecoveryCopy;
 
 namespace Ui {
@@ -111,7 +111,7 @@ private:
     SafeSaver m_saver;
     QString m_formTitle;
     RecentFiles *m_recentFiles = nullptr;
-    std::unique_ptr<WindowSettings> m_windowSettings;
+    std::unique_ptr<WindowState> m_windowState;
     FileCheckController *m_fileCheck = nullptr;
     ReferenceController *m_reference = nullptr;
     ChannelOrderActions *m_order = nullptr;

@@ -4,10 +4,10 @@
 #include "ui/aboutbox.h"
 #include "ui/channeltablemodel.h"
 #include "ui/editdialog.h"
-#include "ui/pendingsettings.h"
+#include "ui/pendingpreferences.h"
 #include "ui/recentfiles.h"
 #include "ui/settingseditor.h"
-#include "ui/windowsettings.h"
+#include "ui/windowstate.h"
 #include "uitest.h"
 
 #include <QComboBox>
@@ -195,9 +195,9 @@ private slots:
     void rememberedValuesReadBackAtOnceAndReachTheFile()
     {
         const QString key = QStringLiteral("test/pending");
-        PendingSettings::setValue(key, 7);
-        PendingSettings::setValue(key, 8);
-        QCOMPARE(PendingSettings::value(key), QVariant(8));
+        PendingPreferences::setValue(key, 7);
+        PendingPreferences::setValue(key, 8);
+        QCOMPARE(PendingPreferences::value(key), QVariant(8));
         QTRY_COMPARE(QSettings().value(key), QVariant(8));
     }
 

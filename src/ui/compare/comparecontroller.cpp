@@ -8,7 +8,7 @@
 #include "ui/compare/channeldropfilter.h"
 #include "ui/compare/comparedock.h"
 #include "ui/editabletreewidget.h"
-#include "ui/windowsettings.h"
+#include "ui/windowstate.h"
 
 #include <QAction>
 #include <QDir>
@@ -98,11 +98,11 @@ void CompareController::eventCompareWith()
 {
     if (!m_settings)
         return;
-    const QString path = QFileDialog::getOpenFileName(m_window, tr("Compare with"),
-        WindowSettings::lastFolder(), tr("Settings files (*.si);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        m_window, tr("Compare with"), WindowState::lastFolder(), tr("Settings files (*.si);;All files (*)"));
     if (path.isEmpty())
         return;
-    WindowSettings::setLastFolderOf(path);
+    WindowState::setLastFolderOf(path);
     compareWith(path);
 }
 

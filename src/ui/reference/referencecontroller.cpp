@@ -9,7 +9,7 @@
 #include "reference/referencematch.h"
 #include "store/settings.h"
 #include "ui/reference/applyorderdialog.h"
-#include "ui/windowsettings.h"
+#include "ui/windowstate.h"
 
 #include <QAction>
 #include <QDir>
@@ -53,12 +53,12 @@ void ReferenceController::applyOrderFrom()
     if (!m_settings)
         return;
     const QString caption = tr("Apply order from");
-    const QString path = QFileDialog::getOpenFileName(m_window, caption, WindowSettings::lastFolder(),
+    const QString path = QFileDialog::getOpenFileName(m_window, caption, WindowState::lastFolder(),
         tr("Settings files and reference lists (*.si *.txt *.csv);;Settings files (*.si);;"
            "Reference lists (*.txt *.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    WindowSettings::setLastFolderOf(path);
+    WindowState::setLastFolderOf(path);
     const ReferenceFile::Result reference = ReferenceFile::load(path);
     if (!reference.ok()) {
         QMessageBox::warning(m_window, caption,
@@ -108,13 +108,13 @@ void ReferenceController::exportTo(const QString &caption, const QString &filter
 QString ReferenceController::askFileToWrite(
     const QString &caption, const QString &filter, const QString &suffix)
 {
-    QFileDialog dialog(m_window, caption, WindowSettings::lastFolder(), filter);
+    QFileDialog dialog(m_window, caption, WindowState::lastFolder(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString name = dialog.selectedFiles().constFirst();
-    WindowSettings::setLastFolderOf(name);
+    WindowState::setLastFolderOf(name);
     return name;
 }
 

@@ -1,7 +1,7 @@
-#include "ui/windowsettings.h"
+#include "ui/windowstate.h"
 
 #include "ui/channellistwidget.h"
-#include "ui/pendingsettings.h"
+#include "ui/pendingpreferences.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -21,13 +21,13 @@ const QString lastFolderKey = QStringLiteral("fileDialogs/lastFolder");
 
 } // namespace
 
-WindowSettings::WindowSettings(QMainWindow *window, QSplitter *splitter, ChannelListWidget *table)
+WindowState::WindowState(QMainWindow *window, QSplitter *splitter, ChannelListWidget *table)
     : m_window(window)
     , m_splitter(splitter)
     , m_table(table)
 { }
 
-void WindowSettings::restore()
+void WindowState::restore()
 {
     const QSettings settings;
     const QSize formSize = m_window->size();
@@ -43,9 +43,9 @@ void WindowSettings::restore()
     m_table->restoreColumnState(settings.value(headerKey).toByteArray());
 }
 
-void WindowSettings::save() const
+void WindowState::save() const
 {
-    PendingSettings::flush();
+    PendingPreferences::flush();
     QSettings settings;
     settings.setValue(geometryKey, m_window->saveGeometry());
     settings.setValue(stateKey, m_window->saveState());
@@ -53,17 +53,17 @@ void WindowSettings::save() const
     settings.setValue(headerKey, m_table->header()->saveState());
 }
 
-QString WindowSettings::lastFolder()
+QString WindowState::lastFolder()
 {
-    return PendingSettings::value(lastFolderKey).toString();
+    return PendingPreferences::value(lastFolderKey).toString();
 }
 
-void WindowSettings::setLastFolderOf(const QString &fileName)
+void WindowState::setLastFolderOf(const QString &fileName)
 {
-    PendingSettings::setValue(lastFolderKey, QFileInfo(fileName).absolutePath());
+    PendingPreferences::setValue(lastFolderKey, QFileInfo(fileName).absolutePath());
 }
 
-void WindowSettings::applyFirstStartSize(const QSize &formSize)
+void WindowState::applyFirstStartSize(const QSize &formSize)
 {
     const QScreen *screen = m_window->screen();
     if (!screen)

@@ -12,7 +12,7 @@
 // writes to disk made the user wait noticeably longer for the file to
 // show. Reads through value() see a pending value at once. Whatever is
 // pending is written when the application quits, and on flush().
-class PendingSettings : public QObject
+class PendingPreferences : public QObject
 {
     Q_OBJECT
 
@@ -22,15 +22,15 @@ public:
     // Writes what is pending now.
     static void flush();
 
-    ~PendingSettings() override;
+    ~PendingPreferences() override;
 
 private:
-    PendingSettings();
+    PendingPreferences();
     // The one instance, owned by the application; null without one.
-    static PendingSettings *instance();
+    static PendingPreferences *instance();
     void write();
 
     QVariantMap m_pending;
     QTimer m_timer;
-    static QPointer<PendingSettings> s_instance;
+    static QPointer<PendingPreferences> s_instance;
 };

@@ -1,4 +1,4 @@
-#include "ui/pendingsettings.h"
+#include "ui/pendingpreferences.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -11,32 +11,32 @@ constexpr int WriteDelayMs = 500;
 
 } // namespace
 
-QPointer<PendingSettings> PendingSettings::s_instance;
+QPointer<PendingPreferences> PendingPreferences::s_instance;
 
-PendingSettings::PendingSettings()
+PendingPreferences::PendingPreferences()
     : QObject(QCoreApplication::instance())
 {
     m_timer.setSingleShot(true);
     m_timer.setInterval(WriteDelayMs);
-    connect(&m_timer, &QTimer::timeout, this, &PendingSettings::write);
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &PendingSettings::write);
+    connect(&m_timer, &QTimer::timeout, this, &PendingPreferences::write);
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &PendingPreferences::write);
 }
 
-PendingSettings::~PendingSettings()
+PendingPreferences::~PendingPreferences()
 {
     write();
 }
 
-PendingSettings *PendingSettings::instance()
+PendingPreferences *PendingPreferences::instance()
 {
     if (!s_instance && QCoreApplication::instance())
-        s_instance = new PendingSettings;
+        s_instance = new PendingPreferences;
     return s_instance;
 }
 
-void PendingSettings::setValue(const QString &key, const QVariant &value)
+void PendingPreferences::setValue(const QString &key, const QVariant &value)
 {
-    PendingSettings *pending = instance();
+    PendingPreferences *pending = instance();
     if (!pending) {
         QSettings().setValue(key, value);
         return;
@@ -45,21 +45,21 @@ void PendingSettings::setValue(const QString &key, const QVariant &value)
     pending->m_timer.start();
 }
 
-QVariant PendingSettings::value(const QString &key)
+QVariant PendingPreferences::value(const QString &key)
 {
-    const PendingSettings *pending = s_instance;
+    const PendingPreferences *pending = s_instance;
     if (pending && pending->m_pending.contains(key))
         return pending->m_pending.value(key);
     return QSettings().value(key);
 }
 
-void PendingSettings::flush()
+void PendingPreferences::flush()
 {
     if (s_instance)
         s_instance->write();
 }
 
-void PendingSettings::write()
+void PendingPreferences::write()
 {
     m_timer.stop();
     if (m_pending.isEmpty())

@@ -11,10 +11,10 @@ class QSplitter;
 // split between the tree and the table, the table's columns (shown or
 // hidden, widths, order, sorting) and the folder the file dialogs last
 // showed. Holds the widgets without owning them.
-class WindowSettings
+class WindowState
 {
 public:
-    WindowSettings(QMainWindow *window, QSplitter *splitter, ChannelListWidget *table);
+    WindowState(QMainWindow *window, QSplitter *splitter, ChannelListWidget *table);
 
     // Call before the window is shown. On the first start the window takes
     // two thirds of the screen, so that the table's columns fit.
