@@ -123,9 +123,10 @@ void compareChannel(FieldComparer &field, const Channel *here, const Channel *th
 
 // The places that differ between two orders of the same paired channels:
 // each channel of this file that broke the order gets its two positions.
+// pairedHere holds the channels of this file that have a partner there.
 void addMoves(const QList<Channel *> &hereOrder, const QList<Channel *> &thereOrder,
-    const QHash<const Channel *, const Channel *> &hereOf, const QString &field,
-    QHash<const Channel *, QList<FieldChange>> &moves)
+    const QHash<const Channel *, const Channel *> &hereOf, const QSet<const Channel *> &pairedHere,
+    const QString &field, QHash<const Channel *, QList<FieldChange>> &moves)
 {
     QHash<const Channel *, int> herePosition;
     herePosition.reserve(hereOrder.size());
@@ -153,9 +154,6 @@ void addMoves(const QList<Channel *> &hereOrder, const QList<Channel *> &thereOr
             moves[paired.at(i).first].append(
                 { field, text(positions.at(i) + 1), text(paired.at(i).second + 1) });
     // A channel of both files that only this file has in the group left it.
-    QSet<const Channel *> pairedHere;
-    for (const Channel *here : hereOf)
-        pairedHere.insert(here);
     for (int i = 0; i < hereOrder.size(); ++i) {
         const Channel *here = hereOrder.at(i);
         if (pairedHere.contains(here) && !inThere.contains(here))
@@ -265,13 +263,18 @@ QHash<const Channel *, QList<FieldChange>> SettingsComparison::orderChanges(
     const Settings &here, const Settings &there, const QHash<const Channel *, const Channel *> &hereOf) const
 {
     QHash<const Channel *, QList<FieldChange>> moves;
-    addMoves(here.channels(), there.channels(), hereOf, QStringLiteral("position"), moves);
+    // Made once: every group's order is compared against it.
+    QSet<const Channel *> pairedHere;
+    pairedHere.reserve(hereOf.size());
+    for (const Channel *ours : hereOf)
+        pairedHere.insert(ours);
+    addMoves(here.channels(), there.channels(), hereOf, pairedHere, QStringLiteral("position"), moves);
     // Groups pair up by their place among the file's groups, as the
     // receiver numbers them.
     const QList<FavoriteGroup *> hereGroups = here.favoriteGroups();
     const QList<FavoriteGroup *> thereGroups = there.favoriteGroups();
     for (qsizetype i = 0; i < std::min(hereGroups.size(), thereGroups.size()); ++i)
-        addMoves(here.channelsOf(hereGroups.at(i)), there.channelsOf(thereGroups.at(i)), hereOf,
+        addMoves(here.channelsOf(hereGroups.at(i)), there.channelsOf(thereGroups.at(i)), hereOf, pairedHere,
             QStringLiteral("group:")
                 + (hereGroups.at(i)->name().isEmpty() ? QString::number(i + 1) : hereGroups.at(i)->name()),
             moves);

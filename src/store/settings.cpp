@@ -327,11 +327,16 @@ void Settings::removeChannels(
     });
     list->remove(doomed);
     if (list == &m_channelList) {
+        // A successor takes a deleted channel's places only if it stays; which
+        // ones do is known before any group is looked at.
+        QList<std::pair<Channel *, Channel *>> takeOvers;
+        for (Channel *channel : std::as_const(doomed))
+            if (Channel *successor = successors.value(channel); successor && holds(successor))
+                takeOvers.append(std::make_pair(channel, successor));
         // No group may keep a channel that is about to be deleted.
         for (ChannelList *groupList : std::as_const(m_groupLists)) {
-            for (Channel *channel : std::as_const(doomed))
-                if (Channel *successor = successors.value(channel); successor && holds(successor))
-                    groupList->replace(channel, successor);
+            for (const auto &[channel, successor] : std::as_const(takeOvers))
+                groupList->replace(channel, successor);
             groupList->remove(doomed);
         }
         deleteChannels(doomed);

@@ -124,9 +124,12 @@ bool CompareController::compareWith(const QString &path)
     m_dock->clear();
     m_other = std::move(other);
     m_otherName = QFileInfo(path).fileName();
+    // Showing a hidden dock compares already; a shown one needs asking.
+    m_stale = true;
     m_dock->show();
     m_dock->raise();
-    refresh();
+    if (m_stale)
+        refresh();
     return true;
 }
 
