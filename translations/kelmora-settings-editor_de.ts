@@ -460,127 +460,122 @@
 <context>
     <name>CliTool</name>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="24"/>
+        <location filename="../src/cli/clicommands.cpp" line="23"/>
         <source>The file to write, &quot;-&quot; for standard output; export writes there without it.</source>
         <translation>Die zu schreibende Datei, „-“ für die Standardausgabe; export schreibt ohne sie dorthin.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="26"/>
+        <location filename="../src/cli/clitool.cpp" line="179"/>
         <source>Writes JSON for scripts.</source>
         <translation>Schreibt JSON für Skripte.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="81"/>
+        <location filename="../src/cli/clicommands.cpp" line="74"/>
         <source>satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="82"/>
+        <location filename="../src/cli/clicommands.cpp" line="75"/>
         <source>transponders</source>
         <translation>Transponder</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="83"/>
+        <location filename="../src/cli/clicommands.cpp" line="76"/>
         <source>providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="84"/>
+        <location filename="../src/cli/clicommands.cpp" line="77"/>
         <source>channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="86"/>
+        <location filename="../src/cli/clicommands.cpp" line="79"/>
         <source>favorite groups</source>
         <translation>Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="100"/>
+        <location filename="../src/cli/clicommands.cpp" line="93"/>
         <source>give exactly one of --csv and --reference</source>
         <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="122"/>
+        <location filename="../src/cli/clicommands.cpp" line="115"/>
         <source>apply-order needs -o OUT</source>
         <translation>apply-order braucht -o OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="135"/>
+        <location filename="../src/cli/clicommands.cpp" line="128"/>
         <source>not saved: it is the reference list, which a settings file does not replace</source>
         <translation>nicht gespeichert: sie ist die Referenzliste, die eine Einstellungsdatei nicht ersetzt</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="137"/>
+        <location filename="../src/cli/clicommands.cpp" line="130"/>
         <source>line %1 skipped: %2</source>
         <translation>Zeile %1 übergangen: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="140"/>
+        <location filename="../src/cli/clicommands.cpp" line="133"/>
         <source>a reference list has no favorite groups; --favorites ignored</source>
         <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="148"/>
+        <location filename="../src/cli/clicommands.cpp" line="141"/>
         <source>%1 matched by id, %2 by name, %3 not at all%4</source>
         <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="153"/>
+        <location filename="../src/cli/clicommands.cpp" line="146"/>
         <source> (deleted)</source>
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="247"/>
+        <location filename="../src/cli/clicommands.cpp" line="239"/>
         <source>A settings file, &quot;-&quot; for standard input.</source>
         <translation>Eine Einstellungsdatei, „-“ für die Standardeingabe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/diffcommand.cpp" line="16"/>
-        <source>One JSON document instead of lines.</source>
-        <translation>Ein JSON-Dokument statt Zeilen.</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/diffcommand.cpp" line="74"/>
+        <location filename="../src/cli/diffcommand.cpp" line="69"/>
         <source>Lists what differs from A to B; exits with 1 when anything does, 2 on trouble.</source>
         <translation>Listet auf, was sich von A zu B unterscheidet; endet mit 1, wenn sich etwas unterscheidet, mit 2 bei Problemen.</translation>
     </message>
     <message>
-        <location filename="../src/cli/diffcommand.cpp" line="75"/>
+        <location filename="../src/cli/diffcommand.cpp" line="70"/>
         <source>A settings file.</source>
         <translation>Eine Einstellungsdatei.</translation>
     </message>
     <message>
-        <location filename="../src/cli/diffcommand.cpp" line="76"/>
+        <location filename="../src/cli/diffcommand.cpp" line="71"/>
         <source>The settings file to compare it with.</source>
         <translation>Die Einstellungsdatei, mit der verglichen wird.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="249"/>
+        <location filename="../src/cli/clicommands.cpp" line="241"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="251"/>
+        <location filename="../src/cli/clicommands.cpp" line="243"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="254"/>
+        <location filename="../src/cli/clicommands.cpp" line="246"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="257"/>
+        <location filename="../src/cli/clicommands.cpp" line="249"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="260"/>
+        <location filename="../src/cli/clicommands.cpp" line="252"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="28"/>
+        <location filename="../src/cli/clitool.cpp" line="30"/>
         <source>Usage: %1 COMMAND [options] ARGUMENTS
 
 Commands:
@@ -591,7 +586,7 @@ Befehle:
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="31"/>
+        <location filename="../src/cli/clitool.cpp" line="33"/>
         <source>
 A FILE of &quot;-&quot; is standard input, an output of &quot;-&quot; standard output.
 Run &quot;%1 COMMAND --help&quot; for a command&apos;s arguments.
@@ -602,84 +597,84 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 </translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="52"/>
+        <location filename="../src/cli/clitool.cpp" line="54"/>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="52"/>
+        <location filename="../src/cli/clitool.cpp" line="54"/>
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="64"/>
-        <location filename="../src/cli/clitool.cpp" line="149"/>
+        <location filename="../src/cli/clitool.cpp" line="66"/>
+        <location filename="../src/cli/clitool.cpp" line="151"/>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="64"/>
+        <location filename="../src/cli/clitool.cpp" line="66"/>
         <source>write error: %1</source>
         <translation>Schreibfehler: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="71"/>
+        <location filename="../src/cli/clitool.cpp" line="73"/>
         <source>Shows this help.</source>
         <translation>Zeigt diese Hilfe.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="91"/>
+        <location filename="../src/cli/clitool.cpp" line="93"/>
         <source>%1 expects the arguments %2; %3 given</source>
         <translation>%1 erwartet die Argumente %2; angegeben: %3</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="95"/>
+        <location filename="../src/cli/clitool.cpp" line="97"/>
         <source>standard input can be read only once</source>
         <translation>die Standardeingabe kann nur einmal gelesen werden</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="101"/>
+        <location filename="../src/cli/clitool.cpp" line="103"/>
         <source>standard input</source>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="137"/>
-        <location filename="../src/cli/clitool.cpp" line="149"/>
+        <location filename="../src/cli/clitool.cpp" line="139"/>
+        <location filename="../src/cli/clitool.cpp" line="151"/>
         <source>not written: %1</source>
         <translation>nicht geschrieben: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="161"/>
+        <location filename="../src/cli/clitool.cpp" line="163"/>
         <source>written, but %1</source>
         <translation>geschrieben, aber %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/clitool.cpp" line="161"/>
+        <location filename="../src/cli/clitool.cpp" line="163"/>
         <source>not saved: %1</source>
         <translation>nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="93"/>
+        <location filename="../src/cli/clicommands.cpp" line="86"/>
         <source>The channel table as CSV.</source>
         <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="95"/>
+        <location filename="../src/cli/clicommands.cpp" line="88"/>
         <source>The main list as a reference list.</source>
         <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="112"/>
+        <location filename="../src/cli/clicommands.cpp" line="105"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
         <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="114"/>
+        <location filename="../src/cli/clicommands.cpp" line="107"/>
         <source>Takes the reference&apos;s favorite groups (a settings file reference only).</source>
         <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="116"/>
+        <location filename="../src/cli/clicommands.cpp" line="109"/>
         <source>Deletes the channels the reference does not match.</source>
         <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
@@ -718,17 +713,17 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="171"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="174"/>
         <source>Copy channels</source>
         <translation>Sender kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="171"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="174"/>
         <source>No channel was copied.</source>
         <translation>Es wurde kein Sender kopiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="175"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="178"/>
         <source>Channels copied: %1; skipped because this file already has them: %2.</source>
         <translation>Kopierte Sender: %1; übergangen, weil diese Datei sie schon hat: %2.</translation>
     </message>
@@ -1444,27 +1439,27 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>%1 kann die Reihenfolge nicht vorgeben: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="82"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="80"/>
         <source>Export channel table</source>
         <translation>Sendertabelle exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="83"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="80"/>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="92"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="86"/>
         <source>Export reference list</source>
         <translation>Referenzliste exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="93"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="86"/>
         <source>Reference lists (*.txt)</source>
         <translation>Referenzlisten (*.txt)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="128"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="120"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>

@@ -15,7 +15,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
@@ -23,12 +22,6 @@ namespace {
 const QCommandLineOption outputOption({ QStringLiteral("o"), QStringLiteral("output") },
     CliTool::tr("The file to write, \"-\" for standard output; export writes there without it."),
     QStringLiteral("FILE"));
-const QCommandLineOption jsonOption(QStringLiteral("json"), CliTool::tr("Writes JSON for scripts."));
-
-void writeJson(CliTool &tool, const QJsonObject &object)
-{
-    tool.out() << QJsonDocument(object).toJson(QJsonDocument::Indented);
-}
 
 void describeCapacity(QTextStream &out, const QString &what, qsizetype count, int capacity)
 {
@@ -71,8 +64,8 @@ int runInfo(CliTool &tool, const QCommandLineParser &parser)
     const std::unique_ptr<Settings> settings = tool.loadSettings(path);
     if (!settings)
         return CliTool::Trouble;
-    if (parser.isSet(jsonOption)) {
-        writeJson(tool, infoJson(path, *settings));
+    if (parser.isSet(CliTool::jsonOption())) {
+        tool.writeJson(infoJson(path, *settings));
         return CliTool::Success;
     }
     const SettingsCapacity room = settings->capacity();
@@ -225,17 +218,16 @@ int runCheck(CliTool &tool, const QCommandLineParser &parser)
     const QList<FileProblem> problems = SettingsChecker::check(*settings);
     for (const FileProblem &problem : problems) {
         errors += problem.severity == FileProblem::Severity::Error ? 1 : 0;
-        if (parser.isSet(jsonOption))
+        if (parser.isSet(CliTool::jsonOption()))
             list.append(problemJson(problem));
         else
             tool.out() << FileProblem::severityName(problem.severity) << '\t'
                        << FileProblem::kindName(problem.kind) << '\t'
                        << FileProblem::objectText(problem.object) << '\t' << problem.explanation << '\n';
     }
-    if (parser.isSet(jsonOption))
-        writeJson(tool,
-            { { QStringLiteral("file"), path }, { QStringLiteral("errors"), errors },
-                { QStringLiteral("problems"), list } });
+    if (parser.isSet(CliTool::jsonOption()))
+        tool.writeJson({ { QStringLiteral("file"), path }, { QStringLiteral("errors"), errors },
+            { QStringLiteral("problems"), list } });
     return errors > 0 ? CliTool::ProblemsFound : CliTool::Success;
 }
 
@@ -247,7 +239,7 @@ QList<CliTool::Command> cliCommands()
         CliTool::tr("A settings file, \"-\" for standard input.") };
     return {
         { QStringLiteral("info"), CliTool::tr("The model and each table's count against its capacity."),
-            { settingsFile }, { jsonOption }, runInfo },
+            { settingsFile }, { CliTool::jsonOption() }, runInfo },
         { QStringLiteral("export"), CliTool::tr("The channels as CSV or as a reference list."),
             { settingsFile }, { csvOption, referenceOption, outputOption }, runExport },
         { QStringLiteral("apply-order"),
@@ -258,7 +250,7 @@ QList<CliTool::Command> cliCommands()
             { outputOption, namesOption, favoritesOption, dropOption }, runApplyOrder },
         { QStringLiteral("check"),
             CliTool::tr("Lists the file's problems; exits with 1 when any is an error."), { settingsFile },
-            { jsonOption }, runCheck },
+            { CliTool::jsonOption() }, runCheck },
         diffCommand(),
     };
 }

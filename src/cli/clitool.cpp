@@ -7,6 +7,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -170,4 +172,15 @@ bool CliTool::sameFile(const QString &first, const QString &second)
     return ::stat(QFile::encodeName(first).constData(), &a) == 0
         && ::stat(QFile::encodeName(second).constData(), &b) == 0 && a.st_dev == b.st_dev
         && a.st_ino == b.st_ino;
+}
+
+const QCommandLineOption &CliTool::jsonOption()
+{
+    static const QCommandLineOption option(QStringLiteral("json"), tr("Writes JSON for scripts."));
+    return option;
+}
+
+void CliTool::writeJson(const QJsonObject &object)
+{
+    m_out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }

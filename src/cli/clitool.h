@@ -16,6 +16,8 @@ class Settings;
 // runs it. Every subcommand is one function that gets its own parser and
 // the tool for loading, writing and reporting. "-" names standard input
 // for a file to read and standard output for one to write.
+class QJsonObject;
+
 class CliTool
 {
     Q_DECLARE_TR_FUNCTIONS(CliTool)
@@ -53,6 +55,9 @@ public:
     void report(const QString &file, const QString &message);
     // Standard output; a failed write shows when the command ends.
     QTextStream &out() { return m_out; }
+    // "--json", and the one way every command writes it.
+    static const QCommandLineOption &jsonOption();
+    void writeJson(const QJsonObject &object);
 
     // Null after reporting why the file was refused.
     std::unique_ptr<Settings> loadSettings(const QString &path);

@@ -7,13 +7,9 @@
 
 #include <QCommandLineParser>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
-
-const QCommandLineOption jsonOption(
-    QStringLiteral("json"), CliTool::tr("One JSON document instead of lines."));
 
 QJsonObject toJson(const Difference &difference)
 {
@@ -26,7 +22,7 @@ QJsonObject toJson(const Difference &difference)
         { QStringLiteral("name"), difference.label }, { QStringLiteral("changes"), changes } };
 }
 
-void writeJson(QTextStream &out, const SettingsComparison &comparison)
+QJsonObject comparisonJson(const SettingsComparison &comparison)
 {
     QJsonArray differences;
     for (const Difference &difference : comparison.differences())
@@ -34,9 +30,8 @@ void writeJson(QTextStream &out, const SettingsComparison &comparison)
     QJsonObject counts;
     for (int kind = 0; kind < Difference::KindCount; ++kind)
         counts.insert(Difference::kindKey(Difference::Kind(kind)), comparison.count(Difference::Kind(kind)));
-    const QJsonObject document { { QStringLiteral("same"), comparison.isEmpty() },
-        { QStringLiteral("counts"), counts }, { QStringLiteral("differences"), differences } };
-    out << QJsonDocument(document).toJson(QJsonDocument::Indented);
+    return { { QStringLiteral("same"), comparison.isEmpty() }, { QStringLiteral("counts"), counts },
+        { QStringLiteral("differences"), differences } };
 }
 
 // Tab-separated, so that scripts can cut the fields: kind, object type,
@@ -58,8 +53,8 @@ int runDiff(CliTool &tool, const QCommandLineParser &parser)
     if (!b)
         return CliTool::Trouble;
     const SettingsComparison comparison(*a, *b);
-    if (parser.isSet(jsonOption))
-        writeJson(tool.out(), comparison);
+    if (parser.isSet(CliTool::jsonOption()))
+        tool.writeJson(comparisonJson(comparison));
     else
         writeLines(tool.out(), comparison);
     tool.out().flush();
@@ -74,5 +69,5 @@ CliTool::Command diffCommand()
         CliTool::tr("Lists what differs from A to B; exits with 1 when anything does, 2 on trouble."),
         { { QStringLiteral("A"), CliTool::tr("A settings file.") },
             { QStringLiteral("B"), CliTool::tr("The settings file to compare it with.") } },
-        { jsonOption }, runDiff };
+        { CliTool::jsonOption() }, runDiff };
 }

@@ -77,22 +77,14 @@ void ReferenceController::applyOrderFrom()
 
 void ReferenceController::exportChannelTable()
 {
-    if (!m_settings)
-        return;
-    const QString caption = tr("Export channel table");
-    const QString name = askFileToWrite(caption, tr("CSV files (*.csv)"), QStringLiteral("csv"));
-    if (!name.isEmpty())
-        writeExport(caption, name, shownTableCsv());
+    exportTo(tr("Export channel table"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
+        [this] { return shownTableCsv(); });
 }
 
 void ReferenceController::exportReferenceList()
 {
-    if (!m_settings)
-        return;
-    const QString caption = tr("Export reference list");
-    const QString name = askFileToWrite(caption, tr("Reference lists (*.txt)"), QStringLiteral("txt"));
-    if (!name.isEmpty())
-        writeExport(caption, name, ReferenceListText::write(ReferenceList::fromSettings(*m_settings)));
+    exportTo(tr("Export reference list"), tr("Reference lists (*.txt)"), QStringLiteral("txt"),
+        [this] { return ReferenceListText::write(ReferenceList::fromSettings(*m_settings)); });
 }
 
 void ReferenceController::exportTo(const QString &caption, const QString &filter, const QString &suffix,
