@@ -218,7 +218,13 @@ private slots:
             // Nothing to take while the rows stand in list order.
             QVERIFY(
                 !editMenuAction(*editor, { u"Order"_s, u"Take the Table's Sort as Order"_s })->isEnabled());
-            table->header()->setSortIndicator(ChannelColumns::NameColumn, Qt::AscendingOrder);
+            // Sorted by Name as the user sorts: a click on the column's header.
+            QHeaderView *header = table->header();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                QPoint(
+                    header->sectionViewportPosition(ChannelColumns::NameColumn) + 5, header->height() / 2));
+            QCOMPARE(header->sortIndicatorSection(), int(ChannelColumns::NameColumn));
+            QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
             QStringList entries;
             chooseFromNextMenu(u"Ta&ke the Table's Sort as Order"_s, &entries);
             QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),

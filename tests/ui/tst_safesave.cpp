@@ -151,7 +151,7 @@ private slots:
                     return QTest::keyClick(box, Qt::Key_Return);
                 for (QAbstractButton *button : box->buttons())
                     if (button->text() == QObject::tr("&Overwrite"))
-                        button->click();
+                        QTest::mouseClick(button, Qt::LeftButton);
             });
             saveFromMenu(second);
             QVERIFY2(asked.contains(u"changed by another program"_s), qPrintable(asked));
