@@ -10,6 +10,15 @@
 #include <QHash>
 #include <QStringList>
 
+// The objects' labels (object names) joined by spaces, in the order given.
+template<typename T> QString labels(const QList<T *> &objects)
+{
+    QStringList names;
+    for (const T *object : objects)
+        names.append(object->objectName());
+    return names.join(u' ');
+}
+
 // A store for tests and the objects in it, built a call an object. Channels
 // are labelled c0, c1, ... (their object name) in the order added.
 //
@@ -141,14 +150,6 @@ struct StoreBuilder
             if (channel->objectName() == label)
                 return channel;
         return nullptr;
-    }
-
-    static QString labels(const QList<Channel *> &channels)
-    {
-        QStringList names;
-        for (const Channel *channel : channels)
-            names.append(channel->objectName());
-        return names.join(u' ');
     }
 
     QString order() const { return labels(settings.channels()); }
