@@ -9,6 +9,7 @@
 #include "model/provider.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
+#include "reference/referencelist.h"
 #include "store/settings.h"
 #include "ui/channellistwidget.h"
 
@@ -64,11 +65,13 @@ QString filePath(const ModelInfo &model, int percent)
     return folderPath(QStringLiteral("%1-%2.si").arg(QLatin1String(model.name)).arg(percent));
 }
 
-bool prepareFolder(const QString &path)
+bool prepareFolder(const QString &path, bool fullHDOnly)
 {
     folder() = path;
     for (const ModelInfo &model : models) {
         for (int percent : percentages) {
+            if (fullHDOnly && (&model != &modelHD() || percent != 100))
+                continue;
             QString error;
             const QByteArray bytes = DemoSettingsBuilder::filledFile(model.model, percent / 100.0, &error);
             QFile file(filePath(model, percent));
@@ -180,6 +183,14 @@ QString fileWithCrowdedFirstSatellite(const QString &path)
         for (int i = 0; i < transponders.size() / 3; ++i)
             transponders.at(i)->setSatellite(settings.satellites().first());
     });
+}
+
+ReferenceList reversedReference(const Settings &settings)
+{
+    QList<ReferenceEntry> entries = ReferenceList::fromSettings(settings).entries();
+    for (ReferenceEntry &entry : entries)
+        entry.number = int(entries.size()) + 1 - entry.number;
+    return ReferenceList(entries);
 }
 
 Provider *providerOwning(Settings *settings, int n)

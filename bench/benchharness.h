@@ -17,6 +17,7 @@
 class ChannelListWidget;
 class OpenEditor;
 class Provider;
+class ReferenceList;
 class Settings;
 struct KelmoraLayout;
 
@@ -33,8 +34,9 @@ struct ModelInfo
 const ModelInfo &model2XX();
 const ModelInfo &modelHD();
 
-// The run's own folder: the filled files, the window's remembered state.
-bool prepareFolder(const QString &folder);
+// The run's own folder: the filled files (all, or only the full HD one),
+// the window's remembered state.
+bool prepareFolder(const QString &folder, bool fullHDOnly = false);
 QString folderPath(const QString &name);
 QString filePath(const ModelInfo &model, int percent);
 
@@ -80,6 +82,9 @@ QString derivedFile(const QString &path, const char *suffix, const std::function
 // A copy of the file whose first satellite carries a third of the
 // transponders (1000 of the HD model's 3000 at full capacity).
 QString fileWithCrowdedFirstSatellite(const QString &path);
+// A reference naming every channel of the store, in the reverse of its
+// order, so that every channel moves.
+ReferenceList reversedReference(const Settings &settings);
 // The first n channels (of the main list) given to one provider.
 Provider *providerOwning(Settings *settings, int n);
 void selectRows(ChannelListWidget *table, int rows);

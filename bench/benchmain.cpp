@@ -15,7 +15,28 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <cstring>
+
+namespace {
+
+int runMemoryMode(const char *what, bool history)
+{
+    using MemoryBench::PeakAfter;
+    if (history)
+        return MemoryBench::measureHistoryMemory();
+    if (std::strcmp(what, "channel-deletes") == 0)
+        return MemoryBench::measurePeakMemory(PeakAfter::ChannelDeletes);
+    if (std::strcmp(what, "satellite-deletes") == 0)
+        return MemoryBench::measurePeakMemory(PeakAfter::SatelliteDeletes);
+    if (*what) {
+        std::fprintf(stderr, "--peak-memory takes channel-deletes, satellite-deletes or nothing\n");
+        return 2;
+    }
+    return MemoryBench::measurePeakMemory(PeakAfter::TableRebuilds);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -24,8 +45,12 @@ int main(int argc, char **argv)
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
 
+    const bool memoryMode = argc > 1
+        && (std::strcmp(argv[1], "--peak-memory") == 0 || std::strcmp(argv[1], "--history-memory") == 0);
     QTemporaryDir directory;
-    if (!directory.isValid() || !Bench::prepareFolder(directory.path()))
+    // A memory mode needs only the full HD file, and no other file's
+    // building may reach its peak.
+    if (!directory.isValid() || !Bench::prepareFolder(directory.path(), memoryMode))
         return 1;
     // The window's remembered state and recent files go to this run's own
     // folder: neither the user's settings nor an earlier run's sort reach
@@ -33,10 +58,8 @@ int main(int argc, char **argv)
     for (const QSettings::Format format : { QSettings::NativeFormat, QSettings::IniFormat })
         QSettings::setPath(format, QSettings::UserScope, directory.filePath(QStringLiteral("config")));
 
-    if (argc > 1 && std::strcmp(argv[1], "--peak-memory") == 0)
-        return MemoryBench::measurePeakMemory();
-    if (argc > 1 && std::strcmp(argv[1], "--history-memory") == 0)
-        return MemoryBench::measureHistoryMemory();
+    if (memoryMode)
+        return runMemoryMode(argc > 2 ? argv[2] : "", std::strcmp(argv[1], "--history-memory") == 0);
 
     benchmark::Initialize(&argc, argv);
     Bench::registerQueued();

@@ -27,16 +27,6 @@ using namespace Bench;
 
 namespace {
 
-// A reference naming every channel of the store, in the reverse of its
-// order, so that every channel moves.
-ReferenceList reversedReference(const Settings &settings)
-{
-    QList<ReferenceEntry> entries = ReferenceList::fromSettings(settings).entries();
-    for (ReferenceEntry &entry : entries)
-        entry.number = int(entries.size()) + 1 - entry.number;
-    return ReferenceList(entries);
-}
-
 // The reversed reference as a list file, written once per file beside it.
 QString reversedReferenceFile(const QString &path)
 {
