@@ -81,12 +81,12 @@ private slots:
         const ReferenceMatch preview(store.settings.mainChannelList(), reference);
         QCOMPARE(store.order(), before);
         QFETCH(QByteArray, order);
-        QCOMPARE(StoreBuilder::labels(preview.newOrder()), QString::fromUtf8(order));
+        QCOMPARE(labels(preview.newOrder()), QString::fromUtf8(order));
         QFETCH(QByteArray, matched);
         QCOMPARE(counts(preview), QString::fromUtf8(matched));
 
         const ReferenceMatch applied = applyReferenceOrder(store.settings, reference);
-        QCOMPARE(store.order(), StoreBuilder::labels(preview.newOrder()));
+        QCOMPARE(store.order(), labels(preview.newOrder()));
         QCOMPARE(counts(applied), counts(preview));
         // The window marks the file modified on this, also when nothing moved.
         QCOMPARE(channelList.count(), 1);
@@ -143,7 +143,7 @@ private slots:
         QFETCH(QString, order);
         QCOMPARE(store.order(), order);
         QFETCH(QString, members);
-        QCOMPARE(StoreBuilder::labels(store.settings.channelsOf(group)), members);
+        QCOMPARE(labels(store.settings.channelsOf(group)), members);
     }
 
     void favoritesMappedThroughTheMatch()
@@ -162,12 +162,12 @@ private slots:
         QCOMPARE(target.order(), QStringLiteral("c2 c1 c3 c0"));
         QCOMPARE(first->name(), QStringLiteral("Evening"));
         // Unmatched "Gone" left out; the radio channel after the TV block.
-        QCOMPARE(StoreBuilder::labels(target.settings.channelsOf(first)), QStringLiteral("c1 c2 c0"));
+        QCOMPARE(labels(target.settings.channelsOf(first)), QStringLiteral("c1 c2 c0"));
         QCOMPARE(second->name(), QStringLiteral("Empty"));
-        QCOMPARE(StoreBuilder::labels(target.settings.channelsOf(second)), QString());
+        QCOMPARE(labels(target.settings.channelsOf(second)), QString());
         // A group the reference does not have stays as it was.
         QCOMPARE(third->name(), QStringLiteral("Untouched"));
-        QCOMPARE(StoreBuilder::labels(target.settings.channelsOf(third)), QStringLiteral("c3"));
+        QCOMPARE(labels(target.settings.channelsOf(third)), QStringLiteral("c3"));
     }
 };
 

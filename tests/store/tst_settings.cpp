@@ -4,6 +4,7 @@
 #include "model/rooteditable.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
+#include "storebuilder.h"
 #include "testsettings.h"
 
 #include <QPointer>
@@ -36,14 +37,6 @@ public:
 private:
     QStringList m_entries;
 };
-
-template<typename T> QString labels(const QList<T *> &objects)
-{
-    QStringList names;
-    for (const T *object : objects)
-        names.append(object->objectName());
-    return names.join(QLatin1Char(' '));
-}
 
 // The labels in list order; a TV block out of step with the list shows as a "!".
 QString listText(const ChannelList &list)

@@ -1,19 +1,7 @@
-#include "formats/settingskelmora2xx.h"
-#include "formats/settingskelmorahd.h"
-#include "model/channel.h"
-#include "model/favoritegroup.h"
-#include "model/provider.h"
-#include "model/rooteditable.h"
-#include "model/satellite.h"
-#include "model/transponder.h"
-#include "testsettings.h"
-#include "ui/channelfilterfield.h"
-#include "ui/channellistwidget.h"
-#include "uitest.h"
+#include "channeltablefixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QDrag>
-#include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -24,143 +12,8 @@
 
 using namespace Qt::StringLiterals;
 using Tester = QAbstractItemModelTester;
-using Col = ChannelListWidget::Column;
 
 namespace {
-
-// Stands in for the channel dialog, which is modal.
-class TestTable : public ChannelListWidget
-{
-public:
-    std::function<bool(Channel *)> dialog = [](Channel *) { return false; };
-    QList<Channel *> dialogChannels;
-
-    QStyleOptionViewItem cellOption() const
-    {
-        QStyleOptionViewItem option;
-        initViewItemOption(&option);
-        return option;
-    }
-
-protected:
-    bool runChannelDialog(Channel *channel) override
-    {
-        dialogChannels.append(channel);
-        return dialog(channel);
-    }
-};
-
-// A store and a table wired as the main window wires them: every channel
-// list change re-reads the channels of the shown object.
-struct Fixture
-{
-    TestSettings settings;
-    TestTable table;
-    ChannelFilterField filter;
-    Editable *shown = nullptr;
-
-    Fixture()
-    {
-        table.resize(900, 400);
-        table.setSettings(&settings);
-        table.setFilterField(&filter);
-        QObject::connect(&settings, &Settings::updatedChannelList, &table, [this] { show(shown); });
-        QObject::connect(&table, &ChannelListWidget::mainListRequested, &table, [this] { show(nullptr); });
-        show(nullptr);
-    }
-    void show(Editable *editable)
-    {
-        shown = settings.contains(editable) ? editable : settings.satellitesRoot();
-        table.showChannels(shown, settings.channelsOf(shown));
-    }
-
-    // A transponder on a new satellite of that name, or on none if the name is empty.
-    Transponder *transponder(const QString &satelliteName, quint16 frequency = 12000, int polarization = 0)
-    {
-        auto *satellite = named<Satellite>(satelliteName);
-        settings.addSatellite(satellite);
-        auto *transponder = new Transponder;
-        transponder->setSatellite(satelliteName.isEmpty() ? nullptr : satellite);
-        transponder->setFrequency(frequency);
-        transponder->setPolarization(polarization);
-        settings.addTransponder(transponder);
-        return transponder;
-    }
-    Provider *provider(const QString &name)
-    {
-        settings.addProvider(named<Provider>(name));
-        return settings.providers().last();
-    }
-    Channel *channel(const QString &name, Transponder *transponder = nullptr, Provider *provider = nullptr,
-        int serviceType = 0)
-    {
-        auto *channel = named<Channel>(name);
-        channel->setTransponder(transponder);
-        channel->setProvider(provider);
-        channel->setServiceType(serviceType);
-        settings.addChannel(nullptr, channel);
-        return channel;
-    }
-    void channels(const char *list)
-    {
-        for (const QString &name : words(list))
-            channel(name);
-    }
-    // Channels of the main list by name, in the order named.
-    QList<Channel *> find(const QStringList &list)
-    {
-        QList<Channel *> found;
-        for (const QString &name : list)
-            for (Channel *channel : settings.channels())
-                if (channel->name() == name)
-                    found.append(channel);
-        return found;
-    }
-    // A favourite group holding the channels in the order named.
-    FavoriteGroup *group(const char *list)
-    {
-        auto *group = new FavoriteGroup;
-        settings.addFavoriteGroup(group);
-        for (Channel *channel : find(words(list)))
-            settings.addChannel(group, channel);
-        return group;
-    }
-
-    // Drops and clicks need laid-out rows.
-    [[nodiscard]] bool exposeTable()
-    {
-        table.show();
-        return QTest::qWaitForWindowExposed(&table);
-    }
-    QVariant cell(int row, int column) const { return table.model()->index(row, column).data(); }
-    QVariantList row(int row) const
-    {
-        QVariantList cells;
-        for (int column = 0; column < Col::ColumnCount; ++column)
-            cells.append(cell(row, column));
-        return cells;
-    }
-    QStringList column(int column = Col::NameColumn) const
-    {
-        QStringList texts;
-        for (int row = 0; row < table.model()->rowCount(); ++row)
-            texts.append(cell(row, column).toString());
-        return texts;
-    }
-    QPoint rowCenter(const QString &name) const
-    {
-        return table.visualRect(table.model()->index(int(column().indexOf(name)), 1)).center();
-    }
-    void selectRows(const char *list)
-    {
-        table.selectionModel()->clear();
-        for (const QString &name : words(list))
-            table.selectionModel()->select(table.model()->index(int(column().indexOf(name)), 0),
-                QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-    QStringList mainList() const { return names(settings.channels()); }
-    QStringList groupList(FavoriteGroup *group) const { return names(settings.channelsOf(group)); }
-};
 
 // Opens the context menu at a point of the view's viewport, as a right
 // click does, and picks the entry of that text, or closes the menu. Returns
@@ -200,55 +53,6 @@ class TestChannelListWidget : public QObject
 private slots:
     void cleanup() { cancelPendingModalDrivers(); }
 
-    void cellsShowValuesAndLeaveAbsentOnesEmpty_data()
-    {
-        QTest::addColumn<QString>("satellite"); // null: no transponder; empty: transponder without one
-        QTest::addColumn<bool>("withProvider");
-        QTest::addColumn<int>("code"); // service type and polarisation
-        QTest::addColumn<QVariantList>("expected");
-        const QVariant none;
-        const QVariantList pids { u"65535"_s, u"8191"_s, u"8191"_s, u"8191"_s, u"0"_s };
-        QTest::addRow("new channel without references")
-            << QString() << false << 0
-            << QVariantList { 0, u"N"_s, none, none, none, none, none, u"TV"_s } + pids;
-        QTest::addRow("any non-zero code is radio and V")
-            << u"Astra"_s << true << 7
-            << QVariantList { 0, u"N"_s, u"Prov"_s, u"Astra"_s, 11778, 27500, u"V"_s, u"Radio"_s } + pids;
-        QTest::addRow("transponder without satellite")
-            << u""_s << false << 0
-            << QVariantList { 0, u"N"_s, none, none, 11778, 27500, u"H"_s, u"TV"_s } + pids;
-    }
-    void cellsShowValuesAndLeaveAbsentOnesEmpty()
-    {
-        QFETCH(QString, satellite);
-        QFETCH(bool, withProvider);
-        QFETCH(int, code);
-        QFETCH(QVariantList, expected);
-        Fixture f;
-        Transponder *transponder = satellite.isNull() ? nullptr : f.transponder(satellite, 11778, code);
-        f.channel(u"N"_s, transponder, withProvider ? f.provider(u"Prov"_s) : nullptr, code);
-        QCOMPARE(f.table.model()->rowCount(), 1);
-        // Integer columns must hold integers, or the header sorts them as text;
-        // QVariant compares an integer and its text as different.
-        QCOMPARE(f.row(0), expected);
-    }
-
-    // A name the save will cut shows cut, as the receiver will show it: 16
-    // bytes hold seven Cyrillic letters after the selector, 18 hold eight.
-    void nameCellShowsTheNameAsStored()
-    {
-        SettingsKelmoraHD hd;
-        SettingsKelmora2XX model2XX;
-        for (const auto &[settings, shown] :
-            { std::pair<Settings *, QString>(&hd, u"Телерад"_s), { &model2XX, u"Телеради"_s } }) {
-            ChannelListWidget table;
-            table.setSettings(settings);
-            settings->addChannel(nullptr, named<Channel>(u"Телерадиокомпани"_s));
-            table.showChannels(settings->satellitesRoot(), settings->channels());
-            QCOMPARE(table.model()->index(0, Col::NameColumn).data().toString(), shown);
-        }
-    }
-
     // The table paints its cells' texts itself; they must come out as the
     // style would have painted them, selected or not, cut short or not.
     void cellsPaintAsTheStyleWouldPaintThem_data()
@@ -267,7 +71,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(int, width);
         QFETCH(bool, selected);
-        Fixture f;
+        TableFixture f;
         f.channel(u"Das Erste HD \u00e4\u00f6\u00fc"_s, f.transponder(u"Astra"_s, 11836));
         QStyleOptionViewItem option = f.table.cellOption();
         option.rect = QRect(0, 0, width, 24);
@@ -284,113 +88,6 @@ private slots:
         QCOMPARE(paint(*f.table.itemDelegate()), paint(QStyledItemDelegate()));
     }
 
-    void headerSortsIntegersByValueAndTextByCharacter_data()
-    {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QStringList>("ascending");
-        QTest::addRow("Frequency by value") << int(Col::FrequencyColumn) << words("3 20 100");
-        QTest::addRow("SymbolRate by value") << int(Col::SymbolRateColumn) << words("3 20 100");
-        QTest::addRow("SID as text") << int(Col::ServiceIdColumn) << words("100 20 3");
-        QTest::addRow("PMT PID as text") << int(Col::PmtPidColumn) << words("100 20 3");
-        QTest::addRow("Name by character code") << int(Col::NameColumn) << words("100 20 3");
-    }
-    void headerSortsIntegersByValueAndTextByCharacter()
-    {
-        QFETCH(int, column);
-        QFETCH(QStringList, ascending);
-        Fixture f;
-        f.table.setSortingEnabled(true);
-        for (const quint16 value : { 20, 3, 100 }) {
-            Transponder *transponder = f.transponder(u"S"_s, value);
-            transponder->setSymbolRate(value);
-            Channel *channel = f.channel(QString::number(value), transponder);
-            channel->setServiceId(value);
-            channel->setPmtPid(value);
-        }
-        Tester tester(f.table.model(), Tester::FailureReportingMode::QtTest);
-        f.table.sortByColumn(column, Qt::AscendingOrder);
-        QCOMPARE(f.column(), ascending);
-        f.table.sortByColumn(column, Qt::DescendingOrder);
-        std::reverse(ascending.begin(), ascending.end());
-        QCOMPARE(f.column(), ascending);
-    }
-
-    void rebuildKeepsTheUsersSortWithTiesInMainListOrder()
-    {
-        Fixture f;
-        // The indicator tells what the rows show before any click.
-        QCOMPARE(f.table.header()->sortIndicatorSection(), ChannelTableModel::PositionColumn);
-        QCOMPARE(f.table.header()->sortIndicatorOrder(), Qt::AscendingOrder);
-        f.table.setSortingEnabled(true);
-        f.channels("b d a c");
-        FavoriteGroup *group = f.group("c a b");
-        Tester tester(f.table.model(), Tester::FailureReportingMode::QtTest);
-        QCOMPARE(f.column(), words("b d a c"));
-        f.table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
-        QCOMPARE(f.column(), words("d c b a"));
-
-        // Handed in any order, the rows come out in the user's order, and a
-        // deletion, which rebuilds the rows, keeps it.
-        const QList<Channel *> shuffled = f.find(words("c a d b"));
-        f.table.showChannels(f.settings.satellitesRoot(), shuffled);
-        QCOMPARE(f.column(), words("d c b a"));
-        QCOMPARE(f.table.channels(), shuffled);
-        f.selectRows("c");
-        f.table.deleteAction()->trigger();
-        QCOMPARE(f.column(), words("d b a"));
-        QCOMPARE(f.column(Col::IdColumn), words("1 0 2"));
-        QVERIFY(f.table.selectedChannels().isEmpty());
-        // Rows with equal keys stand in main-list order, either way round.
-        f.table.sortByColumn(Col::ServiceTypeColumn, Qt::DescendingOrder);
-        QCOMPARE(f.column(), words("b d a"));
-        // A group's ties stand in the group's own order.
-        f.show(group);
-        QCOMPARE(f.column(), words("a b"));
-        f.table.sortByColumn(Col::IdColumn, Qt::DescendingOrder);
-        QCOMPARE(f.column(Col::IdColumn), words("2 0"));
-        f.show(f.settings.providersRoot());
-        QCOMPARE(f.table.model()->rowCount(), 0);
-    }
-
-    void rowsRefreshInPlaceAndClearLostValues()
-    {
-        Fixture f;
-        f.table.setSortingEnabled(true);
-        Transponder *transponder = f.transponder(u"Astra"_s, 11778);
-        Provider *provider = f.provider(u"Prov"_s);
-        Channel *a = f.channel(u"a"_s, transponder, provider);
-        Channel *b = f.channel(u"b"_s, transponder, provider);
-        f.channel(u"c"_s);
-        // Adding leaves the list marked modified; flush it so that only the
-        // refresh under test can touch the table.
-        f.settings.emitPendingUpdates();
-        f.table.sortByColumn(Col::NameColumn, Qt::AscendingOrder);
-        Tester tester(f.table.model(), Tester::FailureReportingMode::QtTest);
-        const QAbstractItemModel *model = f.table.model();
-
-        // A changed owner refreshes every row that shows it.
-        provider->setName(u"Renamed"_s);
-        transponder->setFrequency(12188);
-        QCOMPARE(f.column(Col::ProviderColumn), QStringList({ u"Renamed"_s, u"Renamed"_s, {} }));
-        QCOMPARE(f.cell(1, Col::FrequencyColumn), QVariant(12188));
-        b->setName(u"z"_s);
-        QCOMPARE(f.table.model(), model); // no rebuild
-        QCOMPARE(f.column(), words("a z c"));
-        b->setProvider(nullptr);
-        QCOMPARE(f.row(1).mid(Col::ProviderColumn, 2), QVariantList({ QVariant(), u"Astra"_s }));
-        b->setTransponder(nullptr);
-        QCOMPARE(f.row(1).mid(Col::ProviderColumn, 5), QVariantList(5)); // up to Polarization
-        // Only a shown channel's row goes, and the others still map to theirs.
-        Channel outside;
-        f.table.updateEditable(&outside);
-        f.table.deleteEditable(&outside);
-        f.table.deleteEditable(b);
-        f.table.deleteEditable(f.settings.satellitesRoot());
-        QVERIFY(!f.table.channels().contains(b));
-        a->setName(u"A"_s);
-        QCOMPARE(f.column(), words("A c"));
-    }
-
     void deleteTakesChannelsOutOfGroupButDestroysThemElsewhere_data()
     {
         QTest::addColumn<bool>("groupShown");
@@ -404,7 +101,7 @@ private slots:
     {
         QFETCH(bool, groupShown);
         QFETCH(bool, byKey);
-        Fixture f;
+        TableFixture f;
         Provider *provider = f.provider(u"P"_s);
         for (const QString &name : words("a b c"))
             f.channel(name, nullptr, provider);
@@ -445,7 +142,7 @@ private slots:
         QFETCH(QString, mainList);
         QFETCH(QString, groupList);
         QFETCH(QString, limit);
-        Fixture f;
+        TableFixture f;
         SettingsCapacity capacity;
         capacity.channels = inGroup ? 10 : room;
         capacity.channelsPerGroup = room - 1;
@@ -474,7 +171,7 @@ private slots:
 
     void createStartsFromSelectionAndKeepsOnlyHeldReferences()
     {
-        Fixture f;
+        TableFixture f;
         Provider *held = f.provider(u"P1"_s);
         f.channel(u"one"_s, f.transponder(u"S"_s, 11000), held);
         f.channel(u"two"_s, f.transponder(u"S"_s, 12000), f.provider(u"P2"_s));
@@ -528,7 +225,7 @@ private slots:
         QFETCH(QString, dragged);
         QFETCH(QString, mainList);
         QFETCH(QString, groupList);
-        Fixture f;
+        TableFixture f;
         f.channels("A B C");
         f.channel(u"R0"_s, nullptr, nullptr, 1);
         f.channel(u"R1"_s, nullptr, nullptr, 1);
@@ -550,7 +247,7 @@ private slots:
 
     void dropsThatCannotApplyAreRefused()
     {
-        Fixture f;
+        TableFixture f;
         Transponder *transponder = f.transponder(u"S"_s);
         f.channels("A B doomed");
         const QList<Channel *> b = f.find(words("B")), bDoomed = f.find(words("B doomed"));
@@ -598,7 +295,7 @@ private slots:
         QFETCH(int, column);
         QFETCH(bool, descending);
         QFETCH(QString, expected);
-        Fixture f;
+        TableFixture f;
         f.channels("A B C D");
         FavoriteGroup *group = f.group("D C B A");
         f.show(inGroup ? group : nullptr);
@@ -633,7 +330,7 @@ private slots:
     void doubleClickEnterOrF2EditsTheChannelOfTheRowAfterSorting()
     {
         QFETCH(int, key);
-        Fixture f;
+        TableFixture f;
         f.table.setSortingEnabled(true);
         f.channels("a c b");
         QVERIFY(f.exposeTable());
@@ -661,7 +358,7 @@ private slots:
     void mouseDragCarriesTheSelectionAndLeavesItAsItWas()
     {
         QFETCH(bool, drop);
-        Fixture f;
+        TableFixture f;
         f.channels("a b c d e");
         QVERIFY(f.exposeTable());
         QWidget *viewport = f.table.viewport();
@@ -689,7 +386,7 @@ private slots:
 
     void contextMenuActsOnTheRowUnderTheCursorAndHidesEditsWithoutFile()
     {
-        Fixture f;
+        TableFixture f;
         f.channels("a b c");
         QVERIFY(f.exposeTable());
         f.selectRows("a b");
@@ -737,7 +434,7 @@ private slots:
 
     // Channels the filter tests search: names with and without diacritics,
     // a provider, a satellite and a service id to be found by.
-    static void fillSearchable(Fixture &f)
+    static void fillSearchable(TableFixture &f)
     {
         Transponder *astra = f.transponder(u"Astra 19.2E"_s);
         Provider *zdf = f.provider(u"ZDFvision"_s);
@@ -767,7 +464,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, rows);
         QFETCH(QString, count);
-        Fixture f;
+        TableFixture f;
         fillSearchable(f);
         QCOMPARE(f.table.rowCountText(), u"5 channels"_s);
         QSignalSpy countChanged(&f.table, &ChannelListWidget::rowCountTextChanged);
@@ -800,7 +497,7 @@ private slots:
 
     void filterSurvivesRebuildsAndSorts()
     {
-        Fixture f;
+        TableFixture f;
         f.table.setSortingEnabled(true);
         Provider *provider = f.provider(u"P"_s);
         f.channels("alpha beta gamma delta");
@@ -825,7 +522,7 @@ private slots:
     // part, even when they were selected before the filter hid them.
     void deleteAndDragReachOnlyShownRows()
     {
-        Fixture f;
+        TableFixture f;
         f.channels("a1 b1 a2 b2 a3");
         QVERIFY(f.exposeTable());
         f.table.setFocus();
@@ -868,7 +565,7 @@ private slots:
     {
         QFETCH(QString, shownFirst);
         QFETCH(QString, filter);
-        Fixture f;
+        TableFixture f;
         Transponder *transponder = f.transponder(u"S"_s);
         Provider *provider = f.provider(u"P"_s);
         f.channels("x-one x-two x-one-again x-other x-two-again x-one-third");
