@@ -218,82 +218,82 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="71"/>
         <source>Channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
         <source>&amp;Create Channel…</source>
         <translation>Sender &amp;anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="71"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="73"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="75"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="77"/>
         <source>Select &amp;Columns…</source>
         <translation>&amp;Spalten auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="76"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="78"/>
         <source>Select D&amp;uplicates</source>
         <translation>D&amp;uplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="78"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="80"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="252"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="254"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="253"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="255"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="254"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="256"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="254"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="256"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="270"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="272"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="270"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="272"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="349"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="351"/>
         <source>Sort by position to reorder</source>
         <translation>Zum Umordnen nach Position sortieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="423"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="427"/>
         <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="429"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="433"/>
         <source>A favorite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="433"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="437"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
     </message>
@@ -682,48 +682,48 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>CompareController</name>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="28"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="30"/>
         <source>Compare &amp;With…</source>
         <translation>&amp;Vergleichen mit…</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="32"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="34"/>
         <source>Shows what differs from another settings file</source>
         <translation>Zeigt, was sich von einer anderen Einstellungsdatei unterscheidet</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="102"/>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="119"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="104"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="121"/>
         <source>Compare with</source>
         <translation>Vergleichen mit</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="102"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="104"/>
         <source>Settings files (*.si);;All files (*)</source>
         <translation>Einstellungsdateien (*.si);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="115"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="117"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="120"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="122"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="174"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="180"/>
         <source>Copy channels</source>
         <translation>Sender kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="174"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="180"/>
         <source>No channel was copied.</source>
         <translation>Es wurde kein Sender kopiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="178"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="184"/>
         <source>Channels copied: %1; skipped because this file already has them: %2.</source>
         <translation>Kopierte Sender: %1; übergangen, weil diese Datei sie schon hat: %2.</translation>
     </message>
@@ -930,78 +930,78 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
-        <location filename="../src/ui/editabletreewidget.cpp" line="47"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="35"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="50"/>
         <source>&amp;Edit…</source>
         <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="51"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="51"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="53"/>
         <source>Create &amp;Satellite…</source>
         <translation>&amp;Satellit anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="53"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="55"/>
         <source>Create &amp;Transponder…</source>
         <translation>&amp;Transponder anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="55"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="57"/>
         <source>Create &amp;Provider…</source>
         <translation>&amp;Anbieter anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="563"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="564"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="571"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="576"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="585"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="595"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="605"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="792"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="804"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="793"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="805"/>
         <source>A favorite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="36"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="35"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="37"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="36"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="38"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
@@ -1242,6 +1242,67 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
 </context>
 <context>
+    <name>NamedStep</name>
+    <message numerus="yes">
+        <location filename="../src/ui/namedstep.cpp" line="38"/>
+        <source>%n Objects</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="75"/>
+        <source>Create %1</source>
+        <translation>%1 anlegen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="80"/>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="92"/>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="97"/>
+        <source>Remove %1 from Group %2</source>
+        <translation>%1 aus der Gruppe %2 entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="103"/>
+        <source>Add %1 to Group %2</source>
+        <translation>%1 zur Gruppe %2 hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="106"/>
+        <source>Move %1</source>
+        <translation>%1 verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="107"/>
+        <source>Move %1 to %2</source>
+        <translation>%1 nach %2 verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="113"/>
+        <source>Copy Channel %1</source>
+        <translation>Sender %1 kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="114"/>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="119"/>
+        <source>Apply Order</source>
+        <translation>Reihenfolge übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>PrintController</name>
     <message>
         <location filename="../src/ui/print/printcontroller.cpp" line="17"/>
@@ -1399,67 +1460,67 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>ReferenceController</name>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="27"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="29"/>
         <source>&amp;Export</source>
         <translation>&amp;Exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="31"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="33"/>
         <source>Orders the channels like another settings file or a reference list</source>
         <translation>Ordnet die Sender wie in einer anderen Einstellungsdatei oder einer Referenzliste an</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="26"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="28"/>
         <source>Apply &amp;Order From…</source>
         <translation>&amp;Reihenfolge übernehmen aus…</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="36"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="38"/>
         <source>Channel Table as &amp;CSV…</source>
         <translation>Sendertabelle als &amp;CSV…</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="39"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="41"/>
         <source>&amp;Reference List…</source>
         <translation>&amp;Referenzliste…</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="55"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="57"/>
         <source>Apply order from</source>
         <translation>Reihenfolge übernehmen aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="57"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="59"/>
         <source>Settings files and reference lists (*.si *.txt *.csv);;Settings files (*.si);;Reference lists (*.txt *.csv);;All files (*)</source>
         <translation>Einstellungsdateien und Referenzlisten (*.si *.txt *.csv);;Einstellungsdateien (*.si);;Referenzlisten (*.txt *.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="65"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="67"/>
         <source>%1 cannot give the order: %2.</source>
         <translation>%1 kann die Reihenfolge nicht vorgeben: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="80"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="83"/>
         <source>Export channel table</source>
         <translation>Sendertabelle exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="80"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="83"/>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="86"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="89"/>
         <source>Export reference list</source>
         <translation>Referenzliste exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="86"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="89"/>
         <source>Reference lists (*.txt)</source>
         <translation>Referenzlisten (*.txt)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="120"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="123"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
@@ -1784,24 +1845,24 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="313"/>
+        <location filename="../src/ui/settingseditor.cpp" line="316"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="247"/>
-        <location filename="../src/ui/settingseditor.cpp" line="321"/>
+        <location filename="../src/ui/settingseditor.cpp" line="250"/>
+        <location filename="../src/ui/settingseditor.cpp" line="324"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="322"/>
+        <location filename="../src/ui/settingseditor.cpp" line="325"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="293"/>
-        <location filename="../src/ui/settingseditor.cpp" line="377"/>
+        <location filename="../src/ui/settingseditor.cpp" line="296"/>
+        <location filename="../src/ui/settingseditor.cpp" line="380"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
@@ -1826,28 +1887,28 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="393"/>
+        <location filename="../src/ui/settingseditor.cpp" line="396"/>
         <source>They do not fit the file.</source>
         <translation>Sie passen nicht zur Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="403"/>
+        <location filename="../src/ui/settingseditor.cpp" line="406"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="404"/>
+        <location filename="../src/ui/settingseditor.cpp" line="407"/>
         <source>The unsaved changes to %1 could not be restored; they are kept for a later try.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden; sie bleiben für einen späteren Versuch erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="425"/>
-        <location filename="../src/ui/settingseditor.cpp" line="453"/>
+        <location filename="../src/ui/settingseditor.cpp" line="428"/>
+        <location filename="../src/ui/settingseditor.cpp" line="456"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="424"/>
+        <location filename="../src/ui/settingseditor.cpp" line="427"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>

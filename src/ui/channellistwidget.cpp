@@ -13,6 +13,7 @@
 #include "ui/contextmenukey.h"
 #include "ui/editablemimedata.h"
 #include "ui/editdialog.h"
+#include "ui/namedstep.h"
 #include "ui/selectcolumnsdialog.h"
 
 #include <QAction>
@@ -409,8 +410,10 @@ void ChannelListWidget::QTreeViewDoubleClicked(const QModelIndex &index)
 {
     if (!m_settings || !index.isValid())
         return;
-    if (Channel *channel = channelOfRow(index.row()))
+    if (Channel *channel = channelOfRow(index.row())) {
+        const NamedStep step(m_history, NamedStep::edit(*channel));
         runChannelDialog(channel);
+    }
 }
 
 // Tells the user and returns true when a new channel would not fit the
@@ -464,6 +467,7 @@ void ChannelListWidget::createChannel()
     // The file's channel table is the main list, so every channel goes
     // there; one created while a group is shown joins that group too.
     Editable *shown = context();
+    const NamedStep step(m_history, NamedStep::creation(*channel));
     Channel *added = channel.release();
     m_settings->addChannel(nullptr, added);
     if (shown && shown->typeCode() == FavoriteGroupType)
@@ -484,6 +488,8 @@ void ChannelListWidget::deleteSelectedChannels()
     const QList<Editable *> doomed(selected.cbegin(), selected.cend());
     const QString summary = fromMainList ? DeletionSummary::describe(*m_settings, doomed)
                                          : DeletionSummary::describeRemoval(*shown, doomed);
+    const NamedStep step(
+        m_history, fromMainList ? NamedStep::deletion(doomed) : NamedStep::removal(doomed, *shown));
     m_settings->removeChannels(shown, selected,
         fromMainList ? DuplicateServices::keepers(*m_settings, selected) : QHash<Channel *, Channel *>());
     if (!summary.isEmpty())
@@ -635,6 +641,7 @@ void ChannelListWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
+    const NamedStep step(m_history, NamedStep::drop(dragged, *target));
     m_settings->dropEditables(dragged, target, context());
     event->setDropAction(Qt::MoveAction);
     event->accept();

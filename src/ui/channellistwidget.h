@@ -13,6 +13,7 @@ class QLineEdit;
 class Channel;
 class Editable;
 class Settings;
+class SettingsHistory;
 
 // The channel table: the channels of the object selected in the tree, one
 // row per channel, in the receiver's channel order or the order the user
@@ -30,6 +31,8 @@ public:
     ~ChannelListWidget() override;
 
     void setSettings(Settings *settings);
+    // The history whose steps the table's actions name, or null.
+    void setHistory(SettingsHistory *history) { m_history = history; }
     void showChannels(Editable *editable, const QList<Channel *> &channels);
 
     Editable *currentEditable() const { return m_currentEditable; }
@@ -127,6 +130,7 @@ private:
 
     ChannelTableModel *m_model = nullptr;
     QPointer<Settings> m_settings;
+    SettingsHistory *m_history = nullptr;
     Editable *m_currentEditable = nullptr;
     QList<Channel *> m_channels;
     // Where the left button went down, and whether that press may become a

@@ -12,6 +12,7 @@
 #include "ui/editablemimedata.h"
 #include "ui/editabletreestate.h"
 #include "ui/editdialog.h"
+#include "ui/namedstep.h"
 
 #include <QAction>
 #include <QApplication>
@@ -529,8 +530,10 @@ void EditableTreeWidget::editEditable()
     const QList<QTreeWidgetItem *> items = selectedItems();
     if (items.isEmpty())
         return;
-    if (Editable *editable = m_editableItems.value(items.first()))
+    if (Editable *editable = m_editableItems.value(items.first())) {
+        const NamedStep step(m_history, NamedStep::edit(*editable));
         editDialog(this, editable, m_settings);
+    }
 }
 
 void EditableTreeWidget::QTreeWidgetItemDoubleClicked(QTreeWidgetItem *, int)
@@ -543,7 +546,10 @@ void EditableTreeWidget::deleteSelectedEditables()
     if (!m_settings)
         return;
     const QList<Editable *> doomed = selectedEditables();
+    if (doomed.isEmpty())
+        return;
     const QString summary = DeletionSummary::describe(*m_settings, doomed);
+    const NamedStep step(m_history, NamedStep::deletion(doomed));
     m_settings->removeEditables(doomed);
     if (!summary.isEmpty())
         emit deleted(summary);
@@ -564,8 +570,10 @@ void EditableTreeWidget::createSatellite()
             tr("The settings file holds at most %1 satellites.")))
         return;
     auto satellite = std::make_unique<Satellite>();
-    if (editSatellite(this, satellite.get(), m_settings) && m_settings)
-        m_settings->addSatellite(satellite.release());
+    if (!editSatellite(this, satellite.get(), m_settings) || !m_settings)
+        return;
+    const NamedStep step(m_history, NamedStep::creation(*satellite));
+    m_settings->addSatellite(satellite.release());
 }
 
 void EditableTreeWidget::createTransponder()
@@ -581,6 +589,7 @@ void EditableTreeWidget::createTransponder()
         transponder->setSatellite(static_cast<Satellite *>(selected.first()));
     if (!editTransponder(this, transponder.get(), m_settings) || !m_settings)
         return;
+    const NamedStep step(m_history, NamedStep::creation(*transponder));
     Transponder *added = transponder.release();
     m_settings->addTransponder(added);
     // So that the user sees what was created.
@@ -595,8 +604,10 @@ void EditableTreeWidget::createProvider()
             tr("The settings file holds at most %1 providers.")))
         return;
     auto provider = std::make_unique<Provider>();
-    if (editProvider(this, provider.get(), m_settings) && m_settings)
-        m_settings->addProvider(provider.release());
+    if (!editProvider(this, provider.get(), m_settings) || !m_settings)
+        return;
+    const NamedStep step(m_history, NamedStep::creation(*provider));
+    m_settings->addProvider(provider.release());
 }
 
 QList<QAction *> EditableTreeWidget::contextMenuActions() const
@@ -840,6 +851,7 @@ void EditableTreeWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
+    const NamedStep step(m_history, NamedStep::drop(dragged, *target));
     m_settings->dropEditables(dragged, target, nullptr);
     event->setDropAction(Qt::MoveAction);
     event->accept();

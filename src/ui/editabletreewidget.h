@@ -16,6 +16,7 @@ class FavoriteGroup;
 class Provider;
 class Satellite;
 class Settings;
+class SettingsHistory;
 class Transponder;
 
 // The object tree: satellites with their transponders, providers and
@@ -32,6 +33,8 @@ public:
     ~EditableTreeWidget() override;
 
     void setSettings(Settings *settings);
+    // The history whose steps the tree's actions name, or null.
+    void setHistory(SettingsHistory *history) { m_history = history; }
 
     QTreeWidgetItem *satellitesItem() const { return m_satellitesItem; }
     QTreeWidgetItem *providersItem() const { return m_providersItem; }
@@ -152,6 +155,7 @@ private:
     bool roomInGroup(const QList<Editable *> &dragged, Editable *group);
 
     QPointer<Settings> m_settings;
+    SettingsHistory *m_history = nullptr;
     QTreeWidgetItem *m_satellitesItem = nullptr;
     QTreeWidgetItem *m_providersItem = nullptr;
     QTreeWidgetItem *m_favoritesItem = nullptr;

@@ -104,11 +104,11 @@ SettingsEditor::SettingsEditor(QApplication *)
     setUpEditMenu();
     m_recentFiles = new RecentFiles(m_form->menuFile, m_form->actionSave);
     connect(m_recentFiles, &RecentFiles::openRequested, this, &SettingsEditor::loadFile);
-    m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView);
+    m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView, m_history);
     m_form->menuFile->addAction(m_reference->applyOrderAction());
     m_form->menuFile->addMenu(m_reference->exportMenu());
     m_compare = new CompareController(
-        m_mainWindow.get(), m_form->channelListTreeView, m_form->treeWidget, readSettings);
+        m_mainWindow.get(), m_form->channelListTreeView, m_form->treeWidget, m_history, readSettings);
     m_form->menuFile->addAction(m_compare->compareAction());
     connect(m_compare, &CompareController::mainListNeeded, m_form->channelListTreeView,
         &ChannelListWidget::mainListRequested);
@@ -173,6 +173,9 @@ void SettingsEditor::setUpEditMenu()
     dock->hide();
     m_form->menuEdit->addAction(dock->toggleViewAction());
     ChannelListWidget *table = m_form->channelListTreeView;
+    // The views name the steps of what the user does in them.
+    table->setHistory(m_history);
+    m_form->treeWidget->setHistory(m_history);
     m_order = new ChannelOrderActions(table, m_history);
     m_form->menuEdit->addSeparator();
     m_form->menuEdit->addMenu(m_order->menu());

@@ -12,6 +12,7 @@ kelmora_add_layer(ui
         ui/boundedintvalidator.h ui/boundedintvalidator.cpp
         ui/nameroomvalidator.h ui/nameroomvalidator.cpp
         ui/contextmenukey.h ui/contextmenukey.cpp
+        ui/namedstep.h ui/namedstep.cpp
         ui/undohistorydock.h ui/undohistorydock.cpp
         ui/forms/settingseditormainwindow.ui
         ui/forms/satellitedialog.ui
