@@ -11,10 +11,10 @@
 #include "store/settings.h"
 #include "ui/channelcelldelegate.h"
 #include "ui/contextmenukey.h"
+#include "ui/dialogs/editdialog.h"
+#include "ui/dialogs/selectcolumnsdialog.h"
 #include "ui/editablemimedata.h"
-#include "ui/editdialog.h"
 #include "ui/namedstep.h"
-#include "ui/selectcolumnsdialog.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,6 +3,4 @@ target_sources(kelmora_ui PRIVATE
     ui/channeltablemodel.h ui/channeltablemodel.cpp
     ui/channelcelldelegate.h ui/channelcelldelegate.cpp
     ui/channelfilterfield.h ui/channelfilterfield.cpp
-    ui/selectcolumnsdialog.h ui/selectcolumnsdialog.cpp
-    ui/forms/selectcolumnsdialog.ui
 )

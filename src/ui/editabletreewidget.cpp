@@ -9,9 +9,9 @@
 #include "model/transponder.h"
 #include "store/settings.h"
 #include "ui/contextmenukey.h"
+#include "ui/dialogs/editdialog.h"
 #include "ui/editablemimedata.h"
 #include "ui/editabletreestate.h"
-#include "ui/editdialog.h"
 #include "ui/namedstep.h"
 
 #include <QAction>
