@@ -10,7 +10,6 @@
 #include "model/transponder.h"
 #include "store/settings.h"
 #include "ui/channelcelldelegate.h"
-#include "ui/contextmenukey.h"
 #include "ui/dialogs/editdialog.h"
 #include "ui/dialogs/selectcolumnsdialog.h"
 #include "ui/editablemimedata.h"
@@ -39,7 +38,7 @@
 #include <utility>
 
 ChannelListWidget::ChannelListWidget(QWidget *parent)
-    : QTreeView(parent)
+    : EditableViewGestures<QTreeView>(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setDragEnabled(true);
@@ -501,78 +500,16 @@ void ChannelListWidget::selectColumns()
     selectColumnsDialog(this, this);
 }
 
-void ChannelListWidget::mousePressEvent(QMouseEvent *event)
-{
-    m_dragEnded = false;
-    m_pressMayDrag = event->button() == Qt::LeftButton;
-    if (m_pressMayDrag)
-        m_dragStart = event->position().toPoint();
-    // A plain press on a selected row leaves the selection to the release,
-    // so that a drag carries every selected row.
-    QTreeView::mousePressEvent(event);
-}
-
-void ChannelListWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!m_pressMayDrag || !(event->buttons() & Qt::LeftButton)) {
-        QTreeView::mouseMoveEvent(event);
-        return;
-    }
-    // While the button is held the press is a click or a drag, never a
-    // drag-selection, which would widen what the drag then carries.
-    if ((event->position().toPoint() - m_dragStart).manhattanLength() < QApplication::startDragDistance())
-        return;
-    m_pressMayDrag = false;
-    m_dragEnded = true;
-    startDrag(Qt::MoveAction);
-    // This move and the release after it belong to the finished drag; the
-    // base class would take them for a selection from the press onwards.
-    setState(NoState);
-}
-
-void ChannelListWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_pressMayDrag = false;
-    if (std::exchange(m_dragEnded, false)) {
-        event->accept();
-        return;
-    }
-    QTreeView::mouseReleaseEvent(event);
-}
-
-void ChannelListWidget::startDrag(Qt::DropActions)
+QList<Editable *> ChannelListWidget::draggedEditables() const
 {
     const QList<Channel *> channels = selectedChannels();
-    execEditableDrag(this, QList<Editable *>(channels.cbegin(), channels.cend()));
-}
-
-void ChannelListWidget::keyPressEvent(QKeyEvent *event)
-{
-    if (ContextMenuKey::handle(this, event))
-        return;
-    if (event->matches(QKeySequence::Delete)) {
-        deleteSelectedChannels();
-        event->accept();
-        return;
-    }
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) && currentIndex().isValid()) {
-        QTreeViewDoubleClicked(currentIndex());
-        event->accept();
-        return;
-    }
-    QTreeView::keyPressEvent(event);
+    return QList<Editable *>(channels.cbegin(), channels.cend());
 }
 
 void ChannelListWidget::contextMenuEvent(QContextMenuEvent *event)
 {
-    // The menu acts on the selection, so the row clicked must be part of it.
-    if (event->reason() == QContextMenuEvent::Mouse) {
-        const QModelIndex index = indexAt(event->pos());
-        if (index.isValid() && !selectionModel()->isSelected(index))
-            selectionModel()->setCurrentIndex(
-                index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
+    // Over empty space the menu acts on the selection as it is.
+    selectForContextMenu(event);
     // Without a file there is nothing to create in or delete from.
     const bool fileOpen = !m_settings.isNull();
     m_createAction->setVisible(fileOpen);

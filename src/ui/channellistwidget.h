@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/channeltablemodel.h"
+#include "ui/editableviewgestures.h"
 
 #include <QList>
 #include <QPoint>
@@ -20,7 +21,7 @@ class SettingsHistory;
 // chose by a header click. The view owns its model and actions; the store
 // and its channels are only referenced. Every change the user makes goes through the store, and the
 // table follows the store's signals.
-class ChannelListWidget : public QTreeView
+class ChannelListWidget : public EditableViewGestures<QTreeView>
 {
     Q_OBJECT
 
@@ -97,10 +98,9 @@ protected:
     // modal dialog.
     virtual bool runChannelDialog(Channel *channel);
 
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    QList<Editable *> draggedEditables() const override;
+    void deleteSelection() override { deleteSelectedChannels(); }
+    void editCurrent() override { QTreeViewDoubleClicked(currentIndex()); }
     bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -108,7 +108,6 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     Channel *channelOfRow(int row) const;
@@ -133,12 +132,6 @@ private:
     SettingsHistory *m_history = nullptr;
     Editable *m_currentEditable = nullptr;
     QList<Channel *> m_channels;
-    // Where the left button went down, and whether that press may become a
-    // drag: while it is held, moves belong to the drag, not to the selection.
-    QPoint m_dragStart;
-    bool m_pressMayDrag = false;
-    // A drag ended while the button was down: its release is not a click.
-    bool m_dragEnded = false;
     // A new file's first rows size the columns; later rebuilds keep the
     // widths the user may have set.
     bool m_sizeColumnsOnNextFill = false;

@@ -8,7 +8,6 @@
 #include "model/satellite.h"
 #include "model/transponder.h"
 #include "store/settings.h"
-#include "ui/contextmenukey.h"
 #include "ui/dialogs/editdialog.h"
 #include "ui/editablemimedata.h"
 #include "ui/editabletreestate.h"
@@ -28,7 +27,7 @@
 #include <memory>
 
 EditableTreeWidget::EditableTreeWidget(QWidget *parent)
-    : QTreeWidget(parent)
+    : EditableViewGestures<QTreeWidget>(parent)
 {
     setColumnCount(1);
     setHeaderLabel(tr("Objects"));
@@ -648,21 +647,10 @@ QList<QAction *> EditableTreeWidget::contextMenuActions() const
     return actions;
 }
 
-void EditableTreeWidget::selectForContextMenu(const QPoint &pos)
-{
-    // The menu acts on the selection, so the item it was asked for must
-    // be part of it; a selection it is part of stays as it is.
-    QTreeWidgetItem *item = itemAt(pos);
-    if (!item)
-        clearSelection();
-    else if (!item->isSelected())
-        setCurrentItem(item);
-}
-
 void EditableTreeWidget::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (event->reason() == QContextMenuEvent::Mouse)
-        selectForContextMenu(event->pos());
+    if (!selectForContextMenu(event))
+        clearSelection();
     const QList<QAction *> actions = contextMenuActions();
     if (actions.isEmpty())
         return;
@@ -670,93 +658,6 @@ void EditableTreeWidget::contextMenuEvent(QContextMenuEvent *event)
     menu.addActions(actions);
     menu.exec(event->globalPos());
 }
-
-void EditableTreeWidget::keyPressEvent(QKeyEvent *event)
-{
-    if (ContextMenuKey::handle(this, event))
-        return;
-    if (event->matches(QKeySequence::Delete)) {
-        deleteSelectedEditables();
-        event->accept();
-        return;
-    }
-    // The keyboard's way to what a double click does.
-    if (currentItem()
-        && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2)
-        && state() != EditingState) {
-        editEditable();
-        event->accept();
-        return;
-    }
-    QTreeWidget::keyPressEvent(event);
-}
-
-void EditableTreeWidget::mousePressEvent(QMouseEvent *event)
-{
-    m_press = Press::None;
-    m_deferredPress.reset();
-    QTreeWidgetItem *item = itemAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && item) {
-        m_dragStart = event->position().toPoint();
-        if (item->isSelected()) {
-            // The press may begin a drag of the whole selection; whether it
-            // was a click that selects this item alone is known on release.
-            m_press = Press::OnSelectedItem;
-            m_deferredPress.reset(event->clone());
-            event->accept();
-            return;
-        }
-        m_press = Press::OnItem;
-    }
-    QTreeWidget::mousePressEvent(event);
-}
-
-void EditableTreeWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!(event->buttons() & Qt::LeftButton) || m_press == Press::None) {
-        if (m_press == Press::Dragged)
-            setState(NoState);
-        m_press = Press::None;
-        m_deferredPress.reset();
-        QTreeWidget::mouseMoveEvent(event);
-        return;
-    }
-    // A press on an item leads to a drag or a click, never to selecting
-    // what the mouse passes over.
-    if (m_press == Press::Dragged
-        || (event->position().toPoint() - m_dragStart).manhattanLength() < QApplication::startDragDistance())
-        return;
-    m_press = Press::Dragged;
-    m_deferredPress.reset();
-    execEditableDrag(this, selectedEditables());
-    // The rest of this press belongs to the finished drag.
-    setState(NoState);
-}
-
-void EditableTreeWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    const Press press = std::exchange(m_press, Press::None);
-    if (press == Press::Dragged) {
-        event->accept();
-        return;
-    }
-    if (const std::unique_ptr<QMouseEvent> deferred = std::move(m_deferredPress))
-        QTreeWidget::mousePressEvent(deferred.get());
-    QTreeWidget::mouseReleaseEvent(event);
-}
-
-void EditableTreeWidget::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second press of a double click on a selected item was held back
-    // like any other; the double click settles it.
-    m_press = Press::None;
-    if (const std::unique_ptr<QMouseEvent> deferred = std::move(m_deferredPress))
-        QTreeWidget::mousePressEvent(deferred.get());
-    QTreeWidget::mouseDoubleClickEvent(event);
-}
-
-void EditableTreeWidget::startDrag(Qt::DropActions)
-{ }
 
 void EditableTreeWidget::setDropTarget(QTreeWidgetItem *item)
 {

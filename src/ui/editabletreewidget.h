@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/editableviewgestures.h"
+
 #include <QHash>
 #include <QList>
 #include <QMap>
@@ -24,7 +26,7 @@ class Transponder;
 // items and actions; the store and its objects are only referenced. Every
 // change the user makes goes through the store, and the tree repaints
 // itself from the store's signals.
-class EditableTreeWidget : public QTreeWidget
+class EditableTreeWidget : public EditableViewGestures<QTreeWidget>
 {
     Q_OBJECT
 
@@ -71,24 +73,17 @@ public slots:
     void createProvider();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    QList<Editable *> draggedEditables() const override { return selectedEditables(); }
+    void deleteSelection() override { deleteSelectedEditables(); }
+    void editCurrent() override { editEditable(); }
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    // The drag is started by mouseMoveEvent with our own payload.
-    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     static constexpr int IdRole = Qt::UserRole + 1;
-
-    // What a left press on an item has led to so far.
-    enum class Press { None, OnItem, OnSelectedItem, Dragged };
 
     // The objects the tree shows and where, in store order: a rebuild is
     // needed only when this differs from what was built.
@@ -121,7 +116,6 @@ private:
     // Tells the window about the first selected object when it is not the
     // one last told.
     void announceSelection();
-    void selectForContextMenu(const QPoint &pos);
     void setDropTarget(QTreeWidgetItem *item);
     // Keeping the items leaves them in place, unselected and folded, for
     // reuseItems().
@@ -170,9 +164,6 @@ private:
     // changes this causes are announced once afterwards, if at all.
     bool m_quiet = false;
     quint64 m_announcedId = 0;
-    QPoint m_dragStart;
-    Press m_press = Press::None;
-    std::unique_ptr<QMouseEvent> m_deferredPress;
     QTreeWidgetItem *m_dropTarget = nullptr;
     QAction *m_editAction = nullptr;
     QAction *m_deleteAction = nullptr;

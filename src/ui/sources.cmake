@@ -5,6 +5,7 @@ kelmora_add_layer(ui
         ui/editabletreestate.h ui/editabletreestate.cpp
         ui/editablemimedata.h ui/editablemimedata.cpp
         ui/contextmenukey.h ui/contextmenukey.cpp
+        ui/editableviewgestures.h ui/editableviewgestures.cpp
         ui/namedstep.h ui/namedstep.cpp
         ui/forms/settingseditormainwindow.ui
     LINKS kelmora_core kelmora_commands Qt6::Widgets
