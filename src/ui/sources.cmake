@@ -2,6 +2,7 @@ kelmora_add_layer(ui
     SOURCES
         ui/settingseditor.h ui/settingseditor.cpp
         ui/editabletreewidget.h ui/editabletreewidget.cpp
+        ui/editabletreeitems.h ui/editabletreeitems.cpp
         ui/editabletreestate.h ui/editabletreestate.cpp
         ui/editablemimedata.h ui/editablemimedata.cpp
         ui/contextmenukey.h ui/contextmenukey.cpp
