@@ -4,27 +4,27 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="19"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="19"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="21"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="21"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="25"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="25"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="31"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="31"/>
         <source>&lt;h3&gt;Kelmora Settings Editor %1&lt;/h3&gt;&lt;p&gt;Edits the channel set-up of Kelmora 2XX and Kelmora HD satellite receivers.&lt;/p&gt;&lt;p&gt;This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Kelmora Settings Editor %1&lt;/h3&gt;&lt;p&gt;Bearbeitet die Senderliste und Antenneneinstellungen der Satellitenreceiver Kelmora 2XX und Kelmora HD.&lt;/p&gt;&lt;p&gt;Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder einer späteren Version, weitergeben und/oder verändern. Es wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="39"/>
         <source>About Kelmora Settings Editor</source>
         <translation>Über Kelmora Settings Editor</translation>
     </message>
@@ -45,27 +45,27 @@
 <context>
     <name>ChangedFilePrompt</name>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="9"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="9"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="10"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="10"/>
         <source>%1 was changed by another program since it was opened or saved in this window.</source>
         <translation>%1 wurde seit dem Öffnen oder Speichern in diesem Fenster von einem anderen Programm geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="13"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="13"/>
         <source>Overwrite replaces those changes with yours; no backup is taken of them. Save As… keeps them and saves yours under another name.</source>
         <translation>Überschreiben ersetzt jene Änderungen durch Ihre; von ihnen wird keine Sicherung angelegt. Speichern unter… behält sie und speichert Ihre unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="15"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="15"/>
         <source>&amp;Overwrite</source>
         <translation>Über&amp;schreiben</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="16"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="16"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
@@ -218,84 +218,34 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="71"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="58"/>
         <source>Channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="72"/>
-        <source>&amp;Create Channel…</source>
-        <translation>Sender &amp;anlegen…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="73"/>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="77"/>
-        <source>Select &amp;Columns…</source>
-        <translation>&amp;Spalten auswählen…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="78"/>
-        <source>Select D&amp;uplicates</source>
-        <translation>D&amp;uplikate auswählen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="80"/>
-        <source>Select every channel that repeats the service of a channel before it</source>
-        <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="254"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="255"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="236"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="256"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="237"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="256"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="237"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="272"/>
-        <source>Select duplicates</source>
-        <translation>Duplikate auswählen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="272"/>
-        <source>No channel repeats the service of another channel.</source>
-        <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="351"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="300"/>
         <source>Sort by position to reorder</source>
         <translation>Zum Umordnen nach Position sortieren</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="427"/>
-        <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
-        <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="433"/>
-        <source>A favorite group holds at most %1 channels.</source>
-        <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="437"/>
-        <source>Create channel</source>
-        <translation>Sender anlegen</translation>
     </message>
 </context>
 <context>
@@ -447,6 +397,59 @@
         <location filename="../src/order/channelsorter.cpp" line="94"/>
         <source>Service Id</source>
         <translation>Dienst-ID</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableActions</name>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="26"/>
+        <source>&amp;Create Channel…</source>
+        <translation>Sender &amp;anlegen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="27"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="28"/>
+        <source>Select &amp;Columns…</source>
+        <translation>&amp;Spalten auswählen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="29"/>
+        <source>Select D&amp;uplicates</source>
+        <translation>D&amp;uplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="36"/>
+        <source>Select every channel that repeats the service of a channel before it</source>
+        <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="122"/>
+        <source>Select duplicates</source>
+        <translation>Duplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="122"/>
+        <source>No channel repeats the service of another channel.</source>
+        <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="159"/>
+        <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
+        <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="165"/>
+        <source>A favorite group holds at most %1 channels.</source>
+        <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="169"/>
+        <source>Create channel</source>
+        <translation>Sender anlegen</translation>
     </message>
 </context>
 <context>
@@ -930,78 +933,78 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="35"/>
-        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="28"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="43"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="50"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
         <source>&amp;Edit…</source>
         <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="51"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="53"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="47"/>
         <source>Create &amp;Satellite…</source>
         <translation>&amp;Satellit anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="55"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
         <source>Create &amp;Transponder…</source>
         <translation>&amp;Transponder anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="57"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="51"/>
         <source>Create &amp;Provider…</source>
         <translation>&amp;Anbieter anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="563"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="249"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="571"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="257"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="585"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="271"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="605"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="291"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="804"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="392"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="805"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
         <source>A favorite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="36"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="29"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="37"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="30"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="38"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
@@ -1221,22 +1224,22 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>NameRoomValidator</name>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="50"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="50"/>
         <source>1 byte left</source>
         <translation>1 Byte frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="52"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="52"/>
         <source>%1 bytes left</source>
         <translation>%1 Bytes frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="54"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="54"/>
         <source>1 byte too many</source>
         <translation>1 Byte zu viel</translation>
     </message>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="56"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="56"/>
         <source>%1 bytes too many</source>
         <translation>%1 Bytes zu viel</translation>
     </message>
@@ -1411,48 +1414,48 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>RecoveryOffer</name>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="43"/>
-        <location filename="../src/ui/recoveryoffer.cpp" line="81"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="43"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="81"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="44"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="44"/>
         <source>The editor did not close cleanly. Unsaved changes to %1 were kept on %2.</source>
         <translation>Der Editor wurde nicht ordnungsgemäß beendet. Ungespeicherte Änderungen an %1 wurden am %2 gesichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="52"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="52"/>
         <source>Restore opens %1 with these changes for you to save. Discard deletes them.</source>
         <translation>„Wiederherstellen“ öffnet %1 mit diesen Änderungen, damit Sie sie speichern können. „Verwerfen“ löscht sie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="55"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="55"/>
         <source>%1 was changed since then. Restore opens the changes as a new, unsaved file, and %1 stays as it is now. Discard deletes them.</source>
         <translation>%1 wurde seitdem geändert. Wiederherstellen öffnet die Änderungen als neue, ungespeicherte Datei, und %1 bleibt, wie sie jetzt ist. Verwerfen löscht sie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="60"/>
         <source>%1 cannot be found now; it may be on a disk that is not connected. Restore opens the changes as a new, unsaved file. Later keeps them for the next start. Discard deletes them.</source>
         <translation>%1 ist jetzt nicht zu finden; vielleicht liegt sie auf einem Laufwerk, das nicht angeschlossen ist. Wiederherstellen öffnet die Änderungen als neue, ungespeicherte Datei. Später behält sie für den nächsten Start. Verwerfen löscht sie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="66"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="66"/>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="68"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="68"/>
         <source>&amp;Later</source>
         <translation>S&amp;päter</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="82"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="82"/>
         <source>The editor did not close cleanly, and the copy it kept of the unsaved changes at %1 is damaged: those changes could not be restored.</source>
         <translation>Der Editor wurde nicht ordnungsgemäß beendet, und die Kopie, die er um %1 von den ungespeicherten Änderungen angelegt hatte, ist beschädigt: Diese Änderungen konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="85"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="85"/>
         <source>The damaged copy was kept as %1.</source>
         <translation>Die beschädigte Kopie wurde als %1 aufbewahrt.</translation>
     </message>
@@ -2142,17 +2145,17 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>UndoHistoryDock</name>
     <message>
-        <location filename="../src/ui/undohistorydock.cpp" line="10"/>
+        <location filename="../src/ui/docks/undohistorydock.cpp" line="10"/>
         <source>Undo History</source>
         <translation>Bearbeitungsverlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/undohistorydock.cpp" line="14"/>
+        <location filename="../src/ui/docks/undohistorydock.cpp" line="14"/>
         <source>Undo &amp;History</source>
         <translation>Bearbeitungs&amp;verlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/undohistorydock.cpp" line="16"/>
+        <location filename="../src/ui/docks/undohistorydock.cpp" line="16"/>
         <source>&lt;opened file&gt;</source>
         <translation>&lt;geöffnete Datei&gt;</translation>
     </message>
@@ -2248,7 +2251,7 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>T&amp;yp</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeldialog.cpp" line="100"/>
+        <location filename="../src/ui/dialogs/channeldialog.cpp" line="100"/>
         <source>The channel has no transponder, so a receiver cannot tune to it. Keep it without one?</source>
         <translation>Der Sender hat keinen Transponder, ein Receiver kann ihn also nicht empfangen. Trotzdem ohne Transponder behalten?</translation>
     </message>
@@ -2350,29 +2353,29 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>DiSEqC 1.&amp;1</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="24"/>
-        <location filename="../src/ui/satellitedialog.cpp" line="39"/>
-        <location filename="../src/ui/satellitedialog.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="24"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="46"/>
         <source>OFF</source>
         <translation>AUS</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="29"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="29"/>
         <source>TONE BURST A</source>
         <translation>TONE BURST A</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="30"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="30"/>
         <source>TONE BURST B</source>
         <translation>TONE BURST B</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="37"/>
         <source>AUTO</source>
         <translation>AUTO</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="38"/>
         <source>ON</source>
         <translation>EIN</translation>
     </message>
