@@ -321,57 +321,57 @@
         <translation>Dienst-&amp;ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="151"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="150"/>
         <source>TV channels stay ahead of radio channels.</source>
         <translation>TV-Kanäle bleiben vor den Radiokanälen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="164"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="163"/>
         <source>Move %1 Up</source>
         <translation>%1 nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="167"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="166"/>
         <source>Move %1 Down</source>
         <translation>%1 nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="170"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="169"/>
         <source>Move %1 to Top</source>
         <translation>%1 an den Anfang verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="173"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="172"/>
         <source>Move %1 to Bottom</source>
         <translation>%1 an das Ende verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="186"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="185"/>
         <source>Move to Position</source>
         <translation>An Position verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="187"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="186"/>
         <source>Position of the first selected channel (1 to %1):</source>
         <translation>Position des ersten ausgewählten Kanals (1 bis %1):</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="200"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="199"/>
         <source>Move %1 to Position %2</source>
         <translation>%1 an Position %2 verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="209"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="208"/>
         <source>Reverse %1</source>
         <translation>%1 umkehren</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="219"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="218"/>
         <source>Sort %1 by %2</source>
         <translation>%1 nach %2 sortieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="231"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="230"/>
         <source>Order %1 as Sorted by %2</source>
         <translation>%1 wie nach %2 sortiert anordnen</translation>
     </message>
