@@ -1,7 +1,7 @@
 #include "i18n/applicationtranslator.h"
 #include "recovery/recoverykeeper.h"
-#include "ui/aboutbox.h"
-#include "ui/recoveryoffer.h"
+#include "ui/dialogs/aboutbox.h"
+#include "ui/dialogs/recoveryoffer.h"
 #include "ui/settingseditor.h"
 
 #include <QApplication>

@@ -4,27 +4,27 @@
 <context>
     <name>AboutBox</name>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="19"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="19"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="21"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="21"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="25"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="25"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="31"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="31"/>
         <source>&lt;h3&gt;Kelmora Settings Editor %1&lt;/h3&gt;&lt;p&gt;Edits the channel set-up of Kelmora 2XX and Kelmora HD satellite receivers.&lt;/p&gt;&lt;p&gt;This program is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Kelmora Settings Editor %1&lt;/h3&gt;&lt;p&gt;Bearbeitet die Senderliste und Antenneneinstellungen der Satellitenreceiver Kelmora 2XX und Kelmora HD.&lt;/p&gt;&lt;p&gt;Dieses Programm ist freie Software: Sie können es unter den Bedingungen der GNU General Public License, Version 3 oder einer späteren Version, weitergeben und/oder verändern. Es wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location filename="../src/ui/aboutbox.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/aboutbox.cpp" line="39"/>
         <source>About Kelmora Settings Editor</source>
         <translation>Über Kelmora Settings Editor</translation>
     </message>
@@ -45,27 +45,27 @@
 <context>
     <name>ChangedFilePrompt</name>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="9"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="9"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="10"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="10"/>
         <source>%1 was changed by another program since it was opened or saved in this window.</source>
         <translation>%1 wurde seit dem Öffnen oder Speichern in diesem Fenster von einem anderen Programm geändert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="13"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="13"/>
         <source>Overwrite replaces those changes with yours; no backup is taken of them. Save As… keeps them and saves yours under another name.</source>
         <translation>Überschreiben ersetzt jene Änderungen durch Ihre; von ihnen wird keine Sicherung angelegt. Speichern unter… behält sie und speichert Ihre unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="15"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="15"/>
         <source>&amp;Overwrite</source>
         <translation>Über&amp;schreiben</translation>
     </message>
     <message>
-        <location filename="../src/ui/changedfileprompt.cpp" line="16"/>
+        <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="16"/>
         <source>Save &amp;As…</source>
         <translation>Speichern &amp;unter…</translation>
     </message>
@@ -218,84 +218,34 @@
 <context>
     <name>ChannelListWidget</name>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="69"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="58"/>
         <source>Channels</source>
         <translation>Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="70"/>
-        <source>&amp;Create Channel…</source>
-        <translation>Sender &amp;anlegen…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="71"/>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="75"/>
-        <source>Select &amp;Columns…</source>
-        <translation>&amp;Spalten auswählen…</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="76"/>
-        <source>Select D&amp;uplicates</source>
-        <translation>D&amp;uplikate auswählen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="78"/>
-        <source>Select every channel that repeats the service of a channel before it</source>
-        <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="252"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="235"/>
         <source>%1 of 1 channel</source>
         <translation>%1 von 1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="253"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="236"/>
         <source>%1 of %2 channels</source>
         <translation>%1 von %2 Sendern</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="254"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="237"/>
         <source>1 channel</source>
         <translation>1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="254"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="237"/>
         <source>%1 channels</source>
         <translation>%1 Sender</translation>
     </message>
     <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="270"/>
-        <source>Select duplicates</source>
-        <translation>Duplikate auswählen</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="270"/>
-        <source>No channel repeats the service of another channel.</source>
-        <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="349"/>
+        <location filename="../src/ui/channellistwidget.cpp" line="300"/>
         <source>Sort by position to reorder</source>
         <translation>Zum Umordnen nach Position sortieren</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="423"/>
-        <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
-        <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="429"/>
-        <source>A favorite group holds at most %1 channels.</source>
-        <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/channellistwidget.cpp" line="433"/>
-        <source>Create channel</source>
-        <translation>Sender anlegen</translation>
     </message>
 </context>
 <context>
@@ -371,57 +321,57 @@
         <translation>Dienst-&amp;ID</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="151"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="150"/>
         <source>TV channels stay ahead of radio channels.</source>
         <translation>TV-Kanäle bleiben vor den Radiokanälen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="164"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="163"/>
         <source>Move %1 Up</source>
         <translation>%1 nach oben verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="167"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="166"/>
         <source>Move %1 Down</source>
         <translation>%1 nach unten verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="170"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="169"/>
         <source>Move %1 to Top</source>
         <translation>%1 an den Anfang verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="173"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="172"/>
         <source>Move %1 to Bottom</source>
         <translation>%1 an das Ende verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="186"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="185"/>
         <source>Move to Position</source>
         <translation>An Position verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="187"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="186"/>
         <source>Position of the first selected channel (1 to %1):</source>
         <translation>Position des ersten ausgewählten Kanals (1 bis %1):</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="200"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="199"/>
         <source>Move %1 to Position %2</source>
         <translation>%1 an Position %2 verschieben</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="209"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="208"/>
         <source>Reverse %1</source>
         <translation>%1 umkehren</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="219"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="218"/>
         <source>Sort %1 by %2</source>
         <translation>%1 nach %2 sortieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/order/channelorderactions.cpp" line="231"/>
+        <location filename="../src/ui/order/channelorderactions.cpp" line="230"/>
         <source>Order %1 as Sorted by %2</source>
         <translation>%1 wie nach %2 sortiert anordnen</translation>
     </message>
@@ -447,6 +397,59 @@
         <location filename="../src/order/channelsorter.cpp" line="94"/>
         <source>Service Id</source>
         <translation>Dienst-ID</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableActions</name>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="26"/>
+        <source>&amp;Create Channel…</source>
+        <translation>Sender &amp;anlegen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="27"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="28"/>
+        <source>Select &amp;Columns…</source>
+        <translation>&amp;Spalten auswählen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="29"/>
+        <source>Select D&amp;uplicates</source>
+        <translation>D&amp;uplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="36"/>
+        <source>Select every channel that repeats the service of a channel before it</source>
+        <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="122"/>
+        <source>Select duplicates</source>
+        <translation>Duplikate auswählen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="122"/>
+        <source>No channel repeats the service of another channel.</source>
+        <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="159"/>
+        <source>This settings file holds at most %1 channels. Delete a channel before creating another one.</source>
+        <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="165"/>
+        <source>A favorite group holds at most %1 channels.</source>
+        <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/channeltableactions.cpp" line="169"/>
+        <source>Create channel</source>
+        <translation>Sender anlegen</translation>
     </message>
 </context>
 <context>
@@ -682,48 +685,48 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>CompareController</name>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="28"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="30"/>
         <source>Compare &amp;With…</source>
         <translation>&amp;Vergleichen mit…</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="32"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="34"/>
         <source>Shows what differs from another settings file</source>
         <translation>Zeigt, was sich von einer anderen Einstellungsdatei unterscheidet</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="102"/>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="119"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="104"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="121"/>
         <source>Compare with</source>
         <translation>Vergleichen mit</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="102"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="104"/>
         <source>Settings files (*.si);;All files (*)</source>
         <translation>Einstellungsdateien (*.si);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="115"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="117"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="120"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="122"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="174"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="180"/>
         <source>Copy channels</source>
         <translation>Sender kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="174"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="180"/>
         <source>No channel was copied.</source>
         <translation>Es wurde kein Sender kopiert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/compare/comparecontroller.cpp" line="178"/>
+        <location filename="../src/ui/compare/comparecontroller.cpp" line="184"/>
         <source>Channels copied: %1; skipped because this file already has them: %2.</source>
         <translation>Kopierte Sender: %1; übergangen, weil diese Datei sie schon hat: %2.</translation>
     </message>
@@ -930,78 +933,78 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>EditableTreeWidget</name>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="33"/>
-        <location filename="../src/ui/editabletreewidget.cpp" line="47"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="28"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="43"/>
         <source>Objects</source>
         <translation>Objekte</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="48"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="44"/>
         <source>&amp;Edit…</source>
         <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="45"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="51"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="47"/>
         <source>Create &amp;Satellite…</source>
         <translation>&amp;Satellit anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="53"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="49"/>
         <source>Create &amp;Transponder…</source>
         <translation>&amp;Transponder anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="55"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="51"/>
         <source>Create &amp;Provider…</source>
         <translation>&amp;Anbieter anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="556"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="249"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="564"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="257"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="576"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="271"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="595"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="291"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="792"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="392"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="793"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
         <source>A favorite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="34"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="29"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="35"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="30"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="36"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="31"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
@@ -1221,24 +1224,85 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>NameRoomValidator</name>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="50"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="50"/>
         <source>1 byte left</source>
         <translation>1 Byte frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="52"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="52"/>
         <source>%1 bytes left</source>
         <translation>%1 Bytes frei</translation>
     </message>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="54"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="54"/>
         <source>1 byte too many</source>
         <translation>1 Byte zu viel</translation>
     </message>
     <message>
-        <location filename="../src/ui/nameroomvalidator.cpp" line="56"/>
+        <location filename="../src/ui/dialogs/nameroomvalidator.cpp" line="56"/>
         <source>%1 bytes too many</source>
         <translation>%1 Bytes zu viel</translation>
+    </message>
+</context>
+<context>
+    <name>NamedStep</name>
+    <message numerus="yes">
+        <location filename="../src/ui/namedstep.cpp" line="38"/>
+        <source>%n Objects</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="75"/>
+        <source>Create %1</source>
+        <translation>%1 anlegen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="80"/>
+        <source>Edit %1</source>
+        <translation>%1 bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="92"/>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="97"/>
+        <source>Remove %1 from Group %2</source>
+        <translation>%1 aus der Gruppe %2 entfernen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="103"/>
+        <source>Add %1 to Group %2</source>
+        <translation>%1 zur Gruppe %2 hinzufügen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="106"/>
+        <source>Move %1</source>
+        <translation>%1 verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="107"/>
+        <source>Move %1 to %2</source>
+        <translation>%1 nach %2 verschieben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="113"/>
+        <source>Copy Channel %1</source>
+        <translation>Sender %1 kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="114"/>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/namedstep.cpp" line="119"/>
+        <source>Apply Order</source>
+        <translation>Reihenfolge übernehmen</translation>
     </message>
 </context>
 <context>
@@ -1350,48 +1414,48 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>RecoveryOffer</name>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="43"/>
-        <location filename="../src/ui/recoveryoffer.cpp" line="81"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="43"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="81"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="44"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="44"/>
         <source>The editor did not close cleanly. Unsaved changes to %1 were kept on %2.</source>
         <translation>Der Editor wurde nicht ordnungsgemäß beendet. Ungespeicherte Änderungen an %1 wurden am %2 gesichert.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="52"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="52"/>
         <source>Restore opens %1 with these changes for you to save. Discard deletes them.</source>
         <translation>„Wiederherstellen“ öffnet %1 mit diesen Änderungen, damit Sie sie speichern können. „Verwerfen“ löscht sie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="55"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="55"/>
         <source>%1 was changed since then. Restore opens the changes as a new, unsaved file, and %1 stays as it is now. Discard deletes them.</source>
         <translation>%1 wurde seitdem geändert. Wiederherstellen öffnet die Änderungen als neue, ungespeicherte Datei, und %1 bleibt, wie sie jetzt ist. Verwerfen löscht sie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="60"/>
         <source>%1 cannot be found now; it may be on a disk that is not connected. Restore opens the changes as a new, unsaved file. Later keeps them for the next start. Discard deletes them.</source>
         <translation>%1 ist jetzt nicht zu finden; vielleicht liegt sie auf einem Laufwerk, das nicht angeschlossen ist. Wiederherstellen öffnet die Änderungen als neue, ungespeicherte Datei. Später behält sie für den nächsten Start. Verwerfen löscht sie.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="66"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="66"/>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="68"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="68"/>
         <source>&amp;Later</source>
         <translation>S&amp;päter</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="82"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="82"/>
         <source>The editor did not close cleanly, and the copy it kept of the unsaved changes at %1 is damaged: those changes could not be restored.</source>
         <translation>Der Editor wurde nicht ordnungsgemäß beendet, und die Kopie, die er um %1 von den ungespeicherten Änderungen angelegt hatte, ist beschädigt: Diese Änderungen konnten nicht wiederhergestellt werden.</translation>
     </message>
     <message>
-        <location filename="../src/ui/recoveryoffer.cpp" line="85"/>
+        <location filename="../src/ui/dialogs/recoveryoffer.cpp" line="85"/>
         <source>The damaged copy was kept as %1.</source>
         <translation>Die beschädigte Kopie wurde als %1 aufbewahrt.</translation>
     </message>
@@ -1399,67 +1463,67 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>ReferenceController</name>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="27"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="29"/>
         <source>&amp;Export</source>
         <translation>&amp;Exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="31"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="33"/>
         <source>Orders the channels like another settings file or a reference list</source>
         <translation>Ordnet die Sender wie in einer anderen Einstellungsdatei oder einer Referenzliste an</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="26"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="28"/>
         <source>Apply &amp;Order From…</source>
         <translation>&amp;Reihenfolge übernehmen aus…</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="36"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="38"/>
         <source>Channel Table as &amp;CSV…</source>
         <translation>Sendertabelle als &amp;CSV…</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="39"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="41"/>
         <source>&amp;Reference List…</source>
         <translation>&amp;Referenzliste…</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="55"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="57"/>
         <source>Apply order from</source>
         <translation>Reihenfolge übernehmen aus</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="57"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="59"/>
         <source>Settings files and reference lists (*.si *.txt *.csv);;Settings files (*.si);;Reference lists (*.txt *.csv);;All files (*)</source>
         <translation>Einstellungsdateien und Referenzlisten (*.si *.txt *.csv);;Einstellungsdateien (*.si);;Referenzlisten (*.txt *.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="65"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="67"/>
         <source>%1 cannot give the order: %2.</source>
         <translation>%1 kann die Reihenfolge nicht vorgeben: %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="80"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="83"/>
         <source>Export channel table</source>
         <translation>Sendertabelle exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="80"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="83"/>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="86"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="89"/>
         <source>Export reference list</source>
         <translation>Referenzliste exportieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="86"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="89"/>
         <source>Reference lists (*.txt)</source>
         <translation>Referenzlisten (*.txt)</translation>
     </message>
     <message>
-        <location filename="../src/ui/reference/referencecontroller.cpp" line="120"/>
+        <location filename="../src/ui/reference/referencecontroller.cpp" line="123"/>
         <source>%1 was not written: %2.</source>
         <translation>%1 wurde nicht geschrieben: %2.</translation>
     </message>
@@ -1784,24 +1848,24 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsEditor</name>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="313"/>
+        <location filename="../src/ui/settingseditor.cpp" line="316"/>
         <source>It could not be read: it is not a regular file.</source>
         <translation>Sie konnte nicht gelesen werden: Sie ist keine reguläre Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="247"/>
-        <location filename="../src/ui/settingseditor.cpp" line="321"/>
+        <location filename="../src/ui/settingseditor.cpp" line="250"/>
+        <location filename="../src/ui/settingseditor.cpp" line="324"/>
         <source>Open settings</source>
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="322"/>
+        <location filename="../src/ui/settingseditor.cpp" line="325"/>
         <source>%1 was not opened.</source>
         <translation>%1 wurde nicht geöffnet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="293"/>
-        <location filename="../src/ui/settingseditor.cpp" line="377"/>
+        <location filename="../src/ui/settingseditor.cpp" line="296"/>
+        <location filename="../src/ui/settingseditor.cpp" line="380"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
@@ -1826,28 +1890,28 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="393"/>
+        <location filename="../src/ui/settingseditor.cpp" line="396"/>
         <source>They do not fit the file.</source>
         <translation>Sie passen nicht zur Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="403"/>
+        <location filename="../src/ui/settingseditor.cpp" line="406"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="404"/>
+        <location filename="../src/ui/settingseditor.cpp" line="407"/>
         <source>The unsaved changes to %1 could not be restored; they are kept for a later try.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden; sie bleiben für einen späteren Versuch erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="425"/>
-        <location filename="../src/ui/settingseditor.cpp" line="453"/>
+        <location filename="../src/ui/settingseditor.cpp" line="428"/>
+        <location filename="../src/ui/settingseditor.cpp" line="456"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="424"/>
+        <location filename="../src/ui/settingseditor.cpp" line="427"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>
@@ -2081,17 +2145,17 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>UndoHistoryDock</name>
     <message>
-        <location filename="../src/ui/undohistorydock.cpp" line="10"/>
+        <location filename="../src/ui/docks/undohistorydock.cpp" line="10"/>
         <source>Undo History</source>
         <translation>Bearbeitungsverlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/undohistorydock.cpp" line="14"/>
+        <location filename="../src/ui/docks/undohistorydock.cpp" line="14"/>
         <source>Undo &amp;History</source>
         <translation>Bearbeitungs&amp;verlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/undohistorydock.cpp" line="16"/>
+        <location filename="../src/ui/docks/undohistorydock.cpp" line="16"/>
         <source>&lt;opened file&gt;</source>
         <translation>&lt;geöffnete Datei&gt;</translation>
     </message>
@@ -2187,7 +2251,7 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>T&amp;yp</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeldialog.cpp" line="100"/>
+        <location filename="../src/ui/dialogs/channeldialog.cpp" line="100"/>
         <source>The channel has no transponder, so a receiver cannot tune to it. Keep it without one?</source>
         <translation>Der Sender hat keinen Transponder, ein Receiver kann ihn also nicht empfangen. Trotzdem ohne Transponder behalten?</translation>
     </message>
@@ -2289,29 +2353,29 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>DiSEqC 1.&amp;1</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="24"/>
-        <location filename="../src/ui/satellitedialog.cpp" line="39"/>
-        <location filename="../src/ui/satellitedialog.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="24"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="46"/>
         <source>OFF</source>
         <translation>AUS</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="29"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="29"/>
         <source>TONE BURST A</source>
         <translation>TONE BURST A</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="30"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="30"/>
         <source>TONE BURST B</source>
         <translation>TONE BURST B</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="37"/>
         <source>AUTO</source>
         <translation>AUTO</translation>
     </message>
     <message>
-        <location filename="../src/ui/satellitedialog.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/satellitedialog.cpp" line="38"/>
         <source>ON</source>
         <translation>EIN</translation>
     </message>

@@ -1,44 +1,33 @@
 #include "ui/channellistwidget.h"
 
-#include "check/duplicateservices.h"
-#include "commands/deletionsummary.h"
 #include "model/channel.h"
 #include "model/favoritegroup.h"
-#include "model/provider.h"
-#include "model/rooteditable.h"
-#include "model/satellite.h"
-#include "model/transponder.h"
 #include "store/settings.h"
 #include "ui/channelcelldelegate.h"
-#include "ui/contextmenukey.h"
+#include "ui/channeltableactions.h"
+#include "ui/dialogs/editdialog.h"
 #include "ui/editablemimedata.h"
-#include "ui/editdialog.h"
-#include "ui/selectcolumnsdialog.h"
+#include "ui/namedstep.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFont>
 #include <QHeaderView>
-#include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QSet>
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 ChannelListWidget::ChannelListWidget(QWidget *parent)
-    : QTreeView(parent)
+    : EditableViewGestures<QTreeView>(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setDragEnabled(true);
@@ -67,20 +56,9 @@ ChannelListWidget::ChannelListWidget(QWidget *parent)
     header()->setResizeContentsPrecision(0);
 
     setAccessibleName(tr("Channels"));
-    m_createAction = new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("&Create Channel…"), this);
-    m_deleteAction = new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("&Delete"), this);
-    // Only shown in the menu: the key itself is handled by keyPressEvent,
-    // so the table never competes with the tree for a window-wide shortcut.
-    m_deleteAction->setShortcut(QKeySequence::Delete);
-    m_selectColumnsAction = new QAction(tr("Select &Columns…"), this);
-    m_selectDuplicatesAction = new QAction(tr("Select D&uplicates"), this);
-    m_selectDuplicatesAction->setToolTip(
-        tr("Select every channel that repeats the service of a channel before it"));
-
-    connect(m_createAction, &QAction::triggered, this, &ChannelListWidget::createChannel);
-    connect(m_deleteAction, &QAction::triggered, this, &ChannelListWidget::deleteSelectedChannels);
-    connect(m_selectColumnsAction, &QAction::triggered, this, &ChannelListWidget::selectColumns);
-    connect(m_selectDuplicatesAction, &QAction::triggered, this, &ChannelListWidget::selectDuplicates);
+    m_actions = new ChannelTableActions(this);
+    connect(m_actions, &ChannelTableActions::deleted, this, &ChannelListWidget::deleted);
+    connect(m_actions, &ChannelTableActions::mainListRequested, this, &ChannelListWidget::mainListRequested);
     connect(m_model, &QAbstractItemModel::modelReset, this, &ChannelListWidget::announceRowCount);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &ChannelListWidget::announceRowCount);
     connect(this, &QAbstractItemView::doubleClicked, this, &ChannelListWidget::QTreeViewDoubleClicked);
@@ -101,6 +79,11 @@ void ChannelListWidget::setSettings(Settings *settings)
     m_model->setSettings(settings);
     if (m_settings)
         connect(m_settings, &Settings::updatedEditable, this, &ChannelListWidget::updateEditable);
+}
+
+Settings *ChannelListWidget::settings() const
+{
+    return m_settings;
 }
 
 void ChannelListWidget::showChannels(Editable *editable, const QList<Channel *> &channels)
@@ -259,38 +242,6 @@ void ChannelListWidget::announceRowCount()
     emit rowCountTextChanged(rowCountText());
 }
 
-void ChannelListWidget::selectDuplicates()
-{
-    if (!m_settings)
-        return;
-    const QList<Channel *> extras = DuplicateServices::extras(*m_settings);
-    if (extras.isEmpty()) {
-        selectionModel()->clearSelection();
-        QMessageBox::information(
-            this, tr("Select duplicates"), tr("No channel repeats the service of another channel."));
-        return;
-    }
-    // Delete destroys channels only outside a favourite group, so the extras
-    // are selected where it does, and where each of them has a row.
-    const QSet<Channel *> given(m_channels.cbegin(), m_channels.cend());
-    const Editable *shown = context();
-    const bool everyExtraGiven = std::all_of(
-        extras.cbegin(), extras.cend(), [&given](Channel *extra) { return given.contains(extra); });
-    if (!shown || shown->typeCode() == FavoriteGroupType || !everyExtraGiven) {
-        emit mainListRequested();
-        // Nobody decides what the table shows: it shows the main list itself.
-        if (m_settings && m_currentEditable != m_settings->satellitesRoot())
-            showChannels(m_settings->satellitesRoot(), m_settings->channelsOf(m_settings->satellitesRoot()));
-    }
-    if (m_model->isFiltered() && std::any_of(extras.cbegin(), extras.cend(), [this](Channel *extra) {
-            return m_model->rowOf(extra) < 0;
-        }))
-        clearFilter();
-    selectChannels(extras);
-    // The next Delete is meant for these rows.
-    setFocus(Qt::OtherFocusReason);
-}
-
 QList<quint64> ChannelListWidget::selectedChannelIds() const
 {
     QList<quint64> ids;
@@ -407,176 +358,30 @@ bool ChannelListWidget::runChannelDialog(Channel *channel)
 
 void ChannelListWidget::QTreeViewDoubleClicked(const QModelIndex &index)
 {
-    if (!m_settings || !index.isValid())
-        return;
-    if (Channel *channel = channelOfRow(index.row()))
-        runChannelDialog(channel);
+    if (index.isValid())
+        m_actions->editChannel(channelOfRow(index.row()));
 }
 
-// Tells the user and returns true when a new channel would not fit the
-// file, or the favourite group shown, any more.
-bool ChannelListWidget::refuseBeyondCapacity()
-{
-    const SettingsCapacity capacity = m_settings->capacity();
-    QString message;
-    if (m_settings->mainChannelList().count() >= capacity.channels) {
-        message = tr("This settings file holds at most %1 channels. Delete a channel before creating "
-                     "another one.")
-                      .arg(capacity.channels);
-    } else if (Editable *shown = context(); shown && shown->typeCode() == FavoriteGroupType) {
-        const ChannelList *groupList = m_settings->channelListFor(shown);
-        if (groupList && groupList->count() >= capacity.channelsPerGroup)
-            message = tr("A favorite group holds at most %1 channels.").arg(capacity.channelsPerGroup);
-    }
-    if (message.isEmpty())
-        return false;
-    QMessageBox::warning(this, tr("Create channel"), message);
-    return true;
-}
-
-void ChannelListWidget::createChannel()
-{
-    if (!m_settings || refuseBeyondCapacity())
-        return;
-
-    auto channel = std::make_unique<Channel>();
-    const QList<Channel *> selected = selectedChannels();
-    if (!selected.isEmpty()) {
-        channel->setTransponder(selected.first()->transponder());
-        channel->setProvider(selected.first()->provider());
-    } else if (Editable *shown = context(); shown && shown->typeCode() == TransponderType) {
-        // A channel created among a transponder's or provider's channels
-        // belongs there, and would not show in the table otherwise.
-        channel->setTransponder(static_cast<Transponder *>(shown));
-    } else if (shown && shown->typeCode() == ProviderType) {
-        channel->setProvider(static_cast<Provider *>(shown));
-    }
-    if (!runChannelDialog(channel.get()) || !m_settings)
-        return;
-
-    // The dialog must not leave the channel pointing at something the
-    // store does not hold; it would be written out as a dangling position.
-    if (channel->transponder() && !m_settings->contains(channel->transponder()))
-        channel->setTransponder(nullptr);
-    if (channel->provider() && !m_settings->contains(channel->provider()))
-        channel->setProvider(nullptr);
-
-    // The file's channel table is the main list, so every channel goes
-    // there; one created while a group is shown joins that group too.
-    Editable *shown = context();
-    Channel *added = channel.release();
-    m_settings->addChannel(nullptr, added);
-    if (shown && shown->typeCode() == FavoriteGroupType)
-        m_settings->addChannel(shown, added);
-}
-
-void ChannelListWidget::deleteSelectedChannels()
-{
-    if (!m_settings)
-        return;
-    const QList<Channel *> selected = selectedChannels();
-    if (selected.isEmpty())
-        return;
-    // Deleting a copy of a service must not take the service out of the
-    // favourite groups while another copy stays.
-    Editable *shown = context();
-    const bool fromMainList = !shown || shown->typeCode() != FavoriteGroupType;
-    const QList<Editable *> doomed(selected.cbegin(), selected.cend());
-    const QString summary = fromMainList ? DeletionSummary::describe(*m_settings, doomed)
-                                         : DeletionSummary::describeRemoval(*shown, doomed);
-    m_settings->removeChannels(shown, selected,
-        fromMainList ? DuplicateServices::keepers(*m_settings, selected) : QHash<Channel *, Channel *>());
-    if (!summary.isEmpty())
-        emit deleted(summary);
-}
-
-void ChannelListWidget::selectColumns()
-{
-    selectColumnsDialog(this, this);
-}
-
-void ChannelListWidget::mousePressEvent(QMouseEvent *event)
-{
-    m_dragEnded = false;
-    m_pressMayDrag = event->button() == Qt::LeftButton;
-    if (m_pressMayDrag)
-        m_dragStart = event->position().toPoint();
-    // A plain press on a selected row leaves the selection to the release,
-    // so that a drag carries every selected row.
-    QTreeView::mousePressEvent(event);
-}
-
-void ChannelListWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!m_pressMayDrag || !(event->buttons() & Qt::LeftButton)) {
-        QTreeView::mouseMoveEvent(event);
-        return;
-    }
-    // While the button is held the press is a click or a drag, never a
-    // drag-selection, which would widen what the drag then carries.
-    if ((event->position().toPoint() - m_dragStart).manhattanLength() < QApplication::startDragDistance())
-        return;
-    m_pressMayDrag = false;
-    m_dragEnded = true;
-    startDrag(Qt::MoveAction);
-    // This move and the release after it belong to the finished drag; the
-    // base class would take them for a selection from the press onwards.
-    setState(NoState);
-}
-
-void ChannelListWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_pressMayDrag = false;
-    if (std::exchange(m_dragEnded, false)) {
-        event->accept();
-        return;
-    }
-    QTreeView::mouseReleaseEvent(event);
-}
-
-void ChannelListWidget::startDrag(Qt::DropActions)
+QList<Editable *> ChannelListWidget::draggedEditables() const
 {
     const QList<Channel *> channels = selectedChannels();
-    execEditableDrag(this, QList<Editable *>(channels.cbegin(), channels.cend()));
-}
-
-void ChannelListWidget::keyPressEvent(QKeyEvent *event)
-{
-    if (ContextMenuKey::handle(this, event))
-        return;
-    if (event->matches(QKeySequence::Delete)) {
-        deleteSelectedChannels();
-        event->accept();
-        return;
-    }
-    const int key = event->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) && currentIndex().isValid()) {
-        QTreeViewDoubleClicked(currentIndex());
-        event->accept();
-        return;
-    }
-    QTreeView::keyPressEvent(event);
+    return QList<Editable *>(channels.cbegin(), channels.cend());
 }
 
 void ChannelListWidget::contextMenuEvent(QContextMenuEvent *event)
 {
-    // The menu acts on the selection, so the row clicked must be part of it.
-    if (event->reason() == QContextMenuEvent::Mouse) {
-        const QModelIndex index = indexAt(event->pos());
-        if (index.isValid() && !selectionModel()->isSelected(index))
-            selectionModel()->setCurrentIndex(
-                index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    }
+    // Over empty space the menu acts on the selection as it is.
+    selectForContextMenu(event);
     // Without a file there is nothing to create in or delete from.
     const bool fileOpen = !m_settings.isNull();
-    m_createAction->setVisible(fileOpen);
-    m_deleteAction->setVisible(fileOpen);
+    m_actions->createAction()->setVisible(fileOpen);
+    m_actions->deleteAction()->setVisible(fileOpen);
     QMenu menu(this);
-    menu.addAction(m_createAction);
-    menu.addAction(m_deleteAction);
-    m_selectDuplicatesAction->setVisible(fileOpen);
-    menu.addAction(m_selectDuplicatesAction);
-    menu.addAction(m_selectColumnsAction);
+    menu.addAction(m_actions->createAction());
+    menu.addAction(m_actions->deleteAction());
+    m_actions->selectDuplicatesAction()->setVisible(fileOpen);
+    menu.addAction(m_actions->selectDuplicatesAction());
+    menu.addAction(m_actions->selectColumnsAction());
     if (fileOpen) {
         for (const QPointer<QMenu> &extra : std::as_const(m_contextMenus))
             if (extra) {
@@ -635,6 +440,7 @@ void ChannelListWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
+    const NamedStep step(m_history, NamedStep::drop(dragged, *target));
     m_settings->dropEditables(dragged, target, context());
     event->setDropAction(Qt::MoveAction);
     event->accept();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ui/channeltableactions.h"
 #include "ui/channeltablemodel.h"
+#include "ui/editableviewgestures.h"
 
 #include <QList>
 #include <QPoint>
@@ -13,13 +15,15 @@ class QLineEdit;
 class Channel;
 class Editable;
 class Settings;
+class SettingsHistory;
 
 // The channel table: the channels of the object selected in the tree, one
 // row per channel, in the receiver's channel order or the order the user
-// chose by a header click. The view owns its model and actions; the store
-// and its channels are only referenced. Every change the user makes goes through the store, and the
-// table follows the store's signals.
-class ChannelListWidget : public QTreeView
+// chose by a header click. The view owns its model and its actions
+// (ChannelTableActions); the store and its channels are only referenced.
+// Every change the user makes goes through the store, and the table follows
+// the store's signals.
+class ChannelListWidget : public EditableViewGestures<QTreeView>
 {
     Q_OBJECT
 
@@ -30,12 +34,19 @@ public:
     ~ChannelListWidget() override;
 
     void setSettings(Settings *settings);
+    Settings *settings() const;
+    // The history whose steps the table's actions name, or null.
+    void setHistory(SettingsHistory *history) { m_history = history; }
+    SettingsHistory *history() const { return m_history; }
     void showChannels(Editable *editable, const QList<Channel *> &channels);
 
     Editable *currentEditable() const { return m_currentEditable; }
     // The channels handed to the last rebuild, whether or not a row shows them.
     QList<Channel *> channels() const { return m_channels; }
     ChannelTableModel *tableModel() const { return m_model; }
+    // The object whose channel list the store should work on, or null (the
+    // main list) when the store no longer holds the shown object.
+    Editable *context() const;
     // The channel of the row under a point in viewport coordinates.
     Channel *editableAt(const QPoint &pos) const;
     // Each selected channel once, in the order the rows were selected.
@@ -50,6 +61,7 @@ public:
     // The field whose text filters the rows; the table follows it and
     // empties it when a command needs every row.
     void setFilterField(QLineEdit *field);
+    void clearFilter();
     // "37 of 10000 channels" while a filter hides rows, else "10000 channels".
     QString rowCountText() const;
     // The selection by id, taken while its channels exist, and put back on
@@ -61,10 +73,14 @@ public:
     // they win over sizing the columns to a new file's contents.
     bool restoreColumnState(const QByteArray &state);
 
-    QAction *createAction() const { return m_createAction; }
-    QAction *deleteAction() const { return m_deleteAction; }
-    QAction *selectColumnsAction() const { return m_selectColumnsAction; }
-    QAction *selectDuplicatesAction() const { return m_selectDuplicatesAction; }
+    QAction *createAction() const { return m_actions->createAction(); }
+    QAction *deleteAction() const { return m_actions->deleteAction(); }
+    QAction *selectColumnsAction() const { return m_actions->selectColumnsAction(); }
+    QAction *selectDuplicatesAction() const { return m_actions->selectDuplicatesAction(); }
+
+    // Runs the channel dialog; a seam so that tests can stand in for the
+    // modal dialog.
+    virtual bool runChannelDialog(Channel *channel);
 
 signals:
     void rowCountTextChanged(const QString &text);
@@ -79,25 +95,18 @@ signals:
 
 public slots:
     void QTreeViewDoubleClicked(const QModelIndex &index);
-    void deleteSelectedChannels();
-    void createChannel();
+    void deleteSelectedChannels() { m_actions->deleteSelectedChannels(); }
+    void createChannel() { m_actions->createChannel(); }
     void updateEditable(Editable *editable);
     void deleteEditable(Editable *editable);
-    void selectColumns();
+    void selectColumns() { m_actions->selectColumns(); }
     void setFilterText(const QString &text);
-    // Selects every channel but the first of each set that carries the same
-    // service, so that one Delete leaves one of each.
-    void selectDuplicates();
+    void selectDuplicates() { m_actions->selectDuplicates(); }
 
 protected:
-    // Runs the channel dialog; a seam so that tests can stand in for the
-    // modal dialog.
-    virtual bool runChannelDialog(Channel *channel);
-
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    QList<Editable *> draggedEditables() const override;
+    void deleteSelection() override { deleteSelectedChannels(); }
+    void editCurrent() override { QTreeViewDoubleClicked(currentIndex()); }
     bool eventFilter(QObject *watched, QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -105,14 +114,10 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     Channel *channelOfRow(int row) const;
     void sizeColumnsToContents();
-    // The object whose channel list the store should work on, or null (the
-    // main list) when the store no longer holds the shown object.
-    Editable *context() const;
     // Whether the store still holds every object; a drag payload can
     // outlive the objects it names.
     bool storeHolds(const QList<Editable *> &objects) const;
@@ -121,28 +126,18 @@ private:
     bool acceptsDrop(const QList<Editable *> &dragged, Channel *target);
     // Marks the edges of the target's row where dropped rows will land.
     void showDropIndicator(const QList<Editable *> &dragged, Channel *target);
-    bool refuseBeyondCapacity();
-    void clearFilter();
     void announceRowCount();
 
     ChannelTableModel *m_model = nullptr;
     QPointer<Settings> m_settings;
+    SettingsHistory *m_history = nullptr;
     Editable *m_currentEditable = nullptr;
     QList<Channel *> m_channels;
-    // Where the left button went down, and whether that press may become a
-    // drag: while it is held, moves belong to the drag, not to the selection.
-    QPoint m_dragStart;
-    bool m_pressMayDrag = false;
-    // A drag ended while the button was down: its release is not a click.
-    bool m_dragEnded = false;
     // A new file's first rows size the columns; later rebuilds keep the
     // widths the user may have set.
     bool m_sizeColumnsOnNextFill = false;
     bool m_columnsRemembered = false;
-    QAction *m_createAction = nullptr;
-    QAction *m_deleteAction = nullptr;
-    QAction *m_selectColumnsAction = nullptr;
-    QAction *m_selectDuplicatesAction = nullptr;
+    ChannelTableActions *m_actions = nullptr;
     QPointer<QLineEdit> m_filterField;
     QList<QPointer<QMenu>> m_contextMenus;
     // The target row of a drag over the table, and whether rows land above

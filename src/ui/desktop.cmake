@@ -1,10 +1,8 @@
-# What the editor remembers between runs, its recent files, its About box,
-# and its icon.
+# What the editor remembers between runs, its recent files and its icon.
 target_sources(kelmora_ui PRIVATE
     ui/recentfiles.h ui/recentfiles.cpp
     ui/windowstate.h ui/windowstate.cpp
     ui/pendingpreferences.h ui/pendingpreferences.cpp
-    ui/aboutbox.h ui/aboutbox.cpp
 )
 
 set(kelmora_icon_files)

@@ -7,15 +7,15 @@
 #include "recovery/recoverycopy.h"
 #include "recovery/recoverykeeper.h"
 #include "store/settings.h"
-#include "ui/aboutbox.h"
-#include "ui/changedfileprompt.h"
 #include "ui/check/filecheckcontroller.h"
 #include "ui/compare/comparecontroller.h"
+#include "ui/dialogs/aboutbox.h"
+#include "ui/dialogs/changedfileprompt.h"
+#include "ui/docks/undohistorydock.h"
 #include "ui/order/channelorderactions.h"
 #include "ui/print/printcontroller.h"
 #include "ui/recentfiles.h"
 #include "ui/reference/referencecontroller.h"
-#include "ui/undohistorydock.h"
 #include "ui/windowstate.h"
 #include "ui_settingseditormainwindow.h"
 
@@ -104,11 +104,11 @@ SettingsEditor::SettingsEditor(QApplication *)
     setUpEditMenu();
     m_recentFiles = new RecentFiles(m_form->menuFile, m_form->actionSave);
     connect(m_recentFiles, &RecentFiles::openRequested, this, &SettingsEditor::loadFile);
-    m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView);
+    m_reference = new ReferenceController(m_mainWindow.get(), m_form->channelListTreeView, m_history);
     m_form->menuFile->addAction(m_reference->applyOrderAction());
     m_form->menuFile->addMenu(m_reference->exportMenu());
     m_compare = new CompareController(
-        m_mainWindow.get(), m_form->channelListTreeView, m_form->treeWidget, readSettings);
+        m_mainWindow.get(), m_form->channelListTreeView, m_form->treeWidget, m_history, readSettings);
     m_form->menuFile->addAction(m_compare->compareAction());
     connect(m_compare, &CompareController::mainListNeeded, m_form->channelListTreeView,
         &ChannelListWidget::mainListRequested);
@@ -173,6 +173,9 @@ void SettingsEditor::setUpEditMenu()
     dock->hide();
     m_form->menuEdit->addAction(dock->toggleViewAction());
     ChannelListWidget *table = m_form->channelListTreeView;
+    // The views name the steps of what the user does in them.
+    table->setHistory(m_history);
+    m_form->treeWidget->setHistory(m_history);
     m_order = new ChannelOrderActions(table, m_history);
     m_form->menuEdit->addSeparator();
     m_form->menuEdit->addMenu(m_order->menu());

@@ -5,7 +5,7 @@
 #include "recovery/recoverycopy.h"
 #include "recovery/recoverykeeper.h"
 #include "store/settings.h"
-#include "ui/recoveryoffer.h"
+#include "ui/dialogs/recoveryoffer.h"
 #include "ui/settingseditor.h"
 #include "uitest.h"
 

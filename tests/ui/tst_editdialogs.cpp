@@ -6,7 +6,7 @@
 #include "model/satellite.h"
 #include "model/transponder.h"
 #include "testsettings.h"
-#include "ui/editdialog.h"
+#include "ui/dialogs/editdialog.h"
 #include "uitest.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "model/rooteditable.h"
 #include "testsettings.h"
 #include "ui/channellistwidget.h"
-#include "ui/selectcolumnsdialog.h"
+#include "ui/dialogs/selectcolumnsdialog.h"
 #include "uitest.h"
 
 #include <QAction>

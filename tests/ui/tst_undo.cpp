@@ -4,6 +4,7 @@
 #include "filebytes.h"
 #include "kelmoratestimage.h"
 #include "model/channel.h"
+#include "model/favoritegroup.h"
 #include "model/provider.h"
 #include "model/satellite.h"
 #include "store/settings.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QFile>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QSettings>
@@ -26,6 +28,10 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+enum Action { DeleteKeyInTree, DialogAccepted, DropOnGroup };
+} // namespace
 
 // Undo and redo as the user reaches them: the Edit menu, its keys, the
 // modified marker, and the panes after each step.
@@ -167,6 +173,53 @@ private slots:
         QCOMPARE(table->model()->rowCount(), shown);
         QCOMPARE(table->channels(), settings->channelsOf(settings->editableById(keptId)));
         QCOMPARE(table->selectedChannelIds(), selectedRows);
+    }
+
+    // What the user did names the step, not a guess from what changed.
+    void actionsNameTheirSteps_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("step"); // %1: the object's name
+        QTest::addRow("Delete key on a satellite") << int(DeleteKeyInTree) << u"Delete Satellite %1"_s;
+        QTest::addRow("satellite dialog accepted") << int(DialogAccepted) << u"Edit Satellite %1"_s;
+        QTest::addRow("channels dropped on a group") << int(DropOnGroup) << u"Add 2 Channels to Group %1"_s;
+    }
+    void actionsNameTheirSteps()
+    {
+        QFETCH(int, action);
+        QFETCH(QString, step);
+        std::unique_ptr<SettingsEditor> editor = openEditor();
+        QVERIFY(editor);
+        auto *tree = editor->mainWindow()->findChild<EditableTreeWidget *>();
+        Settings *settings = editor->settings();
+        Satellite *satellite = settings->satellites().constLast();
+        FavoriteGroup *group = settings->favoriteGroups().constFirst();
+        const QList<Editable *> dragged { settings->channels().at(5), settings->channels().at(6) };
+        QVERIFY(!settings->channelsOf(group).contains(settings->channels().at(5)));
+        tree->expandAll();
+        tree->setFocus();
+        QTest::mouseClick(
+            tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->itemOf(satellite)).center());
+        QString name = satellite->name();
+        switch (action) {
+        case DeleteKeyInTree:
+            QTest::keyClick(tree, Qt::Key_Delete);
+            break;
+        case DialogAccepted:
+            onNextModal([](QWidget *dialog) {
+                child<QLineEdit>(dialog, "nameLineEdit")->setText(u"Astra 2F"_s);
+                press(dialog, QDialogButtonBox::Ok);
+            });
+            QTest::keyClick(tree, Qt::Key_Return);
+            break;
+        case DropOnGroup:
+            name = group->name();
+            QVERIFY(dragAndDrop(tree, dragged, tree->visualItemRect(tree->itemOf(group)).center()));
+            break;
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(editor->history()->stack()->undoText(), step.arg(name));
+        editor->mainWindow()->setWindowModified(false);
     }
 
     // A save that merged providers and then failed left the store tidied

@@ -8,6 +8,7 @@
 #include "ui/compare/channeldropfilter.h"
 #include "ui/compare/comparedock.h"
 #include "ui/editabletreewidget.h"
+#include "ui/namedstep.h"
 #include "ui/windowstate.h"
 
 #include <QAction>
@@ -18,12 +19,13 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-CompareController::CompareController(
-    QMainWindow *window, ChannelListWidget *table, EditableTreeWidget *tree, Reader reader)
+CompareController::CompareController(QMainWindow *window, ChannelListWidget *table, EditableTreeWidget *tree,
+    SettingsHistory *history, Reader reader)
     : QObject(window)
     , m_window(window)
     , m_table(table)
     , m_tree(tree)
+    , m_history(history)
     , m_reader(std::move(reader))
     , m_compareAction(new QAction(tr("Compare &With…"), this))
     , m_dock(new CompareDock(window))
@@ -168,6 +170,10 @@ void CompareController::copyChannels(const QList<CopiedChannel> &channels, Edita
 {
     if (!m_settings || channels.isEmpty())
         return;
+    QStringList names;
+    for (const CopiedChannel &channel : channels)
+        names.append(channel.name);
+    const NamedStep step(m_history, NamedStep::copy(names));
     const CopyOutcome outcome = ChannelCopier(*m_settings).copy(channels, context, target);
     if (!outcome.ok()) {
         QMessageBox::warning(

@@ -17,6 +17,7 @@ class CompareDock;
 class Editable;
 class EditableTreeWidget;
 class Settings;
+class SettingsHistory;
 struct Difference;
 
 // Compares the open file with another one and copies channels over: owns
@@ -32,7 +33,8 @@ public:
     // Reads a settings file, or gives null with the reason.
     using Reader = std::function<std::unique_ptr<Settings>(const QString &path, QString *reason)>;
 
-    CompareController(QMainWindow *window, ChannelListWidget *table, EditableTreeWidget *tree, Reader reader);
+    CompareController(QMainWindow *window, ChannelListWidget *table, EditableTreeWidget *tree,
+        SettingsHistory *history, Reader reader);
     ~CompareController() override;
 
     QAction *compareAction() const { return m_compareAction; }
@@ -61,6 +63,7 @@ private:
     QMainWindow *m_window;
     ChannelListWidget *m_table;
     EditableTreeWidget *m_tree;
+    SettingsHistory *m_history;
     Reader m_reader;
     QPointer<Settings> m_settings;
     std::unique_ptr<Settings> m_other;

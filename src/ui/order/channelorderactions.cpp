@@ -1,11 +1,11 @@
 #include "ui/order/channelorderactions.h"
 
-#include "commands/settingshistory.h"
 #include "commands/stepdescription.h"
 #include "model/channel.h"
 #include "store/channellist.h"
 #include "store/settings.h"
 #include "ui/channellistwidget.h"
+#include "ui/namedstep.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -141,10 +141,9 @@ void ChannelOrderActions::apply(
     Channel *current
         = currentIndex.isValid() ? m_table->tableModel()->channelAt(currentIndex.row()) : nullptr;
     if (result.channels != list->channels()) {
+        const NamedStep step(m_history, stepName);
         if (!m_settings->reorderChannels(listContext(), result.channels))
             return;
-        // The step is committed once the event loop comes round again.
-        m_history->nameNextStep(stepName);
         m_table->selectChannels(follow, follow.contains(current) ? current : nullptr);
     }
     if (result.clamped)

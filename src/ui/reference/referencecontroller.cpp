@@ -8,6 +8,7 @@
 #include "reference/referencelisttext.h"
 #include "reference/referencematch.h"
 #include "store/settings.h"
+#include "ui/namedstep.h"
 #include "ui/reference/applyorderdialog.h"
 #include "ui/windowstate.h"
 
@@ -19,10 +20,11 @@
 #include <QMessageBox>
 #include <QTreeView>
 
-ReferenceController::ReferenceController(QMainWindow *window, QTreeView *table)
+ReferenceController::ReferenceController(QMainWindow *window, QTreeView *table, SettingsHistory *history)
     : QObject(window)
     , m_window(window)
     , m_table(table)
+    , m_history(history)
     , m_applyOrderAction(new QAction(tr("Apply &Order From…"), this))
     , m_exportMenu(new QMenu(tr("&Export"), window))
 {
@@ -72,6 +74,7 @@ void ReferenceController::applyOrderFrom()
         return;
     // The store announces the new order, which marks the file modified and
     // refreshes both views.
+    const NamedStep step(m_history, NamedStep::applyOrder());
     applyReferenceOrder(*m_settings, reference.list, match, dialog.options());
 }
 

@@ -10,6 +10,7 @@ class QMainWindow;
 class QMenu;
 class QTreeView;
 class Settings;
+class SettingsHistory;
 
 // Brings another file's channel order into the open file and takes the
 // channels out of it: owns "Apply order from…" and the Export menu, asks
@@ -21,7 +22,8 @@ class ReferenceController : public QObject
 
 public:
     // The table is read, never changed: its shown rows are what the CSV holds.
-    ReferenceController(QMainWindow *window, QTreeView *table);
+    // An applied order is a step of the history, named after it.
+    ReferenceController(QMainWindow *window, QTreeView *table, SettingsHistory *history);
 
     QAction *applyOrderAction() const { return m_applyOrderAction; }
     QMenu *exportMenu() const { return m_exportMenu; }
@@ -46,6 +48,7 @@ private:
 
     QMainWindow *m_window;
     QTreeView *m_table;
+    SettingsHistory *m_history;
     QPointer<Settings> m_settings;
     QAction *m_applyOrderAction;
     QMenu *m_exportMenu;

@@ -1,3 +1,4 @@
+#include "commands/settingshistory.h"
 #include "demoeditorfixture.h"
 #include "filebytes.h"
 #include "model/channel.h"
@@ -124,6 +125,8 @@ private slots:
         // The step is recorded when the action's events are done.
         QCoreApplication::processEvents();
         QCOMPARE(editor->mainWindow()->isWindowModified(), apply);
+        if (apply)
+            QCOMPARE(editor->history()->stack()->undoText(), u"Apply Order"_s);
         // The table shows the whole list in the receiver's order.
         auto *table = editor->mainWindow()->findChild<ChannelListWidget *>();
         QCOMPARE(table->model()->index(0, ChannelColumns::NameColumn).data().toString(),

@@ -1,4 +1,4 @@
-#include "ui/selectcolumnsdialog.h"
+#include "ui/dialogs/selectcolumnsdialog.h"
 
 #include "ui_selectcolumnsdialog.h"
 

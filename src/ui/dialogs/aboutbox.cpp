@@ -1,4 +1,4 @@
-#include "ui/aboutbox.h"
+#include "ui/dialogs/aboutbox.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
 #include "model/satellite.h"
 #include "model/transponder.h"
 #include "store/settings.h"
-#include "ui/dialogfields.h"
-#include "ui/editdialog.h"
+#include "ui/dialogs/dialogfields.h"
+#include "ui/dialogs/editdialog.h"
 #include "ui_transponderdialog.h"
 
 #include <QComboBox>

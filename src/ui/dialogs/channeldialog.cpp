@@ -3,9 +3,9 @@
 #include "model/satellite.h"
 #include "model/transponder.h"
 #include "store/settings.h"
-#include "ui/dialogfields.h"
-#include "ui/editdialog.h"
-#include "ui/nameroomvalidator.h"
+#include "ui/dialogs/dialogfields.h"
+#include "ui/dialogs/editdialog.h"
+#include "ui/dialogs/nameroomvalidator.h"
 #include "ui_channeldialog.h"
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "ui/nameroomvalidator.h"
+#include "ui/dialogs/nameroomvalidator.h"
 
 #include "store/settings.h"
 

@@ -1,6 +1,6 @@
-#include "ui/dialogfields.h"
+#include "ui/dialogs/dialogfields.h"
 
-#include "ui/boundedintvalidator.h"
+#include "ui/dialogs/boundedintvalidator.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

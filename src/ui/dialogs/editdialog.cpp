@@ -1,12 +1,12 @@
-#include "ui/editdialog.h"
+#include "ui/dialogs/editdialog.h"
 
 #include "model/channel.h"
 #include "model/favoritegroup.h"
 #include "model/provider.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
-#include "ui/dialogfields.h"
-#include "ui/nameroomvalidator.h"
+#include "ui/dialogs/dialogfields.h"
+#include "ui/dialogs/nameroomvalidator.h"
 #include "ui_favoritegroupdialog.h"
 #include "ui_providerdialog.h"
 

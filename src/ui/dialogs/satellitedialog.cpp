@@ -1,7 +1,7 @@
 #include "model/satellite.h"
-#include "ui/dialogfields.h"
-#include "ui/editdialog.h"
-#include "ui/nameroomvalidator.h"
+#include "ui/dialogs/dialogfields.h"
+#include "ui/dialogs/editdialog.h"
+#include "ui/dialogs/nameroomvalidator.h"
 #include "ui_satellitedialog.h"
 
 #include <QCoreApplication>

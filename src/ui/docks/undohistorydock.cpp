@@ -1,4 +1,4 @@
-#include "ui/undohistorydock.h"
+#include "ui/docks/undohistorydock.h"
 
 #include "commands/settingshistory.h"
 

@@ -1,4 +1,4 @@
-#include "ui/boundedintvalidator.h"
+#include "ui/dialogs/boundedintvalidator.h"
 
 BoundedIntValidator::BoundedIntValidator(int bottom, int top, QObject *parent)
     : QIntValidator(bottom, top, parent)

@@ -1,4 +1,4 @@
-#include "ui/recoveryoffer.h"
+#include "ui/dialogs/recoveryoffer.h"
 
 #include "recovery/recoveryfolder.h"
 #include "ui/settingseditor.h"

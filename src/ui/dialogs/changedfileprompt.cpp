@@ -1,4 +1,4 @@
-#include "ui/changedfileprompt.h"
+#include "ui/dialogs/changedfileprompt.h"
 
 #include <QDir>
 #include <QMessageBox>
