@@ -36,7 +36,7 @@ SettingsKelmora::SettingsKelmora(const KelmoraLayout &modelLayout)
     , m_slotsHoldingBytes { modelLayout.satelliteMax, modelLayout.transponderMax, modelLayout.providerMax,
         modelLayout.channelMax }
 {
-    editableMainChannelList().setTvFirst(true);
+    setRules(rulesOf(modelLayout));
 }
 
 const QMap<int, int> &SettingsKelmora::diseqcCodes()
@@ -90,23 +90,19 @@ int SettingsKelmora::valueFor(const QMap<int, int> &table, int code)
     return 0;
 }
 
-QSet<int> SettingsKelmora::features() const
+StoreRules SettingsKelmora::rulesOf(const KelmoraLayout &model)
 {
-    // Asked for every favourite group a load adds, so built once.
-    static const QSet<int> features { 0, 1 };
-    return features;
-}
-
-SettingsCapacity SettingsKelmora::capacity() const
-{
-    SettingsCapacity capacity;
-    capacity.satellites = std::min(m_modelLayout.satelliteMax, SatelliteReferenceLimit);
-    capacity.transponders = m_modelLayout.transponderMax;
-    capacity.providers = m_modelLayout.providerMax;
-    capacity.channels = m_modelLayout.channelMax;
-    capacity.favoriteGroups = m_modelLayout.favoriteGroupCount;
-    capacity.channelsPerGroup = m_modelLayout.favoriteGroupMaxChannels;
-    return capacity;
+    StoreRules rules;
+    rules.tvFirst = true;
+    rules.sortedTransponders = true;
+    SettingsCapacity &capacity = rules.capacity;
+    capacity.satellites = std::min(model.satelliteMax, SatelliteReferenceLimit);
+    capacity.transponders = model.transponderMax;
+    capacity.providers = model.providerMax;
+    capacity.channels = model.channelMax;
+    capacity.favoriteGroups = model.favoriteGroupCount;
+    capacity.channelsPerGroup = model.favoriteGroupMaxChannels;
+    return rules;
 }
 
 bool SettingsKelmora::load(QFileDevice *file)

@@ -24,12 +24,10 @@ class SettingsKelmora : public SettingsFlatBinary
     Q_OBJECT
 
 public:
-    QSet<int> features() const override;
     [[nodiscard]] bool load(QFileDevice *file) override;
     // Loads an image already in memory, as load() does the file's bytes.
     [[nodiscard]] bool loadImage(const QByteArray &bytes);
     [[nodiscard]] qint64 save(QFileDevice *file) override;
-    SettingsCapacity capacity() const override;
     StoredName storedName(const Editable *owner, const QString &name) const override;
     QString modelName() const override { return QLatin1String(m_modelLayout.modelName); }
 
@@ -57,6 +55,7 @@ public:
 
 protected:
     explicit SettingsKelmora(const KelmoraLayout &modelLayout);
+    static StoreRules rulesOf(const KelmoraLayout &model);
 
     // Valid only once a whole image has been loaded.
     const KelmoraLayout &layout() const { return m_modelLayout; }

@@ -2,8 +2,8 @@
 
 #include "model/editablewatcher.h"
 #include "store/channellist.h"
-#include "store/settingscapacity.h"
 #include "store/storedname.h"
+#include "store/storerules.h"
 
 #include <QHash>
 #include <QList>
@@ -32,11 +32,12 @@ public:
     Settings();
     ~Settings() override;
 
-    [[nodiscard]] virtual QSet<int> features() const = 0;
     [[nodiscard]] virtual bool load(QFileDevice *file) = 0;
     // Returns the number of bytes written, or -1 (see errorString()).
     [[nodiscard]] virtual qint64 save(QFileDevice *file) = 0;
-    [[nodiscard]] virtual SettingsCapacity capacity() const { return {}; }
+    // What the file's format asks of this store; see StoreRules.
+    const StoreRules &rules() const { return m_rules; }
+    const SettingsCapacity &capacity() const { return m_rules.capacity; }
     // What a save makes of this name for this object, whether the object
     // has it yet or a dialog is about to give it: the one rule by which the
     // dialogs, the file check and the channel table foresee a cut name.
@@ -133,6 +134,8 @@ public slots:
     void editablePropertyChanged(Editable *editable) override;
 
 protected:
+    // Before the store is filled: lists made earlier keep their order.
+    void setRules(const StoreRules &rules);
     // The formats fill and reorder the main list while loading.
     ChannelList &editableMainChannelList() { return m_channelList; }
     void moveSatellite(int from, int to);
@@ -178,6 +181,7 @@ private:
     bool m_transponderListPending = false;
     bool m_providerListPending = false;
     bool m_updatesSuspended = false;
+    StoreRules m_rules;
     QString m_errorString;
 
     // Objects deleted during the outermost removal call still running, so

@@ -389,7 +389,7 @@ void EditableTreeWidget::sortTransponderItems(QList<QTreeWidgetItem *> &items) c
 
 template<typename T> void EditableTreeWidget::sortAsShown(QList<std::pair<QString, T>> &keyed) const
 {
-    if (!m_settings || !m_settings->features().contains(1))
+    if (!m_settings || !m_settings->rules().sortedTransponders)
         return;
     // As text, not as numbers: "9750 H" sorts after "11700 V". A
     // transponder's text is never empty, so comparing the texts, stably,
@@ -416,7 +416,7 @@ void EditableTreeWidget::placeTransponderItem(QTreeWidgetItem *item, Editable *e
     if (wanted && wanted->parent() != m_satellitesItem)
         wanted = nullptr;
     QTreeWidgetItem *parent = item->parent();
-    const bool sorted = m_settings && m_settings->features().contains(1);
+    const bool sorted = m_settings && m_settings->rules().sortedTransponders;
     if (parent && parent == wanted) {
         const int index = parent->indexOfChild(item);
         const bool afterPrevious = index == 0 || !(*item < *parent->child(index - 1));
