@@ -15,6 +15,7 @@ class SettingsFlatBinary : public Settings
 
 public:
     const QByteArray &image() const { return m_image; }
+    const QByteArray *fileImage() const override { return &m_image; }
 
 protected:
     SettingsFlatBinary() = default;

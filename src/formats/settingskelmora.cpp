@@ -95,6 +95,7 @@ StoreRules SettingsKelmora::rulesOf(const KelmoraLayout &model)
     StoreRules rules;
     rules.tvFirst = true;
     rules.sortedTransponders = true;
+    rules.channelPmtPid = model.channelRecord.pmtPidOffset >= 0;
     SettingsCapacity &capacity = rules.capacity;
     capacity.satellites = std::min(model.satelliteMax, SatelliteReferenceLimit);
     capacity.transponders = model.transponderMax;
@@ -384,7 +385,7 @@ void SettingsKelmora::writeName(const Editable *owner, const QString &text, int 
 
 int SettingsKelmora::nameWidthOf(const Editable *owner) const
 {
-    return owner && owner->typeCode() == ChannelType ? channelNameWidth() : NameWidth;
+    return owner && owner->typeCode() == ChannelType ? m_modelLayout.channelRecord.nameWidth : NameWidth;
 }
 
 StoredName SettingsKelmora::storedName(const Editable *owner, const QString &name) const
@@ -504,9 +505,10 @@ void SettingsKelmora::clearSlots(int tableOffset, int recordSize, int from, int 
         fillBytes(tableOffset + recordSize * from, recordSize * (to - from), 0);
 }
 
-Channel *SettingsKelmora::readChannelRecord(int slot, int tvCount, const ChannelRecord &record)
+Channel *SettingsKelmora::readChannel(int slot, int tvCount)
 {
     const KelmoraLayout &l = layout();
+    const KelmoraChannelRecord &record = l.channelRecord;
     const int base = l.channelTableOffset + l.channelRecordSize * slot;
     auto *channel = new Channel;
     channel->setServiceId(wordAt(base));
@@ -544,9 +546,10 @@ const QSet<int> &SettingsKelmora::flagSetOf(int word)
     return *it;
 }
 
-void SettingsKelmora::writeChannelRecord(Channel *channel, int slot, const ChannelRecord &record)
+void SettingsKelmora::writeChannel(Channel *channel, int slot)
 {
     const KelmoraLayout &l = layout();
+    const KelmoraChannelRecord &record = l.channelRecord;
     const int base = l.channelTableOffset + l.channelRecordSize * slot;
     const int provider = m_providerPositions.value(channel->provider(), -1);
     const int transponder = m_transponderPositions.value(channel->transponder(), -1);

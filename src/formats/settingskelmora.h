@@ -24,11 +24,14 @@ class SettingsKelmora : public SettingsFlatBinary
     Q_OBJECT
 
 public:
+    explicit SettingsKelmora(const KelmoraLayout &modelLayout);
+
     [[nodiscard]] bool load(QFileDevice *file) override;
     // Loads an image already in memory, as load() does the file's bytes.
     [[nodiscard]] bool loadImage(const QByteArray &bytes);
     [[nodiscard]] qint64 save(QFileDevice *file) override;
     StoredName storedName(const Editable *owner, const QString &name) const override;
+    QString model() const override { return QLatin1String(m_modelLayout.model); }
     QString modelName() const override { return QLatin1String(m_modelLayout.modelName); }
 
     // Property value to the code stored in the file.
@@ -43,18 +46,7 @@ public:
     // The smallest value with this code, or 0 for an unknown code.
     static int valueFor(const QMap<int, int> &table, int code);
 
-    // Where the fields of a channel record lie; pmtPidOffset < 0 when the
-    // model's record has no PMT PID.
-    struct ChannelRecord
-    {
-        int pmtPidOffset;
-        int flagsOffset;
-        int nameOffset;
-        int nameWidth;
-    };
-
 protected:
-    explicit SettingsKelmora(const KelmoraLayout &modelLayout);
     static StoreRules rulesOf(const KelmoraLayout &model);
 
     // Valid only once a whole image has been loaded.
@@ -71,9 +63,8 @@ protected:
     virtual void writeTransponder(Transponder *transponder, int slot);
     virtual Provider *readProvider(int slot);
     virtual void writeProvider(Provider *provider, int slot);
-    virtual int channelNameWidth() const = 0;
-    virtual Channel *readChannel(int slot, int tvCount) = 0;
-    virtual void writeChannel(Channel *channel, int slot) = 0;
+    virtual Channel *readChannel(int slot, int tvCount);
+    virtual void writeChannel(Channel *channel, int slot);
     virtual FavoriteGroup *readFavoriteGroup(int slot);
     virtual void writeFavoriteGroup(FavoriteGroup *group, int slot);
 
@@ -83,9 +74,6 @@ protected:
 
     // Zeroes the records in slots [from, to) of the table at tableOffset.
     void clearSlots(int tableOffset, int recordSize, int from, int to);
-
-    Channel *readChannelRecord(int slot, int tvCount, const ChannelRecord &record);
-    void writeChannelRecord(Channel *channel, int slot, const ChannelRecord &record);
 
 private:
     // Decodes a name field and has the object it names remember it.

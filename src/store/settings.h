@@ -46,8 +46,13 @@ public:
         Q_UNUSED(owner);
         return { name };
     }
-    // The receiver the file is for, as its owner knows it ("Kelmora HD").
+    // The receiver the file is for, by a name that stays ("HD"), and as
+    // its owner knows it ("Kelmora HD"); empty for a store without a file.
+    [[nodiscard]] virtual QString model() const { return {}; }
     [[nodiscard]] virtual QString modelName() const { return {}; }
+    // The whole file as the store last read or wrote it, which a save
+    // rewrites in place; null for a store whose file is not one image.
+    [[nodiscard]] virtual const QByteArray *fileImage() const { return nullptr; }
     // Why the last load or save failed.
     QString errorString() const { return m_errorString; }
 
