@@ -6,6 +6,7 @@
 #include "model/provider.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
+#include "store/capacitycheck.h"
 
 #include <QFileDevice>
 
@@ -150,40 +151,22 @@ qint64 SettingsKelmora::save(QFileDevice *file)
     return writeImage(file);
 }
 
-QString SettingsKelmora::capacityProblem()
+QString SettingsKelmora::capacityProblem() const
 {
-    const SettingsCapacity room = capacity();
     const QString model = QLatin1String(m_modelLayout.modelName);
-    auto tooMany = [&model](qsizetype count, int limit, const QString &what) {
-        if (count <= limit)
-            return QString();
-        return tr("The settings hold %1 %2; a %3 file has room for %4.")
-            .arg(count)
-            .arg(what, model)
-            .arg(limit);
-    };
-    QString problem = tooMany(satellites().size(), room.satellites, tr("satellites"));
-    if (problem.isEmpty())
-        problem = tooMany(transponders().size(), room.transponders, tr("transponders"));
-    if (problem.isEmpty())
-        problem = tooMany(providers().size(), room.providers, tr("providers"));
-    if (problem.isEmpty())
-        problem = tooMany(mainChannelList().count(), room.channels, tr("channels"));
-    if (problem.isEmpty())
-        problem = tooMany(favoriteGroups().size(), room.favoriteGroups, tr("favorite groups"));
-    if (!problem.isEmpty())
-        return problem;
-    for (FavoriteGroup *group : favoriteGroups()) {
-        const ChannelList *list = channelListFor(group);
-        int written = 0;
-        for (Channel *channel : list->channels())
-            written += channelSlotOf(channel) >= 0 ? 1 : 0;
-        if (written > room.channelsPerGroup)
+    for (const CapacityCheck::Use &use : CapacityCheck::uses(*this)) {
+        if (!use.over())
+            continue;
+        if (use.kind == CapacityCheck::Kind::GroupChannels)
             return tr("The favorite group \"%1\" holds %2 channels; a %3 file has room for %4 per group.")
-                .arg(group->name())
-                .arg(written)
+                .arg(use.group->name())
+                .arg(use.count)
                 .arg(model)
-                .arg(room.channelsPerGroup);
+                .arg(use.limit);
+        return tr("The settings hold %1 %2; a %3 file has room for %4.")
+            .arg(use.count)
+            .arg(CapacityCheck::nameOf(use.kind), model)
+            .arg(use.limit);
     }
     return QString();
 }

@@ -87,7 +87,7 @@ private:
     int nameWidthOf(const Editable *owner) const;
     void writeReservedBytes(const Editable *owner, int offset, int count);
     // Why the store cannot be written into this model's tables, or empty.
-    QString capacityProblem();
+    QString capacityProblem() const;
     int channelSlotOf(Channel *channel) const;
     void buildSavePositions();
 

@@ -8,6 +8,7 @@
 #include "model/rooteditable.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
+#include "store/capacitycheck.h"
 #include "store/settings.h"
 #include "ui/channelcelldelegate.h"
 #include "ui/contextmenukey.h"
@@ -417,16 +418,15 @@ void ChannelListWidget::QTreeViewDoubleClicked(const QModelIndex &index)
 // file, or the favourite group shown, any more.
 bool ChannelListWidget::refuseBeyondCapacity()
 {
-    const SettingsCapacity capacity = m_settings->capacity();
     QString message;
-    if (m_settings->mainChannelList().count() >= capacity.channels) {
+    if (const auto full = CapacityCheck::overflow(*m_settings, CapacityCheck::Kind::Channels, 1)) {
         message = tr("This settings file holds at most %1 channels. Delete a channel before creating "
                      "another one.")
-                      .arg(capacity.channels);
+                      .arg(full->limit);
     } else if (Editable *shown = context(); shown && shown->typeCode() == FavoriteGroupType) {
-        const ChannelList *groupList = m_settings->channelListFor(shown);
-        if (groupList && groupList->count() >= capacity.channelsPerGroup)
-            message = tr("A favorite group holds at most %1 channels.").arg(capacity.channelsPerGroup);
+        if (const auto full
+            = CapacityCheck::overflow(*m_settings, CapacityCheck::Kind::GroupChannels, 1, shown))
+            message = tr("A favorite group holds at most %1 channels.").arg(full->limit);
     }
     if (message.isEmpty())
         return false;
