@@ -1869,12 +1869,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsFlatBinary</name>
     <message>
-        <location filename="../src/formats/settingsflatbinary.cpp" line="70"/>
+        <location filename="../src/formats/settingsflatbinary.cpp" line="10"/>
         <source>The settings could not be written: %1</source>
         <translation>Die Einstellungen konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingsflatbinary.cpp" line="71"/>
+        <location filename="../src/formats/settingsflatbinary.cpp" line="11"/>
         <source>no file was given</source>
         <translation>es wurde keine Datei angegeben</translation>
     </message>
@@ -1882,22 +1882,22 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsKelmora</name>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="118"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="28"/>
         <source>These settings have already been loaded.</source>
         <translation>Diese Einstellungen wurden bereits geladen.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="124"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="34"/>
         <source>The file gave %1 bytes; a %2 settings file has exactly %3.</source>
         <translation>Die Datei lieferte %1 Bytes; eine Einstellungsdatei des %2 hat genau %3.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="140"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="51"/>
         <source>No settings file has been loaded, so there is nothing to save into.</source>
         <translation>Es wurde keine Einstellungsdatei geladen, daher gibt es nichts, worin gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="166"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="77"/>
         <source>The settings hold %1 %2; a %3 file has room for %4.</source>
         <translation>Die Einstellungen enthalten %1 %2; eine Datei des %3 hat Platz für %4.</translation>
     </message>
@@ -1922,7 +1922,7 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation type="vanished">Favoritengruppen</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="161"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="72"/>
         <source>The favorite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
         <translation>Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
     </message>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/storerules.h"
+
 #include <QtGlobal>
 
 // Where the fields of a channel record lie, the one record whose layout
@@ -49,6 +51,9 @@ struct KelmoraLayout
     int favoriteGroupRecordSize;
     int favoriteGroupMaxChannels;
     int favoriteGroupCount;
+
+    // What the model's file asks of the store that holds it.
+    StoreRules rules() const;
 
     // The model whose file has exactly this size, or null.
     static const KelmoraLayout *ofSize(qint64 size);

@@ -4,6 +4,13 @@ kelmora_add_layer(formats
         formats/recognizesettings.h formats/recognizesettings.cpp
         formats/kelmoralayout.h formats/kelmoralayout.cpp
         formats/kelmoranamecodec.h formats/kelmoranamecodec.cpp
+        formats/flatimage.h formats/flatimage.cpp
+        formats/kelmoracodes.h formats/kelmoracodes.cpp
+        formats/kelmoranames.h formats/kelmoranames.cpp
+        formats/kelmorarecords.h formats/kelmorarecords.cpp
+        formats/kelmoraloader.h formats/kelmoraloader.cpp
+        formats/kelmorawriter.h formats/kelmorawriter.cpp
+        formats/kelmoraprovidermerge.h formats/kelmoraprovidermerge.cpp
         formats/settingsflatbinary.h formats/settingsflatbinary.cpp
         formats/settingskelmora.h formats/settingskelmora.cpp
         formats/settingskelmora2xx.h

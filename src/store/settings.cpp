@@ -592,4 +592,5 @@ void Settings::editablePropertyChanged(Editable *editable)
 void Settings::moveSatellite(int from, int to)
 {
     m_satellites.move(from, to);
+    emit updatedSatelliteList();
 }

@@ -110,6 +110,13 @@ public:
     // ChannelList::reorder); false when the order was refused.
     [[nodiscard]] bool reorderChannels(Editable *context, const QList<Channel *> &order);
 
+    // Moves one satellite to another place in the list, announced at once.
+    void moveSatellite(int from, int to);
+    // For a file just loaded, which has nothing to announce: whatever the
+    // filling left pending must not reach the views with the user's first
+    // action.
+    void discardPendingUpdates();
+
     bool updatesSuspended() const { return m_updatesSuspended; }
     // Returns the previous value, which the caller restores when its batch ends.
     bool setUpdatesSuspended(bool on);
@@ -141,13 +148,7 @@ public slots:
 protected:
     // Before the store is filled: lists made earlier keep their order.
     void setRules(const StoreRules &rules);
-    // The formats fill and reorder the main list while loading.
-    ChannelList &editableMainChannelList() { return m_channelList; }
-    void moveSatellite(int from, int to);
     void setErrorString(const QString &message) { m_errorString = message; }
-    // A freshly loaded file has nothing to announce: whatever the load left
-    // pending must not reach the views with the user's first action.
-    void discardPendingUpdates();
 
 private:
     class RemovalScope;
