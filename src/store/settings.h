@@ -146,7 +146,8 @@ public slots:
     void editablePropertyChanged(Editable *editable) override;
 
 protected:
-    // Before the store is filled: lists made earlier keep their order.
+    // Set by a format before it fills the store: favourite group lists
+    // made earlier keep the TV-first mode they were made with.
     void setRules(const StoreRules &rules);
     void setErrorString(const QString &message) { m_errorString = message; }
 
