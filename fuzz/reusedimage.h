@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/recognizesettings.h"
 #include "formats/settingskelmora.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ public:
     {
         static const QByteArray image = [] {
             QByteArray bytes(Model::modelValues.fileSize, '\0');
-            bytes.replace(0, 8, "DIZODIDO");
+            bytes.replace(0, settingsMagic().size(), settingsMagic());
             return bytes;
         }();
         return image;

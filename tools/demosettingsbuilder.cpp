@@ -149,7 +149,7 @@ int scaled(int capacity, double fraction, int ifUnlimited)
 QByteArray DemoSettingsBuilder::blankImage(Model model)
 {
     QByteArray image(layoutOf(model).fileSize, '\0');
-    image.replace(0, 8, "DIZODIDO");
+    image.replace(0, settingsMagic().size(), settingsMagic());
     return image;
 }
 

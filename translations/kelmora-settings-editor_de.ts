@@ -43,6 +43,34 @@
     </message>
 </context>
 <context>
+    <name>CapacityCheck</name>
+    <message>
+        <location filename="../src/store/capacitycheck.cpp" line="53"/>
+        <source>satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <location filename="../src/store/capacitycheck.cpp" line="55"/>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <location filename="../src/store/capacitycheck.cpp" line="57"/>
+        <source>providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <location filename="../src/store/capacitycheck.cpp" line="59"/>
+        <source>favorite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <location filename="../src/store/capacitycheck.cpp" line="64"/>
+        <source>channels</source>
+        <translation>Sender</translation>
+    </message>
+</context>
+<context>
     <name>ChangedFilePrompt</name>
     <message>
         <location filename="../src/ui/dialogs/changedfileprompt.cpp" line="9"/>
@@ -154,32 +182,12 @@
 <context>
     <name>ChannelCopier</name>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="78"/>
+        <location filename="../src/compare/channelcopier.cpp" line="80"/>
         <source>The file holds at most %1 %2: it has %3, and the copy needs %4 more.</source>
         <translation>Die Datei fasst höchstens %1 %2: Sie hat %3, und die Kopie braucht %4 mehr.</translation>
     </message>
     <message>
-        <location filename="../src/compare/channelcopier.cpp" line="86"/>
-        <source>channels</source>
-        <translation>Sender</translation>
-    </message>
-    <message>
-        <location filename="../src/compare/channelcopier.cpp" line="88"/>
-        <source>satellites</source>
-        <translation>Satelliten</translation>
-    </message>
-    <message>
-        <location filename="../src/compare/channelcopier.cpp" line="91"/>
-        <source>transponders</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <location filename="../src/compare/channelcopier.cpp" line="93"/>
-        <source>providers</source>
-        <translation>Anbieter</translation>
-    </message>
-    <message>
-        <location filename="../src/compare/channelcopier.cpp" line="97"/>
+        <location filename="../src/compare/channelcopier.cpp" line="87"/>
         <source>The favorite group holds at most %1 channels: it has %2, and the copy needs %3 more.</source>
         <translation>Die Favoritengruppe fasst höchstens %1 Sender: Sie hat %2, und die Kopie braucht %3 mehr.</translation>
     </message>
@@ -402,37 +410,37 @@
 <context>
     <name>ChannelTableActions</name>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="26"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="27"/>
         <source>&amp;Create Channel…</source>
         <translation>Sender &amp;anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="27"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="28"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="28"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="29"/>
         <source>Select &amp;Columns…</source>
         <translation>&amp;Spalten auswählen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="29"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="30"/>
         <source>Select D&amp;uplicates</source>
         <translation>D&amp;uplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="36"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="37"/>
         <source>Select every channel that repeats the service of a channel before it</source>
         <translation>Wählt jeden Sender aus, der den Dienst eines früheren Senders wiederholt</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="122"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="123"/>
         <source>Select duplicates</source>
         <translation>Duplikate auswählen</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="122"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="123"/>
         <source>No channel repeats the service of another channel.</source>
         <translation>Kein Sender wiederholt den Dienst eines anderen Senders.</translation>
     </message>
@@ -442,12 +450,12 @@
         <translation>Diese Einstellungsdatei fasst höchstens %1 Sender. Löschen Sie einen Sender, bevor Sie einen neuen anlegen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="165"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="164"/>
         <source>A favorite group holds at most %1 channels.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender.</translation>
     </message>
     <message>
-        <location filename="../src/ui/channeltableactions.cpp" line="169"/>
+        <location filename="../src/ui/channeltableactions.cpp" line="168"/>
         <source>Create channel</source>
         <translation>Sender anlegen</translation>
     </message>
@@ -463,7 +471,7 @@
 <context>
     <name>CliTool</name>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="23"/>
+        <location filename="../src/cli/clicommands.cpp" line="24"/>
         <source>The file to write, &quot;-&quot; for standard output; export writes there without it.</source>
         <translation>Die zu schreibende Datei, „-“ für die Standardausgabe; export schreibt ohne sie dorthin.</translation>
     </message>
@@ -473,67 +481,42 @@
         <translation>Schreibt JSON für Skripte.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="74"/>
-        <source>satellites</source>
-        <translation>Satelliten</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/clicommands.cpp" line="75"/>
-        <source>transponders</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/clicommands.cpp" line="76"/>
-        <source>providers</source>
-        <translation>Anbieter</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/clicommands.cpp" line="77"/>
-        <source>channels</source>
-        <translation>Sender</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/clicommands.cpp" line="79"/>
-        <source>favorite groups</source>
-        <translation>Favoritengruppen</translation>
-    </message>
-    <message>
-        <location filename="../src/cli/clicommands.cpp" line="93"/>
+        <location filename="../src/cli/clicommands.cpp" line="107"/>
         <source>give exactly one of --csv and --reference</source>
         <translation>geben Sie genau eine der Optionen --csv und --reference an</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="115"/>
+        <location filename="../src/cli/clicommands.cpp" line="129"/>
         <source>apply-order needs -o OUT</source>
         <translation>apply-order braucht -o OUT</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="128"/>
+        <location filename="../src/cli/clicommands.cpp" line="142"/>
         <source>not saved: it is the reference list, which a settings file does not replace</source>
         <translation>nicht gespeichert: sie ist die Referenzliste, die eine Einstellungsdatei nicht ersetzt</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="130"/>
+        <location filename="../src/cli/clicommands.cpp" line="144"/>
         <source>line %1 skipped: %2</source>
         <translation>Zeile %1 übergangen: %2</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="133"/>
+        <location filename="../src/cli/clicommands.cpp" line="147"/>
         <source>a reference list has no favorite groups; --favorites ignored</source>
         <translation>eine Referenzliste hat keine Favoritengruppen; --favorites wird ignoriert</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="141"/>
+        <location filename="../src/cli/clicommands.cpp" line="155"/>
         <source>%1 matched by id, %2 by name, %3 not at all%4</source>
         <translation>%1 per ID zugeordnet, %2 per Name, %3 gar nicht%4</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="146"/>
+        <location filename="../src/cli/clicommands.cpp" line="160"/>
         <source> (deleted)</source>
         <translation> (gelöscht)</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="239"/>
+        <location filename="../src/cli/clicommands.cpp" line="253"/>
         <source>A settings file, &quot;-&quot; for standard input.</source>
         <translation>Eine Einstellungsdatei, „-“ für die Standardeingabe.</translation>
     </message>
@@ -553,27 +536,27 @@
         <translation>Die Einstellungsdatei, mit der verglichen wird.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="241"/>
+        <location filename="../src/cli/clicommands.cpp" line="255"/>
         <source>The model and each table&apos;s count against its capacity.</source>
         <translation>Das Modell und für jede Tabelle die Anzahl der Einträge im Verhältnis zu ihrer Kapazität.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="243"/>
+        <location filename="../src/cli/clicommands.cpp" line="257"/>
         <source>The channels as CSV or as a reference list.</source>
         <translation>Die Sender als CSV oder als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="246"/>
+        <location filename="../src/cli/clicommands.cpp" line="260"/>
         <source>Orders the channels like a reference and writes the result.</source>
         <translation>Ordnet die Sender wie eine Referenz an und schreibt das Ergebnis.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="249"/>
+        <location filename="../src/cli/clicommands.cpp" line="263"/>
         <source>A settings file or reference list giving the order.</source>
         <translation>Eine Einstellungsdatei oder Referenzliste, die die Reihenfolge vorgibt.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="252"/>
+        <location filename="../src/cli/clicommands.cpp" line="266"/>
         <source>Lists the file&apos;s problems; exits with 1 when any is an error.</source>
         <translation>Listet die Probleme der Datei auf; endet mit 1, wenn eines davon ein Fehler ist.</translation>
     </message>
@@ -657,27 +640,27 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>nicht gespeichert: %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="86"/>
+        <location filename="../src/cli/clicommands.cpp" line="100"/>
         <source>The channel table as CSV.</source>
         <translation>Die Sendertabelle als CSV.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="88"/>
+        <location filename="../src/cli/clicommands.cpp" line="102"/>
         <source>The main list as a reference list.</source>
         <translation>Die Hauptliste als Referenzliste.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="105"/>
+        <location filename="../src/cli/clicommands.cpp" line="119"/>
         <source>Takes the reference&apos;s names for channels matched by id.</source>
         <translation>Übernimmt die Namen der Referenz für per ID zugeordnete Sender.</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="107"/>
+        <location filename="../src/cli/clicommands.cpp" line="121"/>
         <source>Takes the reference&apos;s favorite groups (a settings file reference only).</source>
         <translation>Übernimmt die Favoritengruppen der Referenz (nur wenn die Referenz eine Einstellungsdatei ist).</translation>
     </message>
     <message>
-        <location filename="../src/cli/clicommands.cpp" line="109"/>
+        <location filename="../src/cli/clicommands.cpp" line="123"/>
         <source>Deletes the channels the reference does not match.</source>
         <translation>Löscht die Sender, die der Referenz nicht zugeordnet werden können.</translation>
     </message>
@@ -964,32 +947,32 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>&amp;Anbieter anlegen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="249"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="250"/>
         <source>Cannot create</source>
         <translation>Anlegen nicht möglich</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="257"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="258"/>
         <source>The settings file holds at most %1 satellites.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Satelliten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="271"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="272"/>
         <source>The settings file holds at most %1 transponders.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="291"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="292"/>
         <source>The settings file holds at most %1 providers.</source>
         <translation>Die Einstellungsdatei fasst höchstens %1 Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="392"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="394"/>
         <source>Cannot add channels</source>
         <translation>Sender können nicht hinzugefügt werden</translation>
     </message>
     <message>
-        <location filename="../src/ui/editabletreewidget.cpp" line="393"/>
+        <location filename="../src/ui/editabletreewidget.cpp" line="395"/>
         <source>A favorite group holds at most %1 channels; %2 already belong to &quot;%3&quot;.</source>
         <translation>Eine Favoritengruppe fasst höchstens %1 Sender; %2 gehören bereits zu „%3“.</translation>
     </message>
@@ -1381,32 +1364,32 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>RecoveryCopy</name>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="118"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="122"/>
         <source>it could not be read: %1</source>
         <translation>sie konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="123"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="127"/>
         <source>it is damaged</source>
         <translation>sie ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="136"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="140"/>
         <source>its file %1 could not be read: %2</source>
         <translation>ihre Datei %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="141"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="145"/>
         <source>its file %1 is gone or changed, and the copy holds nothing to lay the changes over</source>
         <translation>ihre Datei %1 fehlt oder wurde geändert, und die Kopie enthält nichts, worauf die Änderungen gelegt werden könnten</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="148"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="152"/>
         <source>its file %1 is no longer a settings file</source>
         <translation>ihre Datei %1 ist keine Einstellungsdatei mehr</translation>
     </message>
     <message>
-        <location filename="../src/recovery/recoverycopy.cpp" line="152"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="156"/>
         <source>it does not fit its file %1</source>
         <translation>sie passt nicht zu ihrer Datei %1</translation>
     </message>
@@ -1572,109 +1555,109 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SafeSaver</name>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="87"/>
+        <location filename="../src/saving/safesaver.cpp" line="86"/>
         <source>%1 was not saved; the file is unchanged.</source>
         <translation>%1 wurde nicht gespeichert; die Datei ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="90"/>
+        <location filename="../src/saving/safesaver.cpp" line="89"/>
         <source>Its original is also kept in %1.</source>
         <translation>Ihr Original ist außerdem in %1 erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="96"/>
+        <location filename="../src/saving/safesaver.cpp" line="95"/>
         <source>These settings have no file image that could be checked after writing.</source>
         <translation>Diese Einstellungen haben kein Dateiabbild, das nach dem Schreiben geprüft werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="123"/>
+        <location filename="../src/saving/safesaver.cpp" line="122"/>
         <source>%1 was saved, but reading it back found %2.</source>
         <translation>%1 wurde gespeichert, aber beim Zurücklesen ergab sich: %2.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="111"/>
+        <location filename="../src/saving/safesaver.cpp" line="110"/>
         <source>The file may be damaged: save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt: Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="113"/>
+        <location filename="../src/saving/safesaver.cpp" line="112"/>
         <source>The file may be damaged; its original is kept in %1. Save again, or save under another name.</source>
         <translation>Die Datei ist möglicherweise beschädigt; ihr Original ist in %1 erhalten. Speichern Sie erneut oder unter einem anderen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="160"/>
+        <location filename="../src/saving/safesaver.cpp" line="159"/>
         <source>It is not a regular file, so it is not replaced.</source>
         <translation>Sie ist keine reguläre Datei und wird daher nicht ersetzt.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="176"/>
+        <location filename="../src/saving/safesaver.cpp" line="175"/>
         <source>Its backup %1 could not be written</source>
         <translation>Ihre Sicherungskopie %1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="164"/>
-        <location filename="../src/saving/safesaver.cpp" line="196"/>
+        <location filename="../src/saving/safesaver.cpp" line="163"/>
+        <location filename="../src/saving/safesaver.cpp" line="195"/>
         <source>It could not be read to make its backup: %1</source>
         <translation>Sie konnte für die Sicherungskopie nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="119"/>
+        <location filename="../src/saving/safesaver.cpp" line="118"/>
         <source>%1 could not be written whole: %2</source>
         <translation>%1 konnte nicht vollständig geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="120"/>
+        <location filename="../src/saving/safesaver.cpp" line="119"/>
         <source>it could not be written whole: %1</source>
         <translation>sie konnte nicht vollständig geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="124"/>
+        <location filename="../src/saving/safesaver.cpp" line="123"/>
         <source>reading it back found %1</source>
         <translation>beim Zurücklesen fand sich %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="136"/>
+        <location filename="../src/saving/safesaver.cpp" line="135"/>
         <source>Another program changed it since it was opened or saved here.</source>
         <translation>Ein anderes Programm hat sie geändert, seit sie hier geöffnet oder gespeichert wurde.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="200"/>
+        <location filename="../src/saving/safesaver.cpp" line="199"/>
         <source>only %1 of %2 bytes were written; the disk may be full.</source>
         <translation>nur %1 von %2 Bytes wurden geschrieben; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="208"/>
+        <location filename="../src/saving/safesaver.cpp" line="207"/>
         <source>Another program changed it while it was being saved.</source>
         <translation>Ein anderes Programm hat sie geändert, während sie gespeichert wurde.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="249"/>
-        <location filename="../src/saving/safesaver.cpp" line="268"/>
+        <location filename="../src/saving/safesaver.cpp" line="248"/>
+        <location filename="../src/saving/safesaver.cpp" line="267"/>
         <source>Only %1 of %2 bytes could be written; the disk may be full.</source>
         <translation>Nur %1 von %2 Bytes konnten geschrieben werden; der Datenträger ist vielleicht voll.</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="284"/>
+        <location filename="../src/saving/safesaver.cpp" line="283"/>
         <source>that it cannot be read: %1</source>
         <translation>sie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="287"/>
+        <location filename="../src/saving/safesaver.cpp" line="286"/>
         <source>%1 bytes where %2 were written</source>
         <translation>%1 Bytes statt der geschriebenen %2</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="292"/>
+        <location filename="../src/saving/safesaver.cpp" line="291"/>
         <source>a different byte at offset %1</source>
         <translation>ein abweichendes Byte an Position %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="295"/>
+        <location filename="../src/saving/safesaver.cpp" line="294"/>
         <source>that it cannot be read again: %1</source>
         <translation>sie kann nicht erneut gelesen werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/saving/safesaver.cpp" line="298"/>
+        <location filename="../src/saving/safesaver.cpp" line="297"/>
         <source>that it is not recognised as a settings file</source>
         <translation>sie wird nicht als Einstellungsdatei erkannt</translation>
     </message>
@@ -1700,147 +1683,122 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsChecker</name>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="54"/>
+        <location filename="../src/check/settingschecker.cpp" line="74"/>
         <source>%1 %2; the file has room for %3, so a save is refused.</source>
         <translation>%1 %2; die Datei hat Platz für %3, daher wird das Speichern verweigert.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="56"/>
-        <source>satellites</source>
-        <translation>Satelliten</translation>
-    </message>
-    <message>
-        <location filename="../src/check/settingschecker.cpp" line="58"/>
-        <source>transponders</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <location filename="../src/check/settingschecker.cpp" line="59"/>
-        <source>providers</source>
-        <translation>Anbieter</translation>
-    </message>
-    <message>
-        <location filename="../src/check/settingschecker.cpp" line="60"/>
-        <source>channels</source>
-        <translation>Sender</translation>
-    </message>
-    <message>
-        <location filename="../src/check/settingschecker.cpp" line="62"/>
-        <source>favorite groups</source>
-        <translation>Favoritengruppen</translation>
-    </message>
-    <message>
-        <location filename="../src/check/settingschecker.cpp" line="68"/>
+        <location filename="../src/check/settingschecker.cpp" line="76"/>
         <source>channels in this group</source>
         <translation>Sender in dieser Gruppe</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="76"/>
+        <location filename="../src/check/settingschecker.cpp" line="85"/>
         <source>The position</source>
         <translation>Die Position</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="77"/>
+        <location filename="../src/check/settingschecker.cpp" line="86"/>
         <source>The low LOF</source>
         <translation>Die untere LOF</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="79"/>
+        <location filename="../src/check/settingschecker.cpp" line="88"/>
         <source>The high LOF</source>
         <translation>Die obere LOF</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="81"/>
+        <location filename="../src/check/settingschecker.cpp" line="90"/>
         <source>The DiSEqC 1.2 position</source>
         <translation>Die DiSEqC-1.2-Position</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="90"/>
+        <location filename="../src/check/settingschecker.cpp" line="99"/>
         <source>The transponder belongs to no satellite, so the receiver has no antenna set-up for it.</source>
         <translation>Der Transponder gehört zu keinem Satelliten, daher hat der Receiver keine Antenneneinstellung für ihn.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="92"/>
+        <location filename="../src/check/settingschecker.cpp" line="101"/>
         <source>The frequency</source>
         <translation>Die Frequenz</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="94"/>
+        <location filename="../src/check/settingschecker.cpp" line="103"/>
         <source>The symbol rate</source>
         <translation>Die Symbolrate</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="108"/>
+        <location filename="../src/check/settingschecker.cpp" line="117"/>
         <source>The channel has no transponder, so the receiver cannot tune it.</source>
         <translation>Der Sender hat keinen Transponder, daher kann der Receiver ihn nicht einstellen.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="110"/>
+        <location filename="../src/check/settingschecker.cpp" line="119"/>
         <source>The channel has no provider.</source>
         <translation>Der Sender hat keinen Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="113"/>
+        <location filename="../src/check/settingschecker.cpp" line="122"/>
         <source>video</source>
         <translation>Video</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="114"/>
+        <location filename="../src/check/settingschecker.cpp" line="123"/>
         <source>audio</source>
         <translation>Audio</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="115"/>
+        <location filename="../src/check/settingschecker.cpp" line="124"/>
         <source>PCR</source>
         <translation>PCR</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="116"/>
+        <location filename="../src/check/settingschecker.cpp" line="125"/>
         <source>PMT</source>
         <translation>PMT</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="121"/>
+        <location filename="../src/check/settingschecker.cpp" line="130"/>
         <source>The %1 PID is %2; a PID goes up to %3.</source>
         <translation>Die %1-PID ist %2; eine PID reicht bis %3.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="124"/>
+        <location filename="../src/check/settingschecker.cpp" line="133"/>
         <source>Service id 0 is reserved for the network; no service can be found by it.</source>
         <translation>Die Dienst-ID 0 ist für das Netz reserviert; über sie ist kein Dienst auffindbar.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="128"/>
+        <location filename="../src/check/settingschecker.cpp" line="137"/>
         <source>The channel has no name.</source>
         <translation>Der Sender hat keinen Namen.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="135"/>
+        <location filename="../src/check/settingschecker.cpp" line="144"/>
         <source>The same service as &quot;%1&quot;, which comes earlier in the channel list.</source>
         <translation>Derselbe Dienst wie „%1“, der weiter vorn in der Senderliste steht.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="144"/>
+        <location filename="../src/check/settingschecker.cpp" line="153"/>
         <source>No transponder belongs to this satellite.</source>
         <translation>Zu diesem Satelliten gehört kein Transponder.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="148"/>
+        <location filename="../src/check/settingschecker.cpp" line="157"/>
         <source>No channel is carried by this transponder.</source>
         <translation>Dieser Transponder überträgt keinen Sender.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="152"/>
+        <location filename="../src/check/settingschecker.cpp" line="161"/>
         <source>No channel refers to this provider.</source>
         <translation>Kein Sender verweist auf diesen Anbieter.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="174"/>
+        <location filename="../src/check/settingschecker.cpp" line="183"/>
         <source>The name will be shortened to &quot;%1&quot;.</source>
         <translation>Der Name wird zu „%1“ gekürzt.</translation>
     </message>
     <message>
-        <location filename="../src/check/settingschecker.cpp" line="194"/>
+        <location filename="../src/check/settingschecker.cpp" line="203"/>
         <source>%1 is %2; the editor accepts at most %3.</source>
         <translation>%1 ist %2; der Editor akzeptiert höchstens %3.</translation>
     </message>
@@ -1919,12 +1877,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsFlatBinary</name>
     <message>
-        <location filename="../src/formats/settingsflatbinary.cpp" line="70"/>
+        <location filename="../src/formats/settingsflatbinary.cpp" line="10"/>
         <source>The settings could not be written: %1</source>
         <translation>Die Einstellungen konnten nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingsflatbinary.cpp" line="71"/>
+        <location filename="../src/formats/settingsflatbinary.cpp" line="11"/>
         <source>no file was given</source>
         <translation>es wurde keine Datei angegeben</translation>
     </message>
@@ -1932,52 +1890,27 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsKelmora</name>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="120"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="28"/>
         <source>These settings have already been loaded.</source>
         <translation>Diese Einstellungen wurden bereits geladen.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="126"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="34"/>
         <source>The file gave %1 bytes; a %2 settings file has exactly %3.</source>
         <translation>Die Datei lieferte %1 Bytes; eine Einstellungsdatei des %2 hat genau %3.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="142"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="51"/>
         <source>No settings file has been loaded, so there is nothing to save into.</source>
         <translation>Es wurde keine Einstellungsdatei geladen, daher gibt es nichts, worin gespeichert werden könnte.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="163"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="77"/>
         <source>The settings hold %1 %2; a %3 file has room for %4.</source>
         <translation>Die Einstellungen enthalten %1 %2; eine Datei des %3 hat Platz für %4.</translation>
     </message>
     <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="168"/>
-        <source>satellites</source>
-        <translation>Satelliten</translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="170"/>
-        <source>transponders</source>
-        <translation>Transponder</translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="172"/>
-        <source>providers</source>
-        <translation>Anbieter</translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="174"/>
-        <source>channels</source>
-        <translation>Sender</translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="176"/>
-        <source>favorite groups</source>
-        <translation>Favoritengruppen</translation>
-    </message>
-    <message>
-        <location filename="../src/formats/settingskelmora.cpp" line="185"/>
+        <location filename="../src/formats/settingskelmora.cpp" line="72"/>
         <source>The favorite group &quot;%1&quot; holds %2 channels; a %3 file has room for %4 per group.</source>
         <translation>Die Favoritengruppe „%1“ enthält %2 Sender; eine Datei des %3 hat Platz für %4 je Gruppe.</translation>
     </message>
@@ -1985,22 +1918,22 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>SettingsRecognition</name>
     <message>
-        <location filename="../src/formats/recognizesettings.cpp" line="75"/>
+        <location filename="../src/formats/recognizesettings.cpp" line="80"/>
         <source>it does not start with &quot;%1&quot;</source>
         <translation>sie beginnt nicht mit „%1“</translation>
     </message>
     <message>
-        <location filename="../src/formats/recognizesettings.cpp" line="78"/>
+        <location filename="../src/formats/recognizesettings.cpp" line="83"/>
         <source>more than %1</source>
         <translation>mehr als %1</translation>
     </message>
     <message>
-        <location filename="../src/formats/recognizesettings.cpp" line="80"/>
+        <location filename="../src/formats/recognizesettings.cpp" line="85"/>
         <source>its size of %1 bytes fits neither receiver: a %2 file has %3 bytes, a %4 file %5</source>
         <translation>ihre Größe von %1 Bytes passt zu keinem Receiver: eine Datei des %2 hat %3 Bytes, eine des %4 %5</translation>
     </message>
     <message>
-        <location filename="../src/formats/recognizesettings.cpp" line="98"/>
+        <location filename="../src/formats/recognizesettings.cpp" line="103"/>
         <source>not a Kelmora 2XX or HD settings file: %1</source>
         <translation>keine Einstellungsdatei eines Kelmora 2XX oder HD: %1</translation>
     </message>
@@ -2044,13 +1977,6 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>
             <numerusform>%n Anbieter</numerusform>
             <numerusform>%n Anbieter</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Favourite Groups</source>
-        <translation type="vanished">
-            <numerusform>%n Favoritengruppe</numerusform>
-            <numerusform>%n Favoritengruppen</numerusform>
         </translation>
     </message>
     <message>

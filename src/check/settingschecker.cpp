@@ -8,6 +8,7 @@
 #include "model/rooteditable.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
+#include "store/capacitycheck.h"
 #include "store/settings.h"
 
 #include <algorithm>
@@ -47,25 +48,33 @@ SettingsChecker::SettingsChecker(const Settings &settings)
 
 void SettingsChecker::checkCapacity()
 {
-    const SettingsCapacity room = m_settings.capacity();
-    auto tooMany = [this](Editable *object, qsizetype count, int limit, const QString &what) {
-        if (count > limit)
-            add(FileProblem::Kind::OverCapacity, object,
-                tr("%1 %2; the file has room for %3, so a save is refused.").arg(count).arg(what).arg(limit));
+    using Kind = CapacityCheck::Kind;
+    // Where the user finds the list that holds too many.
+    const auto shownAt = [this](const CapacityCheck::Use &use) -> Editable * {
+        switch (use.kind) {
+        case Kind::Satellites:
+        case Kind::Transponders:
+            return m_settings.satellitesRoot();
+        case Kind::Providers:
+            return m_settings.providersRoot();
+        case Kind::FavoriteGroups:
+            return m_settings.favoritesRoot();
+        case Kind::GroupChannels:
+            return use.group;
+        case Kind::Channels:
+            break;
+        }
+        return nullptr;
     };
-    tooMany(m_settings.satellitesRoot(), m_settings.satellites().size(), room.satellites, tr("satellites"));
-    tooMany(
-        m_settings.satellitesRoot(), m_settings.transponders().size(), room.transponders, tr("transponders"));
-    tooMany(m_settings.providersRoot(), m_settings.providers().size(), room.providers, tr("providers"));
-    tooMany(nullptr, m_settings.mainChannelList().count(), room.channels, tr("channels"));
-    const QList<FavoriteGroup *> groups = m_settings.favoriteGroups();
-    tooMany(m_settings.favoritesRoot(), groups.size(), room.favoriteGroups, tr("favorite groups"));
-    for (FavoriteGroup *group : groups) {
-        // Only members that are also in the main list get written.
-        int written = 0;
-        for (Channel *channel : m_settings.channelsOf(group))
-            written += m_settings.mainChannelList().contains(channel) ? 1 : 0;
-        tooMany(group, written, room.channelsPerGroup, tr("channels in this group"));
+    for (const CapacityCheck::Use &use : CapacityCheck::uses(m_settings)) {
+        if (!use.over())
+            continue;
+        const bool group = use.kind == Kind::GroupChannels;
+        add(FileProblem::Kind::OverCapacity, shownAt(use),
+            tr("%1 %2; the file has room for %3, so a save is refused.")
+                .arg(use.count)
+                .arg(group ? tr("channels in this group") : CapacityCheck::nameOf(use.kind))
+                .arg(use.limit));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "reference/referencefile.h"
 #include "reference/referencelist.h"
 #include "reference/referencelisttext.h"
+#include "store/capacitycheck.h"
 #include "store/settings.h"
 
 #include <QCommandLineParser>
@@ -31,6 +32,20 @@ void describeCapacity(QTextStream &out, const QString &what, qsizetype count, in
     out << '\n';
 }
 
+QString jsonKeyOf(CapacityCheck::Kind kind)
+{
+    switch (kind) {
+    case CapacityCheck::Kind::Satellites:
+        return QStringLiteral("satellites");
+    case CapacityCheck::Kind::Transponders:
+        return QStringLiteral("transponders");
+    case CapacityCheck::Kind::Providers:
+        return QStringLiteral("providers");
+    default:
+        return QStringLiteral("channels");
+    }
+}
+
 QJsonObject capacityJson(qsizetype count, int capacity)
 {
     return { { QStringLiteral("count"), count },
@@ -40,22 +55,27 @@ QJsonObject capacityJson(qsizetype count, int capacity)
 
 QJsonObject infoJson(const QString &path, const Settings &settings)
 {
-    const SettingsCapacity room = settings.capacity();
+    QJsonObject info { { QStringLiteral("file"), path }, { QStringLiteral("model"), settings.modelName() } };
+    QJsonObject favorites;
     QJsonArray groups;
-    for (FavoriteGroup *group : settings.favoriteGroups()) {
-        QJsonObject entry = capacityJson(settings.channelsOf(group).size(), room.channelsPerGroup);
-        entry.insert(QStringLiteral("name"), group->name());
-        groups.append(entry);
+    for (const CapacityCheck::Use &use : CapacityCheck::uses(settings)) {
+        switch (use.kind) {
+        case CapacityCheck::Kind::GroupChannels: {
+            QJsonObject entry = capacityJson(use.count, use.limit);
+            entry.insert(QStringLiteral("name"), use.group->name());
+            groups.append(entry);
+            break;
+        }
+        case CapacityCheck::Kind::FavoriteGroups:
+            favorites = { { QStringLiteral("count"), use.count }, { QStringLiteral("capacity"), use.limit } };
+            break;
+        default:
+            info.insert(jsonKeyOf(use.kind), capacityJson(use.count, use.limit));
+        }
     }
-    return { { QStringLiteral("file"), path }, { QStringLiteral("model"), settings.modelName() },
-        { QStringLiteral("satellites"), capacityJson(settings.satellites().size(), room.satellites) },
-        { QStringLiteral("transponders"), capacityJson(settings.transponders().size(), room.transponders) },
-        { QStringLiteral("providers"), capacityJson(settings.providers().size(), room.providers) },
-        { QStringLiteral("channels"), capacityJson(settings.channels().size(), room.channels) },
-        { QStringLiteral("favoriteGroups"),
-            QJsonObject { { QStringLiteral("count"), settings.favoriteGroups().size() },
-                { QStringLiteral("capacity"), room.favoriteGroups },
-                { QStringLiteral("groups"), groups } } } };
+    favorites.insert(QStringLiteral("groups"), groups);
+    info.insert(QStringLiteral("favoriteGroups"), favorites);
+    return info;
 }
 
 int runInfo(CliTool &tool, const QCommandLineParser &parser)
@@ -68,18 +88,12 @@ int runInfo(CliTool &tool, const QCommandLineParser &parser)
         tool.writeJson(infoJson(path, *settings));
         return CliTool::Success;
     }
-    const SettingsCapacity room = settings->capacity();
     QTextStream &out = tool.out();
     out << path << ": " << settings->modelName() << '\n';
-    describeCapacity(out, CliTool::tr("satellites"), settings->satellites().size(), room.satellites);
-    describeCapacity(out, CliTool::tr("transponders"), settings->transponders().size(), room.transponders);
-    describeCapacity(out, CliTool::tr("providers"), settings->providers().size(), room.providers);
-    describeCapacity(out, CliTool::tr("channels"), settings->channels().size(), room.channels);
-    describeCapacity(
-        out, CliTool::tr("favorite groups"), settings->favoriteGroups().size(), room.favoriteGroups);
-    for (FavoriteGroup *group : settings->favoriteGroups())
-        describeCapacity(out, QStringLiteral("  ") + group->name(), settings->channelsOf(group).size(),
-            room.channelsPerGroup);
+    for (const CapacityCheck::Use &use : CapacityCheck::uses(*settings))
+        describeCapacity(out,
+            use.group ? QStringLiteral("  ") + use.group->name() : CapacityCheck::nameOf(use.kind), use.count,
+            use.limit);
     return CliTool::Success;
 }
 

@@ -6,6 +6,7 @@
 #include "model/provider.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
+#include "store/capacitycheck.h"
 #include "store/settings.h"
 
 namespace {
@@ -70,35 +71,23 @@ ChannelCopier::Plan ChannelCopier::plan(const QList<CopiedChannel> &channels) co
 
 QString ChannelCopier::refusal(const Plan &plan, Editable *context) const
 {
-    const SettingsCapacity room = m_settings.capacity();
-    const auto over = [](qsizetype present, int added, int capacity) {
-        return added > 0 && capacity != SettingsCapacity::Unlimited && present + added > capacity;
-    };
-    const auto reason = [](const QString &what, int capacity, qsizetype present, int added) {
-        return tr("The file holds at most %1 %2: it has %3, and the copy needs %4 more.")
-            .arg(capacity)
-            .arg(what)
-            .arg(present)
-            .arg(added);
-    };
+    using Kind = CapacityCheck::Kind;
     const int channels = int(plan.channels.size());
-    if (over(m_settings.channels().size(), channels, room.channels))
-        return reason(tr("channels"), room.channels, m_settings.channels().size(), channels);
-    if (over(m_settings.satellites().size(), plan.satellites, room.satellites))
-        return reason(tr("satellites"), room.satellites, m_settings.satellites().size(), plan.satellites);
-    if (over(m_settings.transponders().size(), plan.transponders, room.transponders))
-        return reason(
-            tr("transponders"), room.transponders, m_settings.transponders().size(), plan.transponders);
-    if (over(m_settings.providers().size(), plan.providers, room.providers))
-        return reason(tr("providers"), room.providers, m_settings.providers().size(), plan.providers);
-    if (context && context->typeCode() == FavoriteGroupType) {
-        const qsizetype members = m_settings.channelsOf(context).size();
-        if (over(members, channels, room.channelsPerGroup))
+    for (const auto &[kind, added] :
+        { std::pair { Kind::Channels, channels }, { Kind::Satellites, plan.satellites },
+            { Kind::Transponders, plan.transponders }, { Kind::Providers, plan.providers } })
+        if (const auto full = CapacityCheck::overflow(m_settings, kind, added))
+            return tr("The file holds at most %1 %2: it has %3, and the copy needs %4 more.")
+                .arg(full->limit)
+                .arg(CapacityCheck::nameOf(kind))
+                .arg(full->count)
+                .arg(added);
+    if (context && context->typeCode() == FavoriteGroupType)
+        if (const auto full = CapacityCheck::overflow(m_settings, Kind::GroupChannels, channels, context))
             return tr("The favorite group holds at most %1 channels: it has %2, and the copy needs %3 more.")
-                .arg(room.channelsPerGroup)
-                .arg(members)
+                .arg(full->limit)
+                .arg(full->count)
                 .arg(channels);
-    }
     return QString();
 }
 

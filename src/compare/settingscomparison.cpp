@@ -2,7 +2,6 @@
 
 #include "compare/orderchanges.h"
 #include "compare/tuningkey.h"
-#include "formats/settingskelmora2xx.h"
 #include "model/channel.h"
 #include "model/favoritegroup.h"
 #include "model/provider.h"
@@ -91,12 +90,11 @@ QString nameOf(const Provider *provider)
     return provider ? provider->name() : QString();
 }
 
-// The 2XX's channel records have no PMT PID: where a 2XX file takes part,
-// the PMT PID is no difference a user could act on.
+// Where a file without PMT PIDs in its channel records (a 2XX's) takes
+// part, the PMT PID is no difference a user could act on.
 bool bothHoldPmtPids(const Settings &here, const Settings &there)
 {
-    return !qobject_cast<const SettingsKelmora2XX *>(&here)
-        && !qobject_cast<const SettingsKelmora2XX *>(&there);
+    return here.rules().channelPmtPid && there.rules().channelPmtPid;
 }
 
 void compareChannel(FieldComparer &field, const Channel *here, const Channel *there, bool pmtPids)

@@ -22,11 +22,16 @@ std::unique_ptr<SettingsKelmora> storeFor(QByteArray magic, qint64 size)
         magic.truncate(nul);
     if (magic != settingsMagic())
         return nullptr;
-    if (size == SettingsKelmora2XX::modelValues.fileSize)
+    const KelmoraLayout *model = KelmoraLayout::ofSize(size);
+    if (!model)
+        return nullptr;
+    // The classes by which the two models are known; a model without a
+    // class of its own is told by its layout alone.
+    if (model == &SettingsKelmora2XX::modelValues)
         return std::make_unique<SettingsKelmora2XX>();
-    if (size == SettingsKelmoraHD::modelValues.fileSize)
+    if (model == &SettingsKelmoraHD::modelValues)
         return std::make_unique<SettingsKelmoraHD>();
-    return nullptr;
+    return std::make_unique<SettingsKelmora>(*model);
 }
 
 } // namespace
@@ -66,7 +71,7 @@ bool looksLikeSettings(const QByteArray &head)
 
 qint64 largestSettingsSize()
 {
-    return qMax(SettingsKelmora2XX::modelValues.fileSize, SettingsKelmoraHD::modelValues.fileSize);
+    return KelmoraLayout::largestFileSize();
 }
 
 QString unrecognizedSettingsReason(const QByteArray &head, qint64 size)

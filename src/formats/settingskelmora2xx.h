@@ -8,12 +8,9 @@ class SettingsKelmora2XX : public SettingsKelmora
     Q_OBJECT
 
 public:
-    static const KelmoraLayout modelValues;
+    static constexpr const KelmoraLayout &modelValues = kelmoraModels[0];
 
-    SettingsKelmora2XX();
-
-protected:
-    int channelNameWidth() const override;
-    Channel *readChannel(int slot, int tvCount) override;
-    void writeChannel(Channel *channel, int slot) override;
+    SettingsKelmora2XX()
+        : SettingsKelmora(modelValues)
+    { }
 };

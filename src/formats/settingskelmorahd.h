@@ -8,12 +8,9 @@ class SettingsKelmoraHD : public SettingsKelmora
     Q_OBJECT
 
 public:
-    static const KelmoraLayout modelValues;
+    static constexpr const KelmoraLayout &modelValues = kelmoraModels[1];
 
-    SettingsKelmoraHD();
-
-protected:
-    int channelNameWidth() const override;
-    Channel *readChannel(int slot, int tvCount) override;
-    void writeChannel(Channel *channel, int slot) override;
+    SettingsKelmoraHD()
+        : SettingsKelmora(modelValues)
+    { }
 };

@@ -3,8 +3,6 @@
 #include "formats/recognizesettings.h"
 #include "store/settings.h"
 
-#include "formats/settingsflatbinary.h"
-
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
@@ -26,18 +24,23 @@ const qsizetype digestSize = QCryptographicHash::hashLength(digestAlgorithm);
 
 namespace {
 
-QString modelOf(const Settings &settings)
+// Copies of earlier versions named the model by the class of its store.
+QString modelNamed(const QString &stored)
 {
-    return QLatin1String(settings.metaObject()->className());
+    if (stored == u"SettingsKelmora2XX")
+        return QStringLiteral("2XX");
+    if (stored == u"SettingsKelmoraHD")
+        return QStringLiteral("HD");
+    return stored;
 }
 
 } // namespace
 
 RecoveryCopy RecoveryCopy::of(const Settings &settings, const QString &originalPath, const FileStamp &source)
 {
-    const auto *flat = qobject_cast<const SettingsFlatBinary *>(&settings);
-    return { originalPath, QDateTime::currentDateTimeUtc(), modelOf(settings),
-        SettingsSnapshot::capture(settings), QString(), source, flat ? flat->image() : QByteArray() };
+    const QByteArray *image = settings.fileImage();
+    return { originalPath, QDateTime::currentDateTimeUtc(), settings.model(),
+        SettingsSnapshot::capture(settings), QString(), source, image ? *image : QByteArray() };
 }
 
 RecoveryCopy::FileState RecoveryCopy::fileState() const
@@ -90,6 +93,7 @@ std::optional<RecoveryCopy> RecoveryCopy::fromBytes(const QByteArray &bytes)
     if (!snapshot)
         return std::nullopt;
     copy.snapshot = *snapshot;
+    copy.model = modelNamed(copy.model);
     copy.copiedAt = QDateTime::fromMSecsSinceEpoch(copiedAt, Qt::UTC);
     return copy;
 }
@@ -148,7 +152,7 @@ std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
         *reason = tr("its file %1 is no longer a settings file").arg(originalPath);
         return nullptr;
     }
-    if (modelOf(*settings) != model || !snapshot.restore(*settings)) {
+    if (settings->model() != model || !snapshot.restore(*settings)) {
         *reason = tr("it does not fit its file %1").arg(originalPath);
         return nullptr;
     }

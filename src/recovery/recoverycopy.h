@@ -24,8 +24,9 @@ struct RecoveryCopy
 public:
     QString originalPath;
     QDateTime copiedAt;
-    // The receiver model the state was taken from; a snapshot laid over a
-    // file of the other model would not fit its tables.
+    // The receiver model the state was taken from, by its stable name
+    // ("HD"); a snapshot laid over a file of another model would not fit
+    // its tables.
     QString model;
     SettingsSnapshot snapshot;
     // Where the copy was read from; empty for one not read from disk.

@@ -3,6 +3,7 @@
 #include "model/channel.h"
 #include "model/favoritegroup.h"
 #include "reference/referencelist.h"
+#include "store/capacitycheck.h"
 #include "store/settings.h"
 
 #include <algorithm>
@@ -24,7 +25,6 @@ void takeNames(const ReferenceList &reference, const ReferenceMatch &match)
 void takeFavorites(Settings &settings, const ReferenceList &reference, const ReferenceMatch &match)
 {
     const QList<FavoriteGroup *> groups = settings.favoriteGroups();
-    const int perGroup = settings.capacity().channelsPerGroup;
     const int count = int(std::min(groups.size(), reference.groups().size()));
     for (int g = 0; g < count; ++g) {
         FavoriteGroup *group = groups.at(g);
@@ -38,7 +38,7 @@ void takeFavorites(Settings &settings, const ReferenceList &reference, const Ref
         for (int entry : source.members) {
             Channel *channel = match.channelOfEntry().value(entry);
             // More than the file can hold would make the save refuse.
-            if (channel && list->count() < perGroup)
+            if (channel && !CapacityCheck::overflow(settings, CapacityCheck::Kind::GroupChannels, 1, group))
                 list->append(channel);
         }
         list->setModified();

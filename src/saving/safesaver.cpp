@@ -1,7 +1,6 @@
 #include "saving/safesaver.h"
 
 #include "formats/recognizesettings.h"
-#include "formats/settingsflatbinary.h"
 #include "saving/fileownership.h"
 #include "store/settings.h"
 
@@ -91,14 +90,14 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
         return outcome;
     };
 
-    auto *flat = qobject_cast<SettingsFlatBinary *>(&settings);
-    if (!flat)
+    const QByteArray *image = settings.fileImage();
+    if (!image)
         return refuse(tr("These settings have no file image that could be checked after writing."));
     QString reason = prepareBackup(path, changes, outcome);
     if (!reason.isEmpty())
         return refuse(reason);
     bool touched = false;
-    reason = writeFile(settings, name, flat->image(), outcome, &touched);
+    reason = writeFile(settings, name, *image, outcome, &touched);
     if (!reason.isEmpty() && !touched)
         return refuse(reason);
     outcome.fileChanged = true;
@@ -118,7 +117,7 @@ SaveOutcome SafeSaver::save(Settings &settings, const QString &name, Changes cha
     if (!reason.isEmpty())
         return damaged(tr("%1 could not be written whole: %2").arg(displayName(name), sentence(reason)),
             tr("it could not be written whole: %1").arg(sentence(reason)));
-    reason = verify(name, flat->image());
+    reason = verify(name, *image);
     if (!reason.isEmpty())
         return damaged(tr("%1 was saved, but reading it back found %2.").arg(displayName(name), reason),
             tr("reading it back found %1").arg(reason));

@@ -99,6 +99,12 @@ void Settings::deleteContent()
     m_groupLists.clear();
 }
 
+void Settings::setRules(const StoreRules &rules)
+{
+    m_rules = rules;
+    m_channelList.setTvFirst(rules.tvFirst);
+}
+
 void Settings::discardPendingUpdates()
 {
     m_satelliteListPending = m_transponderListPending = m_providerListPending = false;
@@ -286,7 +292,7 @@ void Settings::addFavoriteGroup(FavoriteGroup *group)
 ChannelList *Settings::addGroupList(FavoriteGroup *group)
 {
     auto *list = new ChannelList;
-    list->setTvFirst(features().contains(0));
+    list->setTvFirst(m_rules.tvFirst);
     // Like the main list, a group's list keeps its TV block right when a
     // channel's service type changes, so the TV count it writes is true.
     connect(this, &Settings::updatedEditable, list, &ChannelList::updateEditable);
@@ -471,7 +477,7 @@ bool Settings::canDropEditable(Editable *dragged, Editable *target) const
         return targetType == ChannelType || targetType == FavoriteGroupType || targetType == ProviderType
             || targetType == TransponderType;
     case TransponderType:
-        return targetType == SatelliteType || (targetType == TransponderType && !features().contains(1));
+        return targetType == SatelliteType || (targetType == TransponderType && !m_rules.sortedTransponders);
     default:
         return false;
     }
@@ -506,7 +512,7 @@ void Settings::dropEditable(Editable *dragged, Editable *target, Editable *conte
         if (targetType == SatelliteType) {
             transponder->setSatellite(static_cast<Satellite *>(target));
             m_transponderListPending = true;
-        } else if (targetType == TransponderType && !features().contains(1)) {
+        } else if (targetType == TransponderType && !m_rules.sortedTransponders) {
             const int from = int(m_transponders.indexOf(transponder));
             const int to = int(m_transponders.indexOf(static_cast<Transponder *>(target)));
             if (from >= 0 && to >= 0) {
@@ -586,4 +592,5 @@ void Settings::editablePropertyChanged(Editable *editable)
 void Settings::moveSatellite(int from, int to)
 {
     m_satellites.move(from, to);
+    emit updatedSatelliteList();
 }

@@ -2,8 +2,8 @@
 
 #include "model/editablewatcher.h"
 #include "store/channellist.h"
-#include "store/settingscapacity.h"
 #include "store/storedname.h"
+#include "store/storerules.h"
 
 #include <QHash>
 #include <QList>
@@ -32,11 +32,12 @@ public:
     Settings();
     ~Settings() override;
 
-    [[nodiscard]] virtual QSet<int> features() const = 0;
     [[nodiscard]] virtual bool load(QFileDevice *file) = 0;
     // Returns the number of bytes written, or -1 (see errorString()).
     [[nodiscard]] virtual qint64 save(QFileDevice *file) = 0;
-    [[nodiscard]] virtual SettingsCapacity capacity() const { return {}; }
+    // What the file's format asks of this store; see StoreRules.
+    const StoreRules &rules() const { return m_rules; }
+    const SettingsCapacity &capacity() const { return m_rules.capacity; }
     // What a save makes of this name for this object, whether the object
     // has it yet or a dialog is about to give it: the one rule by which the
     // dialogs, the file check and the channel table foresee a cut name.
@@ -45,8 +46,13 @@ public:
         Q_UNUSED(owner);
         return { name };
     }
-    // The receiver the file is for, as its owner knows it ("Kelmora HD").
+    // The receiver the file is for, by a name that stays ("HD"), and as
+    // its owner knows it ("Kelmora HD"); empty for a store without a file.
+    [[nodiscard]] virtual QString model() const { return {}; }
     [[nodiscard]] virtual QString modelName() const { return {}; }
+    // The whole file as the store last read or wrote it, which a save
+    // rewrites in place; null for a store whose file is not one image.
+    [[nodiscard]] virtual const QByteArray *fileImage() const { return nullptr; }
     // Why the last load or save failed.
     QString errorString() const { return m_errorString; }
 
@@ -104,6 +110,13 @@ public:
     // ChannelList::reorder); false when the order was refused.
     [[nodiscard]] bool reorderChannels(Editable *context, const QList<Channel *> &order);
 
+    // Moves one satellite to another place in the list, announced at once.
+    void moveSatellite(int from, int to);
+    // For a file just loaded, which has nothing to announce: whatever the
+    // filling left pending must not reach the views with the user's first
+    // action.
+    void discardPendingUpdates();
+
     bool updatesSuspended() const { return m_updatesSuspended; }
     // Returns the previous value, which the caller restores when its batch ends.
     bool setUpdatesSuspended(bool on);
@@ -133,13 +146,10 @@ public slots:
     void editablePropertyChanged(Editable *editable) override;
 
 protected:
-    // The formats fill and reorder the main list while loading.
-    ChannelList &editableMainChannelList() { return m_channelList; }
-    void moveSatellite(int from, int to);
+    // Set by a format before it fills the store: favourite group lists
+    // made earlier keep the TV-first mode they were made with.
+    void setRules(const StoreRules &rules);
     void setErrorString(const QString &message) { m_errorString = message; }
-    // A freshly loaded file has nothing to announce: whatever the load left
-    // pending must not reach the views with the user's first action.
-    void discardPendingUpdates();
 
 private:
     class RemovalScope;
@@ -178,6 +188,7 @@ private:
     bool m_transponderListPending = false;
     bool m_providerListPending = false;
     bool m_updatesSuspended = false;
+    StoreRules m_rules;
     QString m_errorString;
 
     // Objects deleted during the outermost removal call still running, so

@@ -2,6 +2,8 @@
 kelmora_add_layer(store
     SOURCES
         store/settingscapacity.h
+        store/storerules.h
+        store/capacitycheck.h store/capacitycheck.cpp
         store/storedname.h
         store/channellist.h store/channellist.cpp
         store/settings.h store/settings.cpp

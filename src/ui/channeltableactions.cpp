@@ -6,6 +6,7 @@
 #include "model/provider.h"
 #include "model/rooteditable.h"
 #include "model/transponder.h"
+#include "store/capacitycheck.h"
 #include "store/settings.h"
 #include "ui/channellistwidget.h"
 #include "ui/dialogs/selectcolumnsdialog.h"
@@ -153,16 +154,14 @@ void ChannelTableActions::selectColumns()
 
 bool ChannelTableActions::refuseBeyondCapacity(Settings &settings)
 {
-    const SettingsCapacity capacity = settings.capacity();
     QString message;
-    if (settings.mainChannelList().count() >= capacity.channels) {
+    if (const auto full = CapacityCheck::overflow(settings, CapacityCheck::Kind::Channels, 1)) {
         message = tr("This settings file holds at most %1 channels. Delete a channel before creating "
                      "another one.")
-                      .arg(capacity.channels);
+                      .arg(full->limit);
     } else if (Editable *shown = m_table->context(); shown && shown->typeCode() == FavoriteGroupType) {
-        const ChannelList *groupList = settings.channelListFor(shown);
-        if (groupList && groupList->count() >= capacity.channelsPerGroup)
-            message = tr("A favorite group holds at most %1 channels.").arg(capacity.channelsPerGroup);
+        if (const auto full = CapacityCheck::overflow(settings, CapacityCheck::Kind::GroupChannels, 1, shown))
+            message = tr("A favorite group holds at most %1 channels.").arg(full->limit);
     }
     if (message.isEmpty())
         return false;

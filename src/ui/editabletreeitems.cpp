@@ -77,7 +77,7 @@ void EditableTreeItems::addRootItems()
 
 bool EditableTreeItems::sortsTransponders() const
 {
-    return m_settings && m_settings->features().contains(1);
+    return m_settings && m_settings->rules().sortedTransponders;
 }
 
 QTreeWidgetItem *EditableTreeItems::wantedParent(const Transponder &transponder) const

@@ -242,19 +242,20 @@ void EditableTreeWidget::deleteSelectedEditables()
         emit deleted(summary);
 }
 
-bool EditableTreeWidget::roomForOneMore(qsizetype count, int capacity, const QString &message)
+bool EditableTreeWidget::roomForOneMore(CapacityCheck::Kind kind, const QString &message)
 {
-    if (count < capacity)
+    const auto full = CapacityCheck::overflow(*m_settings, kind, 1);
+    if (!full)
         return true;
-    QMessageBox::warning(this, tr("Cannot create"), message.arg(capacity));
+    QMessageBox::warning(this, tr("Cannot create"), message.arg(full->limit));
     return false;
 }
 
 void EditableTreeWidget::createSatellite()
 {
     if (!m_settings
-        || !roomForOneMore(m_settings->satellites().size(), m_settings->capacity().satellites,
-            tr("The settings file holds at most %1 satellites.")))
+        || !roomForOneMore(
+            CapacityCheck::Kind::Satellites, tr("The settings file holds at most %1 satellites.")))
         return;
     auto satellite = std::make_unique<Satellite>();
     if (!editSatellite(this, satellite.get(), m_settings) || !m_settings)
@@ -267,8 +268,8 @@ void EditableTreeWidget::createTransponder()
 {
     // A transponder needs a satellite, so none is created without one.
     if (!m_settings || m_settings->satellites().isEmpty()
-        || !roomForOneMore(m_settings->transponders().size(), m_settings->capacity().transponders,
-            tr("The settings file holds at most %1 transponders.")))
+        || !roomForOneMore(
+            CapacityCheck::Kind::Transponders, tr("The settings file holds at most %1 transponders.")))
         return;
     auto transponder = std::make_unique<Transponder>();
     const QList<Editable *> selected = selectedEditables();
@@ -287,8 +288,8 @@ void EditableTreeWidget::createTransponder()
 void EditableTreeWidget::createProvider()
 {
     if (!m_settings
-        || !roomForOneMore(m_settings->providers().size(), m_settings->capacity().providers,
-            tr("The settings file holds at most %1 providers.")))
+        || !roomForOneMore(
+            CapacityCheck::Kind::Providers, tr("The settings file holds at most %1 providers.")))
         return;
     auto provider = std::make_unique<Provider>();
     if (!editProvider(this, provider.get(), m_settings) || !m_settings)
@@ -386,13 +387,14 @@ bool EditableTreeWidget::roomInGroup(const QList<Editable *> &dragged, Editable 
     for (const Editable *editable : dragged)
         if (!memberSet.contains(editable))
             joining.insert(editable);
-    const int capacity = m_settings->capacity().channelsPerGroup;
-    if (members.size() + joining.size() <= capacity)
+    const auto full
+        = CapacityCheck::overflow(*m_settings, CapacityCheck::Kind::GroupChannels, joining.size(), group);
+    if (!full)
         return true;
     QMessageBox::warning(this, tr("Cannot add channels"),
         tr("A favorite group holds at most %1 channels; %2 already belong to \"%3\".")
-            .arg(capacity)
-            .arg(members.size())
+            .arg(full->limit)
+            .arg(full->count)
             .arg(group->displayText()));
     return false;
 }

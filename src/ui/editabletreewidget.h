@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/capacitycheck.h"
 #include "ui/editabletreeitems.h"
 #include "ui/editableviewgestures.h"
 
@@ -91,7 +92,7 @@ private:
     QList<Editable *> droppableEditables(const QMimeData *data, Editable *target) const;
     // Tells the user and returns false when the store cannot take one more
     // object of a kind.
-    bool roomForOneMore(qsizetype count, int capacity, const QString &what);
+    bool roomForOneMore(CapacityCheck::Kind kind, const QString &what);
     bool roomInGroup(const QList<Editable *> &dragged, Editable *group);
 
     QPointer<Settings> m_settings;

@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(QLatin1String(taken), QLatin1String(recognised ? model->name : ""));
         if (settings) {
             QCOMPARE(settings->favoriteGroups().size(), 9);
-            QCOMPARE(settings->features(), (QSet<int> { 0, 1 }));
+            QVERIFY(settings->rules().tvFirst && settings->rules().sortedTransponders);
         }
     }
 

@@ -203,6 +203,7 @@ private slots:
         QTest::addColumn<bool>("offered");
         QTest::addRow("sound") << u""_s << true;
         QTest::addRow("of the first layout") << u"first layout"_s << true;
+        QTest::addRow("naming the model by its class") << u"class name"_s << true;
         QTest::addRow("cut short") << u"cut"_s << false;
         QTest::addRow("one byte changed") << u"byte"_s << false;
         QTest::addRow("empty") << u"empty"_s << false;
@@ -219,6 +220,8 @@ private slots:
         QVERIFY(QFile::copy(m_original, original));
         RecoveryCopy copy = copyOfEditedFirstChannel(u"Edited"_s);
         copy.originalPath = original;
+        if (damage == u"class name"_s)
+            copy.model = u"SettingsKelmoraHD"_s; // as copies of earlier versions did
         QByteArray bytes = damage == u"first layout"_s ? firstLayoutBytes(copy) : copy.toBytes();
         if (damage == u"cut"_s)
             bytes.chop(40);

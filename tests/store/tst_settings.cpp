@@ -56,8 +56,8 @@ QString listText(const ChannelList &list)
 // are labelled S0, T0, P0, C0, G0... by their objectName.
 struct Fixture
 {
-    explicit Fixture(QSet<int> features = { 0, 1 })
-        : settings(std::move(features))
+    explicit Fixture(StoreRules rules = TestSettings::receiverRules())
+        : settings(rules)
     {
         for (int i = 0; i < 2; ++i) {
             settings.addSatellite(make(satellites, "S"));
@@ -321,9 +321,11 @@ private slots:
         QVERIFY(f.settings.canDropEditables({}, onto));
     }
 
-    void transponderReorderWithoutFeatureOne()
+    void transponderReorderWhereTranspondersAreUnsorted()
     {
-        Fixture f({ 0 });
+        StoreRules unsorted = TestSettings::receiverRules();
+        unsorted.sortedTransponders = false;
+        Fixture f(unsorted);
         QVERIFY(f.settings.canDropEditable(f.transponders.at(2), f.transponders.at(0)));
         f.settings.dropEditable(f.transponders.at(2), f.transponders.at(0), nullptr);
         QCOMPARE(f.log.take(), QStringLiteral("transponders"));

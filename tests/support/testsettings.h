@@ -6,19 +6,23 @@
 class TestSettings : public Settings
 {
 public:
-    explicit TestSettings(QSet<int> features = {0, 1})
-        : m_features(std::move(features))
+    explicit TestSettings(StoreRules rules = receiverRules()) { setRules(rules); }
+
+    // The rules both receiver models give their stores, without their limits.
+    static StoreRules receiverRules()
     {
-        editableMainChannelList().setTvFirst(true);
+        StoreRules rules;
+        rules.tvFirst = true;
+        rules.sortedTransponders = true;
+        return rules;
     }
 
-    QSet<int> features() const override { return m_features; }
     bool load(QFileDevice *) override { return true; }
     qint64 save(QFileDevice *) override { return 0; }
-    SettingsCapacity capacity() const override { return m_capacity; }
-    void setCapacity(const SettingsCapacity &capacity) { m_capacity = capacity; }
-
-private:
-    QSet<int> m_features;
-    SettingsCapacity m_capacity;
+    void setCapacity(const SettingsCapacity &capacity)
+    {
+        StoreRules changed = rules();
+        changed.capacity = capacity;
+        setRules(changed);
+    }
 };
