@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/settingssnapshot.h"
+#include "snapshot/settingssnapshot.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -3,7 +3,7 @@
 #include "commands/committedstate.h"
 #include "commands/settingsoutline.h"
 #include "store/settings.h"
-#include "store/settingssnapshot.h"
+#include "snapshot/settingssnapshot.h"
 
 #include <QHash>
 #include <QObject>

@@ -25,10 +25,11 @@ quint64 idOf(const Editable *object)
     return object->id();
 }
 
-// The id of the object at a position a record refers to; 0 for none.
-template<typename List> quint64 idAt(const List &objects, int position)
+// The id of the object a record refers to by its position plus one; 0 for none.
+template<typename List> quint64 idAt(const List &objects, quint64 reference)
 {
-    return position >= 0 && position < objects.size() ? idOf(objects.at(position)) : 0;
+    return reference > 0 && reference <= quint64(objects.size()) ? idOf(objects.at(qsizetype(reference - 1)))
+                                                                 : 0;
 }
 
 } // namespace

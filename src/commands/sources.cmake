@@ -8,5 +8,5 @@ kelmora_add_layer(commands
         commands/stepdescription.h commands/stepdescription.cpp
         commands/deletionsummary.h commands/deletionsummary.cpp
         commands/settingshistory.h commands/settingshistory.cpp
-    LINKS kelmora_store Qt6::Gui
+    LINKS kelmora_snapshot Qt6::Gui
 )

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "saving/filestamp.h"
-#include "store/settingssnapshot.h"
+#include "snapshot/settingssnapshot.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "snapshot/snapshotrecords.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
@@ -64,18 +66,9 @@ public:
     // have changed the object in part: give it only records taken here.
     [[nodiscard]] static bool applyRecord(const Settings &settings, Editable &object, QByteArrayView record);
 
-    // What a record says of its object, read without making one: the name
-    // as written (equal names are equal bytes), what it refers to by list
-    // position (-1 for none), and the rest of its own properties as written.
-    struct RecordView
-    {
-        QByteArrayView name;
-        // A transponder's satellite or a channel's provider.
-        int owner = -1;
-        // A channel's transponder.
-        int transponder = -1;
-        QByteArrayView properties;
-    };
+    // What a record says of its object, read without making one; its
+    // references are positions plus one (0 for none).
+    using RecordView = SnapshotRecords::View;
     // Empty for bytes that are no record of that kind.
     [[nodiscard]] static std::optional<RecordView> viewRecord(int type, QByteArrayView record);
 
@@ -112,8 +105,6 @@ public:
     bool operator!=(const SettingsSnapshot &other) const { return !(*this == other); }
 
 private:
-    class Access;
-
     explicit SettingsSnapshot(QByteArray data)
         : m_data(std::move(data))
     { }

@@ -1,7 +1,7 @@
 #include "demosettingsbuilder.h"
 #include "kelmoratestimage.h"
 #include "randomeditor.h"
-#include "store/settingssnapshot.h"
+#include "snapshot/settingssnapshot.h"
 
 #include <QSignalSpy>
 #include <QTest>
