@@ -28,6 +28,7 @@
 #include "reference/referencelist.h"
 #include "reference/referencelisttext.h"
 #include "search/channelmatcher.h"
+#include "snapshot/settingssnapshot.h"
 #include "store/settings.h"
 #include "ui/channellistwidget.h"
 #include "ui/compare/comparecontroller.h"

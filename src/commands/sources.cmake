@@ -3,8 +3,7 @@
 # QtGui for QUndoStack.
 kelmora_add_layer(commands
     SOURCES
-        commands/settingsoutline.h commands/settingsoutline.cpp
-        commands/committedstate.h commands/committedstate.cpp
+        commands/keptobjects.h commands/keptobjects.cpp
         commands/stepdescription.h commands/stepdescription.cpp
         commands/deletionsummary.h commands/deletionsummary.cpp
         commands/settingshistory.h commands/settingshistory.cpp

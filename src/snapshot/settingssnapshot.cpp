@@ -87,11 +87,6 @@ template<typename T> Editable *objectAt(const std::vector<std::unique_ptr<T>> &o
     return objects.at(size_t(reference - 1)).get();
 }
 
-template<typename T> Editable *objectAt(const QList<T *> &objects, quint64 reference)
-{
-    return objects.at(qsizetype(reference - 1));
-}
-
 // A record's reference is a position plus one into the objects of its kind.
 template<typename Objects> std::optional<Editable *> atPosition(const Objects &objects, quint64 reference)
 {
@@ -180,7 +175,7 @@ QList<Channel *> groupOnlyChannels(const Settings &s, const StoreLists &lists)
     return groupOnly;
 }
 
-void writeContent(const Settings &s, SnapshotWriter &out, SettingsSnapshot::Records *records)
+void writeContent(const Settings &s, SnapshotWriter &out)
 {
     const StoreLists lists = s.lists();
     const QList<Channel *> groupOnly = groupOnlyChannels(s, lists);
@@ -188,17 +183,11 @@ void writeContent(const Settings &s, SnapshotWriter &out, SettingsSnapshot::Reco
     const auto satellites = positionsOf(lists.satellites);
     const auto transponders = positionsOf(lists.transponders);
     const auto providers = positionsOf(lists.providers);
-    auto record = [&out, records](const Editable *x, const auto &writeRecord) {
+    auto record = [&out](const Editable *x, const auto &writeRecord) {
         out.id(x->id());
-        const qsizetype begin = out.size();
         writeRecord();
-        if (records)
-            records->push_back({ x->id(), begin, out.size() });
     };
 
-    if (records)
-        records->reserve(size_t(lists.satellites.size() + lists.transponders.size() + lists.providers.size()
-            + lists.main.channels.size() + groupOnly.size() + lists.groups.size()));
     out.number(quint64(lists.satellites.size()));
     for (const Satellite *x : lists.satellites)
         record(x, [&] { SnapshotRecords::writeSatellite(out, x); });
@@ -231,7 +220,7 @@ void writeContent(const Settings &s, SnapshotWriter &out, SettingsSnapshot::Reco
     }
 }
 
-bool readContent(SnapshotReader &in, Content &c, SettingsSnapshot::Records *records)
+bool readContent(SnapshotReader &in, Content &c)
 {
     auto make = [&in, &c](auto &objects) {
         using T = typename std::remove_reference_t<decltype(objects)>::value_type::element_type;
@@ -241,33 +230,19 @@ bool readContent(SnapshotReader &in, Content &c, SettingsSnapshot::Records *reco
         c.highestId = std::max(c.highestId, object->id());
         return object;
     };
-    auto record = [&in, records](const Editable *x, const auto &readRecord) {
-        const qsizetype begin = in.position();
-        readRecord();
-        if (records)
-            records->push_back({ x->id(), begin, in.position() });
-    };
     const SnapshotRecords::Resolve resolve = positionsIn(c.satellites, c.providers, c.transponders);
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
-        Satellite *x = make(c.satellites);
-        record(x, [&] { SnapshotRecords::readSatellite(in, x); });
-    }
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
-        Transponder *x = make(c.transponders);
-        record(x, [&] { SnapshotRecords::readTransponder(in, x, resolve); });
-    }
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
-        Provider *x = make(c.providers);
-        record(x, [&] { SnapshotRecords::readNamed(in, x); });
-    }
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
-        Channel *x = make(c.channels);
-        record(x, [&] { SnapshotRecords::readChannel(in, x, resolve); });
-    }
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i)
+        SnapshotRecords::readSatellite(in, make(c.satellites));
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i)
+        SnapshotRecords::readTransponder(in, make(c.transponders), resolve);
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i)
+        SnapshotRecords::readNamed(in, make(c.providers));
+    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i)
+        SnapshotRecords::readChannel(in, make(c.channels), resolve);
     c.mainList = readMainList(in, c);
     for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
         FavoriteGroup *x = make(c.groups);
-        record(x, [&] { SnapshotRecords::readNamed(in, x); });
+        SnapshotRecords::readNamed(in, x);
         c.groupLists.push_back(readGroupList(in, c));
     }
     return !in.failed() && in.atEnd() && everyChannelHeldOnce(c);
@@ -298,7 +273,7 @@ void install(Settings &s, Content &c)
 
 } // namespace
 
-SettingsSnapshot SettingsSnapshot::capture(const Settings &settings, Records *records)
+SettingsSnapshot SettingsSnapshot::capture(const Settings &settings)
 {
     QByteArray data;
     // About 55 bytes a channel for a typical file: one allocation mostly.
@@ -307,88 +282,23 @@ SettingsSnapshot SettingsSnapshot::capture(const Settings &settings, Records *re
     data.append(FormatVersion);
     {
         SnapshotWriter out(data);
-        writeContent(settings, out, records);
+        writeContent(settings, out);
     }
     // Snapshots are kept by the hundred: none keeps the slack of the reserve.
     data.squeeze();
     return SettingsSnapshot(std::move(data));
 }
 
-bool SettingsSnapshot::restore(Settings &settings, Records *records) const
+bool SettingsSnapshot::restore(Settings &settings) const
 {
     if (m_data.size() < 2 || m_data.at(0) != FormatTag || m_data.at(1) != FormatVersion)
         return false;
     SnapshotReader in(m_data, 2);
     Content content;
-    Records read;
-    if (!readContent(in, content, records ? &read : nullptr))
+    if (!readContent(in, content))
         return false;
     install(settings, content);
-    if (records)
-        *records = std::move(read);
     return true;
-}
-
-QByteArray SettingsSnapshot::captureRecord(const Settings &s, const Editable &object)
-{
-    auto referenceOf = [](const auto &list, const auto *x) { return quint64(list.indexOf(x) + 1); };
-    QByteArray bytes;
-    {
-        SnapshotWriter out(bytes);
-        switch (object.typeCode()) {
-        case SatelliteType:
-            SnapshotRecords::writeSatellite(out, static_cast<const Satellite *>(&object));
-            break;
-        case TransponderType: {
-            const auto *x = static_cast<const Transponder *>(&object);
-            SnapshotRecords::writeTransponder(out, x, referenceOf(s.satellites(), x->satellite()));
-            break;
-        }
-        case ProviderType:
-        case FavoriteGroupType:
-            SnapshotRecords::writeNamed(out, static_cast<const NamedEditable *>(&object));
-            break;
-        case ChannelType: {
-            const auto *x = static_cast<const Channel *>(&object);
-            SnapshotRecords::writeChannel(out, x, referenceOf(s.providers(), x->provider()),
-                referenceOf(s.transponders(), x->transponder()));
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    // Steps keep records by the hundred: none keeps the writer's slack.
-    bytes.squeeze();
-    return bytes;
-}
-
-bool SettingsSnapshot::applyRecord(const Settings &s, Editable &object, QByteArrayView record)
-{
-    const QByteArray bytes = QByteArray::fromRawData(record.data(), record.size());
-    SnapshotReader in(bytes);
-    const QList<Satellite *> satellites = s.satellites();
-    const QList<Provider *> providers = s.providers();
-    const QList<Transponder *> transponders = s.transponders();
-    const SnapshotRecords::Resolve resolve = positionsIn(satellites, providers, transponders);
-    switch (object.typeCode()) {
-    case SatelliteType:
-        SnapshotRecords::readSatellite(in, static_cast<Satellite *>(&object));
-        break;
-    case TransponderType:
-        SnapshotRecords::readTransponder(in, static_cast<Transponder *>(&object), resolve);
-        break;
-    case ProviderType:
-    case FavoriteGroupType:
-        SnapshotRecords::readNamed(in, static_cast<NamedEditable *>(&object));
-        break;
-    case ChannelType:
-        SnapshotRecords::readChannel(in, static_cast<Channel *>(&object), resolve);
-        break;
-    default:
-        return false;
-    }
-    return !in.failed() && in.atEnd();
 }
 
 std::optional<SettingsSnapshot> SettingsSnapshot::fromBytes(const QByteArray &bytes)
@@ -396,91 +306,4 @@ std::optional<SettingsSnapshot> SettingsSnapshot::fromBytes(const QByteArray &by
     if (bytes.size() < 2 || bytes.at(0) != FormatTag || bytes.at(1) != FormatVersion)
         return std::nullopt;
     return SettingsSnapshot(bytes);
-}
-
-SettingsSnapshot SettingsSnapshot::withRecords(
-    Records &records, const QHash<quint64, QByteArray> &replacements) const
-{
-    QByteArray data;
-    data.reserve(m_data.size() + 64 * replacements.size());
-    qsizetype copied = 0;
-    for (Record &record : records) {
-        const auto replacement = replacements.constFind(record.id);
-        const qsizetype keptUpTo = replacement == replacements.cend() ? record.end : record.begin;
-        data.append(m_data.constData() + copied, keptUpTo - copied);
-        copied = record.end;
-        if (replacement != replacements.cend()) {
-            record.begin = data.size();
-            data.append(*replacement);
-        } else {
-            record.begin = data.size() - (record.end - record.begin);
-        }
-        record.end = data.size();
-    }
-    data.append(m_data.constData() + copied, m_data.size() - copied);
-    data.squeeze();
-    return SettingsSnapshot(std::move(data));
-}
-
-std::optional<SettingsSnapshot::RecordView> SettingsSnapshot::viewRecord(int type, QByteArrayView record)
-{
-    const QByteArray bytes = QByteArray::fromRawData(record.data(), record.size());
-    SnapshotReader in(bytes);
-    RecordView view;
-    if (!SnapshotRecords::readView(in, type, view))
-        return std::nullopt;
-    view.properties = record.sliced(in.position());
-    return view;
-}
-
-bool SettingsSnapshot::visit(const Records &records, Visitor &visitor) const
-{
-    if (m_data.size() < 2 || m_data.at(0) != FormatTag || m_data.at(1) != FormatVersion)
-        return false;
-    SnapshotReader in(m_data, 2);
-    auto next = records.cbegin();
-    // The record's references, positions plus one, must refer to objects met
-    // before it.
-    auto object = [&](int type, qsizetype owners, qsizetype transponders) {
-        const quint64 id = in.id();
-        RecordView view;
-        if (in.failed() || next == records.cend() || next->id != id || next->begin != in.position()
-            || next->end > m_data.size() || !SnapshotRecords::readView(in, type, view)
-            || in.position() > next->end || view.owner > quint64(owners)
-            || view.transponder > quint64(transponders)) {
-            in.fail();
-            return;
-        }
-        view.properties = QByteArrayView(m_data).sliced(in.position(), next->end - in.position());
-        in.seek(next->end);
-        ++next;
-        visitor.object(type, id, view);
-    };
-    qsizetype satellites = 0;
-    qsizetype transponders = 0;
-    qsizetype providers = 0;
-    qsizetype channels = 0;
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++satellites)
-        object(SatelliteType, 0, 0);
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++transponders)
-        object(TransponderType, satellites, 0);
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++providers)
-        object(ProviderType, 0, 0);
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i, ++channels)
-        object(ChannelType, providers, transponders);
-    const auto mainCount = in.bounded<qsizetype>(quint64(channels));
-    in.number(); // how many of them are TV channels
-    if (in.failed())
-        return false;
-    visitor.mainList(mainCount);
-    for (qsizetype i = in.count(); i > 0 && !in.failed(); --i) {
-        object(FavoriteGroupType, 0, 0);
-        QList<qsizetype> members(in.count());
-        in.number();
-        for (qsizetype &member : members)
-            member = in.index(channels);
-        if (!in.failed())
-            visitor.groupList(members);
-    }
-    return !in.failed() && in.atEnd() && next == records.cend();
 }

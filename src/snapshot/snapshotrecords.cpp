@@ -144,3 +144,80 @@ bool SnapshotRecords::readView(SnapshotReader &in, int type, View &view)
 }
 
 // The main list holds the first count channels in their order.
+
+std::optional<SnapshotRecords::View> SnapshotRecords::view(int type, QByteArrayView record)
+{
+    const QByteArray bytes = QByteArray::fromRawData(record.data(), record.size());
+    SnapshotReader in(bytes);
+    View view;
+    if (!readView(in, type, view))
+        return std::nullopt;
+    view.properties = record.sliced(in.position());
+    return view;
+}
+
+QByteArray SnapshotRecords::recordOf(const Editable &object)
+{
+    auto idOf = [](const Editable *x) { return x ? x->id() : quint64(0); };
+    QByteArray bytes;
+    {
+        SnapshotWriter out(bytes);
+        switch (object.typeCode()) {
+        case SatelliteType:
+            writeSatellite(out, static_cast<const Satellite *>(&object));
+            break;
+        case TransponderType: {
+            const auto *x = static_cast<const Transponder *>(&object);
+            writeTransponder(out, x, idOf(x->satellite()));
+            break;
+        }
+        case ProviderType:
+        case FavoriteGroupType:
+            writeNamed(out, static_cast<const NamedEditable *>(&object));
+            break;
+        case ChannelType: {
+            const auto *x = static_cast<const Channel *>(&object);
+            writeChannel(out, x, idOf(x->provider()), idOf(x->transponder()));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    // Kept by the thousand: none keeps the writer's slack.
+    bytes.squeeze();
+    return bytes;
+}
+
+bool SnapshotRecords::applyRecord(
+    Editable &object, QByteArrayView record, const QHash<quint64, Editable *> &objects)
+{
+    const QByteArray bytes = QByteArray::fromRawData(record.data(), record.size());
+    SnapshotReader in(bytes);
+    const Resolve byId = [&objects](int type, quint64 id) -> std::optional<Editable *> {
+        if (id == 0)
+            return nullptr;
+        Editable *found = objects.value(id);
+        if (!found || found->typeCode() != type)
+            return std::nullopt;
+        return found;
+    };
+    switch (object.typeCode()) {
+    case SatelliteType:
+        readSatellite(in, static_cast<Satellite *>(&object));
+        break;
+    case TransponderType:
+        readTransponder(in, static_cast<Transponder *>(&object), byId);
+        break;
+    case ProviderType:
+    case FavoriteGroupType:
+        readNamed(in, static_cast<NamedEditable *>(&object));
+        break;
+    case ChannelType:
+        readChannel(in, static_cast<Channel *>(&object), byId);
+        break;
+    default:
+        return false;
+    }
+    return !in.failed() && in.atEnd();
+}

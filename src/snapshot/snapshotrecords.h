@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 
 #include <functional>
 #include <optional>
@@ -49,4 +51,17 @@ public:
     // Reads a record of the kind given up to where the properties that refer
     // to nothing begin; false for bytes that are no record of that kind.
     static bool readView(SnapshotReader &in, int type, View &view);
+    // Empty for bytes that are no record of that kind.
+    static std::optional<View> view(int type, QByteArrayView record);
+
+    // One object's record on its own, referring to other objects by id, so
+    // that it stays true however the store's lists change; empty for an
+    // object that has none (a root).
+    [[nodiscard]] static QByteArray recordOf(const Editable &object);
+    // Gives the object the properties of a record that recordOf took, the
+    // objects it refers to found by id among objects. Returns false for
+    // bytes that are no record of the object's kind or refer to an object
+    // not among them, which may have changed the object in part.
+    [[nodiscard]] static bool applyRecord(
+        Editable &object, QByteArrayView record, const QHash<quint64, Editable *> &objects);
 };

@@ -359,12 +359,10 @@ bool SettingsEditor::saveFile(const QString &name)
     m_history->commitPending();
     SaveOutcome outcome;
     for (auto changes : { SafeSaver::Changes::Refuse, SafeSaver::Changes::Overwrite }) {
-        {
-            // Merging providers and sorting satellites is the format's
-            // tidying, not a step of the user's.
-            SettingsHistory::Unrecorded tidying(*m_history);
-            outcome = m_saver.save(*m_settings, name, changes);
-        }
+        outcome = m_saver.save(*m_settings, name, changes);
+        // Merging providers and sorting satellites is the format's tidying:
+        // a step of its own, so that undo gives back the store before it.
+        m_history->commitAs(tr("Tidy for Saving"));
         if (!outcome.changedOnDisk)
             break;
         const ChangedFilePrompt::Answer answer = ChangedFilePrompt::ask(m_mainWindow.get(), name);
@@ -391,6 +389,8 @@ bool SettingsEditor::restoreRecovered(const RecoveryCopy &copy)
             return false;
         if (!copy.snapshot.restore(*m_settings))
             reason = tr("They do not fit the file.");
+        // Undo goes back to the file as it is on disk.
+        m_history->commitAs(tr("Restore Unsaved Changes"));
     } else if (std::unique_ptr<Settings> restored = copy.restoredStore(&reason); restored && maybeSave()) {
         // The file changed or is missing: the changes open as a file of
         // their own, so that nothing is laid over what is there now.
