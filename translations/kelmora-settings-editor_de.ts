@@ -1618,17 +1618,17 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../src/store/settings.cpp" line="59"/>
+        <location filename="../src/store/settings.cpp" line="31"/>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>
     <message>
-        <location filename="../src/store/settings.cpp" line="60"/>
+        <location filename="../src/store/settings.cpp" line="32"/>
         <source>Providers</source>
         <translation>Anbieter</translation>
     </message>
     <message>
-        <location filename="../src/store/settings.cpp" line="61"/>
+        <location filename="../src/store/settings.cpp" line="33"/>
         <source>Favorites</source>
         <translation>Favoriten</translation>
     </message>
@@ -1801,7 +1801,7 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/ui/settingseditor.cpp" line="293"/>
-        <location filename="../src/ui/settingseditor.cpp" line="377"/>
+        <location filename="../src/ui/settingseditor.cpp" line="375"/>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>
@@ -1826,9 +1826,19 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="393"/>
+        <location filename="../src/ui/settingseditor.cpp" line="365"/>
+        <source>Tidy for Saving</source>
+        <translation>Zum Speichern aufräumen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="391"/>
         <source>They do not fit the file.</source>
         <translation>Sie passen nicht zur Datei.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/settingseditor.cpp" line="393"/>
+        <source>Restore Unsaved Changes</source>
+        <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
         <location filename="../src/ui/settingseditor.cpp" line="403"/>
@@ -1944,12 +1954,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
 <context>
     <name>StepDescription</name>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="132"/>
+        <location filename="../src/commands/stepdescription.cpp" line="159"/>
         <source>Satellite</source>
         <translation>Satellit</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/commands/stepdescription.cpp" line="132"/>
+        <location filename="../src/commands/stepdescription.cpp" line="159"/>
         <source>%n Satellites</source>
         <translation>
             <numerusform>%n Satellit</numerusform>
@@ -1957,12 +1967,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         </translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="134"/>
+        <location filename="../src/commands/stepdescription.cpp" line="161"/>
         <source>Transponder</source>
         <translation>Transponder</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/commands/stepdescription.cpp" line="134"/>
+        <location filename="../src/commands/stepdescription.cpp" line="161"/>
         <source>%n Transponders</source>
         <translation>
             <numerusform>%n Transponder</numerusform>
@@ -1970,12 +1980,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         </translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="136"/>
+        <location filename="../src/commands/stepdescription.cpp" line="163"/>
         <source>Provider</source>
         <translation>Anbieter</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/commands/stepdescription.cpp" line="136"/>
+        <location filename="../src/commands/stepdescription.cpp" line="163"/>
         <source>%n Providers</source>
         <translation>
             <numerusform>%n Anbieter</numerusform>
@@ -1990,12 +2000,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         </translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="138"/>
+        <location filename="../src/commands/stepdescription.cpp" line="165"/>
         <source>Favorite Group</source>
         <translation>Favoritengruppe</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/commands/stepdescription.cpp" line="138"/>
+        <location filename="../src/commands/stepdescription.cpp" line="165"/>
         <source>%n Favorite Groups</source>
         <translation>
             <numerusform>%n Favoritengruppe</numerusform>
@@ -2003,12 +2013,12 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         </translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="140"/>
+        <location filename="../src/commands/stepdescription.cpp" line="167"/>
         <source>Channel</source>
         <translation>Sender</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/commands/stepdescription.cpp" line="140"/>
+        <location filename="../src/commands/stepdescription.cpp" line="167"/>
         <source>%n Channels</source>
         <translation>
             <numerusform>%n Sender</numerusform>
@@ -2016,49 +2026,49 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         </translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="148"/>
+        <location filename="../src/commands/stepdescription.cpp" line="175"/>
         <source>Delete %1</source>
         <translation>%1 löschen</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="152"/>
+        <location filename="../src/commands/stepdescription.cpp" line="179"/>
         <source>Create %1</source>
         <translation>%1 anlegen</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="156"/>
+        <location filename="../src/commands/stepdescription.cpp" line="185"/>
         <source>Add %1 to Group</source>
         <translation>%1 zur Gruppe hinzufügen</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="158"/>
+        <location filename="../src/commands/stepdescription.cpp" line="187"/>
         <source>Remove %1 from Group</source>
         <translation>%1 aus der Gruppe entfernen</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="160"/>
-        <location filename="../src/commands/stepdescription.cpp" line="166"/>
-        <location filename="../src/commands/stepdescription.cpp" line="185"/>
+        <location filename="../src/commands/stepdescription.cpp" line="189"/>
+        <location filename="../src/commands/stepdescription.cpp" line="195"/>
+        <location filename="../src/commands/stepdescription.cpp" line="207"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="168"/>
+        <location filename="../src/commands/stepdescription.cpp" line="197"/>
         <source>Rename %1</source>
         <translation>%1 umbenennen</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="168"/>
+        <location filename="../src/commands/stepdescription.cpp" line="197"/>
         <source>Edit %1</source>
         <translation>%1 bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="171"/>
+        <location filename="../src/commands/stepdescription.cpp" line="200"/>
         <source>Move %1 to %2</source>
         <translation>%1 nach %2 verschieben</translation>
     </message>
     <message>
-        <location filename="../src/commands/stepdescription.cpp" line="184"/>
+        <location filename="../src/commands/stepdescription.cpp" line="205"/>
         <source>Move %1</source>
         <translation>%1 verschieben</translation>
     </message>

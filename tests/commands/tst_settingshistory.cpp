@@ -207,6 +207,49 @@ private slots:
         QCOMPARE(history.stack()->text(0), text.arg(sameProvider));
     }
 
+    // What the program changes on its own is a step it names: a save's
+    // tidying, and the restore of unsaved changes over the opened file.
+    // Undo gives back the store before it, with the same objects.
+    void programStepsAreNamedAndUndoToTheirStart_data()
+    {
+        QTest::addColumn<Operation>("prepare");
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("providers merged by a save")
+            << Operation([](Settings *s) { s->providers().at(1)->setName(s->providers().first()->name()); })
+            << Operation([](Settings *s) { (void)saveBytes(s); }) << "Tidy for Saving";
+        QTest::addRow("unsaved changes restored") << Operation(
+            [](Settings *) {}) << Operation([](Settings *s) {
+            auto edited = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+            edited->removeSatellites({ edited->satellites().first() });
+            QVERIFY(SettingsSnapshot::capture(*edited).restore(*s));
+        }) << "Restore Unsaved Changes";
+    }
+
+    void programStepsAreNamedAndUndoToTheirStart()
+    {
+        QFETCH(Operation, prepare);
+        QFETCH(Operation, operation);
+        QFETCH(QString, text);
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(settings);
+        SettingsHistory history;
+        history.setSettings(settings.get());
+        prepare(settings.get());
+        history.commitPending();
+        const int steps = history.stack()->count();
+        const SettingsSnapshot before = SettingsSnapshot::capture(*settings);
+        const QList<Channel *> channels = settings->channels();
+        operation(settings.get());
+        history.commitAs(text);
+        QCOMPARE(history.stack()->count(), steps + 1);
+        QCOMPARE(history.stack()->text(steps), text);
+        QVERIFY(SettingsSnapshot::capture(*settings) != before);
+        history.undo();
+        QCOMPARE(SettingsSnapshot::capture(*settings), before);
+        QCOMPARE(settings->channels(), channels);
+    }
+
     // The state a step is named against is kept object by object through
     // steps of properties and read anew after an undo: either way a later
     // step compares like with like, so a move stays a move.
