@@ -178,7 +178,7 @@ void SettingsHistory::commit(const QString &name)
     }
     StepDescription::Change described;
     for (Editable *object : objects) {
-        const QByteArray was = m_records.value(object->id());
+        const QByteArray was = m_records.record(object->id());
         // An object that this step made has no record yet; it is taken below.
         if (was.isEmpty())
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands/keptobjects.h"
+#include "commands/recordbook.h"
 #include "store/settings.h"
 #include "store/storelists.h"
 
@@ -94,7 +95,7 @@ private:
     QUndoStack m_stack;
     // The store as last committed: its lists, and each object's record by id.
     StoreLists m_lists;
-    QHash<quint64, QByteArray> m_records;
+    RecordBook m_records;
     // What the store announced since the last commit.
     QHash<quint64, Editable *> m_changedObjects;
     bool m_listChanged = false;

@@ -4,6 +4,7 @@
 kelmora_add_layer(commands
     SOURCES
         commands/keptobjects.h commands/keptobjects.cpp
+        commands/recordbook.h commands/recordbook.cpp
         commands/stepdescription.h commands/stepdescription.cpp
         commands/deletionsummary.h commands/deletionsummary.cpp
         commands/settingshistory.h commands/settingshistory.cpp
