@@ -1343,6 +1343,7 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
     </message>
     <message>
         <location filename="../src/recovery/recoverycopy.cpp" line="152"/>
+        <location filename="../src/recovery/recoverycopy.cpp" line="162"/>
         <source>it does not fit its file %1</source>
         <translation>sie passt nicht zu ihrer Datei %1</translation>
     </message>
@@ -1831,33 +1832,33 @@ Eine DATEI „-“ ist die Standardeingabe, eine Ausgabe „-“ die Standardaus
         <translation>Zum Speichern aufräumen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="391"/>
+        <location filename="../src/ui/settingseditor.cpp" line="400"/>
         <source>They do not fit the file.</source>
         <translation>Sie passen nicht zur Datei.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="393"/>
+        <location filename="../src/ui/settingseditor.cpp" line="402"/>
         <source>Restore Unsaved Changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="403"/>
+        <location filename="../src/ui/settingseditor.cpp" line="404"/>
         <source>Recover unsaved changes</source>
         <translation>Ungespeicherte Änderungen wiederherstellen</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="404"/>
+        <location filename="../src/ui/settingseditor.cpp" line="405"/>
         <source>The unsaved changes to %1 could not be restored; they are kept for a later try.</source>
         <translation>Die ungespeicherten Änderungen an %1 konnten nicht wiederhergestellt werden; sie bleiben für einen späteren Versuch erhalten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="425"/>
-        <location filename="../src/ui/settingseditor.cpp" line="453"/>
+        <location filename="../src/ui/settingseditor.cpp" line="426"/>
+        <location filename="../src/ui/settingseditor.cpp" line="454"/>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
     </message>
     <message>
-        <location filename="../src/ui/settingseditor.cpp" line="424"/>
+        <location filename="../src/ui/settingseditor.cpp" line="425"/>
         <source>%1 has unsaved changes. Do you want to save them?</source>
         <translation>%1 hat ungespeicherte Änderungen. Möchten Sie sie speichern?</translation>
     </message>

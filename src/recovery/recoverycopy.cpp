@@ -127,7 +127,7 @@ std::optional<RecoveryCopy> RecoveryCopy::readFrom(const QString &path, QString 
     return copy;
 }
 
-std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
+std::unique_ptr<Settings> RecoveryCopy::baseStore(QString *reason) const
 {
     std::unique_ptr<Settings> settings;
     if (fileState() == FileState::Unchanged) {
@@ -148,7 +148,17 @@ std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
         *reason = tr("its file %1 is no longer a settings file").arg(originalPath);
         return nullptr;
     }
-    if (modelOf(*settings) != model || !snapshot.restore(*settings)) {
+    if (modelOf(*settings) != model) {
+        *reason = tr("it does not fit its file %1").arg(originalPath);
+        return nullptr;
+    }
+    return settings;
+}
+
+std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
+{
+    std::unique_ptr<Settings> settings = baseStore(reason);
+    if (settings && !snapshot.restore(*settings)) {
         *reason = tr("it does not fit its file %1").arg(originalPath);
         return nullptr;
     }

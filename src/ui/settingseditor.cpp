@@ -387,18 +387,19 @@ bool SettingsEditor::restoreRecovered(const RecoveryCopy &copy)
     if (copy.fileState() == RecoveryCopy::FileState::Unchanged) {
         if (!loadFile(copy.originalPath))
             return false;
-        if (!copy.snapshot.restore(*m_settings))
-            reason = tr("They do not fit the file.");
-        // Undo goes back to the file as it is on disk.
-        m_history->commitAs(tr("Restore Unsaved Changes"));
-    } else if (std::unique_ptr<Settings> restored = copy.restoredStore(&reason); restored && maybeSave()) {
+    } else if (std::unique_ptr<Settings> base = copy.baseStore(&reason); base && maybeSave()) {
         // The file changed or is missing: the changes open as a file of
-        // their own, so that nothing is laid over what is there now.
-        showStore(std::move(restored), QString());
+        // their own, laid over what the copy kept, so that nothing is laid
+        // over what is there now.
+        showStore(std::move(base), QString());
         m_recovery->track(m_settings.get(), copy.originalPath, copy.source);
     } else if (reason.isEmpty()) {
         return false;
     }
+    if (reason.isEmpty() && !copy.snapshot.restore(*m_settings))
+        reason = tr("They do not fit the file.");
+    // A step of its own: Undo goes back to what the changes were laid over.
+    m_history->commitAs(tr("Restore Unsaved Changes"));
     if (!reason.isEmpty()) {
         QMessageBox::warning(m_mainWindow.get(), tr("Recover unsaved changes"),
             tr("The unsaved changes to %1 could not be restored; they are kept for a later try.")
