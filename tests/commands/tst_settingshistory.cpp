@@ -215,15 +215,17 @@ private slots:
         QTest::addColumn<Operation>("prepare");
         QTest::addColumn<Operation>("operation");
         QTest::addColumn<QString>("text");
-        QTest::addRow("providers merged by a save")
-            << Operation([](Settings *s) { s->providers().at(1)->setName(s->providers().first()->name()); })
-            << Operation([](Settings *s) { (void)saveBytes(s); }) << "Tidy for Saving";
-        QTest::addRow("unsaved changes restored") << Operation(
-            [](Settings *) {}) << Operation([](Settings *s) {
+        const Operation nothing = [](Settings *) {};
+        const Operation nameProviderLikeFirst
+            = [](Settings *s) { s->providers().at(1)->setName(s->providers().first()->name()); };
+        const Operation save = [](Settings *s) { (void)saveBytes(s); };
+        const Operation restoreEdited = [](Settings *s) {
             auto edited = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
             edited->removeSatellites({ edited->satellites().first() });
             QVERIFY(SettingsSnapshot::capture(*edited).restore(*s));
-        }) << "Restore Unsaved Changes";
+        };
+        QTest::addRow("providers merged by a save") << nameProviderLikeFirst << save << "Tidy for Saving";
+        QTest::addRow("unsaved changes restored") << nothing << restoreEdited << "Restore Unsaved Changes";
     }
 
     void programStepsAreNamedAndUndoToTheirStart()
