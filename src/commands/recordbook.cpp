@@ -1,5 +1,9 @@
 #include "commands/recordbook.h"
 
+#include "model/editable.h"
+#include "snapshot/snapshotrecords.h"
+#include "snapshot/snapshotwriter.h"
+
 void RecordBook::clear()
 {
     m_bytes.clear();
@@ -22,11 +26,27 @@ QByteArray RecordBook::record(quint64 id) const
 
 void RecordBook::insert(quint64 id, const QByteArray &record)
 {
+    const qsizetype begin = m_bytes.size();
+    m_bytes.append(record);
+    place(id, begin);
+}
+
+void RecordBook::insertRecordOf(const Editable &object)
+{
+    const qsizetype begin = m_bytes.size();
+    {
+        SnapshotWriter out(m_bytes);
+        SnapshotRecords::writeRecordOf(out, object);
+    }
+    place(object.id(), begin);
+}
+
+void RecordBook::place(quint64 id, qsizetype begin)
+{
     const auto earlier = m_places.constFind(id);
     if (earlier != m_places.cend())
         m_unused += earlier->size;
-    m_places.insert(id, { m_bytes.size(), record.size() });
-    m_bytes.append(record);
+    m_places.insert(id, { begin, m_bytes.size() - begin });
     if (m_unused > m_bytes.size() / 2)
         pack();
 }

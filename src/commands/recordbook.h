@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QHash>
 
+class Editable;
+
 // The record of every object of a store as last committed, by id, in one
 // block of bytes: a full file's records cost about what their bytes do,
 // not an allocation each. A record given anew goes to the end; the block
@@ -17,6 +19,8 @@ public:
     // Empty for an id the book does not hold.
     QByteArray record(quint64 id) const;
     void insert(quint64 id, const QByteArray &record);
+    // The object's record as it is now.
+    void insertRecordOf(const Editable &object);
 
 private:
     struct Place
@@ -25,6 +29,7 @@ private:
         qsizetype size = 0;
     };
 
+    void place(quint64 id, qsizetype begin);
     void pack();
 
     QByteArray m_bytes;

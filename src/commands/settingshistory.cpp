@@ -205,7 +205,7 @@ void SettingsHistory::commit(const QString &name)
             described.removed.append(object);
         } else if (!m_kept.keeps(object) && !known) {
             described.added.append(object);
-            m_records.insert(object->id(), SnapshotRecords::recordOf(*object));
+            m_records.insertRecordOf(*object);
         }
     }
     for (qsizetype i = 0; i < after.ids.size(); ++i)
@@ -303,7 +303,7 @@ void SettingsHistory::recordEveryObject()
     auto record = [this](const auto &objects) {
         for (const Editable *object : objects)
             if (!m_records.contains(object->id()))
-                m_records.insert(object->id(), SnapshotRecords::recordOf(*object));
+                m_records.insertRecordOf(*object);
     };
     m_records.reserve(m_lists.satellites.size() + m_lists.transponders.size() + m_lists.providers.size()
         + m_lists.groups.size() + m_lists.main.channels.size());

@@ -158,35 +158,40 @@ std::optional<SnapshotRecords::View> SnapshotRecords::view(int type, QByteArrayV
 
 QByteArray SnapshotRecords::recordOf(const Editable &object)
 {
-    auto idOf = [](const Editable *x) { return x ? x->id() : quint64(0); };
     QByteArray bytes;
     {
         SnapshotWriter out(bytes);
-        switch (object.typeCode()) {
-        case SatelliteType:
-            writeSatellite(out, static_cast<const Satellite *>(&object));
-            break;
-        case TransponderType: {
-            const auto *x = static_cast<const Transponder *>(&object);
-            writeTransponder(out, x, idOf(x->satellite()));
-            break;
-        }
-        case ProviderType:
-        case FavoriteGroupType:
-            writeNamed(out, static_cast<const NamedEditable *>(&object));
-            break;
-        case ChannelType: {
-            const auto *x = static_cast<const Channel *>(&object);
-            writeChannel(out, x, idOf(x->provider()), idOf(x->transponder()));
-            break;
-        }
-        default:
-            break;
-        }
+        writeRecordOf(out, object);
     }
     // Kept by the thousand: none keeps the writer's slack.
     bytes.squeeze();
     return bytes;
+}
+
+void SnapshotRecords::writeRecordOf(SnapshotWriter &out, const Editable &object)
+{
+    auto idOf = [](const Editable *x) { return x ? x->id() : quint64(0); };
+    switch (object.typeCode()) {
+    case SatelliteType:
+        writeSatellite(out, static_cast<const Satellite *>(&object));
+        break;
+    case TransponderType: {
+        const auto *x = static_cast<const Transponder *>(&object);
+        writeTransponder(out, x, idOf(x->satellite()));
+        break;
+    }
+    case ProviderType:
+    case FavoriteGroupType:
+        writeNamed(out, static_cast<const NamedEditable *>(&object));
+        break;
+    case ChannelType: {
+        const auto *x = static_cast<const Channel *>(&object);
+        writeChannel(out, x, idOf(x->provider()), idOf(x->transponder()));
+        break;
+    }
+    default:
+        break;
+    }
 }
 
 bool SnapshotRecords::applyRecord(

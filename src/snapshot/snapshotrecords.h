@@ -58,6 +58,8 @@ public:
     // that it stays true however the store's lists change; empty for an
     // object that has none (a root).
     [[nodiscard]] static QByteArray recordOf(const Editable &object);
+    // The same, written where the writer stands.
+    static void writeRecordOf(SnapshotWriter &out, const Editable &object);
     // Gives the object the properties of a record that recordOf took, the
     // objects it refers to found by id among objects. Returns false for
     // bytes that are no record of the object's kind or refer to an object
