@@ -4,6 +4,7 @@
 #include "randomeditor.h"
 #include "snapshot/settingssnapshot.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -406,6 +407,43 @@ private slots:
             history.redo();
             QVERIFY2(points.holdsAt(point), qPrintable(history.stack()->text(point - 1)));
         }
+    }
+
+    // A removed object is kept while a step can bring it back, comes back as
+    // the same object, and is deleted once no step can: past the undo limit,
+    // with a redo branch a new action drops, or with the history.
+    void removedObjectsLiveAsLongAsAStepCanBringThemBack()
+    {
+        auto settings = loadBytes(DemoSettingsBuilder::demoFile(DemoSettingsBuilder::Model::KelmoraHD));
+        QVERIFY(settings);
+        auto history = std::make_unique<SettingsHistory>();
+        history->setSettings(settings.get());
+        history->stack()->setUndoLimit(2);
+        auto step = [&](const Operation &operation) {
+            operation(settings.get());
+            history->commitPending();
+        };
+        const QPointer<Channel> first = settings->channels().first();
+        step([](Settings *s) { s->removeChannels(nullptr, { s->channels().first() }); });
+        history->undo();
+        QCOMPARE(settings->channels().first(), first.data());
+        history->redo();
+        QVERIFY(first);
+        QPointer<Transponder> made = new Transponder;
+        step([&made](Settings *s) {
+            made->setSatellite(s->satellites().first());
+            s->addTransponder(made);
+        });
+        history->undo();
+        QVERIFY(made && !settings->transponders().contains(made));
+        const QPointer<Channel> second = settings->channels().first();
+        step([](Settings *s) { s->removeChannels(nullptr, { s->channels().first() }); });
+        QVERIFY(!made);
+        step([](Settings *s) { s->removeChannels(nullptr, { s->channels().first() }); });
+        QVERIFY(!first);
+        QVERIFY(second);
+        history.reset();
+        QVERIFY(!second);
     }
 
     // Undoing an edit of properties gives the same objects their earlier
