@@ -80,12 +80,12 @@ void layPatches(QByteArray &image, const uint8_t *data, size_t size, const Kelmo
     }
 }
 
-// The store's bytes as a save writes them. The save's tidying is no step
-// of the user's, as in the window.
+// The store's bytes as a save writes them. The save's tidying is a step of
+// its own, as in the window.
 const QByteArray &saved(SettingsKelmora &settings, SettingsHistory &history)
 {
-    SettingsHistory::Unrecorded saving(history);
     saveDiscarding(settings);
+    history.commitAs(QStringLiteral("Tidy for Saving"));
     return settings.image();
 }
 
@@ -98,16 +98,17 @@ void editUndoAndRedo(SettingsKelmora &settings, FuzzInput &script)
     SettingsHistory history;
     history.setSettings(&settings);
     const QByteArray &loadedBytes = loaded.copyOf(saved(settings, history));
+    // After the load's tidying, which saving again leaves as it is.
+    const int start = history.stack()->index();
     int steps = 0;
     applyFuzzEdits(settings, script, [&history, &steps] {
         if (++steps < MaxSteps)
             history.commitPending();
     });
     const QByteArray &editedBytes = edited.copyOf(saved(settings, history));
-    // The first undo records what is still pending.
-    do
+    history.commitPending();
+    while (history.stack()->index() > start)
         history.undo();
-    while (history.stack()->canUndo());
     abortOnDifference("Undoing every step", loadedBytes, saved(settings, history));
     while (history.stack()->canRedo())
         history.redo();

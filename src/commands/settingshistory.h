@@ -1,16 +1,15 @@
 #pragma once
 
-#include "commands/committedstate.h"
-#include "commands/settingsoutline.h"
+#include "commands/keptobjects.h"
+#include "commands/recordbook.h"
 #include "store/settings.h"
-#include "store/settingssnapshot.h"
+#include "store/storelists.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QUndoStack>
-
-#include <optional>
 
 class QAction;
 
@@ -18,20 +17,20 @@ class QAction;
 // first announcement of the store after a recorded state schedules one
 // commit at the end of the current event processing, so that all that a
 // single user action changes (a delete with its cascades, a dialog's
-// several setters, a drop) becomes one step. A step that changed lists
-// keeps the store's whole content before and after it; one that only
-// changed properties keeps the records of the objects it changed. Undoing
-// or redoing a step restores that content, which gives back exactly the
-// bytes a save would have written.
+// several setters, a drop) becomes one step.
 //
-// Restoring a whole content makes new objects under the old ids: whoever
-// keeps a place in the store across an undo keeps ids, never pointers.
+// A step records what changed, not the store: the lists it changed, on
+// either side, and the records of the objects whose properties it changed.
+// Undo and redo apply that to the live store, so the objects a step did not
+// touch stay as they are, and those it removed come back as the same
+// objects: the history keeps them while a step can put them back. That
+// gives back exactly the bytes a save would have written.
 class SettingsHistory : public QObject
 {
     Q_OBJECT
 
 public:
-    // Enough for a session's work, and at most about 60 MB for a full file.
+    // Enough for a session's work.
     static constexpr int DefaultUndoLimit = 100;
 
     explicit SettingsHistory(QObject *parent = nullptr);
@@ -51,29 +50,16 @@ public:
     // Records what changed since the last step at once, if anything did.
     void commitPending();
     // The name of the step the change about to be made becomes, for an
-    // action that knows better what it did than a comparison of the
-    // contents can tell ("Move 3 Channels to Top"). Call it only for a
-    // change that will be made; the next commit takes the name.
+    // action that knows better what it did than the step can tell ("Move 3
+    // Channels to Top"). Call it only for a change that will be made; the
+    // next commit takes the name.
     void nameNextStep(const QString &text);
-    // After the store was written: its state now is the clean one. A save
-    // may tidy the store (merge providers, sort satellites) without the
-    // user's doing; that is not recorded as a step.
+    // Records what changed since the last step at once, as a step of this
+    // name, if anything did: for a change the program made on its own, such
+    // as a save's tidying or the restore of unsaved changes.
+    void commitAs(const QString &text);
+    // After the store was written: its state now is the clean one.
     void markSaved();
-
-    // While one lives, the store's announcements are not recorded: for
-    // changes that are no step of the user's, as a save's tidying.
-    class Unrecorded
-    {
-    public:
-        explicit Unrecorded(SettingsHistory &history);
-        ~Unrecorded();
-        Unrecorded(const Unrecorded &) = delete;
-        Unrecorded &operator=(const Unrecorded &) = delete;
-
-    private:
-        SettingsHistory &m_history;
-        bool m_wasRecording;
-    };
 
 public slots:
     void undo();
@@ -82,49 +68,35 @@ public slots:
     void setIndex(int index);
 
 signals:
-    // Before an undo or redo replaces the store's objects: the last moment
-    // their pointers may be used. An undo or redo that only gives objects
-    // their earlier properties keeps them, and sends neither signal.
+    // Before and after an undo or redo changes the store's lists: views that
+    // keep a selection across it may take it before and give it back after.
     void aboutToRestore();
-    // After an undo or redo replaced the store's objects; the views have
-    // rebuilt from the store's list announcements by then.
     void restored();
 
 private:
-    class WholeStep;
-    class PropertyStep;
+    class DeltaStep;
+    struct Side;
 
     void listChanged();
     void objectChanged(Editable *editable);
     void scheduleCommit();
-    // False when the changed objects cannot stand for the step alone.
-    bool commitProperties(const QList<Editable *> &objects, const QString &name);
-    void commitWhole(const QString &name);
-    QString describeProperties(const QList<Editable *> &objects, const QList<QByteArray> &before,
-        const QList<QByteArray> &after) const;
+    void commit(const QString &name);
     // Every way of stepping goes through here first.
     void prepareToStep();
-    void restore(const SettingsSnapshot &snapshot);
-    // Lists changed without a step: the property steps that refer to the
-    // lists as they were take whole contents instead.
-    void keepWholeAroundPresent();
-    PropertyStep *propertyStepAt(int index);
-    void applyRecords(const QList<quint64> &ids, const QList<QByteArray> &records);
-    void captureCommitted();
-    // The outline of the committed state, which the caller replaces.
-    SettingsOutline committedOutline();
+    // Gives the store one side of a step: the objects' records first, then
+    // the lists, which also undo what the records did to a list's TV block.
+    void apply(const Side &side);
+    void recordEveryObject();
     void forgetPending();
 
-    QUndoStack m_stack;
     QPointer<Settings> m_settings;
-    CommittedState m_committed;
-    // The outline of the committed state while known, kept up to date object
-    // by object by steps of properties: a step that changes lists is named
-    // from it. Read from the committed snapshot only when such a step needs
-    // it, so that a load or a restore does not pay for it.
-    std::optional<SettingsOutline> m_outline;
-    // What the store announced since the last commit. The objects live while
-    // no list changed: deleting one announces its list.
+    // Declared before the stack, whose steps refer to the objects it keeps.
+    KeptObjects m_kept;
+    QUndoStack m_stack;
+    // The store as last committed: its lists, and each object's record by id.
+    StoreLists m_lists;
+    RecordBook m_records;
+    // What the store announced since the last commit.
     QHash<quint64, Editable *> m_changedObjects;
     bool m_listChanged = false;
     QString m_stepName;

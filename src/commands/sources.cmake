@@ -3,10 +3,10 @@
 # QtGui for QUndoStack.
 kelmora_add_layer(commands
     SOURCES
-        commands/settingsoutline.h commands/settingsoutline.cpp
-        commands/committedstate.h commands/committedstate.cpp
+        commands/keptobjects.h commands/keptobjects.cpp
+        commands/recordbook.h commands/recordbook.cpp
         commands/stepdescription.h commands/stepdescription.cpp
         commands/deletionsummary.h commands/deletionsummary.cpp
         commands/settingshistory.h commands/settingshistory.cpp
-    LINKS kelmora_store Qt6::Gui
+    LINKS kelmora_snapshot Qt6::Gui
 )

@@ -1,7 +1,12 @@
 #include "commands/stepdescription.h"
 
-#include "commands/settingsoutline.h"
+#include "model/channel.h"
 #include "model/editable.h"
+#include "snapshot/snapshotrecords.h"
+#include "store/storelists.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -10,14 +15,12 @@
 
 namespace {
 
-using Entries = QHash<quint64, SettingsOutline::Entry>;
-
 // The kinds in the order a step is named by: deleting a satellite takes its
 // transponders and channels along, yet the user deleted a satellite.
 constexpr std::array<int, 5> rankedTypes { SatelliteType, TransponderType, ProviderType, FavoriteGroupType,
     ChannelType };
 
-// How many objects of each kind a set of ids holds.
+// How many objects of each kind a step touched.
 struct Tally
 {
     QHash<int, int> counts;
@@ -36,28 +39,26 @@ struct Tally
     int onlyType() const { return counts.size() == 1 ? counts.constBegin().key() : -1; }
 };
 
-// Objects one outline has that the other lacks.
-Tally missingFrom(const Entries &from, const Entries &in)
+Tally tallyOf(const QList<Editable *> &objects)
 {
     Tally tally;
-    for (auto it = from.cbegin(); it != from.cend(); ++it)
-        if (!in.contains(it.key()))
-            tally.add(it->type);
+    for (const Editable *object : objects)
+        tally.add(object->typeCode());
     return tally;
 }
 
 // The fewest objects that moved to turn one order into the other: those
 // outside the longest run that kept its relative order.
-int movedCount(const QList<quint64> &before, const QList<quint64> &after)
+template<typename T> int movedCount(const QList<T *> &before, const QList<T *> &after)
 {
-    QHash<quint64, int> positionBefore;
+    QHash<const T *, int> positionBefore;
     positionBefore.reserve(before.size());
     for (int i = 0; i < before.size(); ++i)
         positionBefore.insert(before.at(i), i);
     std::vector<int> tails;
     int common = 0;
-    for (quint64 id : after) {
-        const auto found = positionBefore.constFind(id);
+    for (const T *object : after) {
+        const auto found = positionBefore.constFind(object);
         if (found == positionBefore.cend())
             continue;
         ++common;
@@ -76,18 +77,20 @@ struct Membership
     int removed = 0;
 };
 
-// Channels that came into or left the favourite groups both outlines have.
-Membership groupMembership(const SettingsOutline &before, const SettingsOutline &after)
+// Channels that came into or left the favourite groups both sides have.
+Membership groupMembership(const StoreLists &before, const StoreLists &after)
 {
     Membership change;
-    for (auto it = after.lists().cbegin(); it != after.lists().cend(); ++it) {
-        const auto old = before.lists().constFind(it.key());
-        if (it.key() <= 0 || old == before.lists().cend())
+    for (qsizetype i = 0; i < after.groups.size(); ++i) {
+        const qsizetype old = before.groups.indexOf(after.groups.at(i));
+        if (old < 0 || before.groupLists.at(old).channels == after.groupLists.at(i).channels)
             continue;
-        const QSet<quint64> was(old->ids.cbegin(), old->ids.cend());
-        const QSet<quint64> is(it->ids.cbegin(), it->ids.cend());
-        change.added += int(QSet<quint64>(is).subtract(was).size());
-        change.removed += int(QSet<quint64>(was).subtract(is).size());
+        const QList<Channel *> &wasList = before.groupLists.at(old).channels;
+        const QList<Channel *> &isList = after.groupLists.at(i).channels;
+        const QSet<Channel *> was(wasList.cbegin(), wasList.cend());
+        const QSet<Channel *> is(isList.cbegin(), isList.cend());
+        change.added += int(QSet<Channel *>(is).subtract(was).size());
+        change.removed += int(QSet<Channel *>(was).subtract(is).size());
     }
     return change;
 }
@@ -101,26 +104,50 @@ struct Edits
     int movedTo = -1;
 };
 
-Edits editsBetween(const Entries &before, const Entries &after)
+Edits editsOf(const QList<StepDescription::Change::Edit> &changes)
 {
     Edits edits;
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        const auto old = before.constFind(it.key());
-        if (old == before.cend())
+    for (const StepDescription::Change::Edit &edit : changes) {
+        const auto old = SnapshotRecords::view(edit.type, edit.before);
+        const auto now = SnapshotRecords::view(edit.type, edit.after);
+        // An object that left the store with the step counts as removed.
+        if (!old || !now)
             continue;
-        const bool renamed = old->name != it->name;
-        if (renamed || old->properties != it->properties) {
-            edits.edited.add(it->type);
-            edits.namesOnly = edits.namesOnly && old->properties == it->properties;
+        const bool renamed = old->name != now->name;
+        if (renamed || old->properties != now->properties) {
+            edits.edited.add(edit.type);
+            edits.namesOnly = edits.namesOnly && old->properties == now->properties;
         }
-        if (old->owner != it->owner || old->transponder != it->transponder) {
-            edits.moved.add(it->type);
-            edits.movedTo = it->type == TransponderType ? SatelliteType
-                : old->owner != it->owner               ? ProviderType
-                                                        : TransponderType;
+        if (old->owner != now->owner || old->transponder != now->transponder) {
+            edits.moved.add(edit.type);
+            edits.movedTo = edit.type == TransponderType ? SatelliteType
+                : old->owner != now->owner               ? ProviderType
+                                                         : TransponderType;
         }
     }
     return edits;
+}
+
+// How many objects moved within the lists, and of which kind (-1 for none,
+// -2 for several).
+std::pair<int, int> reordered(const StoreLists &before, const StoreLists &after)
+{
+    int moved = 0;
+    int movedType = -1;
+    auto compare = [&](int type, const auto &was, const auto &is) {
+        if (was == is)
+            return;
+        moved += movedCount(was, is);
+        movedType = movedType < 0 || movedType == type ? type : -2;
+    };
+    compare(SatelliteType, before.satellites, after.satellites);
+    compare(TransponderType, before.transponders, after.transponders);
+    compare(ProviderType, before.providers, after.providers);
+    compare(ChannelType, before.main.channels, after.main.channels);
+    for (qsizetype i = 0; i < after.groups.size(); ++i)
+        if (const qsizetype old = before.groups.indexOf(after.groups.at(i)); old >= 0)
+            compare(ChannelType, before.groupLists.at(old).channels, after.groupLists.at(i).channels);
+    return { moved, movedType };
 }
 
 } // namespace
@@ -141,17 +168,19 @@ QString StepDescription::objects(int type, int count)
     }
 }
 
-QString StepDescription::describe(const SettingsOutline &before, const SettingsOutline &after)
+QString StepDescription::describe(const Change &change)
 {
-    if (const Tally removed = missingFrom(before.entries(), after.entries()); !removed.isEmpty()) {
+    if (const Tally removed = tallyOf(change.removed); !removed.isEmpty()) {
         const int type = removed.highestType();
         return tr("Delete %1").arg(objects(type, removed.countOf(type)));
     }
-    if (const Tally added = missingFrom(after.entries(), before.entries()); !added.isEmpty()) {
+    if (const Tally added = tallyOf(change.added); !added.isEmpty()) {
         const int type = added.highestType();
         return tr("Create %1").arg(objects(type, added.countOf(type)));
     }
-    const Membership membership = groupMembership(before, after);
+    const bool listsChanged = change.listsBefore && change.listsAfter;
+    const Membership membership
+        = listsChanged ? groupMembership(*change.listsBefore, *change.listsAfter) : Membership();
     if (membership.added > 0 && membership.removed == 0)
         return tr("Add %1 to Group").arg(objects(ChannelType, membership.added));
     if (membership.removed > 0 && membership.added == 0)
@@ -159,7 +188,7 @@ QString StepDescription::describe(const SettingsOutline &before, const SettingsO
     if (membership.added > 0)
         return tr("Edit");
 
-    const Edits edits = editsBetween(before.entries(), after.entries());
+    const Edits edits = editsOf(change.edits);
     if (!edits.edited.isEmpty()) {
         const int type = edits.edited.onlyType();
         if (type < 0 || (!edits.moved.isEmpty() && edits.moved.onlyType() != type))
@@ -170,17 +199,10 @@ QString StepDescription::describe(const SettingsOutline &before, const SettingsO
     if (const int type = edits.moved.onlyType(); type >= 0) {
         return tr("Move %1 to %2").arg(objects(type, edits.moved.countOf(type)), objects(edits.movedTo, 1));
     }
-
-    int moved = 0;
-    int movedType = -1;
-    for (auto it = after.lists().cbegin(); it != after.lists().cend(); ++it) {
-        const auto old = before.lists().constFind(it.key());
-        if (old == before.lists().cend() || old->ids == it->ids)
-            continue;
-        moved += movedCount(old->ids, it->ids);
-        movedType = movedType < 0 || movedType == it->type ? it->type : -2;
+    if (listsChanged) {
+        const auto [moved, movedType] = reordered(*change.listsBefore, *change.listsAfter);
+        if (moved > 0 && movedType >= 0)
+            return tr("Move %1").arg(objects(movedType, moved));
     }
-    if (moved > 0 && movedType >= 0)
-        return tr("Move %1").arg(objects(movedType, moved));
     return tr("Edit");
 }

@@ -1,20 +1,41 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 
-class SettingsOutline;
+class Editable;
+struct StoreLists;
 
-// Names the step that led from one outline of a store to the next, as the
-// undo menu shows it: "Delete 3 Channels", "Move Channel", "Rename
-// Satellite". Worked out from the content alone, so every action gets a
-// fitting name without telling the history what it did.
+// Names a step from what it changed, as the undo menu shows it: "Delete 3
+// Channels", "Move Channel", "Rename Satellite". For the steps whose action
+// did not name them: worked out from the step alone, never from the store.
 class StepDescription
 {
     Q_DECLARE_TR_FUNCTIONS(StepDescription)
 
 public:
-    static QString describe(const SettingsOutline &before, const SettingsOutline &after);
+    // What one step changed, as the history recorded it.
+    struct Change
+    {
+        QList<Editable *> removed;
+        QList<Editable *> added;
+        // An object of the store whose own record changed, by the records
+        // before and after.
+        struct Edit
+        {
+            int type = -1;
+            QByteArray before;
+            QByteArray after;
+        };
+        QList<Edit> edits;
+        // The lists on either side, when they changed.
+        const StoreLists *listsBefore = nullptr;
+        const StoreLists *listsAfter = nullptr;
+    };
+
+    static QString describe(const Change &change);
 
     // "Channel", "3 Channels", ...
     static QString objects(int type, int count);

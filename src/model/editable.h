@@ -52,6 +52,13 @@ public:
     // Never given to another object in this process, unlike an address; a
     // store restored from a snapshot brings its objects back under their ids.
     quint64 id() const { return m_id; }
+    // For snapshots only: gives an object made anew from a snapshot the id
+    // its original had. Whoever restores ids reserves them (below), so that
+    // no later object is given one of them again.
+    void restoreId(quint64 id) { m_id = id; }
+    // Keeps ids handed out later above this one, which may come from an
+    // earlier run of the program.
+    static void reserveIdsUpTo(quint64 id);
 
     // The name this object had in the file it was read from, if any. It
     // belongs to the object alone and ends with it.
@@ -91,12 +98,6 @@ protected:
     }
 
 private:
-    // The snapshot recreates objects under the ids they had when captured.
-    friend class SettingsSnapshot;
-    // Keeps ids handed out later above those a snapshot brought back, which
-    // may come from an earlier run of the program.
-    static void reserveIdsUpTo(quint64 id);
-
     quint64 m_id;
     EditableWatcher *m_watcher = nullptr;
     RememberedName m_rememberedName;

@@ -131,7 +131,7 @@ std::optional<RecoveryCopy> RecoveryCopy::readFrom(const QString &path, QString 
     return copy;
 }
 
-std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
+std::unique_ptr<Settings> RecoveryCopy::baseStore(QString *reason) const
 {
     std::unique_ptr<Settings> settings;
     if (fileState() == FileState::Unchanged) {
@@ -152,7 +152,17 @@ std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
         *reason = tr("its file %1 is no longer a settings file").arg(originalPath);
         return nullptr;
     }
-    if (settings->model() != model || !snapshot.restore(*settings)) {
+    if (settings->model() != model) {
+        *reason = tr("it does not fit its file %1").arg(originalPath);
+        return nullptr;
+    }
+    return settings;
+}
+
+std::unique_ptr<Settings> RecoveryCopy::restoredStore(QString *reason) const
+{
+    std::unique_ptr<Settings> settings = baseStore(reason);
+    if (settings && !snapshot.restore(*settings)) {
         *reason = tr("it does not fit its file %1").arg(originalPath);
         return nullptr;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "saving/filestamp.h"
-#include "store/settingssnapshot.h"
+#include "snapshot/settingssnapshot.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -55,8 +55,10 @@ public:
     // The copy at path, or nothing with the reason.
     [[nodiscard]] static std::optional<RecoveryCopy> readFrom(const QString &path, QString *reason);
 
-    // The copied state laid over the file while it is unchanged, and over
-    // the kept image otherwise; or null with the reason (the file is no
-    // longer a settings file, or the snapshot does not fit it).
+    // What the copied state is laid over: the file while it is unchanged,
+    // and the kept image otherwise; or null with the reason (the file is no
+    // longer a settings file, or of another model).
+    [[nodiscard]] std::unique_ptr<Settings> baseStore(QString *reason) const;
+    // The copied state laid over baseStore(); or null with the reason.
     [[nodiscard]] std::unique_ptr<Settings> restoredStore(QString *reason) const;
 };

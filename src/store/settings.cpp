@@ -6,54 +6,9 @@
 #include "model/rooteditable.h"
 #include "model/satellite.h"
 #include "model/transponder.h"
-
-// Keeps the record of deleted objects for exactly the outermost removal
-// call; a later call starts afresh, since addresses may be reused.
-class Settings::RemovalScope
-{
-public:
-    explicit RemovalScope(Settings *settings)
-        : m_settings(settings)
-    {
-        if (m_settings->m_removalDepth++ == 0)
-            m_settings->m_deleted.clear();
-    }
-    ~RemovalScope()
-    {
-        if (--m_settings->m_removalDepth == 0)
-            m_settings->m_deleted.clear();
-    }
-    RemovalScope(const RemovalScope &) = delete;
-    RemovalScope &operator=(const RemovalScope &) = delete;
-
-private:
-    Settings *m_settings;
-};
-
-namespace {
-
-template<typename T> QList<T *> withoutRepeats(const QList<T *> &objects)
-{
-    QList<T *> result;
-    QSet<T *> seen;
-    for (T *object : objects) {
-        if (!seen.contains(object)) {
-            seen.insert(object);
-            result.append(object);
-        }
-    }
-    return result;
-}
-
-template<typename T> QSet<const Editable *> toSet(const QList<T *> &objects)
-{
-    QSet<const Editable *> set;
-    for (T *object : objects)
-        set.insert(object);
-    return set;
-}
-
-} // namespace
+#include "store/editablekeeper.h"
+#include "store/removalscope.h"
+#include "store/storelistschange.h"
 
 Settings::Settings()
     : m_satellitesRoot(new RootEditable(SatellitesRootType, tr("Satellites")))
@@ -68,35 +23,11 @@ Settings::~Settings()
     // No view may hear of the teardown.
     disconnect(this, nullptr, nullptr, nullptr);
     blockSignals(true);
-    deleteContent();
+    m_keeper = nullptr;
+    setLists({});
     delete m_satellitesRoot;
     delete m_providersRoot;
     delete m_favoritesRoot;
-}
-
-void Settings::deleteContent()
-{
-    // A channel that only a group holds belongs to no other list. The main
-    // list is deleted in its own order, the order the objects were made in,
-    // which a full file tears down much faster than in a set's hash order.
-    QList<Channel *> groupOnly;
-    for (const ChannelList *list : std::as_const(m_groupLists))
-        for (Channel *channel : list->channels())
-            if (!m_channelList.contains(channel))
-                groupOnly.append(channel);
-    qDeleteAll(m_channelList.channels());
-    qDeleteAll(withoutRepeats(groupOnly));
-    qDeleteAll(m_providers);
-    qDeleteAll(m_transponders);
-    qDeleteAll(m_satellites);
-    qDeleteAll(m_groupLists);
-    qDeleteAll(m_favoriteGroups);
-    m_channelList.assign({}, 0);
-    m_satellites.clear();
-    m_transponders.clear();
-    m_providers.clear();
-    m_favoriteGroups.clear();
-    m_groupLists.clear();
 }
 
 void Settings::setRules(const StoreRules &rules)
@@ -113,14 +44,73 @@ void Settings::discardPendingUpdates()
         (void)list->takeModified();
 }
 
-void Settings::announceAllLists()
+StoreLists Settings::lists() const
 {
+    StoreLists lists { m_satellites, m_transponders, m_providers,
+        { m_channelList.channels(), m_channelList.tvCount() }, m_favoriteGroups, {} };
+    lists.groupLists.reserve(m_favoriteGroups.size());
+    for (const FavoriteGroup *group : m_favoriteGroups) {
+        const ChannelList *list = m_groupLists.value(group);
+        lists.groupLists.append({ list->channels(), list->tvCount() });
+    }
+    return lists;
+}
+
+void Settings::setLists(const StoreLists &lists)
+{
+    const StoreListsChange change(this->lists(), lists);
+    if (!change.any())
+        return;
+    m_satellites = lists.satellites;
+    m_transponders = lists.transponders;
+    m_providers = lists.providers;
+    if (lists.main != StoreLists::Channels { m_channelList.channels(), m_channelList.tvCount() })
+        m_channelList.assign(lists.main.channels, lists.main.tvCount);
+    for (Editable *object : change.left())
+        if (object->typeCode() == FavoriteGroupType)
+            delete m_groupLists.take(static_cast<FavoriteGroup *>(object));
+    assignGroupLists(lists);
+    QList<Editable *> joined = change.joined();
+    QList<Editable *> left = change.left();
+    for (Channel *channel : change.channelCandidates())
+        (holds(channel) ? joined : left).append(channel);
+    for (Editable *object : std::as_const(joined))
+        watch(object);
+    if (m_keeper)
+        m_keeper->release(joined);
+    dispose(left);
     discardPendingUpdates();
-    emit updatedSatelliteList();
-    emit updatedTransponderList();
-    emit updatedProviderList();
-    emit updatedChannelList();
-    emit updatedFavoriteGroupList();
+    m_satelliteListPending = change.satellites();
+    m_transponderListPending = change.transponders();
+    m_providerListPending = change.providers();
+    if (change.channels())
+        m_channelList.setModified();
+    emitPendingUpdates();
+    if (change.favoriteGroups())
+        emit updatedFavoriteGroupList();
+}
+
+void Settings::assignGroupLists(const StoreLists &lists)
+{
+    m_favoriteGroups = lists.groups;
+    for (qsizetype i = 0; i < lists.groups.size(); ++i) {
+        ChannelList *&list = m_groupLists[lists.groups.at(i)];
+        if (!list)
+            list = newGroupList();
+        const StoreLists::Channels &members = lists.groupLists.at(i);
+        if (members != StoreLists::Channels { list->channels(), list->tvCount() })
+            list->assign(members.channels, members.tvCount);
+    }
+}
+
+void Settings::dispose(const QList<Editable *> &objects)
+{
+    for (Editable *object : objects)
+        object->setWatcher(nullptr);
+    if (m_keeper)
+        m_keeper->keep(objects);
+    else
+        qDeleteAll(objects);
 }
 
 QList<Transponder *> Settings::transpondersOf(Satellite *satellite) const
@@ -291,37 +281,47 @@ void Settings::addFavoriteGroup(FavoriteGroup *group)
 
 ChannelList *Settings::addGroupList(FavoriteGroup *group)
 {
-    auto *list = new ChannelList;
-    list->setTvFirst(m_rules.tvFirst);
-    // Like the main list, a group's list keeps its TV block right when a
-    // channel's service type changes, so the TV count it writes is true.
-    connect(this, &Settings::updatedEditable, list, &ChannelList::updateEditable);
+    ChannelList *list = newGroupList();
     m_favoriteGroups.append(group);
     m_groupLists.insert(group, list);
     return list;
 }
 
+ChannelList *Settings::newGroupList()
+{
+    auto *list = new ChannelList;
+    list->setTvFirst(m_rules.tvFirst);
+    // Like the main list, a group's list keeps its TV block right when a
+    // channel's service type changes, so the TV count it writes is true.
+    connect(this, &Settings::updatedEditable, list, &ChannelList::updateEditable);
+    return list;
+}
+
 template<typename T> QList<T *> Settings::notYetDeleted(const QList<T *> &objects) const
 {
+    // Each once, in the order given.
     QList<T *> result;
-    for (T *object : withoutRepeats(objects))
-        if (!m_deleted.contains(object))
+    QSet<const T *> seen;
+    for (T *object : objects) {
+        if (!m_deleted.contains(object) && !seen.contains(object)) {
+            seen.insert(object);
             result.append(object);
+        }
+    }
     return result;
 }
 
-void Settings::deleteChannels(const QList<Channel *> &channels)
+template<typename T> void Settings::deleteObjects(const QList<T *> &objects)
 {
-    for (Channel *channel : channels) {
-        m_deleted.insert(channel);
-        delete channel;
-    }
+    for (T *object : objects)
+        m_deleted.insert(object);
+    dispose(QList<Editable *>(objects.cbegin(), objects.cend()));
 }
 
 void Settings::removeChannels(
     Editable *context, const QList<Channel *> &channels, const QHash<Channel *, Channel *> &successors)
 {
-    RemovalScope scope(this);
+    RemovalScope scope(m_removalDepth, m_deleted);
     ChannelList *list = channelListFor(context);
     if (!list)
         return;
@@ -345,7 +345,7 @@ void Settings::removeChannels(
                 groupList->replace(channel, successor);
             groupList->remove(doomed);
         }
-        deleteChannels(doomed);
+        deleteObjects(doomed);
     } else {
         // A channel created inside a group belongs to no other list; taken
         // out of its last group it would be lost without being deleted.
@@ -353,7 +353,7 @@ void Settings::removeChannels(
         for (Channel *channel : doomed)
             if (!holds(channel))
                 orphans.append(channel);
-        deleteChannels(orphans);
+        deleteObjects(orphans);
     }
     if (!m_updatesSuspended)
         emitPendingChannelListUpdate();
@@ -387,15 +387,12 @@ void Settings::removeChannelsOwnedBy(const QSet<const Editable *> &owners, Owner
 template<typename T>
 void Settings::removeOwners(const QList<T *> &owners, QList<T *> &list, OwnerOf ownerOf, bool &pending)
 {
-    RemovalScope scope(this);
+    RemovalScope scope(m_removalDepth, m_deleted);
     const QList<T *> doomed = notYetDeleted(owners);
-    const QSet<const Editable *> doomedSet = toSet(doomed);
+    const QSet<const Editable *> doomedSet(doomed.cbegin(), doomed.cend());
     removeChannelsOwnedBy(doomedSet, ownerOf);
     list.removeIf([&doomedSet](T *object) { return doomedSet.contains(object); });
-    for (T *object : doomed) {
-        m_deleted.insert(object);
-        delete object;
-    }
+    deleteObjects(doomed);
     // Only a list that changed is announced.
     pending = pending || !doomed.isEmpty();
     if (!m_updatesSuspended)
@@ -418,16 +415,13 @@ void Settings::removeTransponders(const QList<Transponder *> &transponders)
 
 void Settings::removeSatellites(const QList<Satellite *> &satellites)
 {
-    RemovalScope scope(this);
+    RemovalScope scope(m_removalDepth, m_deleted);
     const QList<Satellite *> doomed = notYetDeleted(satellites);
     for (Satellite *satellite : doomed) {
         removeTransponders(transpondersOf(satellite));
         m_satellites.removeOne(satellite);
     }
-    for (Satellite *satellite : doomed) {
-        m_deleted.insert(satellite);
-        delete satellite;
-    }
+    deleteObjects(doomed);
     m_satelliteListPending = m_satelliteListPending || !doomed.isEmpty();
     if (!m_updatesSuspended)
         emitPendingUpdates();
@@ -435,7 +429,7 @@ void Settings::removeSatellites(const QList<Satellite *> &satellites)
 
 void Settings::removeEditables(const QList<Editable *> &editables)
 {
-    RemovalScope scope(this);
+    RemovalScope scope(m_removalDepth, m_deleted);
     QList<Channel *> channels;
     QList<Provider *> providers;
     QList<Satellite *> satellites;

@@ -3,6 +3,7 @@
 #include "model/editablewatcher.h"
 #include "store/channellist.h"
 #include "store/storedname.h"
+#include "store/storelists.h"
 #include "store/storerules.h"
 
 #include <QHash>
@@ -13,6 +14,7 @@
 
 class QFileDevice;
 class Channel;
+class EditableKeeper;
 class Editable;
 class FavoriteGroup;
 class Provider;
@@ -67,6 +69,9 @@ public:
     // In the order the groups were added, which is the file's record order.
     QList<FavoriteGroup *> favoriteGroups() const { return m_favoriteGroups; }
     const ChannelList &mainChannelList() const { return m_channelList; }
+    // Every list's content at once, as a value that stays as it is when
+    // the store changes.
+    StoreLists lists() const;
 
     QList<Transponder *> transpondersOf(Satellite *satellite) const;
     ChannelList *channelListFor(Editable *context);
@@ -100,6 +105,15 @@ public:
     void removeTransponders(const QList<Transponder *> &transponders);
     void removeSatellites(const QList<Satellite *> &satellites);
     void removeEditables(const QList<Editable *> &editables);
+
+    // Puts the lists' content in place of the store's: objects that join are
+    // watched and owned by the store again (or for the first time, when they
+    // were made from a snapshot), objects that leave are handed to the keeper,
+    // or deleted without one. Only the lists that changed are announced.
+    void setLists(const StoreLists &lists);
+    // While one is set, no object is deleted when it leaves the store: the
+    // keeper takes it. Null to delete them again.
+    void setKeeper(EditableKeeper *keeper) { m_keeper = keeper; }
 
     bool canDropEditable(Editable *dragged, Editable *target) const;
     bool canDropEditables(const QList<Editable *> &dragged, Editable *target) const;
@@ -152,14 +166,11 @@ protected:
     void setErrorString(const QString &message) { m_errorString = message; }
 
 private:
-    class RemovalScope;
-    friend class SettingsSnapshot;
-
-    // Deletes every object but the roots, silently.
-    void deleteContent();
     ChannelList *addGroupList(FavoriteGroup *group);
-    // After the whole content was replaced: each list once, nothing pending.
-    void announceAllLists();
+    ChannelList *newGroupList();
+    void assignGroupLists(const StoreLists &lists);
+    // Objects that left the store: to the keeper, or deleted.
+    void dispose(const QList<Editable *> &objects);
 
     void watch(Editable *editable);
     template<typename T>
@@ -167,7 +178,7 @@ private:
     // Whether the main list or any group's list holds the channel.
     bool holds(Channel *channel) const;
     bool emitPendingChannelListUpdate();
-    void deleteChannels(const QList<Channel *> &channels);
+    template<typename T> void deleteObjects(const QList<T *> &objects);
     template<typename T> QList<T *> notYetDeleted(const QList<T *> &objects) const;
     // Which object a channel belongs to for a cascade: its provider or its transponder.
     using OwnerOf = const Editable *(*)(const Channel *);
@@ -190,6 +201,7 @@ private:
     bool m_updatesSuspended = false;
     StoreRules m_rules;
     QString m_errorString;
+    EditableKeeper *m_keeper = nullptr;
 
     // Objects deleted during the outermost removal call still running, so
     // that a later step of the same call never touches them again.

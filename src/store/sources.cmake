@@ -6,8 +6,11 @@ kelmora_add_layer(store
         store/capacitycheck.h store/capacitycheck.cpp
         store/storedname.h
         store/channellist.h store/channellist.cpp
+        store/storelists.h
+        store/storelistschange.h store/storelistschange.cpp
+        store/editablekeeper.h
+        store/removalscope.h
         store/settings.h store/settings.cpp
-        store/settingssnapshot.h store/settingssnapshot.cpp
         store/channelcolumns.h store/channelcolumns.cpp
     LINKS kelmora_model
 )

@@ -362,12 +362,10 @@ bool SettingsEditor::saveFile(const QString &name)
     m_history->commitPending();
     SaveOutcome outcome;
     for (auto changes : { SafeSaver::Changes::Refuse, SafeSaver::Changes::Overwrite }) {
-        {
-            // Merging providers and sorting satellites is the format's
-            // tidying, not a step of the user's.
-            SettingsHistory::Unrecorded tidying(*m_history);
-            outcome = m_saver.save(*m_settings, name, changes);
-        }
+        outcome = m_saver.save(*m_settings, name, changes);
+        // Merging providers and sorting satellites is the format's tidying:
+        // a step of its own, so that undo gives back the store before it.
+        m_history->commitAs(tr("Tidy for Saving"));
         if (!outcome.changedOnDisk)
             break;
         const ChangedFilePrompt::Answer answer = ChangedFilePrompt::ask(m_mainWindow.get(), name);
@@ -392,16 +390,19 @@ bool SettingsEditor::restoreRecovered(const RecoveryCopy &copy)
     if (copy.fileState() == RecoveryCopy::FileState::Unchanged) {
         if (!loadFile(copy.originalPath))
             return false;
-        if (!copy.snapshot.restore(*m_settings))
-            reason = tr("They do not fit the file.");
-    } else if (std::unique_ptr<Settings> restored = copy.restoredStore(&reason); restored && maybeSave()) {
+    } else if (std::unique_ptr<Settings> base = copy.baseStore(&reason); base && maybeSave()) {
         // The file changed or is missing: the changes open as a file of
-        // their own, so that nothing is laid over what is there now.
-        showStore(std::move(restored), QString());
+        // their own, laid over what the copy kept, so that nothing is laid
+        // over what is there now.
+        showStore(std::move(base), QString());
         m_recovery->track(m_settings.get(), copy.originalPath, copy.source);
     } else if (reason.isEmpty()) {
         return false;
     }
+    if (reason.isEmpty() && !copy.snapshot.restore(*m_settings))
+        reason = tr("They do not fit the file.");
+    // A step of its own: Undo goes back to what the changes were laid over.
+    m_history->commitAs(tr("Restore Unsaved Changes"));
     if (!reason.isEmpty()) {
         QMessageBox::warning(m_mainWindow.get(), tr("Recover unsaved changes"),
             tr("The unsaved changes to %1 could not be restored; they are kept for a later try.")

@@ -49,8 +49,7 @@ public:
     CompareController *compare() const { return m_compare; }
     // Records every change to the open file as an undoable step. A feature
     // that changes the store within one event-loop turn is one step by
-    // itself; a change that is no step of the user's goes under a
-    // SettingsHistory::Unrecorded.
+    // itself.
     SettingsHistory *history() const { return m_history; }
 
     // Replaces the store with the file's; on failure the current file

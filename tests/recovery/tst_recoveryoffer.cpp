@@ -1,3 +1,4 @@
+#include "commands/settingshistory.h"
 #include "demosettingsbuilder.h"
 #include "filebytes.h"
 #include "formats/recognizesettings.h"
@@ -85,6 +86,13 @@ private slots:
         QCOMPARE(editor.settings()->channels().first()->name(), u"Kept edit"_s);
         QCOMPARE(editor.fileName(), QFileInfo(m_original).absoluteFilePath());
         QVERIFY(editor.mainWindow()->isWindowModified());
+        // One step of its own, which goes back to the file as it is on disk.
+        QCOMPARE(editor.history()->stack()->count(), 1);
+        QCOMPARE(editor.history()->stack()->text(0), u"Restore Unsaved Changes"_s);
+        editor.history()->undo();
+        QVERIFY(!editor.mainWindow()->isWindowModified());
+        QVERIFY(editor.settings()->channels().first()->name() != u"Kept edit"_s);
+        editor.history()->redo();
         // Until saved, the restored state survives another crash.
         editor.recovery().waitForWorker();
         QVERIFY(QFile::exists(editor.recovery().copyPath()));

@@ -222,9 +222,41 @@ private slots:
         editor->mainWindow()->setWindowModified(false);
     }
 
-    // A save that merged providers and then failed left the store tidied
-    // behind the history's back: a click on the dock's first entry must
-    // still give back the opened file, as Edit > Undo does.
+    // Undoing a drop of channels changes channel lists only: the tree keeps
+    // its items, so a group's and a satellite's item stay the same objects.
+    void undoingAChannelDropKeepsTheTreesItems_data()
+    {
+        QTest::addColumn<bool>("ontoGroup");
+        QTest::addRow("onto a favourite group") << true;
+        QTest::addRow("reordered") << false;
+    }
+
+    void undoingAChannelDropKeepsTheTreesItems()
+    {
+        QFETCH(bool, ontoGroup);
+        std::unique_ptr<SettingsEditor> editor = openEditor();
+        QVERIFY(editor);
+        auto *tree = editor->mainWindow()->findChild<EditableTreeWidget *>();
+        auto *table = editor->mainWindow()->findChild<ChannelListWidget *>();
+        Settings *settings = editor->settings();
+        Editable *group = settings->favoriteGroups().first();
+        Editable *satellite = settings->satellites().first();
+        QTreeWidgetItem *groupItem = tree->itemOf(group);
+        QTreeWidgetItem *satelliteItem = tree->itemOf(satellite);
+        QVERIFY(groupItem && satelliteItem);
+        const QList<Channel *> channels = settings->channels();
+        Editable *target = ontoGroup ? group : static_cast<Editable *>(channels.first());
+        settings->dropEditables({ channels.at(5), channels.at(6) }, target, nullptr);
+        QCoreApplication::processEvents();
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(settings->channels(), channels);
+        QCOMPARE(tree->itemOf(group), groupItem);
+        QCOMPARE(tree->itemOf(satellite), satelliteItem);
+    }
+
+    // A save that merged providers and then failed: its tidying is a step of
+    // its own, and a click on the dock's first entry gives back the opened
+    // file, as Edit > Undo does.
     void historyDockClickGivesBackTheOpenedFile()
     {
         std::unique_ptr<SettingsEditor> editor = openEditor();
@@ -244,7 +276,8 @@ private slots:
         editor->mainWindow()->findChild<QDockWidget *>(u"undoHistoryDock"_s)->toggleViewAction()->trigger();
         auto *view = editor->mainWindow()->findChild<QUndoView *>();
         QVERIFY(view && view->isVisible());
-        QCOMPARE(view->model()->rowCount(), 3);
+        QCOMPARE(view->model()->rowCount(), 4);
+        QCOMPARE(editor->history()->stack()->text(2), u"Tidy for Saving"_s);
         QTest::mouseClick(
             view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
         QCOMPARE(editor->history()->stack()->index(), 0);

@@ -1,7 +1,8 @@
 #include "demosettingsbuilder.h"
 #include "kelmoratestimage.h"
 #include "randomeditor.h"
-#include "store/settingssnapshot.h"
+#include "snapshot/settingssnapshot.h"
+#include "snapshot/snapshotrecords.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -149,9 +150,9 @@ private slots:
         QCOMPARE(SettingsSnapshot::capture(*settings), before);
     }
 
-    // One object's record, put in place of its earlier one, gives the
-    // snapshot a capture would; the earlier record, applied to the object,
-    // gives the earlier store back, remembered name bytes included.
+    // One object's record, taken before an edit and applied after it, gives
+    // the earlier store back, remembered name bytes and references included;
+    // a record refers by id, so it stays true when lists change.
     void oneObjectsRecordStandsForItsEdit_data()
     {
         QTest::addColumn<ObjectEdit>("edit");
@@ -195,25 +196,28 @@ private slots:
         QFETCH(ObjectEdit, edit);
         auto settings = loadBytes(DemoSettingsBuilder::demoFile(model));
         QVERIFY(settings);
-        SettingsSnapshot::Records records;
-        const SettingsSnapshot before = SettingsSnapshot::capture(*settings, &records);
+        const SettingsSnapshot before = SettingsSnapshot::capture(*settings);
+        QHash<quint64, QByteArray> records;
+        QSet<quint64> ids;
+        auto take = [&records, &ids](const auto &objects) {
+            for (const Editable *object : objects) {
+                records.insert(object->id(), SnapshotRecords::recordOf(*object));
+                ids.insert(object->id());
+            }
+        };
+        take(settings->satellites());
+        take(settings->transponders());
+        take(settings->providers());
+        take(settings->channels());
+        take(settings->favoriteGroups());
         Editable *object = edit(settings.get());
-        const SettingsSnapshot after = SettingsSnapshot::capture(*settings);
-
-        const SettingsSnapshot::Records earlier = records;
-        const QByteArray record = SettingsSnapshot::captureRecord(*settings, *object);
-        QCOMPARE(before.withRecords(records, { { object->id(), record } }), after);
-        // Where the records lie in the result: the next splice relies on it.
-        const auto place = std::find_if(records.cbegin(), records.cend(),
-            [object](const SettingsSnapshot::Record &r) { return r.id == object->id(); });
-        QVERIFY(place != records.cend());
-        QCOMPARE(after.recordBytes(*place), record);
-        QCOMPARE(after.recordBytes(records.back()), before.recordBytes(earlier.back()));
-
-        const auto was = std::find_if(earlier.cbegin(), earlier.cend(),
-            [object](const SettingsSnapshot::Record &r) { return r.id == object->id(); });
-        QVERIFY(SettingsSnapshot::applyRecord(*settings, *object, before.recordBytes(*was)));
+        QVERIFY(SnapshotRecords::recordOf(*object) != records.value(object->id()));
+        QVERIFY(SnapshotRecords::applyRecord(
+            *object, records.value(object->id()), settings->editablesByIds(ids)));
         QCOMPARE(SettingsSnapshot::capture(*settings), before);
+        // A reference to an object it cannot find is refused.
+        QVERIFY(!SnapshotRecords::applyRecord(
+            *settings->channels().first(), records.value(settings->channels().first()->id()), {}));
     }
 };
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+
+class Channel;
+class FavoriteGroup;
+class Provider;
+class Satellite;
+class Transponder;
+
+// The content of every list of a store as a value: which objects it holds
+// and in what order. The lists are implicitly shared, so taking them from a
+// store, or keeping the same lists twice, costs a copy only of a list that
+// changes.
+struct StoreLists
+{
+    struct Channels
+    {
+        QList<Channel *> channels;
+        // The first tvCount channels form the list's TV block.
+        int tvCount = 0;
+
+        bool operator==(const Channels &other) const
+        {
+            return tvCount == other.tvCount && channels == other.channels;
+        }
+        bool operator!=(const Channels &other) const { return !(*this == other); }
+    };
+
+    QList<Satellite *> satellites;
+    QList<Transponder *> transponders;
+    QList<Provider *> providers;
+    Channels main;
+    // In the order the groups were added, which is the file's record order.
+    QList<FavoriteGroup *> groups;
+    // The channel list of each group, in the order of groups.
+    QList<Channels> groupLists;
+};
