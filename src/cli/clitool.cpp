@@ -1,6 +1,6 @@
 #include "cli/clitool.h"
 
-#include "files/exporttarget.h"
+#include "reference/exporttarget.h"
 #include "formats/recognizesettings.h"
 #include "saving/safesaver.h"
 #include "store/settings.h"

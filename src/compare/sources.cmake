@@ -7,6 +7,6 @@ kelmora_add_layer(compare
         compare/tuningkey.h
         compare/copiedchannel.h compare/copiedchannel.cpp
         compare/channelcopier.h compare/channelcopier.cpp
-    # Knot: copied channels and the comparison match through reference lists.
+    # Sideways, one way: copied channels and the comparison match through reference lists.
     LINKS kelmora_formats kelmora_reference
 )

@@ -1,7 +1,6 @@
-# Reading the files a user names and guarding the ones an export replaces.
+# Reading the files a user names: regular files only, bounded.
 kelmora_add_layer(files
     SOURCES
         files/inputfile.h files/inputfile.cpp
-        files/exporttarget.h files/exporttarget.cpp
-    LINKS kelmora_formats
+    LINKS Qt6::Core
 )

@@ -15,6 +15,5 @@ kelmora_add_layer(formats
         formats/settingskelmora.h formats/settingskelmora.cpp
         formats/settingskelmora2xx.h
         formats/settingskelmorahd.h
-    # Knot: recognising a file the user named reads it through files/.
     LINKS kelmora_store kelmora_files Qt6::Core5Compat
 )

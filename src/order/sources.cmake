@@ -3,6 +3,6 @@ kelmora_add_layer(order
     SOURCES
         order/channelorder.h order/channelorder.cpp
         order/channelsorter.h order/channelsorter.cpp
-    # Knot: sorting by name folds names as the filter does.
+    # Sideways, one way: sorting by name folds names as the filter does.
     LINKS kelmora_model kelmora_search
 )

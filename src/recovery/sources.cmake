@@ -5,6 +5,6 @@ kelmora_add_layer(recovery
         recovery/recoverycopy.h recovery/recoverycopy.cpp
         recovery/recoverykeeper.h recovery/recoverykeeper.cpp
         recovery/recoveryfolder.h recovery/recoveryfolder.cpp
-    # Knot: a recovery copy records the file stamp that saving/ keeps.
+    # Sideways, one way: a recovery copy records the file stamp that saving/ keeps.
     LINKS kelmora_formats kelmora_snapshot kelmora_saving
 )

@@ -8,5 +8,6 @@ kelmora_add_layer(reference
         reference/applyreferenceorder.h reference/applyreferenceorder.cpp
         reference/csvwriter.h reference/csvwriter.cpp
         reference/channelexport.h reference/channelexport.cpp
+        reference/exporttarget.h reference/exporttarget.cpp
     LINKS kelmora_formats kelmora_files
 )

@@ -1,6 +1,6 @@
 #include "ui/reference/referencecontroller.h"
 
-#include "files/exporttarget.h"
+#include "reference/exporttarget.h"
 #include "reference/applyreferenceorder.h"
 #include "reference/csvwriter.h"
 #include "reference/referencefile.h"

@@ -1,4 +1,4 @@
-#include "files/exporttarget.h"
+#include "reference/exporttarget.h"
 
 #include "formats/recognizesettings.h"
 
