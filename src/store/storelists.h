@@ -14,6 +14,14 @@ class Transponder;
 // changes.
 struct StoreLists
 {
+    // Whether two lists hold the same objects in the same order. Qt compares
+    // the elements' bytes with memcmp even when both lists are empty, handing
+    // it the null data of a list that never had any, which is undefined.
+    template<typename T> static bool same(const QList<T *> &a, const QList<T *> &b)
+    {
+        return a.size() == b.size() && (a.isEmpty() || a == b);
+    }
+
     struct Channels
     {
         QList<Channel *> channels;
@@ -22,7 +30,7 @@ struct StoreLists
 
         bool operator==(const Channels &other) const
         {
-            return tvCount == other.tvCount && channels == other.channels;
+            return tvCount == other.tvCount && same(channels, other.channels);
         }
         bool operator!=(const Channels &other) const { return !(*this == other); }
     };

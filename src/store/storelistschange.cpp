@@ -65,7 +65,7 @@ StoreListsChange::StoreListsChange(const StoreLists &from, const StoreLists &to)
 
 template<typename T> bool StoreListsChange::compare(const QList<T *> &from, const QList<T *> &to)
 {
-    if (from == to)
+    if (StoreLists::same(from, to))
         return false;
     const auto [was, now] = middles(from, to);
     const QSet<T *> wasSet(was.cbegin(), was.cend());
@@ -81,7 +81,7 @@ template<typename T> bool StoreListsChange::compare(const QList<T *> &from, cons
 
 void StoreListsChange::compareChannels(const QList<Channel *> &from, const QList<Channel *> &to)
 {
-    if (from == to)
+    if (StoreLists::same(from, to))
         return;
     const auto [was, now] = middles(from, to);
     m_channelCandidates.append(was);
