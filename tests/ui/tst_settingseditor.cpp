@@ -226,6 +226,20 @@ private slots:
         editor->mainWindow()->setWindowModified(false);
     }
 
+    // Standard input is the command-line tool's "-", not the window's.
+    void aFileNamedDashOpensThatFile()
+    {
+        const QString folder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QVERIFY(writeFile(u"-"_s, m_demoBytes));
+        QString message;
+        answerNextMessage(&message);
+        SettingsEditor editor(nullptr);
+        const bool opened = editor.loadFile(u"-"_s);
+        QDir::setCurrent(folder);
+        QVERIFY2(opened, qPrintable(message));
+    }
+
     void saveAsTakesTheNameOnlyOnSuccess()
     {
         std::unique_ptr<SettingsEditor> editor = openEditor(true);
