@@ -1,5 +1,6 @@
 #pragma once
 
+#include "focusedkeys.h"
 #include "ui/editablemimedata.h"
 
 #include <QAbstractButton>
