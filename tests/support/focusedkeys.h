@@ -53,3 +53,22 @@ inline void typeKeys(const QString &text)
     if (QWidget *focused = focusedWidget())
         QTest::keyClicks(focused, text);
 }
+
+// The key of the underlined letter of a menu or button text ("&Save" gives S).
+inline Qt::Key mnemonicKey(const QString &text)
+{
+    return QKeySequence::mnemonic(text)[0].key();
+}
+
+// Chooses an entry of the focused window's menu bar by its underlined
+// letters, as a user does from the keyboard: Alt and the menu's letter, then
+// the letter of each entry in the menu that opens. Give the focus first.
+inline void chooseFromMenuBar(const QStringList &path)
+{
+    pressKey(mnemonicKey(path.first()), Qt::AltModifier);
+    for (qsizetype i = 1; i < path.size(); ++i) {
+        QTRY_VERIFY2(
+            QApplication::activePopupWidget(), qPrintable(path.at(i - 1) + QStringLiteral(" did not open")));
+        QTest::keyClick(QApplication::activePopupWidget(), mnemonicKey(path.at(i)));
+    }
+}
