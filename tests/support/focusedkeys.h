@@ -11,20 +11,23 @@
 // by a click where that is the point, else by giveFocus.
 
 // Brings the widget's window to the front and moves the focus to the widget,
-// as a user does with the window manager and Tab; false when it does not get it.
-[[nodiscard]] inline bool giveFocus(QWidget *widget)
+// as a user does with the window manager and Tab.
+// The test fails, saying so, when it does not get it.
+inline bool giveFocus(QWidget *widget)
 {
     QWidget *window = widget->window();
-    if (!window->isVisible()) {
+    if (!window->isVisible())
         window->show();
-        if (!QTest::qWaitForWindowExposed(window))
-            return false;
-    }
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return false;
-    widget->setFocus(Qt::OtherFocusReason);
-    return QTest::qWaitFor([widget] { return widget->hasFocus(); });
+    if (QTest::qWaitForWindowActive(window)) {
+        widget->setFocus(Qt::OtherFocusReason);
+        if (QTest::qWaitFor([widget] { return widget->hasFocus(); }))
+            return true;
+    }
+    QTest::qFail(qPrintable(QStringLiteral("%1 did not get the keyboard focus")
+                                .arg(QString::fromLatin1(widget->metaObject()->className()))),
+        __FILE__, __LINE__);
+    return false;
 }
 
 // The widget that takes keys now; fails the test when there is none.
