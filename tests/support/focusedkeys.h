@@ -75,3 +75,18 @@ inline void chooseFromMenuBar(const QStringList &path)
         QTest::keyClick(QApplication::activePopupWidget(), mnemonicKey(path.at(i)));
     }
 }
+
+// Presses a key in a window that has just opened (a dialog, a message box),
+// once the focus has moved into it as it does for the user.
+inline void pressKeyIn(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const auto inWindow = [window] {
+        QWidget *focused = QApplication::focusWidget();
+        return focused && (focused == window || window->isAncestorOf(focused));
+    };
+    if (!QTest::qWaitFor(inWindow)) {
+        QTest::qFail("the focus did not move into the window", __FILE__, __LINE__);
+        return;
+    }
+    pressKey(key, modifiers);
+}
