@@ -159,12 +159,16 @@ inline void chooseFromNextMenu(const QString &entry, QStringList *shown)
         const QList<QAction *> actions = menu->actions();
         for (QAction *action : actions) {
             shown->append(action->text());
-            if (action->text() == entry)
+            if (!action->isSeparator() && action->text() == entry)
                 chosen = action;
         }
-        menu->close();
-        if (chosen)
-            chosen->trigger();
+        if (!chosen) {
+            menu->close();
+            return;
+        }
+        // Picked as from the keyboard: the entry highlighted, then Return.
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
     });
     timer->start();
 }
