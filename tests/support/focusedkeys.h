@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QWidget>
 
@@ -63,17 +65,52 @@ inline Qt::Key mnemonicKey(const QString &text)
     return QKeySequence::mnemonic(text)[0].key();
 }
 
-// Chooses an entry of the focused window's menu bar by its underlined
-// letters, as a user does from the keyboard: Alt and the menu's letter, then
-// the letter of each entry in the menu that opens. Give the focus first.
+// Chooses an entry of the focused window's menu bar from the keyboard, as a
+// user does: Alt and the menu's underlined letter, then in each menu that
+// opens the entry highlighted (as by the arrow keys) and Return. Texts are
+// the entries' own, mnemonics included; give the focus first.
 inline void chooseFromMenuBar(const QStringList &path)
 {
     pressKey(mnemonicKey(path.first()), Qt::AltModifier);
     for (qsizetype i = 1; i < path.size(); ++i) {
         QTRY_VERIFY2(
             QApplication::activePopupWidget(), qPrintable(path.at(i - 1) + QStringLiteral(" did not open")));
-        QTest::keyClick(QApplication::activePopupWidget(), mnemonicKey(path.at(i)));
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QAction *entry = nullptr;
+        for (QAction *action : menu->actions())
+            if (!action->isSeparator() && action->text() == path.at(i))
+                entry = action;
+        QVERIFY2(entry, qPrintable(path.at(i) + QStringLiteral(" is not in the menu")));
+        menu->setActiveAction(entry);
+        QTest::keyClick(menu, Qt::Key_Return);
     }
+}
+
+// The texts of the menu bar entries that lead to an action, the action's own
+// last; empty when the bar does not hold it.
+inline QStringList menuBarPath(const QList<QAction *> &entries, const QAction *action)
+{
+    for (QAction *entry : entries) {
+        if (entry == action)
+            return { entry->text() };
+        if (QMenu *menu = entry->menu()) {
+            const QStringList below = menuBarPath(menu->actions(), action);
+            if (!below.isEmpty())
+                return QStringList { entry->text() } + below;
+        }
+    }
+    return {};
+}
+
+// Chooses an action of the window's menu bar from the keyboard, the focus
+// given to `from` first.
+inline void chooseFromMenuBar(QWidget *from, const QAction *action)
+{
+    const auto *bar = from->window()->findChild<QMenuBar *>();
+    const QStringList path = bar && action ? menuBarPath(bar->actions(), action) : QStringList();
+    QVERIFY2(!path.isEmpty(), "the action is not in the window's menu bar");
+    if (giveFocus(from))
+        chooseFromMenuBar(path);
 }
 
 // Presses a key in a window that has just opened (a dialog, a message box),

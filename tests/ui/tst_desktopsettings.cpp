@@ -1,6 +1,7 @@
 #include "demosettingsbuilder.h"
 #include "i18n/applicationtranslator.h"
 #include "model/satellite.h"
+#include "ui/channellistwidget.h"
 #include "ui/channeltablemodel.h"
 #include "ui/dialogs/aboutbox.h"
 #include "ui/dialogs/editdialog.h"
@@ -186,7 +187,8 @@ private slots:
             shownFolder = dialog->directory().absolutePath();
             dialog->reject();
         });
-        editor.mainWindow()->findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+        QVERIFY(giveFocus(editor.mainWindow()->findChild<ChannelListWidget *>()));
+        pressKeys(QKeySequence::Open);
         QCOMPARE(shownFolder, QDir(other.path()).absolutePath());
     }
 
@@ -333,7 +335,7 @@ private slots:
         QVERIFY(about);
         QString text;
         answerNextMessage(&text);
-        about->trigger();
+        chooseFromMenuBar(editor.mainWindow()->findChild<ChannelListWidget *>(), about);
         QVERIFY2(text.contains(QStringLiteral("9.8.7")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("GNU General Public License")), qPrintable(text));
     }
