@@ -164,7 +164,7 @@ private slots:
         // the user chose.
         QMenu *recent = recentMenu(editor);
         QVERIFY(recent && recent->isEnabled());
-        recent->actions().first()->trigger();
+        chooseFromMenuBar(editor.mainWindow()->findChild<ChannelListWidget *>(), recent->actions().first());
         QCOMPARE(editor.fileName(), QFileInfo(file).absoluteFilePath());
         QVERIFY(columns->isSectionHidden(3));
         QCOMPARE(columns->sectionSize(1), 222);

@@ -52,9 +52,9 @@ private slots:
                 if (clicked.contains(row))
                     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
             }
-            dialog->findChild<QDialogButtonBox *>()
-                ->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
-                ->click();
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(
+                                  accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel),
+                Qt::LeftButton);
         });
         // Opened the way the user opens it, from the context menu's action.
         QStringList shown;

@@ -102,7 +102,7 @@ template<typename T> T *child(QWidget *window, const char *name)
 // Presses a button of a dialog form's button box.
 inline void press(QWidget *dialog, QDialogButtonBox::StandardButton which)
 {
-    child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
+    QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(which), Qt::LeftButton);
 }
 
 // Answers the next message box with `button` and keeps its text.
@@ -112,7 +112,7 @@ inline void answerNextMessage(QString *text, QMessageBox::StandardButton button 
         auto *box = qobject_cast<QMessageBox *>(window);
         QVERIFY(box && box->button(button));
         *text = box->text() + u'\n' + box->informativeText();
-        box->button(button)->click();
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
     });
 }
 
