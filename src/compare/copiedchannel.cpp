@@ -115,6 +115,15 @@ CopiedChannel CopiedChannel::of(const Channel &channel)
     return copy;
 }
 
+QList<CopiedChannel> CopiedChannel::listOf(const QList<const Channel *> &channels)
+{
+    QList<CopiedChannel> copies;
+    copies.reserve(channels.size());
+    for (const Channel *channel : channels)
+        copies.append(of(*channel));
+    return copies;
+}
+
 std::optional<ServiceKey> CopiedChannel::key() const
 {
     if (!tuning)

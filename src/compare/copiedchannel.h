@@ -59,6 +59,8 @@ struct CopiedChannel
     std::optional<Tuning> tuning;
 
     static CopiedChannel of(const Channel &channel);
+    // Copies of these channels, in their order.
+    static QList<CopiedChannel> listOf(const QList<const Channel *> &channels);
     // The service ids when the channel has a transponder.
     std::optional<ServiceKey> key() const;
 

@@ -90,18 +90,29 @@ QString unrecognizedSettingsReason(const QByteArray &head, qint64 size)
         .arg(SettingsKelmoraHD::modelValues.fileSize);
 }
 
-std::unique_ptr<Settings> readSettingsFile(const QString &path, QString *reason)
+SettingsFileRead readSettingsFile(const QString &path)
 {
+    SettingsFileRead read;
     const InputFile::Result input = InputFile::read(path, largestSettingsSize());
     if (!input.ok() && !input.tooLarge) {
-        *reason = input.error;
-        return nullptr;
+        read.readError = input.error;
+        return read;
     }
-    std::unique_ptr<Settings> settings = input.ok() ? recognizeSettingsImage(input.bytes) : nullptr;
-    if (!settings)
+    read.settings = input.ok() ? recognizeSettingsImage(input.bytes) : nullptr;
+    if (!read.settings)
+        read.unrecognized = unrecognizedSettingsReason(input.bytes.left(settingsMagic().size()),
+            input.tooLarge && InputFile::isStandardInput(path) ? -1 : input.size);
+    return read;
+}
+
+std::unique_ptr<Settings> readSettingsFile(const QString &path, QString *reason)
+{
+    SettingsFileRead read = readSettingsFile(path);
+    if (!read.readError.isEmpty())
+        *reason = read.readError;
+    else if (!read.settings)
         *reason
             = QCoreApplication::translate("SettingsRecognition", "not a Kelmora 2XX or HD settings file: %1")
-                  .arg(unrecognizedSettingsReason(input.bytes.left(settingsMagic().size()),
-                      input.tooLarge && InputFile::isStandardInput(path) ? -1 : input.size));
-    return settings;
+                  .arg(read.unrecognized);
+    return std::move(read.settings);
 }

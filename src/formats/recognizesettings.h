@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 #include <memory>
 
 class QByteArray;
 class QFile;
-class QString;
 class Settings;
 
 // Recognises a Kelmora 2XX or HD settings file by its magic and exact size
@@ -28,6 +27,17 @@ qint64 largestSettingsSize();
 // for more than any model's file.
 QString unrecognizedSettingsReason(const QByteArray &head, qint64 size);
 
-// Reads a settings file whole ("-" is standard input) and recognises it;
-// null with the reason as a whole clause when it cannot be read or is none.
+// A settings file read whole and recognised: the store, or why there is none.
+struct SettingsFileRead
+{
+    std::unique_ptr<Settings> settings;
+    // Why the file could not be read; empty when it was.
+    QString readError;
+    // Why what was read is no settings file, as unrecognizedSettingsReason says.
+    QString unrecognized;
+};
+
+// Reads a settings file whole ("-" is standard input) and recognises it.
+[[nodiscard]] SettingsFileRead readSettingsFile(const QString &path);
+// The same, null with the reason as a whole clause when it cannot be read or is none.
 [[nodiscard]] std::unique_ptr<Settings> readSettingsFile(const QString &path, QString *reason);

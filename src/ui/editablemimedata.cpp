@@ -31,12 +31,12 @@ void execEditableDrag(QObject *source, const QList<Editable *> &editables)
     auto *payload = new EditableMimeData;
     payload->setEditables(editables);
     // Channels also travel as values, which another running editor can copy.
-    QList<CopiedChannel> channels;
+    QList<const Channel *> channels;
     for (const Editable *editable : editables)
         if (editable->typeCode() == ChannelType)
-            channels.append(CopiedChannel::of(*static_cast<const Channel *>(editable)));
+            channels.append(static_cast<const Channel *>(editable));
     if (!channels.isEmpty() && channels.size() == editables.size())
-        payload->setData(CopiedChannel::mimeType, CopiedChannel::encode(channels));
+        payload->setData(CopiedChannel::mimeType, CopiedChannel::encode(CopiedChannel::listOf(channels)));
     // The drag takes the payload; the source's object tree takes the drag.
     auto *drag = new QDrag(source);
     drag->setMimeData(payload);

@@ -43,28 +43,16 @@ QString fileFilter()
         + SettingsEditor::tr("All files (*)");
 }
 
-// Why a file that opened could not be taken as a store.
-QString unrecognizedReason(QFile &file)
-{
-    if (file.error() != QFileDevice::NoError)
-        return QObject::tr("It could not be read: %1").arg(file.errorString());
-    const QByteArray head = file.seek(0) ? file.read(settingsMagic().size()) : QByteArray();
-    return QObject::tr("It is not a Kelmora 2XX or HD settings file: %1.")
-        .arg(unrecognizedSettingsReason(head, file.size()));
-}
-
-// The store of a file, or null with the reason.
+// The store of a file, or null with the reason as a sentence.
 std::unique_ptr<Settings> readSettings(const QString &name, QString *reason)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = QObject::tr("It could not be read: %1").arg(file.errorString());
-        return nullptr;
-    }
-    std::unique_ptr<Settings> loaded(recognizeSettings(&file));
-    if (!loaded)
-        *reason = unrecognizedReason(file);
-    return loaded;
+    // A file the user named "-" is that file, never standard input.
+    SettingsFileRead read = readSettingsFile(QFileInfo(name).absoluteFilePath());
+    if (!read.readError.isEmpty())
+        *reason = QObject::tr("It could not be read: %1").arg(read.readError);
+    else if (!read.settings)
+        *reason = QObject::tr("It is not a Kelmora 2XX or HD settings file: %1.").arg(read.unrecognized);
+    return std::move(read.settings);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "demosettingsbuilder.h"
+#include "filebytes.h"
 #include "formats/recognizesettings.h"
 #include "model/channel.h"
+#include "processrun.h"
 #include "store/settings.h"
 
 #include <QDir>
@@ -8,57 +10,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-
-namespace {
-
-struct Run
-{
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-// Standard input and output may come from and go to files; a run that
-// blocks (on a FIFO, say) is killed and fails with status -1.
-Run kelmoraSi(const QStringList &arguments, const QString &input = QString(),
-    const QString &output = QString(), const QString &locale = QStringLiteral("C"))
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), locale);
-    process.setProcessEnvironment(environment);
-    if (!input.isEmpty())
-        process.setStandardInputFile(input);
-    if (!output.isEmpty())
-        process.setStandardOutputFile(output);
-    process.start(QStringLiteral(KELMORA_SI_PATH), arguments);
-    Run run;
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    if (process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.status = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestKelmoraSi : public QObject
 {
@@ -151,25 +107,25 @@ private slots:
     }
     void refusalsAndUsageErrors()
     {
-        const QByteArray settings = contents(m_demo);
-        const QByteArray list = contents(m_list);
+        const QByteArray settings = readFileBytes(m_demo);
+        const QByteArray list = readFileBytes(m_list);
         QFETCH(QStringList, arguments);
-        const Run run = kelmoraSi(arguments);
+        const ProcessRun run = kelmoraSi(arguments);
         QCOMPARE(run.status, 2);
         QFETCH(QString, message);
         QVERIFY2(run.err.startsWith(QStringLiteral("kelmora-si: ")) && run.err.contains(message),
             qPrintable(run.err));
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("out.si"))));
-        QCOMPARE(contents(m_demo), settings);
-        QCOMPARE(contents(m_list), list);
+        QCOMPARE(readFileBytes(m_demo), settings);
+        QCOMPARE(readFileBytes(m_list), list);
         for (const QString &special : { m_pipe, m_null })
             QVERIFY(special.isEmpty() || !QFileInfo(special).isFile());
     }
 
     void messagesFollowTheUsersLanguage()
     {
-        const Run run = kelmoraSi(
-            { QStringLiteral("info"), m_foreign }, QString(), QString(), QStringLiteral("de_DE.UTF-8"));
+        const ProcessRun run = kelmoraSi(
+            { QStringLiteral("info"), m_foreign }, { QString(), QString(), QStringLiteral("de_DE.UTF-8") });
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.startsWith(QStringLiteral("kelmora-si: %1: keine Einstellungsdatei").arg(m_foreign)),
             qPrintable(run.err));
@@ -177,12 +133,12 @@ private slots:
 
     void infoCountsAgainstCapacity()
     {
-        const Run run = kelmoraSi({ QStringLiteral("info"), m_demo });
+        const ProcessRun run = kelmoraSi({ QStringLiteral("info"), m_demo });
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.contains("Kelmora HD"), run.out.constData());
         QVERIFY2(run.out.contains(" / 10000"), run.out.constData());
 
-        const Run json = kelmoraSi({ QStringLiteral("info"), QStringLiteral("--json"), m_demo });
+        const ProcessRun json = kelmoraSi({ QStringLiteral("info"), QStringLiteral("--json"), m_demo });
         QCOMPARE(json.status, 0);
         const QJsonObject info = QJsonDocument::fromJson(json.out).object();
         QCOMPARE(info.value(u"model").toString(), QStringLiteral("Kelmora HD"));
@@ -196,13 +152,13 @@ private slots:
     void applyingItsOwnOrderChangesNoByte()
     {
         const QString out = m_dir.filePath(QStringLiteral("same.si"));
-        const QByteArray input = contents(m_demo);
-        const Run run
+        const QByteArray input = readFileBytes(m_demo);
+        const ProcessRun run
             = kelmoraSi({ QStringLiteral("apply-order"), m_demo, m_demo, QStringLiteral("-o"), out });
         QCOMPARE(run.status, 0);
         QVERIFY2(run.err.contains(QStringLiteral("0 not at all")), qPrintable(run.err));
-        QCOMPARE(contents(out), resaved(input));
-        QCOMPARE(contents(m_demo), input);
+        QCOMPARE(readFileBytes(out), resaved(input));
+        QCOMPARE(readFileBytes(m_demo), input);
     }
 
     void exportedReferenceAppliesWithWarnings()
@@ -212,25 +168,25 @@ private slots:
                                QStringLiteral("-o"), reference })
                      .status,
             0);
-        QByteArray text = contents(reference);
+        QByteArray text = readFileBytes(reference);
         QVERIFY(text.startsWith("# number;name;ONID-TSID-SID\n1;"));
         // The first channel moves to the end; a broken line is only reported.
         text.replace("\n1;", "\n99999;");
         text.append("not a line\n");
         write(QStringLiteral("order.txt"), text);
         const QString out = m_dir.filePath(QStringLiteral("reordered.si"));
-        const Run run
+        const ProcessRun run
             = kelmoraSi({ QStringLiteral("apply-order"), m_demo, reference, QStringLiteral("-o"), out });
         QCOMPARE(run.status, 0);
         const int lastLine = int(text.count('\n'));
         QVERIFY2(
             run.err.contains(reference + QStringLiteral(": line %1").arg(lastLine)), qPrintable(run.err));
-        QVERIFY(contents(out) != resaved(contents(m_demo)));
+        QVERIFY(readFileBytes(out) != resaved(readFileBytes(m_demo)));
     }
 
     void checkListsProblemsAndFailsOnErrors()
     {
-        const Run clean = kelmoraSi({ QStringLiteral("check"), m_demo });
+        const ProcessRun clean = kelmoraSi({ QStringLiteral("check"), m_demo });
         QCOMPARE(clean.status, 0);
         QVERIFY2(!clean.out.contains("Error"), clean.out.constData());
 
@@ -242,7 +198,7 @@ private slots:
         channel->setPmtPid(8192);
         const QString broken
             = write(QStringLiteral("broken.si"), DemoSettingsBuilder::saveToBytes(settings.get()));
-        const Run run = kelmoraSi({ QStringLiteral("check"), broken });
+        const ProcessRun run = kelmoraSi({ QStringLiteral("check"), broken });
         QCOMPARE(run.status, 1);
         // Fields a script can cut: severity, kind, object, explanation.
         const QByteArray line = QStringLiteral("Error\tPID out of range\t%1 (SID %2)\t")
@@ -252,7 +208,7 @@ private slots:
         QVERIFY2(run.out.contains(line), run.out.constData());
         QCOMPARE(run.out.count('\n'), clean.out.count('\n') + 1);
 
-        const Run json = kelmoraSi({ QStringLiteral("check"), QStringLiteral("--json"), broken });
+        const ProcessRun json = kelmoraSi({ QStringLiteral("check"), QStringLiteral("--json"), broken });
         QCOMPARE(json.status, 1);
         const QJsonObject report = QJsonDocument::fromJson(json.out).object();
         QCOMPARE(report.value(u"errors").toInt(), 1);
@@ -269,16 +225,16 @@ private slots:
     void applyOrderKeepsWhatItReplaces()
     {
         const QString out = write(QStringLiteral("kept.si"), QByteArray("an older file"));
-        const Run run
+        const ProcessRun run
             = kelmoraSi({ QStringLiteral("apply-order"), m_demo, m_demo, QStringLiteral("-o"), out });
         QCOMPARE(run.status, 0);
-        QCOMPARE(contents(out + QStringLiteral(".bak")), QByteArray("an older file"));
-        QCOMPARE(contents(out), resaved(contents(m_demo)));
+        QCOMPARE(readFileBytes(out + QStringLiteral(".bak")), QByteArray("an older file"));
+        QCOMPARE(readFileBytes(out), resaved(readFileBytes(m_demo)));
     }
 
     void csvGoesToStandardOutput()
     {
-        const Run run = kelmoraSi({ QStringLiteral("export"), QStringLiteral("--csv"), m_demo });
+        const ProcessRun run = kelmoraSi({ QStringLiteral("export"), QStringLiteral("--csv"), m_demo });
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.startsWith(
                      "\xEF\xBB\xBFId,Name,Provider,Satellite,Frequency,SymbolRate,Polarization,Service "
@@ -292,7 +248,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("out");
         const QString dash = QStringLiteral("-");
-        const QByteArray image = resaved(contents(m_demo));
+        const QByteArray image = resaved(readFileBytes(m_demo));
         QTest::addRow("info of a pipe")
             << QStringList { QStringLiteral("info"), dash } << QByteArray("-: Kelmora HD");
         QTest::addRow("export to -o -") << QStringList { QStringLiteral("export"), dash,
@@ -306,7 +262,7 @@ private slots:
     void standardStreams()
     {
         QFETCH(QStringList, arguments);
-        const Run run = kelmoraSi(arguments, m_demo);
+        const ProcessRun run = kelmoraSi(arguments, { m_demo });
         QCOMPARE(run.status, 0);
         QFETCH(QByteArray, out);
         QVERIFY2(run.out.startsWith(out), run.out.left(200).constData());
@@ -327,7 +283,7 @@ private slots:
         if (m_full.isEmpty())
             QSKIP("making a device node needs root");
         QFETCH(QStringList, arguments);
-        const Run run = kelmoraSi(arguments, QString(), m_full);
+        const ProcessRun run = kelmoraSi(arguments, { QString(), m_full });
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(QStringLiteral("kelmora-si: standard output: write error: ")),
             qPrintable(run.err));
@@ -337,8 +293,7 @@ private:
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!writeFileBytes(path, bytes))
             qFatal("cannot write %s", qPrintable(path));
         return path;
     }

@@ -2,11 +2,11 @@
 #include "filebytes.h"
 #include "kelmoratestimage.h"
 #include "model/channel.h"
+#include "processrun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,21 +48,16 @@ private slots:
     void statusAndLines()
     {
         QFETCH(QStringList, files);
-        QProcess process;
-        process.start(QStringLiteral(KELMORA_SI_PATH), QStringList { QStringLiteral("diff") } + files);
-        QVERIFY(process.waitForFinished(-1));
-        QTEST(process.exitCode(), "status");
-        QTEST(process.readAllStandardOutput(), "out");
+        const ProcessRun run = kelmoraSi(QStringList { QStringLiteral("diff") } + files);
+        QTEST(run.status, "status");
+        QTEST(run.out, "out");
     }
 
     void json()
     {
-        QProcess process;
-        process.start(
-            QStringLiteral(KELMORA_SI_PATH), { QStringLiteral("diff"), QStringLiteral("--json"), m_a, m_b });
-        QVERIFY(process.waitForFinished(-1));
-        QCOMPARE(process.exitCode(), 1);
-        const QJsonObject document = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+        const ProcessRun run = kelmoraSi({ QStringLiteral("diff"), QStringLiteral("--json"), m_a, m_b });
+        QCOMPARE(run.status, 1);
+        const QJsonObject document = QJsonDocument::fromJson(run.out).object();
         QCOMPARE(document.value(QStringLiteral("same")).toBool(true), false);
         QCOMPARE(
             document.value(QStringLiteral("counts")).toObject().value(QStringLiteral("changed")).toInt(), 1);

@@ -6,6 +6,7 @@
 #include "recovery/recoverycopy.h"
 #include "recovery/recoverykeeper.h"
 #include "store/settings.h"
+#include "ui/channellistwidget.h"
 #include "ui/dialogs/recoveryoffer.h"
 #include "ui/settingseditor.h"
 #include "uitest.h"
@@ -58,9 +59,9 @@ class TestRecoveryOffer : public QObject
             QVERIFY(box);
             *said = box->text() + u'\n' + box->informativeText();
             if (key == Qt::Key_Return)
-                QTest::keyClick(box, key);
+                pressKeyIn(box, key);
             else
-                box->button(QMessageBox::Discard)->click();
+                QTest::mouseClick(box->button(QMessageBox::Discard), Qt::LeftButton);
         });
     }
 
@@ -97,7 +98,8 @@ private slots:
         editor.recovery().waitForWorker();
         QVERIFY(QFile::exists(editor.recovery().copyPath()));
 
-        editor.mainWindow()->findChild<QAction *>(u"actionSave"_s)->trigger();
+        QVERIFY(giveFocus(editor.mainWindow()->findChild<ChannelListWidget *>()));
+        pressKeys(QKeySequence::Save);
         QVERIFY(!editor.mainWindow()->isWindowModified());
         QVERIFY(readFileBytes(m_original).contains("Kept edit"));
         editor.recovery().waitForWorker();

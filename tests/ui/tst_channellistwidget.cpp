@@ -108,11 +108,14 @@ private slots:
         FavoriteGroup *group = f.group("a b c");
         f.show(groupShown ? static_cast<Editable *>(group) : provider);
         f.selectRows("a c");
+        QVERIFY(f.exposeTable());
         QSignalSpy listChanged(&f.settings, &Settings::updatedChannelList);
-        if (byKey)
-            QTest::keyClick(&f.table, Qt::Key_Delete);
-        else
-            f.table.deleteAction()->trigger();
+        if (byKey) {
+            QVERIFY(giveFocus(&f.table));
+            pressKey(Qt::Key_Delete);
+        } else {
+            contextMenu(&f.table, f.rowCenter(u"a"_s), u"&Delete"_s);
+        }
         QCOMPARE(listChanged.count(), 1);
         QCOMPARE(f.column(), words("b"));
         QCOMPARE(f.groupList(group), words("b"));
@@ -188,7 +191,8 @@ private slots:
         // The first selected channel, in the view's order, is the template.
         f.selectRows("two one");
         const Channel *first = f.table.selectedChannels().first();
-        f.table.createAction()->trigger();
+        QVERIFY(f.exposeTable());
+        contextMenu(&f.table, f.rowCenter(u"one"_s), u"&Create Channel…"_s);
         f.table.selectionModel()->clear();
         f.table.createChannel();
         QCOMPARE(seen, QList<Refs>({ { first->transponder(), first->provider() }, { nullptr, nullptr } }));
@@ -337,8 +341,9 @@ private slots:
         f.table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
         // A double click arrives after the press and release of its first click.
         QTest::mouseClick(f.table.viewport(), Qt::LeftButton, {}, f.rowCenter(u"c"_s));
+        QTRY_VERIFY(f.table.hasFocus());
         if (key)
-            QTest::keyClick(&f.table, Qt::Key(key));
+            pressKey(Qt::Key(key));
         else
             QTest::mouseDClick(f.table.viewport(), Qt::LeftButton, {}, f.rowCenter(u"c"_s));
         QCOMPARE(f.table.dialogChannels, f.find(words("c")));
@@ -468,13 +473,13 @@ private slots:
         fillSearchable(f);
         QCOMPARE(f.table.rowCountText(), u"5 channels"_s);
         QSignalSpy countChanged(&f.table, &ChannelListWidget::rowCountTextChanged);
-        f.filter.setFocus();
-        QTest::keyClicks(&f.filter, typed);
+        QVERIFY(giveFocus(&f.filter));
+        typeKeys(typed);
         QCOMPARE(f.column().join(u'|'), rows);
         QCOMPARE(countChanged.constLast().constFirst().toString(), count);
         new QAbstractItemModelTester(f.table.model(), Tester::FailureReportingMode::QtTest, &f.table);
 
-        QTest::keyClick(&f.filter, Qt::Key_Escape);
+        pressKey(Qt::Key_Escape);
         QVERIFY(f.filter.text().isEmpty());
         QCOMPARE(f.column().size(), 5);
         QCOMPARE(countChanged.constLast().constFirst().toString(), u"5 channels"_s);
@@ -489,8 +494,8 @@ private slots:
         filter->setText(u"old"_s);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        table->setFocus();
-        QTest::keyClick(table, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(giveFocus(table));
+        pressKey(Qt::Key_F, Qt::ControlModifier);
         QVERIFY(filter->hasFocus());
         QCOMPARE(filter->selectedText(), u"old"_s);
     }
@@ -503,7 +508,8 @@ private slots:
         f.channels("alpha beta gamma delta");
         for (Channel *channel : f.find(words("alpha beta gamma")))
             channel->setProvider(provider);
-        QTest::keyClicks(&f.filter, u"a"_s);
+        QVERIFY(giveFocus(&f.filter));
+        typeKeys(u"a"_s);
         f.table.sortByColumn(Col::NameColumn, Qt::DescendingOrder);
         QCOMPARE(f.column(), words("gamma delta beta alpha"));
         f.filter.setText(u"ta"_s);
@@ -524,10 +530,10 @@ private slots:
     {
         TableFixture f;
         f.channels("a1 b1 a2 b2 a3");
-        QVERIFY(f.exposeTable());
-        f.table.setFocus();
-        QTest::keyClick(&f.table, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(&f.filter, u"a"_s);
+        QVERIFY(giveFocus(&f.table));
+        pressKey(Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(giveFocus(&f.filter));
+        typeKeys(u"a"_s);
         QCOMPARE(f.table.selectedChannels(), f.find(words("a1 a2 a3")));
 
         // A drag from the shown rows carries them alone; dropped onto a3 they
@@ -544,9 +550,10 @@ private slots:
         QVERIFY(dragAndDrop(&f.table, QList<Editable *>(firstTwo.cbegin(), firstTwo.cend()), onA3));
         QCOMPARE(f.mainList(), words("b1 b2 a3 a2 a1"));
 
-        QTest::keyClick(&f.table, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(giveFocus(&f.table));
+        pressKey(Qt::Key_A, Qt::ControlModifier);
         f.filter.setText(u"a1"_s);
-        QTest::keyClick(&f.table, Qt::Key_Delete);
+        pressKey(Qt::Key_Delete);
         QCOMPARE(f.mainList(), words("b1 b2 a3 a2"));
         QCOMPARE(f.table.rowCountText(), u"0 of 4 channels"_s);
     }
@@ -589,7 +596,8 @@ private slots:
         QCOMPARE(f.shown, f.settings.satellitesRoot());
         QCOMPARE(f.filter.text(), filter == u"x" ? filter : QString());
         QCOMPARE(f.table.focusWidget(), &f.table);
-        QTest::keyClick(&f.table, Qt::Key_Delete);
+        QVERIFY(giveFocus(&f.table));
+        pressKey(Qt::Key_Delete);
         QCOMPARE(f.mainList(), words("x-one x-two x-other"));
         // The copies kept take the places of the deleted ones in the groups.
         QCOMPARE(f.groupList(extrasOnly), words("x-other x-one x-two"));

@@ -1,6 +1,7 @@
 #include "demosettingsbuilder.h"
 #include "i18n/applicationtranslator.h"
 #include "model/satellite.h"
+#include "ui/channellistwidget.h"
 #include "ui/channeltablemodel.h"
 #include "ui/dialogs/aboutbox.h"
 #include "ui/dialogs/editdialog.h"
@@ -163,7 +164,7 @@ private slots:
         // the user chose.
         QMenu *recent = recentMenu(editor);
         QVERIFY(recent && recent->isEnabled());
-        recent->actions().first()->trigger();
+        chooseFromMenuBar(editor.mainWindow()->findChild<ChannelListWidget *>(), recent->actions().first());
         QCOMPARE(editor.fileName(), QFileInfo(file).absoluteFilePath());
         QVERIFY(columns->isSectionHidden(3));
         QCOMPARE(columns->sectionSize(1), 222);
@@ -186,7 +187,8 @@ private slots:
             shownFolder = dialog->directory().absolutePath();
             dialog->reject();
         });
-        editor.mainWindow()->findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+        QVERIFY(giveFocus(editor.mainWindow()->findChild<ChannelListWidget *>()));
+        pressKeys(QKeySequence::Open);
         QCOMPARE(shownFolder, QDir(other.path()).absolutePath());
     }
 
@@ -333,7 +335,7 @@ private slots:
         QVERIFY(about);
         QString text;
         answerNextMessage(&text);
-        about->trigger();
+        chooseFromMenuBar(editor.mainWindow()->findChild<ChannelListWidget *>(), about);
         QVERIFY2(text.contains(QStringLiteral("9.8.7")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("GNU General Public License")), qPrintable(text));
     }

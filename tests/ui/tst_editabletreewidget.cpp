@@ -397,7 +397,8 @@ private slots:
         f.tree.setCurrentItem(f.tree.itemOf(f.orf));
         for (Qt::Key key : { Qt::Key_Return, Qt::Key_F2 }) {
             onNextModal(countAndCancel);
-            QTest::keyClick(&f.tree, key);
+            QVERIFY(giveFocus(&f.tree));
+            pressKey(key);
         }
         QCOMPARE(dialogs, 2);
         onNextModal(countAndCancel);
@@ -541,7 +542,8 @@ private slots:
     {
         Fixture f;
         f.select({ f.astra, f.news });
-        QTest::keyClick(&f.tree, Qt::Key_Delete);
+        QVERIFY(giveFocus(&f.tree));
+        pressKey(Qt::Key_Delete);
         // The satellite goes with its transponders and their channels; the
         // favourite group stays.
         QCOMPARE(f.settings.transponders(), QList<Transponder *> { f.onHotbird });

@@ -166,8 +166,9 @@ private slots:
         QStringList seen;
         onNextModal([&](QWidget *dialog) {
             auto *field = child<QLineEdit>(dialog, "nameLineEdit");
+            QVERIFY(giveFocus(field));
             const std::function<void()> keys[] = { [&] { typeText(field, u"X"_s); },
-                [&] { QTest::keyClick(field, Qt::Key_Backspace); }, [&] { typeText(field, u"Y"_s); },
+                [&] { pressKey(Qt::Key_Backspace); }, [&] { typeText(field, u"Y"_s); },
                 [&] { retype(dialog, "nameLineEdit", u"Ελλάδα"_s); } };
             for (const auto &key : keys) {
                 key();
@@ -253,7 +254,7 @@ private slots:
             if (needsName) {
                 retype(dialog, "nameLineEdit", u"  "_s);
                 okEnabled.append(ok->isEnabled());
-                QTest::keyClick(dialog, Qt::Key_Return);
+                pressKeyIn(dialog, Qt::Key_Return);
                 okEnabled.append(dialog->isVisible());
                 retype(dialog, "nameLineEdit", u"A"_s);
                 okEnabled.append(ok->isEnabled());
@@ -302,8 +303,8 @@ private slots:
         onNextModal([&](QWidget *dialog) {
             QPushButton *ok = child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok);
             okEnabled = ok->isEnabled();
-            ok->click();
-            QTest::keyClick(dialog, Qt::Key_Return);
+            QTest::mouseClick(ok, Qt::LeftButton);
+            pressKeyIn(dialog, Qt::Key_Return);
             QVERIFY(dialog->isVisible());
             press(dialog, QDialogButtonBox::Cancel);
         });

@@ -81,7 +81,8 @@ private slots:
             m_editor->settings()->satellites().first()->setName(u"Renamed"_s);
             answerNextMessage(&question, QMessageBox::StandardButton(answer));
         }
-        QTest::keySequence(m_window, keys);
+        QVERIFY(giveFocus(m_table));
+        pressKeys(keys);
         QCOMPARE(question.contains(u"unsaved changes"_s), bool(answer));
         const bool quit = keys[0].key() == Qt::Key_Q;
         QCOMPARE(m_window->isVisible(), !(quit && gone));
@@ -98,11 +99,11 @@ private slots:
     {
         auto *filter = m_window->findChild<QLineEdit *>(u"channelFilterField"_s);
         QVERIFY(m_window->findChild<QMenu *>(u"menuEdit"_s)->actions().contains(filter->actions().value(0)));
-        m_table->setFocus();
-        QTest::keySequence(m_window, QKeySequence::Find);
+        QVERIFY(giveFocus(m_table));
+        pressKeys(QKeySequence::Find);
         QVERIFY(filter->hasFocus());
-        QTest::keyClicks(filter, m_editor->settings()->channels().at(1)->name());
-        QTest::keyClick(filter, Qt::Key_Down);
+        typeKeys(m_editor->settings()->channels().at(1)->name());
+        pressKey(Qt::Key_Down);
         QVERIFY(m_table->hasFocus());
         QCOMPARE(m_table->currentIndex().row(), 0);
 
@@ -110,8 +111,8 @@ private slots:
         for (QAbstractItemView *view : QList<QAbstractItemView *> { m_table, m_tree }) {
             QStringList shown;
             chooseFromNextMenu(QString(), &shown);
-            view->setFocus();
-            QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+            QVERIFY(giveFocus(view));
+            pressKey(Qt::Key_F10, Qt::ShiftModifier);
             QTRY_VERIFY(shown.contains(u"&Delete"_s));
         }
         // The names a screen reader gives the panes, the field and the docks.
@@ -154,11 +155,11 @@ private slots:
             expected = from == u"group" ? u"Removed channel %1 from %2"_s.arg(name, group->name())
                                         : u"Deleted channel %1"_s.arg(name);
         }
-        view->setFocus();
-        QTest::keyClick(view, Qt::Key_Delete);
+        QVERIFY(giveFocus(view));
+        pressKey(Qt::Key_Delete);
         QCOMPARE(m_window->statusBar()->currentMessage(), expected + u" — Ctrl+Z to undo"_s);
         QCoreApplication::processEvents(); // as between two key presses
-        QTest::keySequence(m_window, QKeySequence::Undo);
+        pressKeys(QKeySequence::Undo);
         QCOMPARE(m_editor->settings()->channels().size(), before);
     }
 
@@ -172,7 +173,10 @@ private slots:
             child<QComboBox>(dialog, "transponderComboBox")->setCurrentIndex(0);
             press(dialog, QDialogButtonBox::Ok);
         });
-        m_table->createAction()->trigger();
+        QStringList shown;
+        chooseFromNextMenu(u"&Create Channel…"_s, &shown);
+        QVERIFY(giveFocus(m_table));
+        pressKey(Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(m_table->model()->rowCount(), all + 1);
     }
 

@@ -79,7 +79,8 @@ private slots:
         FileCheckController *check = editor->fileCheck();
         QVERIFY(!check->dock()->isVisible());
         QCOMPARE(editor->mainWindow()->dockWidgetArea(check->dock()), Qt::BottomDockWidgetArea);
-        action(*editor, u"actionCheckFile"_s)->trigger();
+        QVERIFY(giveFocus(editor->mainWindow()->findChild<ChannelListWidget *>()));
+        chooseFromMenuBar({ u"&Tools"_s, u"&Check File"_s });
         QVERIFY(check->dock()->isVisible());
         // The demo file has leftovers only.
         QVERIFY2(!check->summaryText().contains(u"error"_s), qPrintable(check->summaryText()));
@@ -167,8 +168,10 @@ private slots:
             answerNextMessage(&text, QMessageBox::StandardButton(answer));
         if (viaClose)
             QCOMPARE(editor->mainWindow()->close(), written);
-        else
-            action(*editor, u"actionSave"_s)->trigger();
+        else {
+            QVERIFY(giveFocus(editor->mainWindow()->findChild<ChannelListWidget *>()));
+            pressKeys(QKeySequence::Save);
+        }
 
         if (error) {
             QVERIFY2(text.contains(u"3 errors"_s), qPrintable(text));

@@ -1,4 +1,5 @@
 #include "check/fileproblem.h"
+#include "focusedkeys.h"
 #include "model/channel.h"
 #include "model/provider.h"
 #include "model/satellite.h"
@@ -97,9 +98,9 @@ private slots:
         QCOMPARE(activated.size(), 1);
         QCOMPARE(activated.takeFirst().at(0).value<Editable *>(), m_channel.get());
 
-        m_list->setFocus();
+        QVERIFY(giveFocus(m_list.get()));
         m_list->setCurrentItem(m_list->topLevelItem(3));
-        QTest::keyClick(m_list.get(), Qt::Key_Return);
+        pressKey(Qt::Key_Return);
         QCOMPARE(activated.size(), 1);
         QCOMPARE(activated.takeFirst().at(0).value<Editable *>(), m_satellite.get());
     }

@@ -3,6 +3,7 @@
 #include "filebytes.h"
 #include "model/satellite.h"
 #include "store/settings.h"
+#include "ui/channellistwidget.h"
 #include "ui/settingseditor.h"
 #include "uitest.h"
 
@@ -29,7 +30,8 @@ void rename(SettingsEditor &editor, const QString &name)
 // Save from the File menu, as the user does.
 void saveFromMenu(SettingsEditor &editor)
 {
-    editor.mainWindow()->findChild<QAction *>(u"actionSave"_s)->trigger();
+    if (giveFocus(editor.mainWindow()->findChild<ChannelListWidget *>()))
+        chooseFromMenuBar({ u"&File"_s, u"&Save"_s });
 }
 
 enum Fault { DirectoryInBackupsPlace, ReadOnlyDirectory, FullDisk, ChangedOnReadBack };
@@ -148,7 +150,7 @@ private slots:
                 auto *box = qobject_cast<QMessageBox *>(window);
                 asked = box->text();
                 if (expected == "First")
-                    return QTest::keyClick(box, Qt::Key_Return);
+                    return pressKeyIn(box, Qt::Key_Return);
                 for (QAbstractButton *button : box->buttons())
                     if (button->text() == QObject::tr("&Overwrite"))
                         QTest::mouseClick(button, Qt::LeftButton);

@@ -162,14 +162,13 @@ private slots:
         const QKeySequence keys = action(*editor, "actionSaveAs")->shortcut();
         QVERIFY(!keys.isEmpty());
         QVERIFY(keys != action(*editor, "actionSave")->shortcut());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(giveFocus(window->findChild<ChannelListWidget *>()));
         QString caption;
         onNextModal([&caption](QWidget *dialog) {
             caption = dialog->windowTitle();
             QMetaObject::invokeMethod(qobject_cast<QDialog *>(dialog), &QDialog::reject);
         });
-        QTest::keySequence(window, keys);
+        pressKeys(keys);
         QCOMPARE(caption, u"Save settings"_s);
     }
 
@@ -226,6 +225,20 @@ private slots:
         editor->mainWindow()->setWindowModified(false);
     }
 
+    // Standard input is the command-line tool's "-", not the window's.
+    void aFileNamedDashOpensThatFile()
+    {
+        const QString folder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QVERIFY(writeFile(u"-"_s, m_demoBytes));
+        QString message;
+        answerNextMessage(&message);
+        SettingsEditor editor(nullptr);
+        const bool opened = editor.loadFile(u"-"_s);
+        QDir::setCurrent(folder);
+        QVERIFY2(opened, qPrintable(message));
+    }
+
     void saveAsTakesTheNameOnlyOnSuccess()
     {
         std::unique_ptr<SettingsEditor> editor = openEditor(true);
@@ -242,7 +255,8 @@ private slots:
         QCOMPARE(window->windowTitle(), title);
         QVERIFY(window->isWindowModified());
 
-        action(*editor, "actionSave")->trigger();
+        QVERIFY(giveFocus(window->findChild<ChannelListWidget *>()));
+        pressKeys(QKeySequence::Save);
         QVERIFY(!window->isWindowModified());
         QVERIFY(readAll(m_demoPath).contains("Renamed"));
         // A name typed without the suffix gets it.

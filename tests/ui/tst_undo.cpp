@@ -68,11 +68,11 @@ class TestUndo : public QObject
     // Selects the table's first rows the way a user extends a selection.
     static void selectRows(ChannelListWidget *table, int count)
     {
-        table->setFocus();
         QTest::mouseClick(
             table->viewport(), Qt::LeftButton, {}, table->visualRect(table->model()->index(0, 0)).center());
+        QTRY_VERIFY(table->hasFocus());
         for (int row = 1; row < count; ++row)
-            QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+            pressKey(Qt::Key_Down, Qt::ShiftModifier);
     }
 
 private slots:
@@ -97,7 +97,7 @@ private slots:
         const qsizetype channels = settings->channels().size();
 
         selectRows(table, 3);
-        QTest::keyClick(table, Qt::Key_Delete);
+        pressKey(Qt::Key_Delete);
         QCoreApplication::processEvents();
         QCOMPARE(settings->channels().size(), channels - 3);
         QCOMPARE(undoAction(*editor)->text(), u"Undo Delete 3 Channels"_s);
@@ -105,12 +105,12 @@ private slots:
         QVERIFY(window->isWindowModified());
 
         // Undoing back to the load leaves nothing unsaved.
-        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(settings->channels().size(), channels);
         QVERIFY(!window->isWindowModified());
         QCOMPARE(redoAction(*editor)->text(), u"Redo Delete 3 Channels"_s);
         QVERIFY(!undoAction(*editor)->isEnabled() && redoAction(*editor)->isEnabled());
-        QTest::keyClick(table, Qt::Key_Y, Qt::ControlModifier);
+        pressKey(Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(settings->channels().size(), channels - 3);
         QVERIFY(window->isWindowModified());
 
@@ -120,10 +120,10 @@ private slots:
         settings->dropEditables({ settings->channels().at(4) }, settings->channels().at(0), nullptr);
         QCoreApplication::processEvents();
         QVERIFY(window->isWindowModified());
-        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!window->isWindowModified());
         QCOMPARE(redoAction(*editor)->text(), u"Redo Move Channel"_s);
-        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(window->isWindowModified());
 
         // Another file, or the same one again, starts a history of its own.
@@ -148,12 +148,12 @@ private slots:
         tree->expandItem(tree->itemOfId(keptId));
 
         auto click = [tree](quint64 id) {
-            tree->setFocus();
             QTest::mouseClick(
                 tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->itemOfId(id)).center());
+            QTRY_VERIFY(tree->hasFocus());
         };
         click(deletedId);
-        QTest::keyClick(tree, Qt::Key_Delete);
+        pressKey(Qt::Key_Delete);
         QCoreApplication::processEvents();
         QVERIFY(!tree->itemOfId(deletedId));
         click(keptId);
@@ -164,7 +164,7 @@ private slots:
         const QList<quint64> selectedRows = table->selectedChannelIds();
         QCOMPARE(selectedRows.size(), 2);
 
-        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(settings->transponders().size(), transponders);
         QVERIFY(tree->itemOfId(deletedId));
         QVERIFY(tree->itemOfId(keptId)->isExpanded());
@@ -197,20 +197,20 @@ private slots:
         const QList<Editable *> dragged { settings->channels().at(5), settings->channels().at(6) };
         QVERIFY(!settings->channelsOf(group).contains(settings->channels().at(5)));
         tree->expandAll();
-        tree->setFocus();
         QTest::mouseClick(
             tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->itemOf(satellite)).center());
+        QTRY_VERIFY(tree->hasFocus());
         QString name = satellite->name();
         switch (action) {
         case DeleteKeyInTree:
-            QTest::keyClick(tree, Qt::Key_Delete);
+            pressKey(Qt::Key_Delete);
             break;
         case DialogAccepted:
             onNextModal([](QWidget *dialog) {
                 child<QLineEdit>(dialog, "nameLineEdit")->setText(u"Astra 2F"_s);
                 press(dialog, QDialogButtonBox::Ok);
             });
-            QTest::keyClick(tree, Qt::Key_Return);
+            pressKey(Qt::Key_Return);
             break;
         case DropOnGroup:
             name = group->name();
@@ -273,7 +273,8 @@ private slots:
         editor->eventSave();
         QVERIFY(!message.isEmpty());
 
-        editor->mainWindow()->findChild<QDockWidget *>(u"undoHistoryDock"_s)->toggleViewAction()->trigger();
+        QVERIFY(giveFocus(editor->mainWindow()->findChild<ChannelListWidget *>()));
+        chooseFromMenuBar({ u"&Edit"_s, u"Undo &History"_s });
         auto *view = editor->mainWindow()->findChild<QUndoView *>();
         QVERIFY(view && view->isVisible());
         QCOMPARE(view->model()->rowCount(), 4);

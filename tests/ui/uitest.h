@@ -1,5 +1,6 @@
 #pragma once
 
+#include "focusedkeys.h"
 #include "ui/editablemimedata.h"
 
 #include <QAbstractButton>
@@ -101,7 +102,7 @@ template<typename T> T *child(QWidget *window, const char *name)
 // Presses a button of a dialog form's button box.
 inline void press(QWidget *dialog, QDialogButtonBox::StandardButton which)
 {
-    child<QDialogButtonBox>(dialog, "buttonBox")->button(which)->click();
+    QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(which), Qt::LeftButton);
 }
 
 // Answers the next message box with `button` and keeps its text.
@@ -111,7 +112,7 @@ inline void answerNextMessage(QString *text, QMessageBox::StandardButton button 
         auto *box = qobject_cast<QMessageBox *>(window);
         QVERIFY(box && box->button(button));
         *text = box->text() + u'\n' + box->informativeText();
-        box->button(button)->click();
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
     });
 }
 
@@ -158,12 +159,16 @@ inline void chooseFromNextMenu(const QString &entry, QStringList *shown)
         const QList<QAction *> actions = menu->actions();
         for (QAction *action : actions) {
             shown->append(action->text());
-            if (action->text() == entry)
+            if (!action->isSeparator() && action->text() == entry)
                 chosen = action;
         }
-        menu->close();
-        if (chosen)
-            chosen->trigger();
+        if (!chosen) {
+            menu->close();
+            return;
+        }
+        // Picked as from the keyboard: the entry highlighted, then Return.
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
     });
     timer->start();
 }

@@ -37,11 +37,7 @@ CompareController::CompareController(QMainWindow *window, ChannelListWidget *tab
     m_dock->hide();
     connect(m_dock, &CompareDock::differenceActivated, this, &CompareController::showDifference);
     connect(m_dock, &CompareDock::copyRequested, this, [this](const QList<const Channel *> &channels) {
-        QList<CopiedChannel> copies;
-        copies.reserve(channels.size());
-        for (const Channel *channel : channels)
-            copies.append(CopiedChannel::of(*channel));
-        copyChannels(copies, nullptr, nullptr);
+        copyChannels(CopiedChannel::listOf(channels), nullptr, nullptr);
     });
     m_refresh.setSingleShot(true);
     m_refresh.setInterval(0);

@@ -109,13 +109,13 @@ QMimeData *ComparisonModel::mimeData(const QModelIndexList &indexes) const
             rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    QList<CopiedChannel> channels;
+    QList<const Channel *> channels;
     for (int row : rows)
         if (const Channel *channel = otherChannel(m_differences.at(row)))
-            channels.append(CopiedChannel::of(*channel));
+            channels.append(channel);
     if (channels.isEmpty())
         return nullptr;
     auto *data = new QMimeData;
-    data->setData(CopiedChannel::mimeType, CopiedChannel::encode(channels));
+    data->setData(CopiedChannel::mimeType, CopiedChannel::encode(CopiedChannel::listOf(channels)));
     return data;
 }

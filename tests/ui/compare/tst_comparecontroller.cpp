@@ -169,7 +169,12 @@ private slots:
         ComparisonView *view = dock->view();
         view->selectAll();
         QVERIFY(dock->copyAction()->isEnabled());
-        dock->copyAction()->trigger();
+        QStringList shown;
+        chooseFromNextMenu(u"Copy to &This File"_s, &shown);
+        // A right click on a selected row.
+        const QPoint pos = view->visualRect(view->model()->index(0, 0)).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, view->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(view->viewport(), &event);
         QVERIFY(named(*editor->settings(), m_missing));
         // The renamed channel has the same ids: skipped.
         QCOMPARE(editor->mainWindow()->statusBar()->currentMessage(),

@@ -1,3 +1,4 @@
+#include "focusedkeys.h"
 #include "reference/referencelist.h"
 #include "reference/referencelisttext.h"
 #include "reference/referencematch.h"
@@ -63,7 +64,7 @@ private slots:
         }
         const ApplyOrderOptions options = dialog.options();
         QVERIFY(!options.takeNames && options.takeFavorites && options.dropUnmatched);
-        QTest::keyClick(&dialog, Qt::Key_Return);
+        pressKeyIn(&dialog, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 };

@@ -29,9 +29,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Chosen from the menu bar by the keyboard, from the channel table.
 void trigger(SettingsEditor &editor, const QString &action)
 {
-    editor.mainWindow()->findChild<QAction *>(action)->trigger();
+    QMainWindow *window = editor.mainWindow();
+    chooseFromMenuBar(window->findChild<ChannelListWidget *>(), window->findChild<QAction *>(action));
 }
 
 void answerFileDialog(const QString &caption, const QString &path)
