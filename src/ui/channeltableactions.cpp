@@ -26,7 +26,7 @@ ChannelTableActions::ChannelTableActions(ChannelListWidget *table)
     , m_table(table)
     , m_createAction(new QAction(QIcon(QStringLiteral(":/icons/plus.png")), tr("&Create Channel…"), this))
     , m_deleteAction(new QAction(QIcon(QStringLiteral(":/icons/editdelete.png")), tr("&Delete"), this))
-    , m_selectColumnsAction(new QAction(tr("Select &Columns…"), this))
+    , m_selectColumnsAction(new QAction(tr("Select Co&lumns…"), this))
     , m_selectDuplicatesAction(new QAction(tr("Select D&uplicates"), this))
 {
     // Only shown in the menu: the key itself is handled by the table's key

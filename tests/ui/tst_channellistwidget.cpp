@@ -396,14 +396,14 @@ private slots:
         QVERIFY(f.exposeTable());
         f.selectRows("a b");
         const QStringList all { u"&Create Channel…"_s, u"&Delete"_s, u"Select D&uplicates"_s,
-            u"Select &Columns…"_s };
+            u"Select Co&lumns…"_s };
         QCOMPARE(contextMenu(&f.table, f.rowCenter(u"c"_s), u"&Delete"_s), all);
         QCOMPARE(f.mainList(), words("a b"));
 
         TestTable empty;
         empty.show();
         QVERIFY(QTest::qWaitForWindowExposed(&empty));
-        QCOMPARE(contextMenu(&empty, QPoint(5, 5)), QStringList { u"Select &Columns…"_s });
+        QCOMPARE(contextMenu(&empty, QPoint(5, 5)), QStringList { u"Select Co&lumns…"_s });
     }
 
     void firstFillOfAFileSizesColumnsOnceAndNeverWiderThanHalfThePane_data()

@@ -276,7 +276,7 @@ private slots:
                    QStringLiteral("&Help") }
             << QStringList { QStringLiteral("&Open…"), QStringLiteral("&Recent Files"),
                    QStringLiteral("&Save"), QStringLiteral("Save &As…"), QStringLiteral("--"),
-                   QStringLiteral("Apply &Order From…"), QStringLiteral("&Export") }
+                   QStringLiteral("Apply Order &From…"), QStringLiteral("&Export") }
             << QStringList { QStringLiteral("Satellites"), QStringLiteral("Providers"),
                    QStringLiteral("Favorites") }
             << QStringList { QStringLiteral("Satellite"), QStringLiteral("OFF") }
@@ -300,6 +300,23 @@ private slots:
         QCOMPARE(titles, menus);
         auto *file = editor.mainWindow()->findChild<QMenu *>(QStringLiteral("menuFile"));
         QCOMPARE(actionTexts(file).first(fileMenu.size()), fileMenu);
+        // A letter shared by two entries of one menu only highlights the first.
+        QList<const QMenu *> pending;
+        for (const QAction *title : bar)
+            pending.append(title->menu());
+        while (!pending.isEmpty()) {
+            const QMenu *menu = pending.takeLast();
+            QHash<QKeySequence, QString> taken;
+            for (const QAction *action : menu->actions()) {
+                if (action->menu())
+                    pending.append(action->menu());
+                const QKeySequence letter = QKeySequence::mnemonic(action->text());
+                const QString clash
+                    = QStringList { action->text(), taken.value(letter), menu->title() }.join(u'|');
+                QVERIFY2(letter.isEmpty() || !taken.contains(letter), qPrintable(clash));
+                taken.insert(letter, action->text());
+            }
+        }
 
         QFETCH(QStringList, treeRoots);
         const auto *tree = editor.mainWindow()->findChild<QTreeWidget *>(QStringLiteral("treeWidget"));

@@ -58,7 +58,7 @@ private slots:
         });
         // Opened the way the user opens it, from the context menu's action.
         QStringList shown;
-        chooseFromNextMenu(u"Select &Columns…"_s, &shown);
+        chooseFromNextMenu(u"Select Co&lumns…"_s, &shown);
         QVERIFY(giveFocus(&table));
         pressKey(Qt::Key_F10, Qt::ShiftModifier);
 

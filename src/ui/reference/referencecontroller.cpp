@@ -25,7 +25,7 @@ ReferenceController::ReferenceController(QMainWindow *window, QTreeView *table, 
     , m_window(window)
     , m_table(table)
     , m_history(history)
-    , m_applyOrderAction(new QAction(tr("Apply &Order From…"), this))
+    , m_applyOrderAction(new QAction(tr("Apply Order &From…"), this))
     , m_exportMenu(new QMenu(tr("&Export"), window))
 {
     m_applyOrderAction->setObjectName(QStringLiteral("actionApplyOrder"));
