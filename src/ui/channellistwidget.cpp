@@ -440,7 +440,7 @@ void ChannelListWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    const NamedStep step(m_history, NamedStep::drop(dragged, *target));
+    const NamedStep step(m_history, NamedStep::drop(*m_settings, dragged, *target));
     m_settings->dropEditables(dragged, target, context());
     event->setDropAction(Qt::MoveAction);
     event->accept();

@@ -442,7 +442,7 @@ void EditableTreeWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    const NamedStep step(m_history, NamedStep::drop(dragged, *target));
+    const NamedStep step(m_history, NamedStep::drop(*m_settings, dragged, *target));
     m_settings->dropEditables(dragged, target, nullptr);
     event->setDropAction(Qt::MoveAction);
     event->accept();

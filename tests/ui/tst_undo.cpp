@@ -30,7 +30,7 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-enum Action { DeleteKeyInTree, DialogAccepted, DropOnGroup };
+enum Action { DeleteKeyInTree, DialogAccepted, DropOnGroup, DropOnGroupHoldingOne };
 } // namespace
 
 // Undo and redo as the user reaches them: the Edit menu, its keys, the
@@ -183,6 +183,8 @@ private slots:
         QTest::addRow("Delete key on a satellite") << int(DeleteKeyInTree) << u"Delete Satellite %1"_s;
         QTest::addRow("satellite dialog accepted") << int(DialogAccepted) << u"Edit Satellite %1"_s;
         QTest::addRow("channels dropped on a group") << int(DropOnGroup) << u"Add 2 Channels to Group %1"_s;
+        QTest::addRow("dropped on a group that holds one")
+            << int(DropOnGroupHoldingOne) << u"Add Channel {joining} to Group %1"_s;
     }
     void actionsNameTheirSteps()
     {
@@ -212,12 +214,17 @@ private slots:
             });
             pressKey(Qt::Key_Return);
             break;
+        case DropOnGroupHoldingOne:
+            settings->addChannel(group, settings->channels().at(6));
+            QCoreApplication::processEvents();
+            [[fallthrough]];
         case DropOnGroup:
             name = group->name();
             QVERIFY(dragAndDrop(tree, dragged, tree->visualItemRect(tree->itemOf(group)).center()));
             break;
         }
         QCoreApplication::processEvents();
+        step.replace(u"{joining}"_s, settings->channels().at(5)->name());
         QCOMPARE(editor->history()->stack()->undoText(), step.arg(name));
         editor->mainWindow()->setWindowModified(false);
     }
