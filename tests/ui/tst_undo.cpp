@@ -252,10 +252,16 @@ private slots:
         QTreeWidgetItem *satelliteItem = tree->itemOf(satellite);
         QVERIFY(groupItem && satelliteItem);
         const QList<Channel *> channels = settings->channels();
-        Editable *target = ontoGroup ? group : static_cast<Editable *>(channels.first());
-        settings->dropEditables({ channels.at(5), channels.at(6) }, target, nullptr);
+        // Onto the group in the tree, or onto the first row of the table.
+        tree->expandAll();
+        QAbstractItemView *view = ontoGroup ? static_cast<QAbstractItemView *>(tree) : table;
+        const QPoint at = ontoGroup ? tree->visualItemRect(groupItem).center()
+                                    : table->visualRect(table->model()->index(0, 0)).center();
+        QVERIFY(dragAndDrop(view, { channels.at(5), channels.at(6) }, at));
         QCoreApplication::processEvents();
-        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(editor->history()->stack()->canUndo());
+        QVERIFY(giveFocus(table));
+        pressKey(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(settings->channels(), channels);
         QCOMPARE(tree->itemOf(group), groupItem);
         QCOMPARE(tree->itemOf(satellite), satelliteItem);
