@@ -208,6 +208,9 @@ void SettingsHistory::commit(const QString &name)
             m_records.insertRecordOf(*object);
         }
     }
+    // Only what is out of the store on one side may need the step to bring
+    // it back; a channel that merely moved stays the store's.
+    touched = described.removed + described.added;
     for (qsizetype i = 0; i < after.ids.size(); ++i)
         if (!after.records.at(i).isEmpty())
             m_records.insert(after.ids.at(i), after.records.at(i));
@@ -233,25 +236,20 @@ void SettingsHistory::markSaved()
 
 void SettingsHistory::undo()
 {
-    prepareToStep();
+    commitPending();
     m_stack.undo();
 }
 
 void SettingsHistory::redo()
 {
-    prepareToStep();
+    commitPending();
     m_stack.redo();
 }
 
 void SettingsHistory::setIndex(int index)
 {
-    prepareToStep();
-    m_stack.setIndex(index);
-}
-
-void SettingsHistory::prepareToStep()
-{
     commitPending();
+    m_stack.setIndex(index);
 }
 
 void SettingsHistory::apply(const Side &side)

@@ -5,7 +5,6 @@
 #include "store/settings.h"
 #include "store/storelists.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -81,8 +80,6 @@ private:
     void objectChanged(Editable *editable);
     void scheduleCommit();
     void commit(const QString &name);
-    // Every way of stepping goes through here first.
-    void prepareToStep();
     // Gives the store one side of a step: the objects' records first, then
     // the lists, which also undo what the records did to a list's TV block.
     void apply(const Side &side);

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -83,7 +82,7 @@ Membership groupMembership(const StoreLists &before, const StoreLists &after)
     Membership change;
     for (qsizetype i = 0; i < after.groups.size(); ++i) {
         const qsizetype old = before.groups.indexOf(after.groups.at(i));
-        if (old < 0 || before.groupLists.at(old).channels == after.groupLists.at(i).channels)
+        if (old < 0 || StoreLists::same(before.groupLists.at(old).channels, after.groupLists.at(i).channels))
             continue;
         const QList<Channel *> &wasList = before.groupLists.at(old).channels;
         const QList<Channel *> &isList = after.groupLists.at(i).channels;
@@ -135,7 +134,7 @@ std::pair<int, int> reordered(const StoreLists &before, const StoreLists &after)
     int moved = 0;
     int movedType = -1;
     auto compare = [&](int type, const auto &was, const auto &is) {
-        if (was == is)
+        if (StoreLists::same(was, is))
             return;
         moved += movedCount(was, is);
         movedType = movedType < 0 || movedType == type ? type : -2;

@@ -156,9 +156,6 @@ bool everyChannelHeldOnce(const Content &content)
     return held.size() == qsizetype(content.channels.size());
 }
 
-} // namespace
-namespace {
-
 // Channels that only a group holds, in the order first met.
 QList<Channel *> groupOnlyChannels(const Settings &s, const StoreLists &lists)
 {

@@ -143,8 +143,6 @@ bool SnapshotRecords::readView(SnapshotReader &in, int type, View &view)
     return !in.failed();
 }
 
-// The main list holds the first count channels in their order.
-
 std::optional<SnapshotRecords::View> SnapshotRecords::view(int type, QByteArrayView record)
 {
     const QByteArray bytes = QByteArray::fromRawData(record.data(), record.size());

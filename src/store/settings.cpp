@@ -341,8 +341,11 @@ void Settings::removeChannels(
                 takeOvers.append(std::make_pair(channel, successor));
         // No group may keep a channel that is about to be deleted.
         for (ChannelList *groupList : std::as_const(m_groupLists)) {
+            // A group that holds the successor already loses the channel
+            // with the rest of the doomed below.
             for (const auto &[channel, successor] : std::as_const(takeOvers))
-                groupList->replace(channel, successor);
+                if (!groupList->contains(successor))
+                    groupList->replace(channel, successor);
             groupList->remove(doomed);
         }
         deleteObjects(doomed);

@@ -139,13 +139,16 @@ public:
     // Calls f in the context's thread after every announcement of the store,
     // of one object or of a list: for those that only need to know that
     // something changed.
-    template<typename Functor> void connectEveryChange(const QObject *context, Functor f)
+    // Returns the connections, for a listener that stops before its context ends.
+    template<typename Functor>
+    QList<QMetaObject::Connection> connectEveryChange(const QObject *context, Functor f)
     {
-        connect(this, &Settings::updatedEditable, context, f);
+        QList<QMetaObject::Connection> connections { connect(this, &Settings::updatedEditable, context, f) };
         for (auto signal : { &Settings::updatedSatelliteList, &Settings::updatedTransponderList,
                  &Settings::updatedProviderList, &Settings::updatedChannelList,
                  &Settings::updatedFavoriteGroupList })
-            connect(this, signal, context, f);
+            connections.append(connect(this, signal, context, f));
+        return connections;
     }
 
 signals:

@@ -49,12 +49,7 @@ NamedStep::NamedStep(SettingsHistory *history, const QString &name)
     Settings *settings = history ? history->settings() : nullptr;
     if (!settings)
         return;
-    const auto heard = [this] { nameOnce(); };
-    m_connections.append(QObject::connect(settings, &Settings::updatedEditable, history, heard));
-    for (auto signal :
-        { &Settings::updatedSatelliteList, &Settings::updatedTransponderList, &Settings::updatedProviderList,
-            &Settings::updatedChannelList, &Settings::updatedFavoriteGroupList })
-        m_connections.append(QObject::connect(settings, signal, history, heard));
+    m_connections = settings->connectEveryChange(history, [this] { nameOnce(); });
 }
 
 NamedStep::~NamedStep()
