@@ -67,7 +67,7 @@ QJsonObject infoJson(const QString &path, const Settings &settings)
             break;
         }
         case CapacityCheck::Kind::FavoriteGroups:
-            favorites = { { QStringLiteral("count"), use.count }, { QStringLiteral("capacity"), use.limit } };
+            favorites = capacityJson(use.count, use.limit);
             break;
         default:
             info.insert(jsonKeyOf(use.kind), capacityJson(use.count, use.limit));

@@ -59,8 +59,5 @@ int KelmoraCodes::codeFor(const QMap<int, int> &table, int value)
 
 int KelmoraCodes::valueFor(const QMap<int, int> &table, int code)
 {
-    for (auto it = table.cbegin(); it != table.cend(); ++it)
-        if (it.value() == code)
-            return it.key();
-    return 0;
+    return table.key(code, 0);
 }

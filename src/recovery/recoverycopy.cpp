@@ -135,12 +135,13 @@ std::unique_ptr<Settings> RecoveryCopy::baseStore(QString *reason) const
 {
     std::unique_ptr<Settings> settings;
     if (fileState() == FileState::Unchanged) {
-        QFile file(originalPath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *reason = tr("its file %1 could not be read: %2").arg(originalPath, file.errorString());
+        // Read as any file the user names: a pipe there now must not block.
+        SettingsFileRead read = readSettingsFile(originalPath);
+        if (!read.readError.isEmpty()) {
+            *reason = tr("its file %1 could not be read: %2").arg(originalPath, read.readError);
             return nullptr;
         }
-        settings.reset(recognizeSettings(&file));
+        settings = std::move(read.settings);
     } else if (image.isEmpty()) {
         *reason = tr("its file %1 is gone or changed, and the copy holds nothing to lay the changes over")
                       .arg(originalPath);

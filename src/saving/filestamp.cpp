@@ -15,8 +15,3 @@ FileStamp FileStamp::of(const QString &path)
         return {};
     return { file.size(), info.lastModified().toUTC(), hash.result() };
 }
-
-QByteArray FileStamp::hashOf(QByteArrayView bytes)
-{
-    return QCryptographicHash::hash(bytes, algorithm);
-}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QString>
@@ -24,5 +23,4 @@ struct FileStamp
     // The file as it is now; null for one that is missing, unreadable or
     // not a regular file (reading a pipe could block for ever).
     [[nodiscard]] static FileStamp of(const QString &path);
-    static QByteArray hashOf(QByteArrayView bytes);
 };
