@@ -1,7 +1,6 @@
 #include "ui/channellistwidget.h"
 
 #include "model/channel.h"
-#include "model/favoritegroup.h"
 #include "store/settings.h"
 #include "ui/channelcelldelegate.h"
 #include "ui/channeltableactions.h"
@@ -440,7 +439,7 @@ void ChannelListWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    const NamedStep step(m_history, NamedStep::drop(*m_settings, dragged, *target));
+    const NamedStep step(m_history, NamedStep::drop(dragged, *target));
     m_settings->dropEditables(dragged, target, context());
     event->setDropAction(Qt::MoveAction);
     event->accept();

@@ -378,17 +378,26 @@ QList<Editable *> EditableTreeWidget::droppableEditables(const QMimeData *data, 
     return dragged;
 }
 
-bool EditableTreeWidget::roomInGroup(const QList<Editable *> &dragged, Editable *group)
+QList<Editable *> EditableTreeWidget::joiningGroup(const QList<Editable *> &dragged, Editable *group) const
 {
-    const QList<Channel *> members = m_settings->channelsOf(group);
-    const QSet<const Editable *> memberSet(members.cbegin(), members.cend());
     // The group list ignores channels it already holds.
-    QSet<const Editable *> joining;
-    for (const Editable *editable : dragged)
-        if (!memberSet.contains(editable))
-            joining.insert(editable);
+    const QList<Channel *> members = m_settings->channelsOf(group);
+    const QSet<const Editable *> held(members.cbegin(), members.cend());
+    QList<Editable *> joining;
+    QSet<const Editable *> seen;
+    for (Editable *editable : dragged) {
+        if (!held.contains(editable) && !seen.contains(editable)) {
+            seen.insert(editable);
+            joining.append(editable);
+        }
+    }
+    return joining;
+}
+
+bool EditableTreeWidget::roomInGroup(qsizetype joining, Editable *group)
+{
     const auto full
-        = CapacityCheck::overflow(*m_settings, CapacityCheck::Kind::GroupChannels, joining.size(), group);
+        = CapacityCheck::overflow(*m_settings, CapacityCheck::Kind::GroupChannels, joining, group);
     if (!full)
         return true;
     QMessageBox::warning(this, tr("Cannot add channels"),
@@ -438,11 +447,16 @@ void EditableTreeWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    if (target->typeCode() == FavoriteGroupType && !roomInGroup(dragged, target)) {
-        event->ignore();
-        return;
+    // Onto a group, the step names only the channels that join it.
+    QList<Editable *> moved = dragged;
+    if (target->typeCode() == FavoriteGroupType) {
+        moved = joiningGroup(dragged, target);
+        if (!roomInGroup(moved.size(), target)) {
+            event->ignore();
+            return;
+        }
     }
-    const NamedStep step(m_history, NamedStep::drop(*m_settings, dragged, *target));
+    const NamedStep step(m_history, NamedStep::drop(moved, *target));
     m_settings->dropEditables(dragged, target, nullptr);
     event->setDropAction(Qt::MoveAction);
     event->accept();

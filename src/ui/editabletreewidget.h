@@ -93,7 +93,9 @@ private:
     // Tells the user and returns false when the store cannot take one more
     // object of a kind.
     bool roomForOneMore(CapacityCheck::Kind kind, const QString &what);
-    bool roomInGroup(const QList<Editable *> &dragged, Editable *group);
+    // The dragged channels that a group does not hold yet, each once.
+    QList<Editable *> joiningGroup(const QList<Editable *> &dragged, Editable *group) const;
+    bool roomInGroup(qsizetype joining, Editable *group);
 
     QPointer<Settings> m_settings;
     SettingsHistory *m_history = nullptr;

@@ -6,8 +6,6 @@
 #include "model/editable.h"
 #include "store/settings.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <iterator>
 
@@ -94,15 +92,10 @@ QString NamedStep::removal(const QList<Editable *> &channels, const Editable &gr
     return tr("Remove %1 from Group %2").arg(several(channels), nameOf(group));
 }
 
-QString NamedStep::drop(const Settings &settings, const QList<Editable *> &dragged, Editable &target)
+QString NamedStep::drop(const QList<Editable *> &dragged, const Editable &target)
 {
-    if (target.typeCode() == FavoriteGroupType) {
-        const QList<Channel *> members = settings.channelsOf(&target);
-        const QSet<const Editable *> held(members.cbegin(), members.cend());
-        QList<Editable *> joining = dragged;
-        joining.removeIf([&held](const Editable *channel) { return held.contains(channel); });
-        return tr("Add %1 to Group %2").arg(several(joining), nameOf(target));
-    }
+    if (target.typeCode() == FavoriteGroupType)
+        return tr("Add %1 to Group %2").arg(several(dragged), nameOf(target));
     // Onto its own kind an object changes places in the list.
     if (!dragged.isEmpty() && dragged.first()->typeCode() == target.typeCode())
         return tr("Move %1").arg(several(dragged));

@@ -7,7 +7,6 @@
 #include <QStringList>
 
 class Editable;
-class Settings;
 class SettingsHistory;
 
 // Gives the history's next step the name of the user action that is about
@@ -32,8 +31,8 @@ public:
     static QString deletion(const QList<Editable *> &objects);
     // Channels taken out of a favourite group, which keeps them in the file.
     static QString removal(const QList<Editable *> &channels, const Editable &group);
-    // A favourite group names only the channels it does not hold yet.
-    static QString drop(const Settings &settings, const QList<Editable *> &dragged, Editable &target);
+    // Onto a favourite group, `dragged` are the channels that join it.
+    static QString drop(const QList<Editable *> &dragged, const Editable &target);
     static QString copy(const QStringList &channelNames);
     static QString applyOrder();
 
