@@ -45,10 +45,10 @@ size_t patchesEnd(const uint8_t *data, size_t size)
 }
 
 // Most runs cap the header counts and spend their time on the records;
-// inputs that start with 0xFF keep the counts as given.
+// inputs that start with 0x7F (a 2XX) or 0xFF (an HD) keep the counts as given.
 bool fullCounts(const uint8_t *data, size_t size)
 {
-    return size > 0 && data[0] == 0xFF;
+    return size > 0 && (data[0] & 0x7F) == 0x7F;
 }
 
 void layPatches(QByteArray &image, const uint8_t *data, size_t size, const KelmoraLayout &layout)

@@ -16,13 +16,7 @@
 #include "fuzzsave.h"
 #include "reusedimage.h"
 
-#include <QFile>
-
-#include <algorithm>
-#include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 

@@ -57,7 +57,7 @@ seeds = {
     + provider(0, b"ARD") + provider(1, b"ZDF")
     + channel(0, b"Das Erste", 0, 0, 0x01) + channel(1, b"ZDF", 1, 1, 0x21) + channel(2, b"Radio", 0, 2, 0xC3)
     + group(0, b"News", [0, 2], 1),
-    # A leading 0xFF keeps the counts uncapped (see fuzz_load.cpp).
+    # A leading 0xFF (HD) or 0x7F (2XX) keeps the counts uncapped (see fuzz_load.cpp).
     "counts-max": patch(0xFF, 0, b"") + counts(0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF),
     "dangling": counts(1, 2, 1, 2, 1)
     + transponder(0, 5) + transponder(1, 0xFF)
@@ -89,6 +89,7 @@ renames = (b"\x00\x00" + text("\u0410\u0441\u0442\u0440\u0430 19.2\u00b0E", True
            + b"\x01\x01" + text("Fran\u00e7ais") + b"\x02\x00" + text("\u05e2\u05e8\u05d5\u05e5", True)
            + b"\x03\x04" + text("\ud83d\udce1 Sport", True) + b"\x06\x00\x05\x02\x00")
 seeds["renamed"] = seeds["small"] + bytes([0xFE]) + renames
+seeds["counts-max-2xx"] = bytes([0x7F]) + seeds["counts-max"][1:]
 for name in ("small", "renamed", "names"):
     seeds[name + "-hd"] = bytes([seeds[name][0] | 0x80]) + seeds[name][1:]
 
