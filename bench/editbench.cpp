@@ -27,7 +27,7 @@ void registerDeletes()
                 [](OpenEditor &editor) {
                     selectRows(editor.table, int(editor.settings->channels().size()) / 2);
                 },
-                [](OpenEditor &editor) { editor.table->deleteSelectedChannels(); });
+                [](OpenEditor &editor) { editor.pressKey(Qt::Key_Delete); });
         },
         Setup::FreshEachRun, Sorting::AlsoByName);
 
